@@ -1,0 +1,53 @@
+// The runtime as application code sees it: string constants and the routines it calls by name.
+// Application code links against nothing else: every routine here is an entry of the
+// runtime's export table, bound when the image is loaded.
+#pragma once
+
+struct StringRecord {
+    int count;
+    unsigned char* buffer;
+    int bufferSize;
+    int length;
+};
+
+// A constant's text in the runtime's buffer layout: length byte, bytes, closing 0.
+template <unsigned N>
+struct ConstantText {
+    unsigned char bytes[N + 1];
+};
+
+template <unsigned N>
+constexpr ConstantText<N> constantText(const char (&literal)[N])
+{
+    static_assert(N > 1, "the empty string is Nil, never a constant");
+    ConstantText<N> text{};
+    text.bytes[0] = static_cast<unsigned char>(N - 1 < 255 ? N - 1 : 255);
+    for (unsigned i = 0; i + 1 < N; ++i)
+        text.bytes[i + 1] = static_cast<unsigned char>(literal[i]);
+    return text;
+}
+
+template <unsigned N>
+struct StringConstant {
+    StringRecord record;
+    ConstantText<N> text;
+};
+
+// A string constant of the image: count 1, never released, buffer beside the record.
+#define STRING_CONSTANT(name, literal)                                                              \
+    StringConstant<sizeof(literal)> name = {                                                        \
+        {1, name.text.bytes, sizeof(literal) - 1, sizeof(literal) - 1}, constantText(literal)}
+
+extern "C" {
+int RuntimeRun();
+void RuntimeBackgroundTask();
+void lineTrace(StringRecord* text);
+
+StringRecord* RuntimeLockString(StringRecord* s);
+void RuntimeUnlockString(StringRecord* s);
+StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b);
+int RuntimeStringCompare(StringRecord* a, StringRecord* b);
+
+void RuntimeMsgBox(StringRecord* text);
+void RuntimeBeep();
+}

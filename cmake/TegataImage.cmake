@@ -1,0 +1,54 @@
+# Compiling application code into an image, and packing images into programs.
+set(TEGATA_IMAGE_FLAGS
+  -O2 -ffreestanding -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-jump-tables
+  -fno-threadsafe-statics -fno-omit-frame-pointer -mno-stack-arg-probe
+  -finput-charset=UTF-8 -fexec-charset=CP932)
+set(TEGATA_IMAGELINK ${TEGATA_TOOLS_DIR}/imagelink)
+set(TEGATA_IMAGEPACK ${TEGATA_TOOLS_DIR}/imagepack)
+set(TEGATA_IMAGE_DIR ${CMAKE_BINARY_DIR}/images)
+
+# tegata_add_image(<name> SOURCES <files...>) builds images/<name>.bin and images/<name>.map
+# from C++ (or assembly) written against the runtime export table only.
+function(tegata_add_image name)
+  cmake_parse_arguments(IMAGE "" "ENTRY;CLASS_TABLE" "SOURCES" ${ARGN})
+  if(NOT IMAGE_ENTRY)
+    set(IMAGE_ENTRY ImageEntry)
+  endif()
+  if(NOT IMAGE_CLASS_TABLE)
+    set(IMAGE_CLASS_TABLE ImageClassTable)
+  endif()
+  add_library(${name}_objects OBJECT ${IMAGE_SOURCES})
+  target_compile_options(${name}_objects PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${TEGATA_IMAGE_FLAGS}>)
+  target_include_directories(${name}_objects PRIVATE ${CMAKE_SOURCE_DIR})
+  set(image ${TEGATA_IMAGE_DIR}/${name}.bin)
+  add_custom_command(OUTPUT ${image} ${TEGATA_IMAGE_DIR}/${name}.map
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TEGATA_IMAGE_DIR}
+    COMMAND ${TEGATA_IMAGELINK} --exports ${CMAKE_SOURCE_DIR}/host/exports.def
+            --entry ${IMAGE_ENTRY} --class-table ${IMAGE_CLASS_TABLE}
+            -o ${image} --map ${TEGATA_IMAGE_DIR}/${name}.map $<TARGET_OBJECTS:${name}_objects>
+    DEPENDS ${name}_objects $<TARGET_OBJECTS:${name}_objects> ${CMAKE_SOURCE_DIR}/host/exports.def ${TEGATA_IMAGELINK}
+    COMMAND_EXPAND_LISTS
+    COMMENT "Linking image ${name}")
+  add_custom_target(${name}_image ALL DEPENDS ${image})
+endfunction()
+
+# tegata_pack_program(<image> <output.exe>) appends the image to the bare host.
+function(tegata_pack_program name output)
+  set(image ${TEGATA_IMAGE_DIR}/${name}.bin)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${TEGATA_IMAGEPACK} exe --host $<TARGET_FILE:tegata_host> --image ${image} ${ARGN} -o ${output}
+    DEPENDS tegata_host ${image} ${name}_image ${TEGATA_IMAGEPACK}
+    COMMENT "Packing ${output}")
+  add_custom_target(${name}_program ALL DEPENDS ${output})
+endfunction()
+
+# tegata_pack_loose(<image> <folder>) writes the loose image files the bare host reads.
+function(tegata_pack_loose name folder)
+  set(image ${TEGATA_IMAGE_DIR}/${name}.bin)
+  add_custom_command(OUTPUT ${folder}/code1.dat ${folder}/code2.dat ${folder}/data1.dat ${folder}/data2.dat
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${TEGATA_IMAGEPACK} loose --image ${image} ${ARGN} --dir ${folder}
+    DEPENDS ${image} ${name}_image ${TEGATA_IMAGEPACK}
+    COMMENT "Writing loose image files of ${name}")
+  add_custom_target(${name}_loose ALL DEPENDS ${folder}/code1.dat)
+endfunction()

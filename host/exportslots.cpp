@@ -1,0 +1,21 @@
+// The slots of the runtime export table, one per line of exports.def.
+#include "host/exporttable.h"
+
+// This file includes no other runtime header: the routines are declared here only by name,
+// which C linkage allows whatever their parameter lists.
+#define EXPORT(name) extern "C" void name();
+#include "host/exports.def"
+#undef EXPORT
+
+namespace {
+#define EXPORT(name) {#name, reinterpret_cast<void*>(&name), {0, 0}},
+const ExportSlot runtimeExports[] = {
+#include "host/exports.def"
+};
+#undef EXPORT
+} // namespace
+
+std::span<const ExportSlot> exportTable()
+{
+    return runtimeExports;
+}

@@ -1,0 +1,14 @@
+// The process-wide lock: the one critical section, around the memory pool and the heap.
+#pragma once
+
+void hostCreateLock();
+void hostEnterLock();
+void hostLeaveLock();
+
+class HostLockGuard {
+public:
+    HostLockGuard() { hostEnterLock(); }
+    ~HostLockGuard() { hostLeaveLock(); }
+    HostLockGuard(const HostLockGuard&) = delete;
+    HostLockGuard& operator=(const HostLockGuard&) = delete;
+};

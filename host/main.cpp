@@ -1,0 +1,18 @@
+// The process entry: remembers the instance and command line, then loads and runs the image.
+#include "host/hostlock.h"
+#include "host/hoststate.h"
+#include "host/imageloader.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+{
+    hostState().instance = instance;
+    hostState().commandLine = commandLine;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    hostCreateLock();
+    imageLoadAndRun();
+    return 0;
+}

@@ -1,0 +1,15 @@
+// The resource table behind the image: item data (movies, mouse cursors) by number.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Set by the loader: the table's file offset in the executable, 0 when it carries none
+// (the table is then read from "data3.dat" in the current folder).
+void resourceSetTableOffset(uint32_t offset);
+
+// Finds item `item` (1-based). The file is opened on first use and stays open. Fails
+// quietly for an item out of range, a file that cannot be opened, or a table that does
+// not fit in its file.
+bool resourceItemData(int32_t item, HANDLE& file, uint32_t& position);

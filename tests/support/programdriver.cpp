@@ -1,0 +1,161 @@
+// Drives a Windows program from outside: starts it, answers its message boxes, waits for it.
+#include "tests/support/programdriver.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace {
+
+constexpr int messageTextId = 0xFFFF;
+constexpr int messageIconId = 0x0440;
+
+std::string utf8FromWide(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+std::string windowTextUtf8(HWND window)
+{
+    wchar_t text[2048] = {};
+    GetWindowTextW(window, text, 2048);
+    return utf8FromWide(text);
+}
+
+SeenMessageBox readMessageBox(HWND box)
+{
+    SeenMessageBox seen;
+    seen.caption = windowTextUtf8(box);
+    if (HWND text = GetDlgItem(box, messageTextId))
+        seen.text = windowTextUtf8(text);
+    seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
+    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+    LRESULT defaultId = SendMessageW(box, DM_GETDEFID, 0, 0);
+    seen.defaultButton = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0;
+    if (HWND icon = GetDlgItem(box, messageIconId)) {
+        HICON shown = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
+        seen.errorIcon = shown && shown == LoadIconA(nullptr, IDI_ERROR);
+    }
+    return seen;
+}
+
+struct BoxSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectBox(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && IsWindowVisible(window) && strcmp(className, "#32770") == 0)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+void answerBoxes(DWORD processId, int answer, std::set<HWND>& answered, ProgramRun& run)
+{
+    BoxSearch search{processId, {}};
+    EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
+    for (HWND box : search.found) {
+        if (!answered.insert(box).second)
+            continue;
+        run.boxes.push_back(readMessageBox(box));
+        int button = GetDlgItem(box, answer) ? answer : IDOK;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    }
+}
+
+} // namespace
+
+ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& options)
+{
+    ProgramRun run;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string mutableLine = commandLine;
+    const char* folder = options.folder.empty() ? nullptr : options.folder.c_str();
+    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process))
+        return run;
+    run.started = true;
+    std::set<HWND> answered;
+    DWORD waited = 0;
+    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+        answerBoxes(process.dwProcessId, options.answer, answered, run);
+        waited += 50;
+        if (waited >= options.timeoutMs) {
+            run.timedOut = true;
+            TerminateProcess(process.hProcess, 255);
+            WaitForSingleObject(process.hProcess, 5000);
+            break;
+        }
+    }
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+std::string utf8FromAnsi(const std::string& ansi)
+{
+    if (ansi.empty())
+        return {};
+    int size = MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), nullptr, 0);
+    std::wstring wide(size, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), wide.data(), size);
+    return utf8FromWide(wide);
+}
+
+std::string ansiFromUtf8(const std::string& utf8)
+{
+    if (utf8.empty())
+        return {};
+    int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring wide(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), size);
+    int ansiSize = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string ansi(ansiSize, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), ansiSize, nullptr, nullptr);
+    return ansi;
+}
+
+bool readWholeFile(const std::string& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+bool writeWholeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+std::string freshFolder(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((path + "\\" + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}

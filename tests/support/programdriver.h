@@ -1,0 +1,43 @@
+// Drives a Windows program from outside: starts it, answers its message boxes, waits for it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct SeenMessageBox {
+    std::string caption;     // UTF-8
+    std::string text;        // UTF-8
+    bool hasOk = false;
+    bool hasCancel = false;
+    int defaultButton = 0;   // control id of the default push button, 0 if none
+    bool errorIcon = false;  // shows the system's error icon
+};
+
+struct ProgramRun {
+    bool started = false;
+    bool timedOut = false;
+    DWORD exitCode = 0;
+    std::vector<SeenMessageBox> boxes;
+};
+
+struct ProgramOptions {
+    std::string folder;          // current folder of the program; empty: ours
+    int answer = IDOK;           // the button pressed in every message box
+    DWORD timeoutMs = 30000;     // after this the program is ended and the run is timed out
+};
+
+// Runs the command line to its end, reading and answering every message box it shows.
+ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& options = {});
+
+// Text conversions for comparing what a program shows or writes (code page 932) with the
+// UTF-8 literals of the tests.
+std::string utf8FromAnsi(const std::string& ansi);
+std::string ansiFromUtf8(const std::string& utf8);
+
+// Whole-file helpers for fixtures.
+bool readWholeFile(const std::string& path, std::string& bytes);
+bool writeWholeFile(const std::string& path, const std::string& bytes);
+// Makes an empty folder (removing what was there) and returns its path.
+std::string freshFolder(const std::string& path);
