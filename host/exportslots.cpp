@@ -1,5 +1,5 @@
 // The slots of the runtime export table, one per line of exports.def.
-#include "host/exporttable.h"
+#include "host/exportslot.h"
 
 // This file includes no other runtime header: the routines are declared here only by name,
 // which C linkage allows whatever their parameter lists.
@@ -9,7 +9,7 @@
 
 namespace {
 #define EXPORT(name) {#name, reinterpret_cast<void*>(&name), {0, 0}},
-const ExportSlot runtimeExports[] = {
+const ExportSlot slots[] = {
 #include "host/exports.def"
 };
 #undef EXPORT
@@ -17,5 +17,5 @@ const ExportSlot runtimeExports[] = {
 
 std::span<const ExportSlot> exportTable()
 {
-    return runtimeExports;
+    return slots;
 }

@@ -55,9 +55,10 @@ bool resolveSharedLibraryRoutine(const std::string& text, uint32_t& address, std
     return true;
 }
 
-bool resolveRuntimeRoutine(const std::string& name, uint32_t& address, std::string& error)
+bool resolveRuntimeRoutine(const std::string& name, const ExportIndex& exports, uint32_t& address,
+                           std::string& error)
 {
-    const ExportSlot* slot = exportFind(name.c_str());
+    const ExportSlot* slot = exports.find(name.c_str());
     if (!slot) {
         error = formatText("The application could not be loaded because it calls the routine %s, "
                            "which this runtime does not provide.", name.c_str());
@@ -73,8 +74,8 @@ struct ResolvedImport {
 };
 
 // Resolves every import in record order, so the first failing record gives the message.
-bool resolveImports(const std::vector<LinkRecord>& records, std::vector<ResolvedImport>& resolved,
-                    std::vector<DeferredMember>& members, std::string& error)
+bool resolveImports(const std::vector<LinkRecord>& records, const ExportIndex& exports,
+                    std::vector<ResolvedImport>& resolved, std::vector<DeferredMember>& members, std::string& error)
 {
     for (const LinkRecord& record : records) {
         if (record.kind != LinkRecordKind::Import)
@@ -90,7 +91,7 @@ bool resolveImports(const std::vector<LinkRecord>& records, std::vector<Resolved
             continue;
         }
         bool ok = name[0] == '!' ? resolveSharedLibraryRoutine(name, address, error)
-                                 : resolveRuntimeRoutine(name, address, error);
+                                 : resolveRuntimeRoutine(name, exports, address, error);
         if (!ok)
             return false;
         resolved.push_back({record.codeOffset, address});
@@ -102,6 +103,12 @@ bool resolveImports(const std::vector<LinkRecord>& records, std::vector<Resolved
 
 bool linkImage(const LinkedImage& image, const uint8_t* records, uint32_t length, std::string& error)
 {
+    return linkImageAgainst(image, records, length, runtimeExports(), error);
+}
+
+bool linkImageAgainst(const LinkedImage& image, const uint8_t* records, uint32_t length, const ExportIndex& exports,
+                      std::string& error)
+{
     currentImage = image;
     if (length < 1)
         return true;
@@ -110,7 +117,7 @@ bool linkImage(const LinkedImage& image, const uint8_t* records, uint32_t length
         return false;
     std::vector<ResolvedImport> resolved;
     std::vector<DeferredMember> members;
-    if (!resolveImports(parsed, resolved, members, error))
+    if (!resolveImports(parsed, exports, resolved, members, error))
         return false;
     uint32_t dataBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(image.data));
     for (const LinkRecord& record : parsed) {

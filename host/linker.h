@@ -1,6 +1,8 @@
 // Linking an image's code against the runtime export table and shared libraries.
 #pragma once
 
+#include "host/exporttable.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ struct DeferredMember {
 // call-site chain. Nothing is patched unless every record checks out and every name resolves;
 // on failure `error` holds the message to show.
 bool linkImage(const LinkedImage& image, const uint8_t* records, uint32_t length, std::string& error);
+// The same against another export table (benchmarks and tests).
+bool linkImageAgainst(const LinkedImage& image, const uint8_t* records, uint32_t length, const ExportIndex& exports,
+                      std::string& error);
 
 // Member imports waiting to be bound, newest first.
 std::vector<DeferredMember>& linkDeferredMembers();

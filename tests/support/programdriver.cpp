@@ -28,6 +28,34 @@ std::string windowTextUtf8(HWND window)
     return utf8FromWide(text);
 }
 
+// Looks at the pixels on screen: a person tells the error icon by its red.
+bool showsRed(HWND window)
+{
+    RECT area;
+    GetWindowRect(window, &area);
+    HDC screen = GetDC(nullptr);
+    int red = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            COLORREF pixel = GetPixel(screen, x, y);
+            if (GetRValue(pixel) > 180 && GetGValue(pixel) < 90 && GetBValue(pixel) < 90)
+                ++red;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return red > 20;
+}
+
+void pressReturn(HWND box)
+{
+    SetForegroundWindow(box);
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 SeenMessageBox readMessageBox(HWND box)
 {
     SeenMessageBox seen;
@@ -36,12 +64,8 @@ SeenMessageBox readMessageBox(HWND box)
         seen.text = windowTextUtf8(text);
     seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
     seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    LRESULT defaultId = SendMessageW(box, DM_GETDEFID, 0, 0);
-    seen.defaultButton = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0;
-    if (HWND icon = GetDlgItem(box, messageIconId)) {
-        HICON shown = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
-        seen.errorIcon = shown && shown == LoadIconA(nullptr, IDI_ERROR);
-    }
+    if (HWND icon = GetDlgItem(box, messageIconId))
+        seen.redIcon = showsRed(icon);
     return seen;
 }
 
@@ -69,7 +93,12 @@ void answerBoxes(DWORD processId, int answer, std::set<HWND>& answered, ProgramR
     for (HWND box : search.found) {
         if (!answered.insert(box).second)
             continue;
+        Sleep(100);   // let it finish drawing before it is read
         run.boxes.push_back(readMessageBox(box));
+        if (answer == pressReturnKey) {
+            pressReturn(box);
+            continue;
+        }
         int button = GetDlgItem(box, answer) ? answer : IDOK;
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
     }

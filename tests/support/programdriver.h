@@ -11,8 +11,7 @@ struct SeenMessageBox {
     std::string text;        // UTF-8
     bool hasOk = false;
     bool hasCancel = false;
-    int defaultButton = 0;   // control id of the default push button, 0 if none
-    bool errorIcon = false;  // shows the system's error icon
+    bool redIcon = false;    // its icon shows the red of the system's error icon
 };
 
 struct ProgramRun {
@@ -22,9 +21,13 @@ struct ProgramRun {
     std::vector<SeenMessageBox> boxes;
 };
 
+// Answers a box the way a person at the keyboard would: the Return key, which chooses the
+// default button.
+constexpr int pressReturnKey = -1;
+
 struct ProgramOptions {
     std::string folder;          // current folder of the program; empty: ours
-    int answer = IDOK;           // the button pressed in every message box
+    int answer = IDOK;           // the button pressed in every message box, or pressReturnKey
     DWORD timeoutMs = 30000;     // after this the program is ended and the run is timed out
 };
 
