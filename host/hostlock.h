@@ -1,7 +1,6 @@
-// The process-wide lock: the one critical section, around the memory pool and the heap.
+// The process-wide lock: the one lock of the process, around the memory pool and the heap.
 #pragma once
 
-void hostCreateLock();
 void hostEnterLock();
 void hostLeaveLock();
 

@@ -1,5 +1,4 @@
 // The process entry: remembers the instance and command line, then loads and runs the image.
-#include "host/hostlock.h"
 #include "host/hoststate.h"
 #include "host/imageloader.h"
 
@@ -12,7 +11,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     hostState().commandLine = commandLine;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    hostCreateLock();
     imageLoadAndRun();
     return 0;
 }
