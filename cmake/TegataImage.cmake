@@ -23,13 +23,14 @@ function(tegata_add_image name)
   set(image ${TEGATA_IMAGE_DIR}/${name}.bin)
   add_custom_command(OUTPUT ${image} ${TEGATA_IMAGE_DIR}/${name}.map
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TEGATA_IMAGE_DIR}
-    COMMAND ${TEGATA_IMAGELINK} --exports ${CMAKE_SOURCE_DIR}/host/exports.def
+    COMMAND ${TEGATA_IMAGELINK} --exports ${TEGATA_EXPORTS_FILE}
             --entry ${IMAGE_ENTRY} --class-table ${IMAGE_CLASS_TABLE}
             -o ${image} --map ${TEGATA_IMAGE_DIR}/${name}.map $<TARGET_OBJECTS:${name}_objects>
-    DEPENDS ${name}_objects $<TARGET_OBJECTS:${name}_objects> ${CMAKE_SOURCE_DIR}/host/exports.def ${TEGATA_IMAGELINK}
+    DEPENDS ${name}_objects $<TARGET_OBJECTS:${name}_objects> ${TEGATA_EXPORTS_FILE} ${TEGATA_IMAGELINK}
     COMMAND_EXPAND_LISTS
     COMMENT "Linking image ${name}")
   add_custom_target(${name}_image ALL DEPENDS ${image})
+  add_dependencies(${name}_image tegata_exports)
 endfunction()
 
 # tegata_pack_program(<image> <output.exe>) appends the image to the bare host.

@@ -1,16 +1,16 @@
-// The slots of the runtime export table, one per line of exports.def.
+// The slots of the runtime export table, one per EXPORT line of the *.exports lists.
 #include "host/exportslot.h"
 
 // This file includes no other runtime header: the routines are declared here only by name,
 // which C linkage allows whatever their parameter lists.
 #define EXPORT(name) extern "C" void name();
-#include "host/exports.def"
+#include "exportlists.inc"
 #undef EXPORT
 
 namespace {
 #define EXPORT(name) {#name, reinterpret_cast<void*>(&name), {0, 0}},
 const ExportSlot slots[] = {
-#include "host/exports.def"
+#include "exportlists.inc"
 };
 #undef EXPORT
 } // namespace

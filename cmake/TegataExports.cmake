@@ -1,0 +1,20 @@
+# The runtime export table is written as one list per subsystem (<folder>/<name>.exports).
+# The build joins them: generated/exportlists.inc for the table in C++, and exports.all,
+# the one file the image linker checks imported names against.
+file(GLOB_RECURSE TEGATA_EXPORT_LISTS CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/host/*.exports ${CMAKE_SOURCE_DIR}/runtime/*.exports ${CMAKE_SOURCE_DIR}/ui/*.exports
+  ${CMAKE_SOURCE_DIR}/graphics/*.exports ${CMAKE_SOURCE_DIR}/files/*.exports ${CMAKE_SOURCE_DIR}/plugins/*.exports)
+list(SORT TEGATA_EXPORT_LISTS)
+set(TEGATA_EXPORTS_FILE ${CMAKE_BINARY_DIR}/generated/exports.all)
+
+set(includes "")
+foreach(list ${TEGATA_EXPORT_LISTS})
+  string(APPEND includes "#include \"${list}\"\n")
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/exportlists.inc CONTENT "${includes}")
+
+add_custom_command(OUTPUT ${TEGATA_EXPORTS_FILE}
+  COMMAND ${CMAKE_COMMAND} -E cat ${TEGATA_EXPORT_LISTS} > ${TEGATA_EXPORTS_FILE}
+  DEPENDS ${TEGATA_EXPORT_LISTS}
+  COMMENT "Joining the export lists")
+add_custom_target(tegata_exports DEPENDS ${TEGATA_EXPORTS_FILE})
