@@ -1,0 +1,18 @@
+// Finds the host executable's 8-byte "PICKLE" resource (id 101) by walking its PE resource
+// directory.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace imagepack {
+
+constexpr uint16_t kPickleResourceId = 101;
+constexpr uint32_t kPickleResourceSize = 8;
+
+// On success sets `fileOffset` to the file offset of the resource's 8 data bytes, which
+// still begin with "PICK". On failure sets `error` to what is wrong with the file.
+bool findPickleResource(std::span<const uint8_t> pe, uint32_t& fileOffset, std::string& error);
+
+}  // namespace imagepack
