@@ -1,4 +1,4 @@
-// Test-only reader of images, written from the specification of the runtime's loader:
+// Test-only reader of images, written independently of the runtime's loader from the image format:
 // splits the four blocks, decodes link records, and loads an image at chosen bases.
 #pragma once
 
