@@ -40,7 +40,7 @@ StringRecord* imageStrings[] = {&alpha.record, &beta.record, &gamma.record};
 unsigned imageRoutineCount = 3;
 
 // No classes and no project items yet.
-const unsigned ImageClassTable[2] = {0, 0};
+extern const unsigned ImageClassTable[2] = {0, 0};
 
 int ImageEntry()
 {
