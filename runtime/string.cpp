@@ -4,15 +4,50 @@
 #include "host/assertion.h"
 #include "host/memorypool.h"
 
-#include <windows.h>
-
 #include <cstring>
 
 namespace {
 const char emptyText[1] = {0};
+constexpr int countErrorAssertion = 4;
+
+// A record given back to the pool keeps no buffer (the pool reuses only its first word), so
+// retaining or releasing it again is caught as long as the block has not been handed out anew.
+bool isLive(const StringRecord* s)
+{
+    return s->count > 0 && s->buffer;
+}
+
+void destroy(StringRecord* s)
+{
+    poolFree(s->buffer, s->bufferSize);
+    s->buffer = nullptr;
+    poolFree(s, sizeof(StringRecord));
+}
+
+// Nil, a dead record (left as it is: counting it up would bring freed memory back to life),
+// and the last release are handled out of line, so the common path needs no stack frame.
+[[gnu::noinline]] StringRecord* retainUnusual(StringRecord* s)
+{
+    if (s)
+        assertFailed(assertCategoryRuntime, countErrorAssertion, "string", __LINE__);
+    return s;
+}
+
+[[gnu::noinline]] void releaseUnusual(StringRecord* s)
+{
+    if (!s)
+        return;
+    if (!isLive(s)) {
+        assertFailed(assertCategoryRuntime, countErrorAssertion, "string", __LINE__);
+        return;
+    }
+    s->count = 0;
+    destroy(s);
+}
+} // namespace
 
 // A length is at most INT32_MAX - 2 so that the buffer size cannot overflow.
-StringRecord* makeUninitialised(int32_t length)
+StringRecord* stringMakeUninitialised(int32_t length)
 {
     if (length <= 0 || length > INT32_MAX - 2)
         return nullptr;
@@ -28,11 +63,10 @@ StringRecord* makeUninitialised(int32_t length)
     buffer[length + 1] = 0;
     return s;
 }
-} // namespace
 
 StringRecord* stringMake(const char* bytes, int32_t length)
 {
-    StringRecord* s = makeUninitialised(length);
+    StringRecord* s = stringMakeUninitialised(length);
     if (s)
         memcpy(s->buffer + 1, bytes, length);
     return s;
@@ -48,28 +82,41 @@ const char* stringText(const StringRecord* s)
     return s ? reinterpret_cast<const char*>(s->buffer + 1) : emptyText;
 }
 
+// The new value is retained before the old one is released, so that storing the value the
+// variable already holds cannot free it on the way.
+void stringAssign(StringRecord*& target, StringRecord* value)
+{
+    if (target == value)
+        return;
+    RuntimeLockString(value);
+    StringRecord* old = target;
+    target = value;
+    RuntimeUnlockString(old);
+}
+
+void stringAppend(StringRecord*& target, StringRecord* tail)
+{
+    StringRecord* joined = RuntimeAddString(target, tail);
+    RuntimeUnlockString(target);
+    target = joined;
+}
+
 extern "C" StringRecord* RuntimeLockString(StringRecord* s)
 {
-    if (!s)
+    if (s && isLive(s)) {
+        ++s->count;
         return s;
-    if (s->count == 0)
-        assertFailed(assertCategoryRuntime, 4, "string", __LINE__);
-    ++s->count;
-    return s;
+    }
+    return retainUnusual(s);
 }
 
 extern "C" void RuntimeUnlockString(StringRecord* s)
 {
-    if (!s)
-        return;
-    if (s->count <= 0) {
-        assertFailed(assertCategoryRuntime, 4, "string", __LINE__);
+    if (s && s->count > 1 && s->buffer) {
+        --s->count;
         return;
     }
-    if (--s->count > 0)
-        return;
-    poolFree(s->buffer, s->bufferSize);
-    poolFree(s, sizeof(StringRecord));
+    releaseUnusual(s);
 }
 
 extern "C" StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b)
@@ -80,17 +127,10 @@ extern "C" StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b)
         return RuntimeLockString(b);
     if (a->length > INT32_MAX - 2 - b->length)
         return nullptr;
-    StringRecord* s = makeUninitialised(a->length + b->length);
+    StringRecord* s = stringMakeUninitialised(a->length + b->length);
     if (!s)
         return nullptr;
     memcpy(s->buffer + 1, a->buffer + 1, a->length);
     memcpy(s->buffer + 1 + a->length, b->buffer + 1, b->length);
     return s;
-}
-
-extern "C" int32_t RuntimeStringCompare(StringRecord* a, StringRecord* b)
-{
-    int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, stringText(a), stringLength(a),
-                                stringText(b), stringLength(b));
-    return result == 0 ? 0 : result - CSTR_EQUAL;
 }
