@@ -29,6 +29,7 @@ extern "C" {
 ObjectHeader* RuntimeNewObject(int32_t classIndex);
 ObjectHeader* RuntimeLockObject(ObjectHeader* object);
 void RuntimeUnlockObject(ObjectHeader* object);
+bool RuntimeObjectIsa(ObjectHeader* object, int32_t classIndex);
 }
 
 // Owns one reference for the runtime's own C++ code.

@@ -1,0 +1,67 @@
+// The built-in exception classes, each with the header and two words the runtime never reads.
+#include "runtime/exceptions.h"
+
+namespace {
+
+struct ExceptionClassSpec {
+    const char* name;
+    const char* alternateName;
+};
+
+const ExceptionClassSpec classSpecs[] = {
+    {"RuntimeException", "java/lang/RuntimeException"},
+    {"NilObjectException", "java/lang/NullPointerException"},
+    {"IllegalCastException", nullptr},
+    {"stackOverflowException", nullptr},
+    {"typeMismatchException", nullptr},
+    {"OutOfBoundsException", "java/lang/IndexOutOfBoundsException"},
+    {"EndException", nullptr},
+};
+
+constexpr int exceptionClassCount = sizeof classSpecs / sizeof classSpecs[0];
+
+} // namespace
+
+ClassDescriptor* exceptionClass(BuiltinException kind)
+{
+    static ClassDescriptor* classes[exceptionClassCount];
+    if (!classes[0]) {
+        for (int i = 0; i < exceptionClassCount; ++i) {
+            ClassDescriptor* superclass = i == 0 ? nullptr : classes[0];
+            classes[i] = classCreateBuiltin(classSpecs[i].name, superclass, plainObjectSize, classSpecs[i].alternateName);
+        }
+    }
+    return classes[static_cast<int>(kind)];
+}
+
+// The fresh exception's only reference goes with the raise.
+void raiseBuiltinException(BuiltinException kind)
+{
+    ObjectHeader* exception = objectInstantiate(exceptionClass(kind));
+    raiseFromFrame(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)), exception, true);
+}
+
+extern "C" void RuntimeNilObject()
+{
+    raiseBuiltinException(BuiltinException::NilObject);
+}
+
+// Nil passes; a class gives its descriptor and an interface the matching entry.
+extern "C" void* RuntimeCheckCast(ObjectHeader* object, int32_t classIndex)
+{
+    if (!object)
+        return nullptr;
+    ClassDescriptor* target = classAt(classIndex);
+    if (objectIsa(object, target)) {
+        if (!target->isInterface)
+            return target;
+        for (ClassDescriptor* cls = object->cls; cls; cls = cls->superclass) {
+            for (InterfaceEntry* entry = cls->interfaces; entry; entry = entry->next) {
+                if (entry->interface == target)
+                    return entry;
+            }
+        }
+    }
+    raiseBuiltinException(BuiltinException::IllegalCast);
+    return nullptr;
+}
