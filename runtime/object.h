@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runtime/classdescriptor.h"
+#include "runtime/ownedref.h"
 
 #include <cstdint>
 
@@ -33,19 +34,7 @@ bool RuntimeObjectIsa(ObjectHeader* object, int32_t classIndex);
 }
 
 // Owns one reference for the runtime's own C++ code.
-class ObjectRef {
-public:
-    ObjectRef() = default;
-    explicit ObjectRef(ObjectHeader* adopted) : object(adopted) {}
-    ObjectRef(const ObjectRef&) = delete;
-    ObjectRef& operator=(const ObjectRef&) = delete;
-    ~ObjectRef() { RuntimeUnlockObject(object); }
-    ObjectHeader* get() const { return object; }
-    ObjectHeader* release() { ObjectHeader* o = object; object = nullptr; return o; }
-
-private:
-    ObjectHeader* object = nullptr;
-};
+using ObjectRef = OwnedRef<ObjectHeader, RuntimeUnlockObject>;
 
 // Internal records with an 8-byte prefix: payload size and the tag 0xDEADBEEF while live.
 void* taggedAllocate(uint32_t size);

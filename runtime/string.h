@@ -1,6 +1,8 @@
 // Reference-counted strings: records, sharing and the core text functions.
 #pragma once
 
+#include "runtime/ownedref.h"
+
 #include <cstdint>
 
 // A string record is never made for zero bytes: Nil (nullptr) is the empty string.
@@ -75,17 +77,5 @@ int32_t StringCountFields(StringRecord* s, StringRecord* separator);
 StringRecord* StringNthField(StringRecord* s, StringRecord* separator, int32_t k);
 }
 
-// Owns one reference for the runtime's own C++ code; releases it when it goes.
-class StringRef {
-public:
-    StringRef() = default;
-    explicit StringRef(StringRecord* adopted) : record(adopted) {}
-    StringRef(const StringRef&) = delete;
-    StringRef& operator=(const StringRef&) = delete;
-    ~StringRef() { RuntimeUnlockString(record); }
-    StringRecord* get() const { return record; }
-    StringRecord* release() { StringRecord* r = record; record = nullptr; return r; }
-
-private:
-    StringRecord* record = nullptr;
-};
+// Owns one reference for the runtime's own C++ code.
+using StringRef = OwnedRef<StringRecord, RuntimeUnlockString>;
