@@ -1,6 +1,7 @@
 // The built-in Date class: a point in local time, as a file time and as calendar fields.
 #include "runtime/date.h"
 
+#include "host/builtinclassset.h"
 #include "runtime/datecalendar.h"
 
 #include <cmath>
@@ -67,10 +68,11 @@ WORD* settableField(SYSTEMTIME& fields, int32_t field)
 }
 } // namespace
 
+static_assert(sizeof(DateObject) <= 52, "the Date class is 52 bytes");
+
 ClassDescriptor* dateClass()
 {
-    static ClassDescriptor* cls = classCreateBuiltin("Date", nullptr, sizeof(DateObject), "java/util/Date");
-    return cls;
+    return builtinClass(BuiltinClassId::Date);
 }
 
 void dateSetLocalFileTime(ObjectHeader* date, const FILETIME& localFileTime)

@@ -1,37 +1,24 @@
 // The built-in exception classes, each with the header and two words the runtime never reads.
 #include "runtime/exceptions.h"
 
+#include "host/builtinclassset.h"
+
 namespace {
-
-struct ExceptionClassSpec {
-    const char* name;
-    const char* alternateName;
+// In the order of BuiltinException.
+const BuiltinClassId exceptionClassIds[] = {
+    BuiltinClassId::RuntimeException,
+    BuiltinClassId::NilObjectException,
+    BuiltinClassId::IllegalCastException,
+    BuiltinClassId::stackOverflowException,
+    BuiltinClassId::typeMismatchException,
+    BuiltinClassId::OutOfBoundsException,
+    BuiltinClassId::EndException,
 };
-
-const ExceptionClassSpec classSpecs[] = {
-    {"RuntimeException", "java/lang/RuntimeException"},
-    {"NilObjectException", "java/lang/NullPointerException"},
-    {"IllegalCastException", nullptr},
-    {"stackOverflowException", nullptr},
-    {"typeMismatchException", nullptr},
-    {"OutOfBoundsException", "java/lang/IndexOutOfBoundsException"},
-    {"EndException", nullptr},
-};
-
-constexpr int exceptionClassCount = sizeof classSpecs / sizeof classSpecs[0];
-
 } // namespace
 
 ClassDescriptor* exceptionClass(BuiltinException kind)
 {
-    static ClassDescriptor* classes[exceptionClassCount];
-    if (!classes[0]) {
-        for (int i = 0; i < exceptionClassCount; ++i) {
-            ClassDescriptor* superclass = i == 0 ? nullptr : classes[0];
-            classes[i] = classCreateBuiltin(classSpecs[i].name, superclass, plainObjectSize, classSpecs[i].alternateName);
-        }
-    }
-    return classes[static_cast<int>(kind)];
+    return builtinClass(exceptionClassIds[static_cast<int>(kind)]);
 }
 
 // The fresh exception's only reference goes with the raise.

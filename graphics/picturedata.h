@@ -1,0 +1,25 @@
+// The picture form carried in the application image: 16 bits per pixel, rows top to bottom.
+#pragma once
+
+#include <cstdint>
+
+// Header (four 32-bit little-endian words): bits per pixel (16), width, height, byte count of
+// the rows; then the rows, each padded to a multiple of 4 bytes, each pixel a little-endian
+// 16-bit value with red in bits 10-14, green in 5-9 and blue in 0-4.
+struct PictureData {
+    uint32_t width;
+    uint32_t height;
+    uint32_t rowBytes;
+    const uint8_t* rows;
+};
+
+// Larger pictures are refused rather than allocated.
+constexpr uint32_t pictureLargestSide = 16384;
+
+// Checks the header and the rows it announces against the `available` bytes; false when they
+// do not fit, or for any other form.
+bool pictureDataRead(const uint8_t* bytes, uint32_t available, PictureData& picture);
+// The 5-5-5 value of a pixel.
+uint16_t pictureDataPixel(const PictureData& picture, uint32_t x, uint32_t y);
+// A 5-5-5 value as 0x00RRGGBB, each component widened so that 31 gives 255.
+uint32_t pictureRgbFrom555(uint16_t pixel);

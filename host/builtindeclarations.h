@@ -1,0 +1,6 @@
+// What the built-in classes declare at start-up: their events, in the order of each class's
+// event table, and the properties of the classes whose accessors have no subsystem of their own.
+#pragma once
+
+void builtinDeclareEvents();
+void builtinDeclareDateProperties();
