@@ -3,10 +3,15 @@
 
 #include <windows.h>
 
+struct ObjectHeader;
+
 struct HostState {
     HINSTANCE instance;
     const char* commandLine;   // raw text after the program name, as WinMain received it
     bool frameMode;            // one frame window holds every other window
+    bool quitting;             // ApplicationQuit is closing the windows
+    DWORD startTick;           // when RuntimeInit began
+    ObjectHeader* application;   // the application object, for the whole run
 };
 
 HostState& hostState();

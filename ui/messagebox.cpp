@@ -1,15 +1,43 @@
 // Message boxes and the beep for application code.
+#include "host/projectsettings.h"
+#include "host/hoststate.h"
 #include "runtime/string.h"
+#include "ui/framewindow.h"
+#include "ui/nativewindow.h"
 
 #include <windows.h>
 
-// The owner and caption rules of the window framework refine this once windows exist.
+namespace {
+
+// The topmost visible modal window, else the frame in frame mode, else the frontmost window.
+HWND messageBoxOwner()
+{
+    if (NativeWindow* modal = topmostVisibleModal())
+        return modal->handle;
+    if (hostState().frameMode && frameWindowHandle())
+        return frameWindowHandle();
+    for (NativeWindow* native = windowListHead(); native; native = native->next) {
+        if (native->active)
+            return native->handle;
+    }
+    return windowListHead() ? windowListHead()->handle : nullptr;
+}
+
+const char* messageBoxCaption()
+{
+    if (hostState().frameMode && settingsFrameTitle())
+        return stringText(settingsFrameTitle());
+    return "Message";
+}
+
+} // namespace
+
 extern "C" void RuntimeMsgBox(StringRecord* text)
 {
-    MessageBoxA(nullptr, stringText(text), "Message", MB_ICONINFORMATION);
+    MessageBoxA(messageBoxOwner(), stringText(text), messageBoxCaption(), MB_ICONINFORMATION);
 }
 
 extern "C" void RuntimeBeep()
 {
-    MessageBeep(MB_OK);
+    MessageBeep(0);
 }

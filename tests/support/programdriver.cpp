@@ -4,7 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <set>
+#include <map>
 
 namespace {
 
@@ -86,13 +86,22 @@ BOOL CALLBACK collectBox(HWND window, LPARAM context)
     return TRUE;
 }
 
-void answerBoxes(DWORD processId, int answer, std::set<HWND>& answered, ProgramRun& run)
+// Each box is read once and answered; a key press that went astray (the box was not yet in
+// the foreground) is repeated every second while the box stays.
+void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, ProgramRun& run)
 {
     BoxSearch search{processId, {}};
     EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
     for (HWND box : search.found) {
-        if (!answered.insert(box).second)
+        auto seen = answered.find(box);
+        if (seen != answered.end()) {
+            if (answer == pressReturnKey && GetTickCount() - seen->second > 1000) {
+                seen->second = GetTickCount();
+                pressReturn(box);
+            }
             continue;
+        }
+        answered[box] = GetTickCount();
         Sleep(100);   // let it finish drawing before it is read
         run.boxes.push_back(readMessageBox(box));
         if (answer == pressReturnKey) {
@@ -117,7 +126,7 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
     if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process))
         return run;
     run.started = true;
-    std::set<HWND> answered;
+    std::map<HWND, DWORD> answered;
     DWORD waited = 0;
     while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
         answerBoxes(process.dwProcessId, options.answer, answered, run);

@@ -1,0 +1,87 @@
+// Start-up of the runtime for an image: classes, project items, the application object and
+// its first events.
+#include "files/folderitem.h"
+#include "host/builtinclassset.h"
+#include "host/classregistry.h"
+#include "host/commandline.h"
+#include "host/hoststate.h"
+#include "host/projectitems.h"
+#include "host/projectsettings.h"
+#include "runtime/exceptions.h"
+#include "ui/events.h"
+#include "ui/framewindow.h"
+#include "ui/uisetup.h"
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <string>
+
+extern "C" void RuntimeMsgBox(StringRecord* text);
+
+namespace {
+
+[[noreturn]] void stopStart(const std::string& error)
+{
+    StringRef text(stringMake(error.data(), static_cast<int32_t>(error.size())));
+    RuntimeMsgBox(text.get());
+    ExitProcess(0);
+}
+
+void enterFrameMode()
+{
+    hostState().frameMode = true;
+    StringRecord* title = settingsFrameTitle();
+    frameWindowCreate(stringText(title));
+}
+
+// One OpenDocument per argument, each with the same folder item set to that argument.
+void openDocuments(ObjectHeader* application, const std::vector<std::string>& arguments)
+{
+    ObjectRef item(folderItemWithPath(nullptr));
+    for (const std::string& argument : arguments) {
+        StringRef path(stringMake(argument.data(), static_cast<int32_t>(argument.size())));
+        folderItemSetPath(item.get(), path.get());
+        raiseObjectEvent(application, "OpenDocument", item.get());
+    }
+}
+
+void raiseFirstEvents(ObjectHeader* application)
+{
+    raiseEvent(application, "Open");
+    const char* commandLine = hostState().commandLine;
+    if (eventHandlerCode(application, "OpenDocument") && commandLine && *commandLine)
+        openDocuments(application, commandLineArguments(commandLine));
+    else
+        raiseEvent(application, "NewDocument");
+    if (hostState().frameMode)
+        raiseEvent(application, "Activate");
+}
+
+} // namespace
+
+extern "C" void RuntimeInit(const uint32_t* classTable)
+{
+    hostState().startTick = GetTickCount();
+    uiStart();
+    OleInitialize(nullptr);
+    builtinClassesEnsure();
+    stackCheckSetLimitFromHere();
+    std::string error;
+    if (!registryBuildClasses(classTable, error) || !registryBuildProjectItems(classTable, error))
+        stopStart(error);
+    if (settingsFrameMode())
+        enterFrameMode();
+    hostState().application = objectInstantiate(registryApplicationClass());
+    raiseFirstEvents(hostState().application);
+}
+
+extern "C" void ApplicationNewDocument(ObjectHeader* application)
+{
+    raiseEvent(application, "NewDocument");
+}
+
+extern "C" void ApplicationOpenDocument(ObjectHeader* application, ObjectHeader* item)
+{
+    raiseObjectEvent(application, "OpenDocument", item);
+}

@@ -1,0 +1,396 @@
+// Window tests: classes with recording handlers, template streams, input as a person gives
+// it, and running the event loop until something has happened.
+#include "tests/windows/windowtesting.h"
+
+#include "host/eventloop.h"
+#include "host/projectsettings.h"
+#include "runtime/string.h"
+#include "ui/controlobject.h"
+#include "ui/nativewindow.h"
+#include "ui/uisetup.h"
+#include "ui/windowobject.h"
+#include "ui/windowtemplate.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+std::vector<ClassDescriptor*>& classTable()
+{
+    static std::vector<ClassDescriptor*> table;
+    return table;
+}
+
+LoopTimer pollingTimer;
+
+void keepPolling(LoopTimer*) {}
+
+} // namespace
+
+std::vector<std::string>& recordedEvents()
+{
+    static std::vector<std::string> events;
+    return events;
+}
+
+std::map<std::string, bool>& handlerAnswers()
+{
+    static std::map<std::string, bool> answers;
+    return answers;
+}
+
+std::vector<std::string> recordedOnly(const std::vector<std::string>& eventNames)
+{
+    std::vector<std::string> kept;
+    for (const std::string& line : recordedEvents()) {
+        std::string name = line.substr(line.find('.') + 1);
+        name = name.substr(0, name.find(' '));
+        if (eventNames.empty() || std::find(eventNames.begin(), eventNames.end(), name) != eventNames.end())
+            kept.push_back(line);
+    }
+    return kept;
+}
+
+std::string objectLabel(ObjectHeader* object)
+{
+    if (isWindowObject(object)) {
+        const char* title = stringText(asWindow(object)->title);
+        return *title ? title : "Window";
+    }
+    if (isControlObject(object)) {
+        ControlObject* control = asControl(object);
+        std::string label = stringText(control->name);
+        if (control->index != notInControlArray)
+            label += "$" + std::to_string(control->index);
+        return label;
+    }
+    return "Object";
+}
+
+int32_t recordEvent(ObjectHeader* object, const char* event, const std::string& arguments)
+{
+    std::string key = objectLabel(object) + "." + event;
+    recordedEvents().push_back(key + arguments);
+    auto answer = handlerAnswers().find(key);
+    return answer != handlerAnswers().end() && answer->second;
+}
+
+int32_t testClass(ClassDescriptor* base, const std::vector<HandlerEntry>& handlers, uint32_t extraBytes)
+{
+    ClassDescriptor* cls = classCreate();
+    cls->superclass = base;
+    cls->instanceSize = base->instanceSize + extraBytes;
+    for (const HandlerEntry& entry : handlers) {
+        auto* handler = static_cast<EventHandler*>(taggedAllocate(sizeof(EventHandler)));
+        *handler = {cls->handlers, stringFromText(entry.event), entry.code, 0};
+        cls->handlers = handler;
+    }
+    classTable().push_back(cls);
+    classSetTable(classTable().data(), static_cast<int32_t>(classTable().size()));
+    return static_cast<int32_t>(classTable().size() - 1);
+}
+
+int32_t testClass(BuiltinClassId base, const std::vector<HandlerEntry>& handlers)
+{
+    return testClass(builtinClass(base), handlers);
+}
+
+ClassDescriptor* testClassAt(int32_t index)
+{
+    return classTable().at(static_cast<size_t>(index));
+}
+
+std::vector<HandlerEntry> windowRecorders()
+{
+    return {
+        {"Open", reinterpret_cast<void*>(recordPlain<"Open">)},
+        {"Close", reinterpret_cast<void*>(recordPlain<"Close">)},
+        {"CancelClose", reinterpret_cast<void*>(recordPlain<"CancelClose">)},
+        {"KeyDown", reinterpret_cast<void*>(recordKey<"KeyDown">)},
+        {"MouseMove", reinterpret_cast<void*>(recordPoint<"MouseMove">)},
+        {"MouseEnter", reinterpret_cast<void*>(recordPlain<"MouseEnter">)},
+        {"MouseExit", reinterpret_cast<void*>(recordPlain<"MouseExit">)},
+        {"MouseDown", reinterpret_cast<void*>(recordPoint<"MouseDown">)},
+        {"MouseDrag", reinterpret_cast<void*>(recordPoint<"MouseDrag">)},
+        {"MouseUp", reinterpret_cast<void*>(recordPoint<"MouseUp">)},
+        {"Resized", reinterpret_cast<void*>(recordPlain<"Resized">)},
+        {"Moved", reinterpret_cast<void*>(recordPlain<"Moved">)},
+        {"Activate", reinterpret_cast<void*>(recordPlain<"Activate">)},
+        {"Deactivate", reinterpret_cast<void*>(recordPlain<"Deactivate">)},
+    };
+}
+
+std::vector<HandlerEntry> controlRecorders()
+{
+    return {
+        {"Open", reinterpret_cast<void*>(recordPlain<"Open">)},
+        {"Close", reinterpret_cast<void*>(recordPlain<"Close">)},
+        {"MouseMove", reinterpret_cast<void*>(recordPoint<"MouseMove">)},
+        {"MouseEnter", reinterpret_cast<void*>(recordPlain<"MouseEnter">)},
+        {"MouseExit", reinterpret_cast<void*>(recordPlain<"MouseExit">)},
+    };
+}
+
+std::vector<HandlerEntry> canvasRecorders()
+{
+    std::vector<HandlerEntry> handlers = controlRecorders();
+    handlers.push_back({"MouseDown", reinterpret_cast<void*>(recordPoint<"MouseDown">)});
+    handlers.push_back({"MouseDrag", reinterpret_cast<void*>(recordPoint<"MouseDrag">)});
+    handlers.push_back({"MouseUp", reinterpret_cast<void*>(recordPoint<"MouseUp">)});
+    return handlers;
+}
+
+void writeNumber(std::string& stream, int32_t value)
+{
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    uint8_t first = static_cast<uint8_t>((magnitude & 0x3F) | (value < 0 ? 0x40 : 0));
+    magnitude >>= 6;
+    stream += static_cast<char>(first | (magnitude ? 0x80 : 0));
+    while (magnitude) {
+        uint8_t next = magnitude & 0x7F;
+        magnitude >>= 7;
+        stream += static_cast<char>(next | (magnitude ? 0x80 : 0));
+    }
+}
+
+void writeText(std::string& stream, const std::string& text)
+{
+    writeNumber(stream, static_cast<int32_t>(text.size()));
+    stream += text;
+}
+
+namespace {
+
+void applyOverrides(Properties& properties, const Properties& overrides)
+{
+    for (const auto& [key, value] : overrides) {
+        auto found = std::find_if(properties.begin(), properties.end(), [&](const auto& p) { return p.first == key; });
+        if (found != properties.end())
+            found->second = value;
+        else
+            properties.emplace_back(key, value);
+    }
+}
+
+} // namespace
+
+Properties windowProperties(const std::string& title, int32_t width, int32_t height, const Properties& overrides)
+{
+    Properties properties = {
+        {"Name", "TestWindow"}, {"Frame", "0"}, {"HasBackColor", "False"}, {"BackColor", "16777215"},
+        {"Backdrop", "0"}, {"Title", title}, {"Visible", "True"}, {"FullScreen", "False"},
+        {"MenuBarVisible", "True"}, {"CloseBox", "True"}, {"GrowIcon", "True"}, {"ZoomIcon", "False"},
+        {"BalloonHelp", ""}, {"MacProcID", "0"}, {"Placement", "0"}, {"Width", std::to_string(width)},
+        {"Height", std::to_string(height)}, {"MinWidth", "64"}, {"MinHeight", "64"}, {"MaxWidth", "32000"},
+        {"MaxHeight", "32000"},
+    };
+    applyOverrides(properties, overrides);
+    return properties;
+}
+
+Properties controlProperties(const std::string& name, int32_t left, int32_t top, int32_t width, int32_t height,
+                             const Properties& own, int32_t index)
+{
+    Properties properties = {
+        {"Name", name}, {"Index", std::to_string(index)}, {"TabPanelIndex", "0"}, {"Visible", "True"},
+        {"Left", std::to_string(left)}, {"Top", std::to_string(top)}, {"Width", std::to_string(width)},
+        {"Height", std::to_string(height)}, {"HelpTag", ""}, {"BalloonHelp", ""}, {"DisabledBalloonHelp", ""},
+        {"AutoDeactivate", "True"}, {"LockLeft", "True"}, {"LockTop", "True"}, {"LockRight", "False"},
+        {"LockBottom", "False"},
+    };
+    properties.insert(properties.end(), own.begin(), own.end());
+    return properties;
+}
+
+std::string templateStream(int32_t windowClass, const Properties& window, const std::vector<ControlSpec>& controls)
+{
+    std::string stream;
+    writeNumber(stream, static_cast<int32_t>(window.size()));
+    writeNumber(stream, windowClass);
+    for (const auto& [key, value] : window) {
+        writeText(stream, key);
+        writeText(stream, value);
+    }
+    writeNumber(stream, static_cast<int32_t>(controls.size()));
+    for (const ControlSpec& control : controls) {
+        writeNumber(stream, control.classIndex);
+        writeNumber(stream, static_cast<int32_t>(control.properties.size()));
+        for (const auto& [key, value] : control.properties) {
+            writeText(stream, key);
+            writeText(stream, value);
+        }
+    }
+    writeNumber(stream, 0);
+    return stream;
+}
+
+std::vector<uint8_t> templateRecord(const std::string& stream)
+{
+    std::vector<uint8_t> record(4 + stream.size());
+    uint32_t length = static_cast<uint32_t>(stream.size());
+    memcpy(record.data(), &length, 4);
+    memcpy(record.data() + 4, stream.data(), stream.size());
+    return record;
+}
+
+void loopKeepPollingAfresh()
+{
+    loopReset();
+    loopAddTimer(&pollingTimer, 0);
+    pollingTimer.action = keepPolling;
+}
+
+void windowTestSetUp()
+{
+    static bool started = false;
+    if (!started) {
+        started = true;
+        builtinClassesEnsure();
+        SettingsStream settings;
+        settings.languageCode = 13;
+        settingsApply(settings);
+        uiStart();
+    }
+    loopKeepPollingAfresh();
+    recordedEvents().clear();
+    handlerAnswers().clear();
+}
+
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        loopRunPass();
+        Sleep(1);
+    }
+    return true;
+}
+
+void pumpFor(DWORD milliseconds)
+{
+    pumpUntil([] { return false; }, milliseconds);
+}
+
+bool sawEvent(const std::string& line)
+{
+    const auto& events = recordedEvents();
+    return std::find(events.begin(), events.end(), line) != events.end();
+}
+
+HWND windowHandleOf(ObjectHeader* window)
+{
+    WindowObject* object = asWindow(window);
+    return object && object->native ? object->native->handle : nullptr;
+}
+
+bool bringToFront(ObjectHeader* window)
+{
+    HWND handle = windowHandleOf(window);
+    SetForegroundWindow(handle);
+    SetActiveWindow(handle);
+    return pumpUntil([handle] { return GetActiveWindow() == handle; });
+}
+
+// Other programs on the same display may hold the foreground, so input is delivered the way
+// the system would deliver it to this program: to the window under the cursor (or holding
+// the capture) and to the focused window. The cursor itself is real: it is moved, and the
+// move is waited for until the display reports it steadily.
+void moveMouseToScreen(int32_t x, int32_t y)
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        SetCursorPos(x, y);
+        bool steady = true;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 40;) {
+            MSG message;
+            PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+            POINT at;
+            GetCursorPos(&at);
+            steady = steady && at.x == x && at.y == y;
+            Sleep(2);
+        }
+        if (steady)
+            break;
+    }
+    POINT at = {x, y};
+    if (HWND under = WindowFromPoint(at)) {
+        ScreenToClient(under, &at);
+        PostMessageA(under, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    }
+    pumpFor(60);
+}
+
+void moveMouseTo(HWND window, int32_t clientX, int32_t clientY)
+{
+    POINT at = {clientX, clientY};
+    ClientToScreen(window, &at);
+    moveMouseToScreen(at.x, at.y);
+}
+
+void mouseButton(bool down)
+{
+    POINT at;
+    GetCursorPos(&at);
+    HWND target = GetCapture() ? GetCapture() : WindowFromPoint(at);
+    ScreenToClient(target, &at);
+    PostMessageA(target, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? MK_LBUTTON : 0, MAKELPARAM(at.x, at.y));
+    pumpFor(60);
+}
+
+void clickAt(HWND window, int32_t clientX, int32_t clientY)
+{
+    moveMouseTo(window, clientX, clientY);
+    mouseButton(true);
+    mouseButton(false);
+}
+
+void pressKey(WORD virtualKey, std::vector<WORD> held)
+{
+    BYTE saved[256];
+    GetKeyboardState(saved);
+    BYTE state[256];
+    memcpy(state, saved, sizeof state);
+    bool alt = false;
+    for (WORD modifier : held) {
+        state[modifier] |= 0x80;
+        alt = alt || modifier == VK_MENU;
+    }
+    SetKeyboardState(state);
+    HWND target = GetFocus() ? GetFocus() : windowListHead() ? windowListHead()->handle : nullptr;
+    LPARAM flags = 1 | (static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16) | (alt ? 1 << 29 : 0);
+    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, flags);
+    pumpFor(40);
+    PostMessageA(GetFocus() ? GetFocus() : target, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, flags | 0xC0000000);
+    pumpFor(40);
+    SetKeyboardState(saved);
+}
+
+ObjectHeader* openWindow(const std::string& stream, ObjectHeader** slot)
+{
+    std::vector<uint8_t> record = templateRecord(stream);
+    ObjectHeader* window = RuntimeCreateWindow(record.data(), slot);
+    if (window)
+        pumpUntil([window] { return IsWindowVisible(windowHandleOf(window)) != 0; });
+    return window;
+}
+
+namespace {
+
+// Window tests run on a desktop of their own, where no other program takes the foreground,
+// the focus or the cursor from them.
+class OwnDesktop : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        HDESK desktop = CreateDesktopA("tegata-window-tests", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+        if (desktop)
+            SetThreadDesktop(desktop);
+    }
+};
+
+const testing::Environment* const ownDesktop = testing::AddGlobalTestEnvironment(new OwnDesktop);
+
+} // namespace

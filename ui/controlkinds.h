@@ -1,0 +1,32 @@
+// The built-in control kinds that the runtime draws, and how their panes are made.
+#pragma once
+
+#include "host/builtinclassset.h"
+#include "runtime/object.h"
+#include "ui/drawnpane.h"
+#include "ui/nativewindow.h"
+
+// Each declares its kind's properties, gives it its destructor (where it holds references)
+// and its CreatePane handler.
+void canvasSetUpClass(ClassDescriptor* cls);
+void staticTextSetUpClass(ClassDescriptor* cls);
+void rectangleSetUpClass(ClassDescriptor* cls);
+void ovalSetUpClass(ClassDescriptor* cls);
+void roundRectangleSetUpClass(ClassDescriptor* cls);
+void lineSetUpClass(ClassDescriptor* cls);
+
+// Adds a handler of the runtime's own to a built-in class.
+void classAddRuntimeHandler(ClassDescriptor* cls, const char* eventName, void* code);
+
+// The CreatePane handler of a drawn kind: makes the pane in the control's open window.
+template <typename PaneKind>
+int32_t createDrawnPane(ObjectHeader* control)
+{
+    ControlObject* base = asControl(control);
+    if (base->pane || !base->window || !base->window->native)
+        return 0;
+    auto* pane = new PaneKind(control, asRectControl(control)->bounds);
+    pane->createIn(base->window->native);
+    base->pane = pane;
+    return 0;
+}

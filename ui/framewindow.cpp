@@ -1,0 +1,102 @@
+// The frame window of frame mode: one top-level window whose client holds every document window.
+#include "ui/framewindow.h"
+
+#include "host/eventloop.h"
+#include "host/hoststate.h"
+#include "ui/nativewindow.h"
+#include "ui/windowclasses.h"
+#include "ui/windowhooks.h"
+#include "ui/windowprocedure.h"
+#include "ui/windowvisibility.h"
+
+namespace {
+
+HWND frame;
+HWND client;
+
+constexpr UINT firstChildId = 0xFF00;
+
+void onFrameCreated(HWND handle)
+{
+    CLIENTCREATESTRUCT mdi = {nullptr, firstChildId};
+    client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0, handle,
+                             nullptr, hostState().instance, &mdi);
+}
+
+// Without a quit of the application's own, closing the frame closes the windows that agree.
+void onFrameClose()
+{
+    if (windowHooks().frameCloseRequest) {
+        windowHooks().frameCloseRequest();
+        return;
+    }
+    if (!windowsAgreeToQuit())
+        return;
+    windowsCloseViews();
+    loopRequestQuit();
+}
+
+NativeWindow* activeChild()
+{
+    auto child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+    return nativeWindowFromHandle(child);
+}
+
+} // namespace
+
+LRESULT CALLBACK frameWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        onFrameCreated(handle);
+        return 0;
+    case WM_CLOSE:
+        onFrameClose();
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0 && LOWORD(wParam) < firstChildId && windowHooks().menuCommand) {
+            windowHooks().menuCommand(activeChild(), LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_INITMENU:
+        if (windowHooks().enableMenuItems)
+            windowHooks().enableMenuItems(activeChild());
+        break;
+    case WM_NCDESTROY:
+        frame = nullptr;
+        client = nullptr;
+        break;
+    }
+    return DefFrameProcA(handle, client, message, wParam, lParam);
+}
+
+HWND frameWindowCreate(const char* title)
+{
+    if (frame)
+        return frame;
+    registerWindowClasses();
+    HMENU menu = windowHooks().menuBarForWindow ? windowHooks().menuBarForWindow() : nullptr;
+    frame = CreateWindowExA(0, mdiFrameClassName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 640, 480, nullptr, menu, hostState().instance, nullptr);
+    if (frame)
+        ShowWindow(frame, SW_SHOWNORMAL);
+    return frame;
+}
+
+HWND frameWindowHandle()
+{
+    return frame;
+}
+
+HWND frameClientHandle()
+{
+    return client;
+}
+
+void frameWindowDestroy()
+{
+    if (frame)
+        DestroyWindow(frame);
+}

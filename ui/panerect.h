@@ -1,0 +1,36 @@
+// Rectangles of panes and windows: four signed 16-bit coordinates, top, left, bottom, right.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+struct PaneRect {
+    int16_t top;
+    int16_t left;
+    int16_t bottom;
+    int16_t right;
+
+    int32_t width() const { return right - left; }
+    int32_t height() const { return bottom - top; }
+    // Edges included: a rectangle contains itself.
+    bool contains(const PaneRect& inner) const
+    {
+        return inner.left >= left && inner.top >= top && inner.right <= right && inner.bottom <= bottom;
+    }
+    bool containsPoint(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
+    void offset(int32_t dx, int32_t dy)
+    {
+        left = static_cast<int16_t>(left + dx);
+        right = static_cast<int16_t>(right + dx);
+        top = static_cast<int16_t>(top + dy);
+        bottom = static_cast<int16_t>(bottom + dy);
+    }
+    RECT toRect() const { return {left, top, right, bottom}; }
+    static PaneRect fromRect(const RECT& r)
+    {
+        return {static_cast<int16_t>(r.top), static_cast<int16_t>(r.left), static_cast<int16_t>(r.bottom),
+                static_cast<int16_t>(r.right)};
+    }
+};
+static_assert(sizeof(PaneRect) == 8);
