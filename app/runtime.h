@@ -38,8 +38,15 @@ struct StringConstant {
     StringConstant<sizeof(literal)> name = {                                                        \
         {1, name.text.bytes, sizeof(literal) - 1, sizeof(literal) - 1}, constantText(literal)}
 
+struct ObjectHeader;
+struct ImageClassTableLayout;
+
 extern "C" {
+// Start-up and the event loop.
+void Win32InstallPlugins(const void* plugins);
+void RuntimeInit(const ImageClassTableLayout* classTable);
 int RuntimeRun();
+void ApplicationQuit();
 void RuntimeBackgroundTask();
 void lineTrace(StringRecord* text);
 
@@ -47,6 +54,12 @@ StringRecord* RuntimeLockString(StringRecord* s);
 void RuntimeUnlockString(StringRecord* s);
 StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b);
 int RuntimeStringCompare(StringRecord* a, StringRecord* b);
+
+StringRecord* StringStr(double value);
+
+ObjectHeader* RuntimeLockObject(ObjectHeader* object);
+void RuntimeUnlockObject(ObjectHeader* object);
+ObjectHeader* RuntimeCreateWindow(const unsigned char* windowTemplate, ObjectHeader** slot);
 
 void RuntimeMsgBox(StringRecord* text);
 void RuntimeBeep();

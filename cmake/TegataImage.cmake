@@ -53,3 +53,23 @@ function(tegata_pack_loose name folder)
     COMMENT "Writing loose image files of ${name}")
   add_custom_target(${name}_loose ALL DEPENDS ${folder}/code1.dat)
 endfunction()
+
+# tegata_add_generated_image(<name> DESCRIPTIONS <files...> SOURCES <files...>): an image
+# whose classes, windows, menus, project items and settings come from descriptions turned
+# into C++ by the resource generator (generated/<name>/appdata.cpp and appdata.h).
+function(tegata_add_generated_image name)
+  cmake_parse_arguments(IMAGE "" "" "DESCRIPTIONS;SOURCES;DEPENDS" ${ARGN})
+  set(out ${CMAKE_BINARY_DIR}/generated/${name})
+  set(descriptions "")
+  foreach(file ${IMAGE_DESCRIPTIONS})
+    list(APPEND descriptions ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+  endforeach()
+  add_custom_command(OUTPUT ${out}/appdata.cpp ${out}/appdata.h
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
+    COMMAND ${TEGATA_TOOLS_DIR}/resgen --builtin-classes ${CMAKE_SOURCE_DIR}/host/builtinclasses.def
+            --out-dir ${out} ${descriptions}
+    DEPENDS ${descriptions} ${IMAGE_DEPENDS} ${CMAKE_SOURCE_DIR}/host/builtinclasses.def ${TEGATA_TOOLS_DIR}/resgen
+    COMMENT "Generating the data of image ${name}")
+  tegata_add_image(${name} SOURCES ${IMAGE_SOURCES} ${out}/appdata.cpp)
+  target_include_directories(${name}_objects PRIVATE ${out} ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()

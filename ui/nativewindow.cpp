@@ -247,8 +247,12 @@ void nativeWindowHide(NativeWindow* native)
         ShowWindow(native->handle, SW_HIDE);
 }
 
+// A Close handler may end the application, which destroys the frame and with it this window
+// again: the second destruction finds the first under way and leaves it to finish.
 void nativeWindowClosing(NativeWindow* native)
 {
+    if (native->destroying)
+        return;
     native->destroying = true;
     WindowObject* window = native->window;
     mouseForgetWindow(native);

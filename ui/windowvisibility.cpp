@@ -69,7 +69,8 @@ bool windowsAgreeToQuit()
 {
     ListedWindows views(true);
     for (ObjectHeader* window : views.all()) {
-        if (asWindow(window)->native && raiseBooleanEvent(window, "CancelClose"))
+        NativeWindow* native = asWindow(window)->native;
+        if (native && !native->destroying && raiseBooleanEvent(window, "CancelClose"))
             return false;
     }
     return true;
@@ -109,11 +110,22 @@ bool windowsAnyOpen()
     return windowListHead() != nullptr;
 }
 
+namespace {
+// A window whose Close is running (a Close handler that quits, say) is already on its way.
+NativeWindow* firstWindowNotClosing()
+{
+    NativeWindow* native = windowListHead();
+    while (native && native->destroying)
+        native = native->next;
+    return native;
+}
+} // namespace
+
 void windowsCloseAll()
 {
-    while (NativeWindow* first = windowListHead()) {
+    while (NativeWindow* first = firstWindowNotClosing()) {
         destroySystemWindow(first);
-        if (windowListHead() == first)
+        if (firstWindowNotClosing() == first)
             break;   // the system would not destroy it: leave the rest to the process end
     }
     frameWindowDestroy();

@@ -1,0 +1,104 @@
+// Images made from descriptions, started as programs and driven as a person would: their
+// window found, clicked, typed into and closed; the events they traced checked in order.
+#include "tests/support/programdriver.h"
+#include "tests/support/programsession.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const char* const windowTitle = "証明ウィンドウ";
+
+std::string fullPath(const std::string& relative)
+{
+    char path[MAX_PATH];
+    GetFullPathNameA(relative.c_str(), MAX_PATH, path, nullptr);
+    return path;
+}
+
+Lines traceLines(const std::string& folder)
+{
+    std::string bytes;
+    readWholeFile(folder + "\\trace.log", bytes);
+    std::istringstream text(utf8FromAnsi(bytes));
+    Lines lines;
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+
+struct DrivenProgram {
+    std::string folder;
+    ProgramSession session;
+    HWND window = nullptr;
+
+    DrivenProgram(const char* program, const char* folderName, const std::string& arguments = "")
+        : folder(freshFolder(fullPath(folderName))),
+          session("\"" + fullPath(program) + "\"" + arguments, folder)
+    {
+        window = session.waitForWindow(windowTitle);
+    }
+
+    // The first request to close is refused by the window, the second ends it.
+    DWORD closeTwiceAndWait()
+    {
+        closeWindow(window);
+        closeWindow(window);
+        DWORD exitCode = 99;
+        EXPECT_TRUE(session.waitForExit(10000, exitCode)) << "the program did not end";
+        return exitCode;
+    }
+};
+
+TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
+{
+    DrivenProgram run("proof_plain.exe", "proof-plain");
+    ASSERT_NE(run.window, nullptr) << "no window titled " << windowTitle;
+    clickInWindow(run.window, 50, 40);   // inside the canvas at (20, 20)
+    typeIntoWindow(run.window, {'A', 'B', VK_ESCAPE});
+    EXPECT_EQ(run.closeTwiceAndWait(), 0u);
+    EXPECT_EQ(traceLines(run.folder),
+              (Lines{"App.Open", "App.NewDocument", "Pad.Open", "Window.Open", "Pad.MouseDown 30,20",
+                     "Pad.MouseUp 30,20", "Window.KeyDown a", "Window.KeyDown b", "Window.KeyDown \x1b",
+                     "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close", "Run ended"}));
+}
+
+TEST(StartedImage, EachCommandLineArgumentIsOpenedAsADocument)
+{
+    DrivenProgram run("proof_plain.exe", "proof-arguments", " \"first document\" second");
+    ASSERT_NE(run.window, nullptr);
+    EXPECT_EQ(run.closeTwiceAndWait(), 0u);
+    Lines lines = traceLines(run.folder);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3), (Lines{"App.Open", "App.OpenDocument", "App.OpenDocument"}));
+}
+
+TEST(StartedImage, InFrameModeTheDocumentWindowLivesInsideTheFrameUntilTheApplicationQuits)
+{
+    DrivenProgram run("proof_frame.exe", "proof-frame");
+    ASSERT_NE(run.window, nullptr);
+    HWND frame = GetAncestor(run.window, GA_ROOT);
+    ASSERT_NE(frame, run.window) << "the document window is a child of the frame";
+    wchar_t frameTitle[64] = {};
+    GetWindowTextW(frame, frameTitle, 64);
+    EXPECT_EQ(std::wstring(frameTitle), L"手形・小切手");
+    RECT frameClient, document;
+    GetClientRect(frame, &frameClient);
+    GetWindowRect(run.window, &document);
+    EXPECT_GE(frameClient.right, document.right - document.left) << "the frame shows the whole window";
+    EXPECT_GE(frameClient.bottom, document.bottom - document.top);
+    EXPECT_EQ(run.closeTwiceAndWait(), 0u);
+    EXPECT_EQ(traceLines(run.folder),
+              (Lines{"App.Open", "App.NewDocument", "App.Activate", "Pad.Open", "Window.Open",
+                     "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close", "App.Close",
+                     "Run ended"}));
+}
+
+} // namespace

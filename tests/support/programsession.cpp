@@ -1,0 +1,149 @@
+// A program started for a test and driven while it runs: its windows found by title, clicked
+// and typed into the way a person would, and its end awaited.
+#include "tests/support/programsession.h"
+
+#include "tests/support/programdriver.h"
+
+namespace {
+
+struct TitleSearch {
+    DWORD processId;
+    std::wstring title;
+    HWND found;
+};
+
+std::wstring wideFromUtf8(const std::string& text)
+{
+    int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), size);
+    return wide;
+}
+
+bool matches(HWND window, TitleSearch& search)
+{
+    wchar_t title[512] = {};
+    GetWindowTextW(window, title, 512);
+    return IsWindowVisible(window) && search.title == title;
+}
+
+BOOL CALLBACK searchChild(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(context);
+    if (!search->found && matches(window, *search))
+        search->found = window;
+    return search->found == nullptr;
+}
+
+BOOL CALLBACK searchTopLevel(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId)
+        return TRUE;
+    if (matches(window, *search))
+        search->found = window;
+    else
+        EnumChildWindows(window, searchChild, context);
+    return search->found == nullptr;
+}
+
+void bringToFront(HWND window)
+{
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    for (int i = 0; i < 50 && GetForegroundWindow() != top; ++i)
+        Sleep(20);
+}
+
+void sendKey(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void sendButton(DWORD flag)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+ProgramSession::ProgramSession(const std::string& commandLine, const std::string& folder)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        process = {};
+}
+
+ProgramSession::~ProgramSession()
+{
+    if (!process.hProcess)
+        return;
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process.hProcess, 255);
+        WaitForSingleObject(process.hProcess, 5000);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+HWND ProgramSession::waitForWindow(const std::string& titleUtf8, DWORD timeoutMs)
+{
+    TitleSearch search{process.dwProcessId, wideFromUtf8(titleUtf8), nullptr};
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
+        EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+bool ProgramSession::waitForExit(DWORD timeoutMs, DWORD& exitCode)
+{
+    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    return true;
+}
+
+void clickInWindow(HWND window, int x, int y)
+{
+    bringToFront(window);
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    Sleep(100);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(50);
+    sendButton(MOUSEEVENTF_LEFTUP);
+    Sleep(100);
+}
+
+void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
+{
+    bringToFront(window);
+    for (WORD key : keys) {
+        sendKey(key, false);
+        sendKey(key, true);
+        Sleep(30);
+    }
+    Sleep(100);
+}
+
+void closeWindow(HWND window)
+{
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Sleep(200);
+}

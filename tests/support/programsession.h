@@ -1,0 +1,34 @@
+// A program started for a test and driven while it runs: its windows found by title, clicked
+// and typed into the way a person would, and its end awaited.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ProgramSession {
+public:
+    ProgramSession(const std::string& commandLine, const std::string& folder);
+    ~ProgramSession();   // ends the program if it still runs
+    ProgramSession(const ProgramSession&) = delete;
+    ProgramSession& operator=(const ProgramSession&) = delete;
+
+    bool started() const { return process.hProcess != nullptr; }
+    // A visible window of the program (top-level or a child such as a document window inside
+    // a frame) whose title is `titleUtf8`; null when none appears in time.
+    HWND waitForWindow(const std::string& titleUtf8, DWORD timeoutMs = 10000);
+    // Waits for the program to end; false when it is still running after the time.
+    bool waitForExit(DWORD timeoutMs, DWORD& exitCode);
+
+private:
+    PROCESS_INFORMATION process{};
+};
+
+// Brings the window's top-level window to the front, moves the mouse to the point of the
+// window's client area and clicks the left button.
+void clickInWindow(HWND window, int x, int y);
+// Types virtual keys into the window, which is brought to the front first.
+void typeIntoWindow(HWND window, const std::vector<WORD>& keys);
+// Asks the window to close, as its close box does.
+void closeWindow(HWND window);
