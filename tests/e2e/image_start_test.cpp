@@ -233,6 +233,7 @@ TEST(ImageStart, DamagedProgramFilesStopWithAMessage)
     ASSERT_TRUE(readWholeFile("tegata.exe", program));
     ASSERT_TRUE(readWholeFile("tegata-host.exe", host));
     const size_t imageOffset = host.size();   // the image is appended to the bare host
+    ASSERT_GT(program.size(), imageOffset + 4) << "tegata.exe is older than tegata-host.exe: rebuild";
     const uint32_t codeLength = readLe32(program, imageOffset);
     const BadImage cases[] = {
         {"image offset past the end", [&](LooseImage&) { program.resize(imageOffset - 16); },
