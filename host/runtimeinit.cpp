@@ -7,6 +7,7 @@
 #include "host/hoststate.h"
 #include "host/projectitems.h"
 #include "host/projectsettings.h"
+#include "host/shutdown.h"
 #include "runtime/exceptions.h"
 #include "ui/events.h"
 #include "ui/framewindow.h"
@@ -64,7 +65,8 @@ extern "C" void RuntimeInit(const uint32_t* classTable)
 {
     hostState().startTick = GetTickCount();
     uiStart();
-    OleInitialize(nullptr);
+    if (SUCCEEDED(OleInitialize(nullptr)))
+        shutdownSteps().uninitialiseOle = [] { OleUninitialize(); };
     builtinClassesEnsure();
     stackCheckSetLimitFromHere();
     std::string error;

@@ -72,6 +72,27 @@ LRESULT CALLBACK frameWindowProcedure(HWND handle, UINT message, WPARAM wParam, 
     return DefFrameProcA(handle, client, message, wParam, lParam);
 }
 
+void frameWindowFit(HWND documentWindow)
+{
+    if (!frame || !client)
+        return;
+    RECT document, shown, outer;
+    GetWindowRect(documentWindow, &document);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&document), 2);
+    GetClientRect(client, &shown);
+    GetWindowRect(frame, &outer);
+    constexpr int margin = 8;
+    int wider = document.right + margin - shown.right;
+    int taller = document.bottom + margin - shown.bottom;
+    if (wider <= 0 && taller <= 0)
+        return;
+    int width = outer.right - outer.left + (wider > 0 ? wider : 0);
+    int height = outer.bottom - outer.top + (taller > 0 ? taller : 0);
+    width = width < GetSystemMetrics(SM_CXSCREEN) ? width : GetSystemMetrics(SM_CXSCREEN);
+    height = height < GetSystemMetrics(SM_CYSCREEN) ? height : GetSystemMetrics(SM_CYSCREEN);
+    SetWindowPos(frame, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND frameWindowCreate(const char* title)
 {
     if (frame)

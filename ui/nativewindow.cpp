@@ -155,6 +155,8 @@ NativeWindow* nativeWindowCreate(WindowObject* window, int32_t frameKind)
     }
     native->next = listHead;
     listHead = native;
+    if (native->mdiChild)
+        frameWindowFit(native->handle);
     if (native->modal)
         modalStack.push_back(native);
     return native;
