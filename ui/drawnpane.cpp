@@ -99,6 +99,20 @@ LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wPa
     return DefWindowProcA(handle, message, wParam, lParam);
 }
 
+// Whether a pane made before this one lies under part of it.
+bool overlapsEarlierPane(NativeWindow* native, const Pane* self)
+{
+    WindowControls* parts = native->window->parts;
+    if (!parts)
+        return true;
+    for (ObjectHeader* control : parts->controls) {
+        Pane* other = asControl(control)->pane;
+        if (other && other != self && other->bounds().overlaps(self->bounds()))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 DrawnPane::DrawnPane(ObjectHeader* control, const PaneRect& bounds) : Pane(control, bounds) {}
@@ -107,6 +121,13 @@ DrawnPane::~DrawnPane()
 {
     if (windowHandle)
         SetWindowLongPtrA(windowHandle, 0, 0);
+}
+
+void DrawnPane::leaveChildToWindow()
+{
+    if (windowHandle)
+        SetWindowLongPtrA(windowHandle, 0, 0);
+    Pane::leaveChildToWindow();
 }
 
 void DrawnPane::createIn(NativeWindow* native)
@@ -120,8 +141,10 @@ void DrawnPane::createIn(NativeWindow* native)
     SetWindowLongPtrA(windowHandle, 0, reinterpret_cast<LONG_PTR>(this));
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
-    // Controls made later lie above the ones made before them.
-    SetWindowPos(windowHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Controls made later lie above the ones made before them. A new child window is not
+    // always put on top, so it is raised, but only where the order shows: over another pane.
+    if (overlapsEarlierPane(native, this))
+        SetWindowPos(windowHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void DrawnPane::paint()

@@ -15,6 +15,7 @@ public:
     // Paints the window background, the drawn panes below this one, then this pane.
     void paint();
     void drawBelow(HDC dc, int32_t x, int32_t y) override;
+    void leaveChildToWindow() override;
 
 protected:
     // Drawing in pane coordinates; paintContent may raise events, drawContent never does.

@@ -125,6 +125,7 @@ void destroyPanes(WindowObject* window)
         Pane* pane = asControl(control)->pane;
         asControl(control)->pane = nullptr;
         mouseForgetPane(pane);
+        pane->leaveChildToWindow();   // destroyed with the window, not one by one
         delete pane;
     }
 }

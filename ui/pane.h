@@ -57,6 +57,9 @@ public:
     virtual bool drawItem(DRAWITEMSTRUCT*) { return false; }
     // Drawing without events, for panes that lie above this one and paint what is below them.
     virtual void drawBelow(HDC, int32_t, int32_t) {}
+    // The whole window is closing and takes the child window with it: the pane lets go of its
+    // handle instead of destroying it.
+    virtual void leaveChildToWindow() { windowHandle = nullptr; }
 
     ObjectHeader* control() const { return controlObject; }
     WindowObject* window() const;

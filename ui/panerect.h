@@ -19,6 +19,10 @@ struct PaneRect {
         return inner.left >= left && inner.top >= top && inner.right <= right && inner.bottom <= bottom;
     }
     bool containsPoint(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool overlaps(const PaneRect& other) const
+    {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
     void offset(int32_t dx, int32_t dy)
     {
         left = static_cast<int16_t>(left + dx);
