@@ -6,6 +6,7 @@
 #include "runtime/identifier.h"
 #include "ui/controlobject.h"
 #include "ui/events.h"
+#include "ui/templatebindings.h"
 #include "ui/nativewindow.h"
 #include "ui/templateproperties.h"
 #include "ui/templatereader.h"
@@ -208,7 +209,7 @@ extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, Obje
         buildControl(window, control);
     raiseOnControls(window, "CreatePane");
     finishView(window, false);
-    // Bindings between controls are read but not made: no binder class exists in this runtime.
+    makeTemplateBindings(window, parsed.bindings);
     raiseOnControls(window, "Open");
     if (window->native)
         raiseEvent(object, "Open");

@@ -302,3 +302,51 @@ TEST_F(Templates, ControlsOpenBeforeTheirWindowWhileTheSlotHoldsIt)
 }
 
 } // namespace
+
+namespace {
+
+void recordBinding(ObjectHeader*, ObjectHeader* source, ObjectHeader* target)
+{
+    recordEvent(source, "Bind", " " + objectLabel(target));
+}
+
+// A binder class whose "bind" method records what it joins; subclasses find it up the chain.
+int32_t binderClass()
+{
+    static int32_t index = -1;
+    if (index >= 0)
+        return index;
+    static MethodEntry bind{nullptr, stringFromText("Bind"), reinterpret_cast<void*>(&recordBinding), nullptr, 0};
+    ClassDescriptor* binder = classCreate();
+    binder->methods = &bind;
+    index = testClass(binder, {});
+    return index;
+}
+
+void writeBinding(std::string& stream, int32_t source, const std::string& sourceInterface, int32_t target,
+                  int32_t binder)
+{
+    writeNumber(stream, source);
+    writeText(stream, "value");
+    writeNumber(stream, target);
+    writeText(stream, "value");
+    writeNumber(stream, binder);
+    writeText(stream, sourceInterface);
+    writeText(stream, "");
+}
+
+TEST_F(Templates, BindingsJoinTheirControlsThroughTheBindersMethod)
+{
+    std::string stream = templateStream(windowClass, windowProperties("Bound", 200, 100),
+                                        {{textClass, controlProperties("Text1", 10, 10, 80, 20)},
+                                         {textClass, controlProperties("Text2", 10, 40, 80, 20)}});
+    stream.pop_back();   // the binding count of none
+    writeNumber(stream, 2);
+    writeBinding(stream, 0, "", 1, binderClass());
+    writeBinding(stream, 1, "NoSuchInterface", 0, binderClass());   // cannot be resolved: skipped
+    recordedEvents().clear();
+    ASSERT_NE(openWindow(stream), nullptr);
+    EXPECT_EQ(recordedOnly({"Bind"}), std::vector<std::string>{"Text1.Bind Text2"});
+}
+
+} // namespace
