@@ -84,30 +84,30 @@ struct Form {
     std::vector<uint8_t> record;
 };
 
-FixtureProperties textKeys(const std::string& name, const RECT&)
+Properties textKeys(const std::string& name, const RECT&)
 {
     return {{"TextFont", "System"}, {"TextSize", "0"}, {"Bold", "False"}, {"Italic", "False"},
             {"Underline", "False"}, {"Text", name}, {"TextAlign", "0"}, {"TextColor", "0"},
             {"MultiLine", "False"}, {"Enabled", "True"}};
 }
-FixtureProperties canvasKeys(const std::string&, const RECT&)
+Properties canvasKeys(const std::string&, const RECT&)
 {
     return {{"Backdrop", "0"}, {"Enabled", "True"}};
 }
-FixtureProperties rectangleKeys(const std::string&, const RECT&)
+Properties rectangleKeys(const std::string&, const RECT&)
 {
     return {{"FillColor", "16777215"}, {"BorderWidth", "1"}, {"TopLeftColor", "0"}, {"BottomRightColor", "0"}};
 }
-FixtureProperties ovalKeys(const std::string&, const RECT&)
+Properties ovalKeys(const std::string&, const RECT&)
 {
     return {{"FillColor", "16777215"}, {"BorderWidth", "1"}, {"BorderColor", "0"}};
 }
-FixtureProperties roundRectangleKeys(const std::string&, const RECT&)
+Properties roundRectangleKeys(const std::string&, const RECT&)
 {
     return {{"FillColor", "16777215"}, {"BorderWidth", "1"}, {"BorderColor", "0"}, {"OvalWidth", "8"},
             {"OvalHeight", "8"}};
 }
-FixtureProperties lineKeys(const std::string&, const RECT& at)
+Properties lineKeys(const std::string&, const RECT& at)
 {
     return {{"X1", std::to_string(at.left)}, {"Y1", std::to_string(at.top)}, {"X2", std::to_string(at.right)},
             {"Y2", std::to_string(at.bottom)}, {"BorderWidth", "1"}, {"BorderColor", "0"}};
@@ -117,7 +117,7 @@ struct KindInForm {
     BuiltinClassId kind;
     const char* namePrefix;
     int count;
-    FixtureProperties (*ownKeys)(const std::string& name, const RECT& bounds);
+    Properties (*ownKeys)(const std::string& name, const RECT& bounds);
 };
 
 const KindInForm formMix[] = {
@@ -140,20 +140,20 @@ RECT cellBounds(size_t position)
 Form makeForm()
 {
     Form form;
-    std::vector<FixtureControl> templates;
+    std::vector<ControlSpec> templates;
     for (const KindInForm& kind : formMix) {
         int32_t cls = fixtureSubclass(builtinClass(kind.kind), {{"Open", code(countControlOpen)}});
         for (int i = 1; i <= kind.count; ++i) {
             RECT at = cellBounds(form.controls.size());
             std::string name = kind.namePrefix + std::to_string(i);
             form.controls.push_back({name, cls, at});
-            templates.push_back({cls, fixtureControlProperties(name, at.left, at.top, at.right - at.left,
+            templates.push_back({cls, controlProperties(name, at.left, at.top, at.right - at.left,
                                                            at.bottom - at.top, kind.ownKeys(name, at))});
         }
     }
     int32_t windowClass = fixtureSubclass(builtinClass(BuiltinClassId::Window), {{"Open", code(countWindowOpen)}});
-    FixtureProperties window = fixtureWindowProperties("Form", windowWidth, windowHeight);
-    form.record = fixtureTemplateRecord(windowClass, window, templates);
+    Properties window = windowProperties("Form", windowWidth, windowHeight);
+    form.record = templateRecord(templateStream(windowClass, window, templates));
     return form;
 }
 

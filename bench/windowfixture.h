@@ -1,8 +1,9 @@
-// The window framework for benchmarks: its set-up, unnamed subclasses with handlers, and
-// template records as the image carries them.
+// The window framework for benchmarks: its set-up and unnamed subclasses with handlers.
+// Template records come from tests/support/templatestream.h.
 #pragma once
 
 #include "host/builtinclassset.h"
+#include "tests/support/templatestream.h"
 
 #include <cstdint>
 #include <string>
@@ -21,20 +22,3 @@ struct FixtureHandler {
 // class index.
 int32_t fixtureSubclass(ClassDescriptor* base, const std::vector<FixtureHandler>& handlers);
 ClassDescriptor* fixtureClassAt(int32_t index);
-
-using FixtureProperties = std::vector<std::pair<std::string, std::string>>;
-
-// The 21 keys of a window template with their usual values.
-FixtureProperties fixtureWindowProperties(const std::string& title, int32_t width, int32_t height);
-// The 16 base keys of a control, then the kind's own.
-FixtureProperties fixtureControlProperties(const std::string& name, int32_t left, int32_t top, int32_t width,
-                                           int32_t height, const FixtureProperties& own);
-
-struct FixtureControl {
-    int32_t classIndex;
-    FixtureProperties properties;
-};
-
-// The template stream with its little-endian length in front.
-std::vector<uint8_t> fixtureTemplateRecord(int32_t windowClass, const FixtureProperties& window,
-                                           const std::vector<FixtureControl>& controls);
