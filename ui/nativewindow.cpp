@@ -236,11 +236,15 @@ PaneRect nativeWindowClientBounds(NativeWindow* native)
     return PaneRect::fromRect(client);
 }
 
+// A document window is placed and sized after it is made: the frame is fitted to it again
+// when it shows.
 void nativeWindowShow(NativeWindow* native)
 {
     native->shown = true;
     ShowWindow(native->handle, SW_SHOWNORMAL);
     BringWindowToTop(native->handle);
+    if (native->mdiChild)
+        frameWindowFit(native->handle);
 }
 
 void nativeWindowHide(NativeWindow* native)

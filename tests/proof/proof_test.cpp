@@ -44,6 +44,7 @@ struct DrivenProgram {
           session("\"" + fullPath(program) + "\"" + arguments, folder)
     {
         window = session.waitForWindow(windowTitle);
+        Sleep(500);   // a program just started may still be activating its first window
     }
 
     // The first request to close is refused by the window, the second ends it.
