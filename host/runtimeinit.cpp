@@ -11,6 +11,7 @@
 #include "runtime/exceptions.h"
 #include "ui/events.h"
 #include "ui/framewindow.h"
+#include "ui/menubuild.h"
 #include "ui/uisetup.h"
 
 #include <windows.h>
@@ -27,6 +28,17 @@ namespace {
     StringRef text(stringMake(error.data(), static_cast<int32_t>(error.size())));
     RuntimeMsgBox(text.get());
     ExitProcess(0);
+}
+
+// The windows made next take the bar. A damaged bar is reported and the program runs without it.
+void buildMenuBar()
+{
+    menuBarBuild();
+    const std::string& problems = menuBarError();
+    if (problems.empty())
+        return;
+    StringRef text(stringMake(problems.data(), static_cast<int32_t>(problems.size())));
+    RuntimeMsgBox(text.get());
 }
 
 void enterFrameMode()
@@ -72,6 +84,7 @@ extern "C" void RuntimeInit(const uint32_t* classTable)
     std::string error;
     if (!registryBuildClasses(classTable, error) || !registryBuildProjectItems(classTable, error))
         stopStart(error);
+    buildMenuBar();
     if (settingsFrameMode())
         enterFrameMode();
     hostState().application = objectInstantiate(registryApplicationClass());

@@ -1,4 +1,4 @@
-// The built-in control kinds that the runtime draws, and how their panes are made.
+// The built-in control kinds, and how their panes are made.
 #pragma once
 
 #include "host/builtinclassset.h"
@@ -14,6 +14,17 @@ void rectangleSetUpClass(ClassDescriptor* cls);
 void ovalSetUpClass(ClassDescriptor* cls);
 void roundRectangleSetUpClass(ClassDescriptor* cls);
 void lineSetUpClass(ClassDescriptor* cls);
+void pushButtonSetUpClass(ClassDescriptor* cls);
+void editFieldSetUpClass(ClassDescriptor* cls);
+void popupMenuSetUpClass(ClassDescriptor* cls);
+void checkBoxSetUpClass(ClassDescriptor* cls);
+void radioButtonSetUpClass(ClassDescriptor* cls);
+void groupBoxSetUpClass(ClassDescriptor* cls);
+void listboxSetUpClass(ClassDescriptor* cls);
+void sliderSetUpClass(ClassDescriptor* cls);
+void progressBarSetUpClass(ClassDescriptor* cls);
+void scrollBarSetUpClass(ClassDescriptor* cls);
+void tabPanelSetUpClass(ClassDescriptor* cls);
 
 // Adds a handler of the runtime's own to a built-in class.
 void classAddRuntimeHandler(ClassDescriptor* cls, const char* eventName, void* code);

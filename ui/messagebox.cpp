@@ -3,13 +3,11 @@
 #include "host/hoststate.h"
 #include "runtime/string.h"
 #include "ui/framewindow.h"
+#include "ui/messagebox.h"
 #include "ui/nativewindow.h"
 
 #include <windows.h>
 
-namespace {
-
-// The topmost visible modal window, else the frame in frame mode, else the frontmost window.
 HWND messageBoxOwner()
 {
     if (NativeWindow* modal = topmostVisibleModal())
@@ -22,6 +20,8 @@ HWND messageBoxOwner()
     }
     return windowListHead() ? windowListHead()->handle : nullptr;
 }
+
+namespace {
 
 const char* messageBoxCaption()
 {

@@ -9,6 +9,7 @@
 #include "ui/controlkinds.h"
 #include "ui/controlproperties.h"
 #include "ui/keyboard.h"
+#include "ui/menustart.h"
 #include "ui/mousetracking.h"
 #include "ui/windowclasses.h"
 #include "ui/windowhooks.h"
@@ -31,6 +32,17 @@ void setUpClasses()
     ovalSetUpClass(builtinClass(BuiltinClassId::Oval));
     roundRectangleSetUpClass(builtinClass(BuiltinClassId::RoundRectangle));
     lineSetUpClass(builtinClass(BuiltinClassId::Line));
+    pushButtonSetUpClass(builtinClass(BuiltinClassId::PushButton));
+    editFieldSetUpClass(builtinClass(BuiltinClassId::EditField));
+    popupMenuSetUpClass(builtinClass(BuiltinClassId::PopupMenu));
+    checkBoxSetUpClass(builtinClass(BuiltinClassId::CheckBox));
+    radioButtonSetUpClass(builtinClass(BuiltinClassId::RadioButton));
+    groupBoxSetUpClass(builtinClass(BuiltinClassId::GroupBox));
+    listboxSetUpClass(builtinClass(BuiltinClassId::Listbox));
+    sliderSetUpClass(builtinClass(BuiltinClassId::Slider));
+    progressBarSetUpClass(builtinClass(BuiltinClassId::ProgressBar));
+    scrollBarSetUpClass(builtinClass(BuiltinClassId::ScrollBar));
+    tabPanelSetUpClass(builtinClass(BuiltinClassId::TabPanel));
     graphicsSetUpClass(builtinClass(BuiltinClassId::Graphics));
 }
 
@@ -46,6 +58,7 @@ void uiStart()
 {
     registerWindowClasses();
     setUpClasses();
+    menusStart();
     LoopSteps& steps = loopSteps();
     steps.syncWindows = windowsSync;
     steps.paneHoldsCapture = mouseCaptureHeld;

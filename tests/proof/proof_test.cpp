@@ -90,7 +90,7 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
     typeIntoWindow(run.window, {'A', 'B', VK_ESCAPE});
     EXPECT_EQ(run.closeTwiceAndWait(), 0u);
     EXPECT_EQ(traceLines(run.folder),
-              (Lines{"App.Open", "App.NewDocument", "Pad.Open", "Window.Open", "Pad.MouseDown 30,20",
+              (Lines{"App.Open", "App.NewDocument", "Pad.Open", "Window.Open", "App.Activate", "Pad.MouseDown 30,20",
                      "Pad.MouseUp 30,20", "Window.KeyDown a", "Window.KeyDown b", "Window.KeyDown \x1b",
                      "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close", "Run ended"}));
 }

@@ -171,8 +171,8 @@ protected:
         ASSERT_NE(open("Keys",
                        {{button, controlProperties("First", 10, 10, 60, 24, enabled)},
                         {canvasClass, controlProperties("Canvas1", 10, 40, 60, 24, enabled)},
-                        {button, controlProperties("OK", 80, 10, 60, 24, enabled)},
-                        {button, controlProperties("Cancel", 150, 10, 60, 24, enabled)}}),
+                        {button, controlProperties("OK", 80, 10, 60, 24, {{"Enabled", "True"}, {"Default", "True"}})},
+                        {button, controlProperties("Cancel", 150, 10, 60, 24, {{"Enabled", "True"}, {"Cancel", "True"}})}}),
                   nullptr);
         focus("First");
     }

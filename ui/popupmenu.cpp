@@ -1,0 +1,193 @@
+// PopupMenu: a native drop-down list ("COMBOBOX") whose rows the application adds; choosing a
+// row raises Change.
+#include "ui/controlaccessors.h"
+#include "ui/controlkinds.h"
+#include "ui/events.h"
+#include "ui/fieldaccessors.h"
+#include "ui/gdiobjects.h"
+#include "ui/nativepane.h"
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+struct PopupMenuObject {
+    RectControlObject rect;
+    StringRecord* initialValue;   // rows made at opening, one per line
+    StringRecord* textFont;
+    int32_t listIndex;            // the selection asked for before the window opened
+    int16_t textSize;
+    uint8_t bold;
+    uint8_t italic;
+    uint8_t underline;
+};
+static_assert(sizeof(PopupMenuObject) <= 124, "the PopupMenu class is 124 bytes");
+
+PopupMenuObject* asPopupMenu(ObjectHeader* object)
+{
+    return reinterpret_cast<PopupMenuObject*>(object);
+}
+
+// Room for the drop-down list below the closed control.
+constexpr int32_t dropDownRoom = 200;
+
+class PopupMenuPane : public NativePane {
+public:
+    using NativePane::NativePane;
+
+    void open(NativeWindow* native) override
+    {
+        PopupMenuObject* popup = asPopupMenu(control());
+        if (!createControl(native, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, ""))
+            return;
+        setFont(nativeFontAcquire(popup->textFont, popup->textSize, popup->bold, popup->italic, popup->underline));
+        addInitialRows(std::string_view(stringText(popup->initialValue), stringLength(popup->initialValue)));
+        if (popup->listIndex >= 0)
+            SendMessageA(windowHandle, CB_SETCURSEL, popup->listIndex, 0);
+    }
+
+    void addRow(const char* text)
+    {
+        LRESULT row = SendMessageA(windowHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        if (row >= 0)
+            SendMessageA(windowHandle, CB_SETITEMDATA, row, 0);
+        widenDropDown(text);
+    }
+
+    int32_t rowCount() const { return static_cast<int32_t>(SendMessageA(windowHandle, CB_GETCOUNT, 0, 0)); }
+
+    void command(int32_t code) override
+    {
+        if (code == CBN_SELCHANGE)
+            raiseEvent(control(), "Change");
+    }
+
+protected:
+    int32_t extraHeight() const override { return dropDownRoom; }
+
+private:
+    void addInitialRows(std::string_view rows)
+    {
+        size_t start = 0;
+        while (start < rows.size()) {
+            size_t end = rows.find_first_of("\r\n", start);
+            std::string row(rows.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+            addRow(row.c_str());
+            if (end == std::string_view::npos)
+                break;
+            start = end + (rows.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        }
+    }
+
+    // The list opens at least as wide as its widest row.
+    void widenDropDown(const char* text)
+    {
+        HDC dc = GetDC(windowHandle);
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(windowHandle, WM_GETFONT, 0, 0));
+        SIZE extent = {};
+        {
+            Selection selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+            GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
+        }
+        ReleaseDC(windowHandle, dc);
+        int32_t wanted = extent.cx + 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL);
+        if (wanted > SendMessageA(windowHandle, CB_GETDROPPEDWIDTH, 0, 0))
+            SendMessageA(windowHandle, CB_SETDROPPEDWIDTH, wanted, 0);
+    }
+};
+
+PopupMenuPane* popupPane(ObjectHeader* popup)
+{
+    Pane* pane = paneOfControl(popup);
+    return pane && pane->handle() ? static_cast<PopupMenuPane*>(pane) : nullptr;
+}
+
+void destroyPopupMenu(ObjectHeader* object, ClassDescriptor*)
+{
+    RuntimeUnlockString(asPopupMenu(object)->initialValue);
+    RuntimeUnlockString(asPopupMenu(object)->textFont);
+}
+
+} // namespace
+
+extern "C" StringRecord* popupTextGetter(ObjectHeader* popup, int32_t)
+{
+    PopupMenuPane* pane = popupPane(popup);
+    if (!pane)
+        return nullptr;
+    LRESULT row = SendMessageA(pane->handle(), CB_GETCURSEL, 0, 0);
+    LRESULT length = row < 0 ? CB_ERR : SendMessageA(pane->handle(), CB_GETLBTEXTLEN, row, 0);
+    if (length <= 0)
+        return nullptr;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    length = SendMessageA(pane->handle(), CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    return length > 0 ? stringMake(text.data(), static_cast<int32_t>(length)) : nullptr;
+}
+
+extern "C" void RuntimePopupAddRow(ObjectHeader* popup, StringRecord* text)
+{
+    if (PopupMenuPane* pane = popupPane(popup))
+        pane->addRow(stringText(text));
+}
+
+// An index outside the rows (other than -1, no selection) is ignored.
+extern "C" void RuntimePopupSelectionSetter(ObjectHeader* popup, int32_t index)
+{
+    if (!popup)
+        return;
+    PopupMenuPane* pane = popupPane(popup);
+    if (!pane) {
+        asPopupMenu(popup)->listIndex = index;
+        return;
+    }
+    if (index < -1 || index >= pane->rowCount())
+        return;
+    SendMessageA(pane->handle(), CB_SETCURSEL, index, 0);
+    raiseEvent(popup, "Change");
+}
+
+extern "C" int32_t popupListIndexGetter(ObjectHeader* popup, int32_t)
+{
+    PopupMenuPane* pane = popupPane(popup);
+    if (!pane)
+        return popup ? asPopupMenu(popup)->listIndex : -1;
+    return static_cast<int32_t>(SendMessageA(pane->handle(), CB_GETCURSEL, 0, 0));
+}
+
+extern "C" void popupListIndexSetter(ObjectHeader* popup, int32_t, int32_t index)
+{
+    RuntimePopupSelectionSetter(popup, index);
+}
+
+extern "C" int32_t popupListCountGetter(ObjectHeader* popup, int32_t)
+{
+    PopupMenuPane* pane = popupPane(popup);
+    return pane ? pane->rowCount() : 0;
+}
+
+void popupMenuSetUpClass(ClassDescriptor* cls)
+{
+    cls->constructor = [](ObjectHeader* object, ClassDescriptor*) { asPopupMenu(object)->listIndex = -1; };
+    cls->destructor = destroyPopupMenu;
+    void* const booleanGetter = accessor(booleanFieldGetter);
+    void* const booleanSetter = accessor(booleanFieldSetter);
+    classDeclareProperty(cls, "Text", accessor(popupTextGetter), nullptr, 0, propertyString);
+    classDeclareProperty(cls, "ListIndex", accessor(popupListIndexGetter), accessor(popupListIndexSetter), 0,
+                         propertyInteger);
+    classDeclareProperty(cls, "ListCount", accessor(popupListCountGetter), nullptr, 0, propertyInteger);
+    classDeclareProperty(cls, "InitialValue", accessor(stringGetter), accessor(stringSetter),
+                         offsetof(PopupMenuObject, initialValue), propertyString);
+    classDeclareProperty(cls, "TextFont", accessor(stringGetter), accessor(stringSetter),
+                         offsetof(PopupMenuObject, textFont), propertyString);
+    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), accessor(shortFieldSetter),
+                         offsetof(PopupMenuObject, textSize), propertyInteger);
+    classDeclareProperty(cls, "Bold", booleanGetter, booleanSetter, offsetof(PopupMenuObject, bold), propertyBoolean);
+    classDeclareProperty(cls, "Italic", booleanGetter, booleanSetter, offsetof(PopupMenuObject, italic),
+                         propertyBoolean);
+    classDeclareProperty(cls, "Underline", booleanGetter, booleanSetter, offsetof(PopupMenuObject, underline),
+                         propertyBoolean);
+    classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PopupMenuPane>));
+}
