@@ -10,7 +10,7 @@
 #include "ui/focus.h"
 #include "ui/framewindow.h"
 #include "ui/menubar.h"
-#include "ui/menucontrolhooks.h"
+#include "ui/pane.h"
 
 namespace {
 
@@ -42,9 +42,7 @@ bool menuHandlersTake(ObjectHeader* object, const MenuItemObject* item)
 bool focusedControlTakes(NativeWindow* front, const MenuItemObject* item)
 {
     Pane* focused = front ? focusedPane(front) : nullptr;
-    if (!focused || !menuControlHooks().command)
-        return false;
-    return menuControlHooks().command(focused, stringText(item->name));
+    return focused && focused->menuCommand(stringText(item->name));
 }
 
 // Quitting from the menu asks the windows and the application first; no exception is raised
@@ -61,12 +59,6 @@ bool itemActs(MenuItemObject* item)
 }
 
 } // namespace
-
-MenuControlHooks& menuControlHooks()
-{
-    static MenuControlHooks hooks;
-    return hooks;
-}
 
 NativeWindow* menuFrontWindow()
 {

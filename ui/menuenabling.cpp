@@ -7,7 +7,7 @@
 #include "ui/events.h"
 #include "ui/focus.h"
 #include "ui/menubar.h"
-#include "ui/menucontrolhooks.h"
+#include "ui/pane.h"
 #include "ui/menudispatch.h"
 
 namespace {
@@ -68,8 +68,7 @@ void focusedControlEnables(NativeWindow* front)
     if (!focused)
         return;
     raiseEvent(focused->control(), "EnableMenuItems");
-    if (menuControlHooks().enableItems)
-        menuControlHooks().enableItems(focused);
+    focused->enableMenuItems();
 }
 
 void showPresence(Menu* menu)

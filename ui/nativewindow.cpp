@@ -130,6 +130,15 @@ void destroyPanes(WindowObject* window)
     }
 }
 
+// The system destroys a window's menu with the window; the program's menu bar outlives the
+// window that shows it (its items keep their menus and shortcuts).
+void keepMenuBar(HWND handle)
+{
+    HMENU shown = GetMenu(handle);
+    if (shown && windowHooks().menuBarForWindow && shown == windowHooks().menuBarForWindow())
+        SetMenu(handle, nullptr);
+}
+
 } // namespace
 
 NativeWindow* nativeWindowCreate(WindowObject* window, int32_t frameKind)
@@ -262,6 +271,7 @@ void nativeWindowClosing(NativeWindow* native)
         return;
     native->destroying = true;
     WindowObject* window = native->window;
+    keepMenuBar(native->handle);
     mouseForgetWindow(native);
     raiseCloseEvents(window);
     destroyPanes(window);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string_view>
 
 struct WindowObject;
 
@@ -55,6 +56,10 @@ public:
     virtual LRESULT notify(NMHDR*) { return 0; }
     virtual void scroll(bool, int32_t) {}
     virtual bool drawItem(DRAWITEMSTRUCT*) { return false; }
+    // The Edit menu: the focused pane enables the items it would handle (menuEnableItemNamed),
+    // and handles a chosen one ("EditCut", "EditCopy", ...); true when it did.
+    virtual void enableMenuItems() {}
+    virtual bool menuCommand(std::string_view) { return false; }
     // Drawing without events, for panes that lie above this one and paint what is below them.
     virtual void drawBelow(HDC, int32_t, int32_t) {}
     // The whole window is closing and takes the child window with it: the pane lets go of its

@@ -187,8 +187,7 @@ TEST_F(EditFields, ABorderIsAClientEdgeAndAMultiLineFieldScrollsDown)
 class BoxAnswerer {
 public:
     BoxAnswerer()
-        : watcher([this, desktop = GetThreadDesktop(GetCurrentThreadId())] {
-              SetThreadDesktop(desktop);
+        : watcher([this] {
               for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
                   HWND box = FindWindowA("#32770", nullptr);
                   DWORD process = 0;

@@ -132,18 +132,16 @@ HWND openMenuOf(DWORD thread)
 
 } // namespace
 
-// The mouse opens File on the menu bar and clicks an item of the open menu. The menu runs its
-// own loop inside the window's, so a second hand (on the same desktop) does the clicking.
-void chooseWithMouse(HWND handle, int itemPosition)
+// The mouse opens a title on the menu bar and clicks an item of the open menu. The menu runs
+// its own loop inside the window's, so a second hand does the clicking.
+void chooseWithMouse(HWND handle, int itemPosition, int titlePosition)
 {
     HMENU bar = GetMenu(handle);
     RECT title;
-    GetMenuItemRect(handle, bar, 0, &title);
+    GetMenuItemRect(handle, bar, titlePosition, &title);
     POINT at = {(title.left + title.right) / 2, (title.top + title.bottom) / 2};
     DWORD owner = GetCurrentThreadId();
-    HDESK desktop = GetThreadDesktop(owner);
-    std::thread hand([handle, bar, itemPosition, desktop, owner] {
-        SetThreadDesktop(desktop);
+    std::thread hand([handle, bar, itemPosition, titlePosition, owner] {
         HWND popup = nullptr;
         for (int wait = 0; wait < 150 && !(popup = openMenuOf(owner)); ++wait)
             Sleep(20);
@@ -154,7 +152,7 @@ void chooseWithMouse(HWND handle, int itemPosition)
         }
         Sleep(100);
         RECT item;
-        GetMenuItemRect(handle, GetSubMenu(bar, 0), itemPosition, &item);
+        GetMenuItemRect(handle, GetSubMenu(bar, titlePosition), itemPosition, &item);
         POINT on = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
         SetCursorPos(on.x, on.y);
         // The menu's own loop reads mouse positions in screen coordinates.

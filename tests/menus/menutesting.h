@@ -25,5 +25,6 @@ int32_t menuTestSetUp();
 // Every event of one enabling pass over that bar, for a window titled "Menus".
 extern const std::vector<std::string> wholePass;
 
-// The mouse opens the first title of the bar of `handle` and clicks the item at that position.
-void chooseWithMouse(HWND handle, int itemPosition);
+// The mouse opens a title of the bar of `handle` (the first by default) and clicks the item at
+// that position.
+void chooseWithMouse(HWND handle, int itemPosition, int titlePosition = 0);

@@ -284,33 +284,3 @@ ObjectHeader* openWindow(const std::string& stream, ObjectHeader** slot)
     return window;
 }
 
-namespace {
-
-// Stays on the desktop the process started on. Wine closes a desktop a second after its last
-// thread leaves it, and this process's display connection keeps using that desktop's window:
-// a pointer query after the close ends the process with an X error.
-DWORD WINAPI holdStartingDesktop(void*)
-{
-    GetDesktopWindow();
-    Sleep(INFINITE);
-    return 0;
-}
-
-// Window tests run on a desktop of their own, where no other program takes the foreground,
-// the focus or the cursor from them.
-class OwnDesktop : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        HDESK desktop = CreateDesktopA("tegata-window-tests", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-        if (!desktop)
-            return;
-        if (HANDLE holder = CreateThread(nullptr, 0, holdStartingDesktop, nullptr, 0, nullptr))
-            CloseHandle(holder);
-        SetThreadDesktop(desktop);
-    }
-};
-
-const testing::Environment* const ownDesktop = testing::AddGlobalTestEnvironment(new OwnDesktop);
-
-} // namespace
