@@ -33,23 +33,46 @@ function(tegata_add_image name)
   add_dependencies(${name}_image tegata_exports)
 endfunction()
 
+# tegata_resource_files(<variable> <packing options...>): the files of the resource table
+# (the arguments after --resource-blob and --resource-inline).
+function(tegata_resource_files variable)
+  set(files "")
+  set(next_is_file FALSE)
+  foreach(argument ${ARGN})
+    if(next_is_file)
+      list(APPEND files ${argument})
+      set(next_is_file FALSE)
+    elseif(argument MATCHES "^--resource-(blob|inline)$")
+      set(next_is_file TRUE)
+    endif()
+  endforeach()
+  set(${variable} ${files} PARENT_SCOPE)
+endfunction()
+
 # tegata_pack_program(<image> <output.exe>) appends the image to the bare host.
 function(tegata_pack_program name output)
   set(image ${TEGATA_IMAGE_DIR}/${name}.bin)
+  tegata_resource_files(resources ${ARGN})
   add_custom_command(OUTPUT ${output}
     COMMAND ${TEGATA_IMAGEPACK} exe --host $<TARGET_FILE:tegata_host> --image ${image} ${ARGN} -o ${output}
-    DEPENDS tegata_host ${image} ${name}_image ${TEGATA_IMAGEPACK}
+    DEPENDS tegata_host ${image} ${name}_image ${TEGATA_IMAGEPACK} ${resources}
     COMMENT "Packing ${output}")
   add_custom_target(${name}_program ALL DEPENDS ${output})
 endfunction()
 
 # tegata_pack_loose(<image> <folder>) writes the loose image files the bare host reads.
+# Resources given (--resource-blob/--resource-inline <file>) go to data3.dat beside them.
 function(tegata_pack_loose name folder)
   set(image ${TEGATA_IMAGE_DIR}/${name}.bin)
-  add_custom_command(OUTPUT ${folder}/code1.dat ${folder}/code2.dat ${folder}/data1.dat ${folder}/data2.dat
+  set(outputs ${folder}/code1.dat ${folder}/code2.dat ${folder}/data1.dat ${folder}/data2.dat)
+  tegata_resource_files(resources ${ARGN})
+  if(resources)
+    list(APPEND outputs ${folder}/data3.dat)
+  endif()
+  add_custom_command(OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${TEGATA_IMAGEPACK} loose --image ${image} ${ARGN} --dir ${folder}
-    DEPENDS ${image} ${name}_image ${TEGATA_IMAGEPACK}
+    DEPENDS ${image} ${name}_image ${TEGATA_IMAGEPACK} ${resources}
     COMMENT "Writing loose image files of ${name}")
   add_custom_target(${name}_loose ALL DEPENDS ${folder}/code1.dat)
 endfunction()

@@ -19,6 +19,15 @@ public:
         return true;
     }
 
+    bool readU16LE(uint16_t& value)
+    {
+        if (remaining() < 2)
+            return false;
+        value = static_cast<uint16_t>(bytes[pos] | bytes[pos + 1] << 8);
+        pos += 2;
+        return true;
+    }
+
     bool readU32LE(uint32_t& value)
     {
         if (remaining() < 4)

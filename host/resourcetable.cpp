@@ -24,19 +24,25 @@ HANDLE openResourceFile()
     return resourceFile;
 }
 
-bool readBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value)
+} // namespace
+
+bool resourceReadAt(HANDLE file, uint64_t offset, void* into, uint32_t size)
 {
     LARGE_INTEGER position;
     position.QuadPart = static_cast<LONGLONG>(offset);
-    uint8_t bytes[4];
     DWORD got = 0;
-    if (!SetFilePointerEx(file, position, nullptr, FILE_BEGIN) || !ReadFile(file, bytes, 4, &got, nullptr) || got != 4)
+    return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && ReadFile(file, into, size, &got, nullptr) &&
+           got == size;
+}
+
+bool resourceReadBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value)
+{
+    uint8_t bytes[4];
+    if (!resourceReadAt(file, offset, bytes, 4))
         return false;
     ByteCursor cursor(bytes, 4);
     return cursor.readU32BE(value);
 }
-
-} // namespace
 
 void resourceSetTableOffset(uint32_t offset)
 {
@@ -51,9 +57,9 @@ bool resourceItemData(int32_t item, HANDLE& file, uint32_t& position)
     if (opened == INVALID_HANDLE_VALUE)
         return false;
     uint32_t count, entry;
-    if (!readBigEndianAt(opened, tableOffset, count) || count < static_cast<uint32_t>(item))
+    if (!resourceReadBigEndianAt(opened, tableOffset, count) || count < static_cast<uint32_t>(item))
         return false;
-    if (!readBigEndianAt(opened, tableOffset + 4ull * item, entry))
+    if (!resourceReadBigEndianAt(opened, tableOffset + 4ull * item, entry))
         return false;
     uint64_t itemPosition = uint64_t(tableOffset) + 4 + 4ull * count + entry;
     LARGE_INTEGER size;

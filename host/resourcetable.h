@@ -13,3 +13,7 @@ void resourceSetTableOffset(uint32_t offset);
 // quietly for an item out of range, a file that cannot be opened, or a table that does
 // not fit in its file.
 bool resourceItemData(int32_t item, HANDLE& file, uint32_t& position);
+
+// Reads exactly `size` bytes at a file offset; false when the file holds fewer.
+bool resourceReadAt(HANDLE file, uint64_t offset, void* into, uint32_t size);
+bool resourceReadBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value);

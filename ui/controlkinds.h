@@ -25,6 +25,7 @@ void sliderSetUpClass(ClassDescriptor* cls);
 void progressBarSetUpClass(ClassDescriptor* cls);
 void scrollBarSetUpClass(ClassDescriptor* cls);
 void tabPanelSetUpClass(ClassDescriptor* cls);
+void moviePlayerSetUpClass(ClassDescriptor* cls);
 
 // Adds a handler of the runtime's own to a built-in class.
 void classAddRuntimeHandler(ClassDescriptor* cls, const char* eventName, void* code);

@@ -43,6 +43,7 @@ void setUpClasses()
     progressBarSetUpClass(builtinClass(BuiltinClassId::ProgressBar));
     scrollBarSetUpClass(builtinClass(BuiltinClassId::ScrollBar));
     tabPanelSetUpClass(builtinClass(BuiltinClassId::TabPanel));
+    moviePlayerSetUpClass(builtinClass(BuiltinClassId::MoviePlayer));
     graphicsSetUpClass(builtinClass(BuiltinClassId::Graphics));
 }
 

@@ -126,6 +126,27 @@ constexpr TemplateKey kMoviePlayerKeys[] = {
     {"AutoResize", Boolean, "False"}, {"Border", Boolean, "True"}, {"Speaker", Boolean, "True"},
     {"HasStep", Boolean, "True"}, {"Movie", Movie, "0"}};
 
+// The kinds this application's own windows do not use carry the properties the runtime
+// declares for them.
+constexpr TemplateKey kCheckBoxKeys[] = {
+    FONT_KEYS, {"Caption", Text, ""}, {"Value", Boolean, "False"}, {"Enabled", Boolean, "True"}};
+
+constexpr TemplateKey kGroupBoxKeys[] = {FONT_KEYS, {"Caption", Text, ""}, {"Enabled", Boolean, "True"}};
+
+constexpr TemplateKey kRangeKeys[] = {
+    {"Minimum", Integer, "0"}, {"Maximum", Integer, "100"}, {"Value", Integer, "0"}, {"Enabled", Boolean, "True"}};
+
+constexpr TemplateKey kScrollBarKeys[] = {{"Minimum", Integer, "0"},  {"Maximum", Integer, "100"},
+                                          {"Value", Integer, "0"},    {"LineStep", Integer, "1"},
+                                          {"PageStep", Integer, "20"}, {"Enabled", Boolean, "True"}};
+
+constexpr TemplateKey kTabPanelKeys[] = {
+    {"InitialValue", Text, ""}, {"Value", Integer, "0"}, {"Enabled", Boolean, "True"}};
+
+constexpr TemplateKey kLineKeys[] = {{"X1", Integer, "0"},          {"Y1", Integer, "0"},
+                                     {"X2", Integer, "100"},        {"Y2", Integer, "100"},
+                                     {"BorderWidth", Integer, "1"}, {"BorderColor", Color, "0"}};
+
 constexpr TemplateKey kBevelButtonKeys[] = {
     {"Enabled", Boolean, "True"},   {"Caption", Text, ""},         {"CaptionAlign", Integer, "3"},
     {"CaptionPlacement", Integer, "1"}, {"CaptionDelta", Integer, "0"}, {"Icon", Picture, "0"},
@@ -148,6 +169,14 @@ constexpr std::array kControlClasses = {
     ControlClassKeys{"PopupMenu", false, "80", "20", kPopupMenuKeys},
     ControlClassKeys{"Listbox", false, "100", "100", kListboxKeys},
     ControlClassKeys{"MoviePlayer", false, "160", "120", kMoviePlayerKeys},
+    ControlClassKeys{"CheckBox", false, "100", "20", kCheckBoxKeys},
+    ControlClassKeys{"RadioButton", false, "100", "20", kCheckBoxKeys},
+    ControlClassKeys{"GroupBox", false, "100", "100", kGroupBoxKeys},
+    ControlClassKeys{"Slider", false, "100", "24", kRangeKeys},
+    ControlClassKeys{"ProgressBar", false, "100", "16", kRangeKeys},
+    ControlClassKeys{"ScrollBar", false, "100", "16", kScrollBarKeys},
+    ControlClassKeys{"TabPanel", false, "200", "150", kTabPanelKeys},
+    ControlClassKeys{"Line", false, "100", "100", kLineKeys},
     ControlClassKeys{"BevelButton", true, "60", "22", kBevelButtonKeys},
     ControlClassKeys{"LittleArrows", true, "13", "23", kLittleArrowsKeys},
     ControlClassKeys{"Separator", true, "64", "4", {}},

@@ -24,8 +24,8 @@ std::vector<MalformedCase> malformedCases() {
   return {
       {"a control class nobody provides", {{"w", kWindow + "[control PushButon B]\n"}},
        {"resgen: w:3: unknown control class \"PushButon\""}},
-      {"a built-in class templates cannot hold", {{"w", kWindow + "[control CheckBox C]\n"}},
-       {"resgen: w:3: CheckBox is not a control class that a window template can hold"}},
+      {"a built-in class templates cannot hold", {{"w", kWindow + "[control RectControl C]\n"}},
+       {"resgen: w:3: RectControl is not a control class that a window template can hold"}},
       {"a plug-in control that was not declared", {{"w", kWindow + "[control LittleArrows A]\n"}},
        {"resgen: w:3: LittleArrows is a plug-in control: declare it with [plugin LittleArrows] and its instance size"}},
       {"a key the control's class does not have", {{"w", kWindow + "[control PushButton B]\nText = x\n"}},
