@@ -63,4 +63,18 @@ ObjectHeader* RuntimeCreateWindow(const unsigned char* windowTemplate, ObjectHea
 
 void RuntimeMsgBox(StringRecord* text);
 void RuntimeBeep();
+void RuntimeMediaPlay(ObjectHeader* media);
+void mediaControllerLoopingSetter(ObjectHeader* player, int parameter, int looping);
+
+// Controls: found by name in their window (no reference added), and their values. Getters
+// of strings return them with a reference for the caller.
+ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name);
+StringRecord* editTextGetter(ObjectHeader* field, int parameter);
+void editTextSetter(ObjectHeader* field, int parameter, StringRecord* text);
+StringRecord* popupTextGetter(ObjectHeader* popup, int parameter);
+int checkBoxValueGetter(ObjectHeader* box, int parameter);
+
+// Menus: items by name (with a reference), enabled in an EnableMenuItems handler.
+ObjectHeader* RuntimeMenuReference(StringRecord* name);
+void RuntimeEnableMenu(ObjectHeader* item);
 }

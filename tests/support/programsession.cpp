@@ -49,9 +49,12 @@ BOOL CALLBACK searchTopLevel(HWND window, LPARAM context)
     return search->found == nullptr;
 }
 
+// A window already in front is left alone: asking again would end an open menu.
 void bringToFront(HWND window)
 {
     HWND top = GetAncestor(window, GA_ROOT);
+    if (GetForegroundWindow() == top)
+        return;
     SetForegroundWindow(top);
     for (int i = 0; i < 50 && GetForegroundWindow() != top; ++i)
         Sleep(20);
@@ -140,6 +143,49 @@ void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
         Sleep(30);
     }
     Sleep(100);
+}
+
+void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held)
+{
+    bringToFront(window);
+    for (WORD modifier : held)
+        sendKey(modifier, false);
+    sendKey(key, false);
+    sendKey(key, true);
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+        sendKey(*modifier, true);
+    Sleep(150);
+}
+
+// Characters as an input method hands them over, whatever the keyboard layout.
+void typeTextIntoWindow(HWND window, const std::string& utf8)
+{
+    bringToFront(window);
+    for (wchar_t character : wideFromUtf8(utf8)) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = character;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        SendInput(1, &input, sizeof input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(1, &input, sizeof input);
+        Sleep(30);
+    }
+    Sleep(100);
+}
+
+void dragOnScreen(POINT from, POINT to)
+{
+    SetCursorPos(from.x, from.y);
+    Sleep(100);
+    sendButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(100);
+    for (int step = 1; step <= 5; ++step) {
+        SetCursorPos(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5);
+        Sleep(50);
+    }
+    sendButton(MOUSEEVENTF_LEFTUP);
+    Sleep(200);
 }
 
 void closeWindow(HWND window)

@@ -30,5 +30,11 @@ private:
 void clickInWindow(HWND window, int x, int y);
 // Types virtual keys into the window, which is brought to the front first.
 void typeIntoWindow(HWND window, const std::vector<WORD>& keys);
+// Presses a key with modifier keys held (VK_CONTROL, VK_SHIFT, ...) in the window.
+void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held);
+// Types text (UTF-8) into the window's focus as an input method would deliver it.
+void typeTextIntoWindow(HWND window, const std::string& utf8);
+// Presses the left button at one screen point, moves to another and lets go.
+void dragOnScreen(POINT from, POINT to);
 // Asks the window to close, as its close box does.
 void closeWindow(HWND window);

@@ -2,6 +2,7 @@
 // screenshots/drawn-controls.bmp and its telling pixels are checked.
 #include "graphics/graphics.h"
 #include "tests/support/programdriver.h"
+#include "tests/support/screencapture.h"
 #include "tests/windows/windowtesting.h"
 #include "ui/controlproperties.h"
 #include "ui/windowtemplate.h"
@@ -9,56 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace {
-
-struct Capture {
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint32_t> pixels;   // 0x00RRGGBB, top row first
-
-    uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
-
-Capture captureClient(HWND window)
-{
-    Capture capture;
-    RECT client;
-    GetClientRect(window, &client);
-    capture.width = client.right;
-    capture.height = client.bottom;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), capture.width, -capture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC windowDC = GetDC(window);
-    HBITMAP bitmap = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(windowDC);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, capture.width, capture.height, windowDC, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* source = static_cast<const uint32_t*>(bits);
-    capture.pixels.assign(source, source + capture.width * capture.height);
-    for (uint32_t& pixel : capture.pixels)
-        pixel &= 0xFFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, windowDC);
-    return capture;
-}
-
-void writeBmp(const std::string& path, const Capture& capture)
-{
-    uint32_t rowBytes = static_cast<uint32_t>(capture.width) * 4;
-    uint32_t imageBytes = rowBytes * static_cast<uint32_t>(capture.height);
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(54 + imageBytes), 0, 0, 54};
-    BITMAPINFOHEADER header = {sizeof header, capture.width, -capture.height, 1, 32, BI_RGB, imageBytes, 0, 0, 0, 0};
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(capture.pixels.data()), imageBytes);
-}
 
 int32_t paintBlueSquare(ObjectHeader*, ObjectHeader* graphics)
 {
