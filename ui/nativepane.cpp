@@ -12,11 +12,21 @@
 #include <windowsx.h>
 
 #include <cstring>
+#include <unordered_map>
 
 namespace {
 
 const char instanceProperty[] = "VXInstance";
 const char previousProperty[] = "VXPreviousProcedure";
+
+// The framework's native controls by handle. The procedure needs its pane for every message;
+// a window property lookup costs a round trip to the server under Wine (tens of microseconds),
+// a lookup here well under one. The properties stay for code outside the framework.
+std::unordered_map<HWND, NativePane*>& panesByHandle()
+{
+    static std::unordered_map<HWND, NativePane*> panes;
+    return panes;
+}
 
 bool inMouseDown;   // the window's mouse down is running; nested mouse messages go straight on
 
@@ -138,8 +148,8 @@ LRESULT commonMessage(NativePane* pane, HWND handle, UINT message, WPARAM wParam
 
 LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(handle, previousProperty));
-    auto* pane = static_cast<NativePane*>(paneFromHandle(handle));
+    NativePane* pane = nativePaneFromHandle(handle);
+    WNDPROC previous = pane ? pane->previousProcedure() : reinterpret_cast<WNDPROC>(GetPropA(handle, previousProperty));
     if (!pane || !previous)
         return previous ? CallWindowProcA(previous, handle, message, wParam, lParam)
                         : DefWindowProcA(handle, message, wParam, lParam);
@@ -158,6 +168,12 @@ LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam
 }
 
 } // namespace
+
+NativePane* nativePaneFromHandle(HWND handle)
+{
+    auto found = panesByHandle().find(handle);
+    return found == panesByHandle().end() ? nullptr : found->second;
+}
 
 void nativeEnsureCommonControls()
 {
@@ -205,6 +221,7 @@ bool NativePane::createControl(NativeWindow* native, const char* className, DWOR
     previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeControlProcedure)));
     SetPropA(windowHandle, previousProperty, reinterpret_cast<HANDLE>(previous));
+    panesByHandle()[windowHandle] = this;
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
     makeHelp(native);
@@ -296,6 +313,7 @@ void NativePane::detach()
         SetWindowLongPtrA(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropA(windowHandle, previousProperty);
         RemovePropA(windowHandle, instanceProperty);
+        panesByHandle().erase(windowHandle);
     }
     previous = nullptr;
     if (font)

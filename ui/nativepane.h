@@ -26,6 +26,7 @@ public:
     // The control's own handling of a message of its window; true when `result` is the answer.
     virtual bool handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
     LRESULT callPrevious(UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC previousProcedure() const { return previous; }
     // Puts the previous procedure back and lets go of the font and "VXInstance".
     void detach();
 
@@ -34,6 +35,7 @@ protected:
     bool createControl(NativeWindow* native, const char* className, DWORD style, DWORD exStyle, const char* text);
     // Takes one cache reference to the font and hands the font to the control.
     void setFont(HFONT font);
+    HFONT controlFont() const { return font; }
     // How much taller than its bounds the native window is (a drop-down list's room).
     virtual int32_t extraHeight() const { return 0; }
 
@@ -48,6 +50,9 @@ private:
     HWND help = nullptr;
     POINT parentOrigin = {0, 0};   // window-client position of the parent's client area
 };
+
+// The framework's native control of that handle, or null.
+NativePane* nativePaneFromHandle(HWND handle);
 
 // The common-control classes (trackbar, progress bar, tab control), registered once.
 void nativeEnsureCommonControls();

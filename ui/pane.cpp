@@ -2,6 +2,7 @@
 #include "ui/pane.h"
 
 #include "ui/drawnpane.h"
+#include "ui/nativepane.h"
 #include "ui/shortcuts.h"
 #include "ui/windowobject.h"
 
@@ -109,8 +110,7 @@ Pane* paneFromHandle(HWND handle)
         return nullptr;
     if (Pane* drawn = drawnPaneFromHandle(handle))
         return drawn;
-    auto* control = static_cast<ObjectHeader*>(GetPropA(handle, "VXInstance"));
-    return control && isControlObject(control) ? asControl(control)->pane : nullptr;
+    return nativePaneFromHandle(handle);
 }
 
 Pane* paneOfControl(ObjectHeader* control)

@@ -83,20 +83,25 @@ private:
     }
 
     // The list opens at least as wide as its widest row.
+    // The list is made as wide as its widest row; rows are measured on a device context made
+    // once, since getting the control's own for every added row is slow.
     void widenDropDown(const char* text)
     {
-        HDC dc = GetDC(windowHandle);
-        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(windowHandle, WM_GETFONT, 0, 0));
+        static HDC measuring = CreateCompatibleDC(nullptr);
         SIZE extent = {};
         {
-            Selection selected(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-            GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &extent);
+            Selection selected(measuring, controlFont() ? controlFont() : GetStockObject(DEFAULT_GUI_FONT));
+            GetTextExtentPoint32A(measuring, text, static_cast<int>(strlen(text)), &extent);
         }
-        ReleaseDC(windowHandle, dc);
         int32_t wanted = extent.cx + 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL);
+        if (wanted <= widestRow)
+            return;
+        widestRow = wanted;
         if (wanted > SendMessageA(windowHandle, CB_GETDROPPEDWIDTH, 0, 0))
             SendMessageA(windowHandle, CB_SETDROPPEDWIDTH, wanted, 0);
     }
+
+    int32_t widestRow = 0;
 };
 
 PopupMenuPane* popupPane(ObjectHeader* popup)

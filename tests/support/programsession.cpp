@@ -69,11 +69,15 @@ void sendKey(WORD key, bool up)
     SendInput(1, &input, sizeof input);
 }
 
-void sendButton(DWORD flag)
+// Mouse input carries its screen position: a button sent on its own would act wherever the
+// system last saw the pointer, which may lag behind SetCursorPos.
+void sendMouse(DWORD flags, POINT at)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flag;
+    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
 }
 
@@ -126,11 +130,11 @@ void clickInWindow(HWND window, int x, int y)
     bringToFront(window);
     POINT point{x, y};
     ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
+    sendMouse(0, point);
     Sleep(100);
-    sendButton(MOUSEEVENTF_LEFTDOWN);
+    sendMouse(MOUSEEVENTF_LEFTDOWN, point);
     Sleep(50);
-    sendButton(MOUSEEVENTF_LEFTUP);
+    sendMouse(MOUSEEVENTF_LEFTUP, point);
     Sleep(100);
 }
 
@@ -176,15 +180,15 @@ void typeTextIntoWindow(HWND window, const std::string& utf8)
 
 void dragOnScreen(POINT from, POINT to)
 {
-    SetCursorPos(from.x, from.y);
+    sendMouse(0, from);
     Sleep(100);
-    sendButton(MOUSEEVENTF_LEFTDOWN);
+    sendMouse(MOUSEEVENTF_LEFTDOWN, from);
     Sleep(100);
     for (int step = 1; step <= 5; ++step) {
-        SetCursorPos(from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5);
+        sendMouse(0, {from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
         Sleep(50);
     }
-    sendButton(MOUSEEVENTF_LEFTUP);
+    sendMouse(MOUSEEVENTF_LEFTUP, to);
     Sleep(200);
 }
 
