@@ -6,6 +6,7 @@
 #include "ui/gdiobjects.h"
 #include "ui/messagestate.h"
 #include "ui/mousetracking.h"
+#include "ui/nativepane.h"
 #include "ui/nativewindow.h"
 #include "ui/windowbackground.h"
 #include "ui/windowclasses.h"
@@ -132,7 +133,8 @@ void DrawnPane::leaveChildToWindow()
 
 void DrawnPane::createIn(NativeWindow* native)
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (isVisible ? WS_VISIBLE : 0);
+    const bool shown = isVisible && !paneOnHiddenTab(this);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (shown ? WS_VISIBLE : 0);
     windowHandle = CreateWindowExA(0, paneClassName, nullptr, style, paneBounds.left, paneBounds.top,
                                    paneBounds.width(), paneBounds.height(), native->handle, nullptr,
                                    hostState().instance, nullptr);

@@ -4,6 +4,7 @@
 #include "ui/controlkinds.h"
 #include "ui/fieldaccessors.h"
 #include "ui/nativepane.h"
+#include "ui/windowbackground.h"
 
 namespace {
 
@@ -18,12 +19,39 @@ public:
     }
     bool acceptsFocus() const override { return false; }
 
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        switch (message) {
+        case WM_NCHITTEST:
+            return hitTest(lParam, result);
+        case WM_ERASEBKGND:
+            eraseWithWindowBackground(reinterpret_cast<HDC>(wParam));
+            result = 1;
+            return true;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            // The controls inside take the colours they would take in the window itself.
+            result = SendMessageA(GetParent(windowHandle), message, wParam, lParam);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    // The frame draws only its lines and caption; inside it the window shows through.
+    void eraseWithWindowBackground(HDC dc)
+    {
+        RECT inside;
+        GetClientRect(windowHandle, &inside);
+        OffsetRect(&inside, bounds().left, bounds().top);
+        if (WindowObject* owner = window())
+            paintWindowBackground(owner, dc, inside, bounds().left, bounds().top);
+    }
+
     // A group frame is transparent to the mouse, and the system then passes over the
     // controls inside it too: over one of them the group answers, so the click reaches it.
-    bool handleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) override
+    bool hitTest(LPARAM lParam, LRESULT& result)
     {
-        if (message != WM_NCHITTEST)
-            return false;
         POINT at = {static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))};
         ScreenToClient(windowHandle, &at);
         HWND child = ChildWindowFromPointEx(windowHandle, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);

@@ -4,6 +4,7 @@
 
 #include "graphics/fontcache.h"
 #include "host/hoststate.h"
+#include "ui/gdiobjects.h"
 #include "ui/messagestate.h"
 #include "ui/mousetracking.h"
 #include "ui/windowprocedure.h"
@@ -169,6 +170,12 @@ LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam
 
 } // namespace
 
+bool paneOnHiddenTab(const Pane* pane)
+{
+    Pane* container = containerFor(pane);
+    return container && onHiddenTab(container->handle(), pane->tabPanelIndex());
+}
+
 NativePane* nativePaneFromHandle(HWND handle)
 {
     auto found = panesByHandle().find(handle);
@@ -298,6 +305,17 @@ void NativePane::boundsChanged()
         return;
     RECT area = childRect();
     MoveWindow(windowHandle, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+}
+
+// A drawn pane above the control (a text on a tab page) shows the control through its own
+// background.
+void NativePane::drawBelow(HDC dc, int32_t x, int32_t y)
+{
+    if (!windowHandle || !IsWindowVisible(windowHandle))
+        return;
+    SavedDC saved(dc);
+    SetViewportOrgEx(dc, x, y, nullptr);
+    SendMessageA(windowHandle, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
 }
 
 LRESULT NativePane::callPrevious(UINT message, WPARAM wParam, LPARAM lParam)

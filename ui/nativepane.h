@@ -18,6 +18,7 @@ public:
     // The control's stored properties changed: the native control shows them.
     virtual void propertiesChanged() {}
     void stateChanged(PaneState state) override;
+    void drawBelow(HDC dc, int32_t x, int32_t y) override;
     // The tooltip showing the control's help text, or null when it has none.
     HWND helpWindow() const { return help; }
     // Hands mouse messages to the tooltip so that it knows when to show.
@@ -50,6 +51,9 @@ private:
     HWND help = nullptr;
     POINT parentOrigin = {0, 0};   // window-client position of the parent's client area
 };
+
+// Whether the pane lies in a tab control on a tab other than the chosen one.
+bool paneOnHiddenTab(const Pane* pane);
 
 // The framework's native control of that handle, or null.
 NativePane* nativePaneFromHandle(HWND handle);

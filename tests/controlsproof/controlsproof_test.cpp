@@ -260,6 +260,8 @@ TEST_F(SampleProgram, EveryControlKindIsShown)
     writeBmp("screenshots/every-control.bmp", shot);
     std::set<uint32_t> colours(shot.pixels.begin(), shot.pixels.end());
     EXPECT_GT(colours.size(), 20u) << "a blank window";
+    Capture client = captureClient(window);
+    EXPECT_EQ(client.at(360, 92), client.at(10, 380)) << "the window shows through the group frame";
     for (const char* className : {"RichEdit", "Button", "ComboBox", "msctls_trackbar32", "ScrollBar", "msctls_progress32",
                                   "SysTabControl32", "VX_Pane"})
         EXPECT_NE(child(className), nullptr) << className;
