@@ -7,6 +7,7 @@
 #include "ui/messagestate.h"
 #include "ui/mousetracking.h"
 #include "ui/nativepane.h"
+#include "ui/panemouse.h"
 #include "ui/nativewindow.h"
 #include "ui/windowbackground.h"
 #include "ui/windowclasses.h"
@@ -25,39 +26,6 @@ DrawnPane* drawnPaneOf(HWND handle)
     return reinterpret_cast<DrawnPane*>(GetWindowLongPtrA(handle, 0));
 }
 
-// Button downs of every kind (client and non-client) reach the window in its coordinates.
-void onButtonDown(DrawnPane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    NativeWindow* native = pane->window() ? pane->window()->native : nullptr;
-    if (!native)
-        return;
-    POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    bool nonClient = message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK;
-    if (nonClient)
-        ScreenToClient(handle, &at);
-    int32_t modifiers = nonClient ? modifiersFromKeyState() : modifiersFromMouseFlags(wParam);
-    setCurrentModifiers(modifiers);
-    bool right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK || message == WM_NCRBUTTONDOWN ||
-                 message == WM_NCRBUTTONDBLCLK;
-    mouseDownInWindow(native, at.x + pane->bounds().left, at.y + pane->bounds().top, modifiers, right, handle);
-}
-
-bool isButtonDown(UINT message)
-{
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONDBLCLK:
-        return true;
-    }
-    return false;
-}
-
 // Check boxes, radio buttons and static texts on a pane take the window's colour.
 LRESULT onControlColor(DrawnPane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -74,7 +42,7 @@ LRESULT onControlColor(DrawnPane* pane, HWND handle, UINT message, WPARAM wParam
 LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (isButtonDown(message)) {
-        onButtonDown(pane, handle, message, wParam, lParam);
+        paneButtonDown(pane, handle, message, wParam, lParam);
         return 1;
     }
     switch (message) {

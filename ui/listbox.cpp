@@ -9,6 +9,7 @@
 #include "ui/fieldaccessors.h"
 #include "ui/gdiobjects.h"
 #include "ui/nativepane.h"
+#include "ui/textlines.h"
 
 #include <cstddef>
 #include <string>
@@ -54,26 +55,12 @@ private:
     HFONT font;
 };
 
-std::vector<std::string> linesOf(std::string_view text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        lines.emplace_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-        if (end == std::string_view::npos)
-            break;
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
 class ListboxPane : public DrawnPane {
 public:
     ListboxPane(ObjectHeader* control, const PaneRect& bounds) : DrawnPane(control, bounds)
     {
         ListboxObject* list = asListbox(control);
-        rows = linesOf(std::string_view(stringText(list->initialValue), stringLength(list->initialValue)));
+        rows = textLines(std::string_view(stringText(list->initialValue), stringLength(list->initialValue)));
         selected = list->listIndex >= 0 && list->listIndex < rowCount() ? list->listIndex : -1;
     }
 

@@ -7,6 +7,7 @@
 #include "ui/gdiobjects.h"
 #include "ui/messagestate.h"
 #include "ui/mousetracking.h"
+#include "ui/panemouse.h"
 #include "ui/windowprocedure.h"
 
 #include <commctrl.h>
@@ -67,37 +68,11 @@ bool onHiddenTab(HWND container, int32_t tab)
     return _stricmp(className, "SysTabControl32") == 0 && SendMessageA(container, TCM_GETCURSEL, 0, 0) != tab;
 }
 
-bool isButtonDown(UINT message)
-{
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONDBLCLK:
-        return true;
-    }
-    return false;
-}
-
+// While the window's mouse down runs, nested mouse messages go straight on.
 void onButtonDown(NativePane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    NativeWindow* native = pane->window() ? pane->window()->native : nullptr;
-    if (!native)
-        return;
-    POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    bool nonClient = message >= WM_NCLBUTTONDOWN && message <= WM_NCMBUTTONDBLCLK;
-    if (nonClient)
-        ScreenToClient(handle, &at);
-    int32_t modifiers = nonClient ? modifiersFromKeyState() : modifiersFromMouseFlags(wParam);
-    setCurrentModifiers(modifiers);
-    bool right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK || message == WM_NCRBUTTONDOWN ||
-                 message == WM_NCRBUTTONDBLCLK;
     inMouseDown = true;
-    mouseDownInWindow(native, at.x + pane->bounds().left, at.y + pane->bounds().top, modifiers, right, handle);
+    paneButtonDown(pane, handle, message, wParam, lParam);
     inMouseDown = false;
 }
 

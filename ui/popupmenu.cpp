@@ -6,6 +6,7 @@
 #include "ui/fieldaccessors.h"
 #include "ui/gdiobjects.h"
 #include "ui/nativepane.h"
+#include "ui/textlines.h"
 
 #include <cstddef>
 #include <cstring>
@@ -71,15 +72,8 @@ protected:
 private:
     void addInitialRows(std::string_view rows)
     {
-        size_t start = 0;
-        while (start < rows.size()) {
-            size_t end = rows.find_first_of("\r\n", start);
-            std::string row(rows.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        for (const std::string& row : textLines(rows))
             addRow(row.c_str());
-            if (end == std::string_view::npos)
-                break;
-            start = end + (rows.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        }
     }
 
     // The list opens at least as wide as its widest row.

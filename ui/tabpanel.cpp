@@ -5,6 +5,7 @@
 #include "ui/events.h"
 #include "ui/fieldaccessors.h"
 #include "ui/nativepane.h"
+#include "ui/textlines.h"
 
 #include <commctrl.h>
 
@@ -78,18 +79,12 @@ private:
 
     void addTabs(std::string_view captions)
     {
-        size_t start = 0;
         int32_t index = 0;
-        while (start < captions.size()) {
-            size_t end = captions.find_first_of("\r\n", start);
-            std::string caption(captions.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        for (std::string caption : textLines(captions)) {
             TCITEMA item = {};
             item.mask = TCIF_TEXT;
             item.pszText = caption.data();
             SendMessageA(windowHandle, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
-            if (end == std::string_view::npos)
-                break;
-            start = end + (captions.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         }
     }
 };

@@ -195,7 +195,8 @@ public:
                   if (!box || process != GetCurrentProcessId())
                       continue;
                   char text[200] = {}, caption[64] = {};
-                  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                  if (!GetDlgItemTextA(box, 0xFFFF, text, sizeof text))
+                      continue;   // the box is still being made
                   GetWindowTextA(box, caption, sizeof caption);
                   seen = std::string("[") + caption + "] " + text;
                   PostMessageA(box, WM_COMMAND, IDOK, 0);
