@@ -71,6 +71,20 @@ TEST_F(Fonts, NativeControlsOfOneDescriptionShareOneFontUntilTheLastGoes)
     EXPECT_EQ(GetObjectType(shared), 0u);
 }
 
+// The system draws with a font of its choosing; the field and its text are there as usual.
+TEST_F(Fonts, AFontTheMachineDoesNotHaveStillGivesAWorkingField)
+{
+    ASSERT_NE(open({{editFieldClass(), controlProperties("Field", 10, 10, 200, 24,
+                                                         {{"TextFont", "No Such Face 12"}, {"TextSize", "16"},
+                                                          {"Text", "\x8b\xe0\x8a\x7a"}})}}),
+              nullptr);
+    EXPECT_EQ(windowText(handleOf("Field")), "\x8b\xe0\x8a\x7a");
+    HFONT font = fontAcquire("No Such Face 12", 16, false, false, false);   // the field's, shared
+    ASSERT_NE(font, nullptr);
+    EXPECT_STREQ(describe(font).lfFaceName, "No Such Face 12");
+    fontRelease(font);
+}
+
 TEST(FontCache, ReleasingAFontItDoesNotHoldIsHarmless)
 {
     fontRelease(nullptr);
