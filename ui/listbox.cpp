@@ -9,6 +9,7 @@
 #include "ui/fieldaccessors.h"
 #include "ui/gdiobjects.h"
 #include "ui/nativepane.h"
+#include "ui/rowlistobject.h"
 #include "ui/textlines.h"
 
 #include <cstddef>
@@ -18,27 +19,10 @@
 
 namespace {
 
-struct ListboxObject {
-    RectControlObject rect;
-    StringRecord* initialValue;   // rows made at opening, one per line
-    StringRecord* textFont;
-    int32_t listIndex;            // the selection asked for before the window opened
-    int16_t textSize;
-    uint8_t bold;
-    uint8_t italic;
-    uint8_t underline;
-};
-static_assert(sizeof(ListboxObject) <= 140, "the Listbox class is 140 bytes");
-
-ListboxObject* asListbox(ObjectHeader* object)
-{
-    return reinterpret_cast<ListboxObject*>(object);
-}
-
 // A font of the cache for as long as it lives.
 class HeldFont {
 public:
-    explicit HeldFont(const ListboxObject* list)
+    explicit HeldFont(const RowListObject* list)
         : font(nativeFontAcquire(list->textFont, list->textSize, list->bold, list->italic, list->underline))
     {
     }
@@ -59,7 +43,7 @@ class ListboxPane : public DrawnPane {
 public:
     ListboxPane(ObjectHeader* control, const PaneRect& bounds) : DrawnPane(control, bounds)
     {
-        ListboxObject* list = asListbox(control);
+        RowListObject* list = asRowList(control);
         rows = textLines(std::string_view(stringText(list->initialValue), stringLength(list->initialValue)));
         selected = list->listIndex >= 0 && list->listIndex < rowCount() ? list->listIndex : -1;
     }
@@ -115,7 +99,7 @@ protected:
         RECT area = {0, 0, paneBounds.width(), paneBounds.height()};
         FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
         FrameRect(dc, &area, GetSysColorBrush(COLOR_WINDOWFRAME));
-        HeldFont font(asListbox(control()));
+        HeldFont font(asRowList(control()));
         Selection selectedFont(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
         int32_t height = textHeight(dc);
@@ -142,7 +126,7 @@ private:
         HDC dc = GetDC(windowHandle);
         int32_t height;
         {
-            HeldFont font(asListbox(control()));
+            HeldFont font(asRowList(control()));
             Selection selectedFont(dc, font.get());
             height = textHeight(dc);
         }
@@ -157,12 +141,6 @@ private:
 ListboxPane* listPane(ObjectHeader* list)
 {
     return static_cast<ListboxPane*>(paneOfControl(list));
-}
-
-void destroyListbox(ObjectHeader* object, ClassDescriptor*)
-{
-    RuntimeUnlockString(asListbox(object)->initialValue);
-    RuntimeUnlockString(asListbox(object)->textFont);
 }
 
 // A row index outside the rows raises OutOfBoundsException; false then.
@@ -224,7 +202,7 @@ extern "C" void RuntimeListEmpty(ObjectHeader* list)
 extern "C" int32_t listIndexGetter(ObjectHeader* list, int32_t)
 {
     ListboxPane* pane = listPane(list);
-    return pane ? pane->selection() : list ? asListbox(list)->listIndex : -1;
+    return pane ? pane->selection() : list ? asRowList(list)->listIndex : -1;
 }
 
 // An index outside the rows (other than -1, no selection) is ignored.
@@ -234,29 +212,15 @@ extern "C" void listIndexSetter(ObjectHeader* list, int32_t, int32_t index)
         return;
     ListboxPane* pane = listPane(list);
     if (!pane)
-        asListbox(list)->listIndex = index;
+        asRowList(list)->listIndex = index;
     else if (index == -1 || pane->validRow(index))
         pane->select(index);
 }
 
 void listboxSetUpClass(ClassDescriptor* cls)
 {
-    cls->constructor = [](ObjectHeader* object, ClassDescriptor*) { asListbox(object)->listIndex = -1; };
-    cls->destructor = destroyListbox;
-    void* const booleanGetter = accessor(booleanFieldGetter);
-    void* const booleanSetter = accessor(controlBooleanSetter);
+    rowListSetUpClass(cls, {accessor(controlStringSetter), accessor(controlShortSetter), accessor(controlBooleanSetter)});
     classDeclareProperty(cls, "ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger);
     classDeclareProperty(cls, "ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger);
-    classDeclareProperty(cls, "InitialValue", accessor(stringGetter), accessor(stringSetter),
-                         offsetof(ListboxObject, initialValue), propertyString);
-    classDeclareProperty(cls, "TextFont", accessor(stringGetter), accessor(controlStringSetter),
-                         offsetof(ListboxObject, textFont), propertyString);
-    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), accessor(controlShortSetter),
-                         offsetof(ListboxObject, textSize), propertyInteger);
-    classDeclareProperty(cls, "Bold", booleanGetter, booleanSetter, offsetof(ListboxObject, bold), propertyBoolean);
-    classDeclareProperty(cls, "Italic", booleanGetter, booleanSetter, offsetof(ListboxObject, italic),
-                         propertyBoolean);
-    classDeclareProperty(cls, "Underline", booleanGetter, booleanSetter, offsetof(ListboxObject, underline),
-                         propertyBoolean);
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<ListboxPane>));
 }

@@ -6,6 +6,7 @@
 #include "ui/fieldaccessors.h"
 #include "ui/gdiobjects.h"
 #include "ui/nativepane.h"
+#include "ui/rowlistobject.h"
 #include "ui/textlines.h"
 
 #include <cstddef>
@@ -14,23 +15,6 @@
 #include <string_view>
 
 namespace {
-
-struct PopupMenuObject {
-    RectControlObject rect;
-    StringRecord* initialValue;   // rows made at opening, one per line
-    StringRecord* textFont;
-    int32_t listIndex;            // the selection asked for before the window opened
-    int16_t textSize;
-    uint8_t bold;
-    uint8_t italic;
-    uint8_t underline;
-};
-static_assert(sizeof(PopupMenuObject) <= 124, "the PopupMenu class is 124 bytes");
-
-PopupMenuObject* asPopupMenu(ObjectHeader* object)
-{
-    return reinterpret_cast<PopupMenuObject*>(object);
-}
 
 // Room for the drop-down list below the closed control.
 constexpr int32_t dropDownRoom = 200;
@@ -41,7 +25,7 @@ public:
 
     void open(NativeWindow* native) override
     {
-        PopupMenuObject* popup = asPopupMenu(control());
+        RowListObject* popup = asRowList(control());
         if (!createControl(native, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, ""))
             return;
         setFont(nativeFontAcquire(popup->textFont, popup->textSize, popup->bold, popup->italic, popup->underline));
@@ -104,12 +88,6 @@ PopupMenuPane* popupPane(ObjectHeader* popup)
     return pane && pane->handle() ? static_cast<PopupMenuPane*>(pane) : nullptr;
 }
 
-void destroyPopupMenu(ObjectHeader* object, ClassDescriptor*)
-{
-    RuntimeUnlockString(asPopupMenu(object)->initialValue);
-    RuntimeUnlockString(asPopupMenu(object)->textFont);
-}
-
 } // namespace
 
 extern "C" StringRecord* popupTextGetter(ObjectHeader* popup, int32_t)
@@ -139,7 +117,7 @@ extern "C" void RuntimePopupSelectionSetter(ObjectHeader* popup, int32_t index)
         return;
     PopupMenuPane* pane = popupPane(popup);
     if (!pane) {
-        asPopupMenu(popup)->listIndex = index;
+        asRowList(popup)->listIndex = index;
         return;
     }
     if (index < -1 || index >= pane->rowCount())
@@ -152,7 +130,7 @@ extern "C" int32_t popupListIndexGetter(ObjectHeader* popup, int32_t)
 {
     PopupMenuPane* pane = popupPane(popup);
     if (!pane)
-        return popup ? asPopupMenu(popup)->listIndex : -1;
+        return popup ? asRowList(popup)->listIndex : -1;
     return static_cast<int32_t>(SendMessageA(pane->handle(), CB_GETCURSEL, 0, 0));
 }
 
@@ -169,24 +147,10 @@ extern "C" int32_t popupListCountGetter(ObjectHeader* popup, int32_t)
 
 void popupMenuSetUpClass(ClassDescriptor* cls)
 {
-    cls->constructor = [](ObjectHeader* object, ClassDescriptor*) { asPopupMenu(object)->listIndex = -1; };
-    cls->destructor = destroyPopupMenu;
-    void* const booleanGetter = accessor(booleanFieldGetter);
-    void* const booleanSetter = accessor(booleanFieldSetter);
+    rowListSetUpClass(cls, {accessor(stringSetter), accessor(shortFieldSetter), accessor(booleanFieldSetter)});
     classDeclareProperty(cls, "Text", accessor(popupTextGetter), nullptr, 0, propertyString);
     classDeclareProperty(cls, "ListIndex", accessor(popupListIndexGetter), accessor(popupListIndexSetter), 0,
                          propertyInteger);
     classDeclareProperty(cls, "ListCount", accessor(popupListCountGetter), nullptr, 0, propertyInteger);
-    classDeclareProperty(cls, "InitialValue", accessor(stringGetter), accessor(stringSetter),
-                         offsetof(PopupMenuObject, initialValue), propertyString);
-    classDeclareProperty(cls, "TextFont", accessor(stringGetter), accessor(stringSetter),
-                         offsetof(PopupMenuObject, textFont), propertyString);
-    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), accessor(shortFieldSetter),
-                         offsetof(PopupMenuObject, textSize), propertyInteger);
-    classDeclareProperty(cls, "Bold", booleanGetter, booleanSetter, offsetof(PopupMenuObject, bold), propertyBoolean);
-    classDeclareProperty(cls, "Italic", booleanGetter, booleanSetter, offsetof(PopupMenuObject, italic),
-                         propertyBoolean);
-    classDeclareProperty(cls, "Underline", booleanGetter, booleanSetter, offsetof(PopupMenuObject, underline),
-                         propertyBoolean);
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PopupMenuPane>));
 }
