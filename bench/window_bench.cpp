@@ -2,6 +2,7 @@
 // made and destroyed directly; events raised through the handler lookup, against direct calls
 // of the same handler.
 #include "bench/benchharness.h"
+#include "bench/desktopbench.h"
 #include "bench/windowfixture.h"
 #include "runtime/string.h"
 #include "ui/controlobject.h"
@@ -258,14 +259,6 @@ void registerPlainClasses()
     }
 }
 
-// Whatever the windows posted is handled before a timing starts, not during it.
-void drainMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
 // ---- Event dispatch: a leaf class, the middle one with the handlers, and Canvas declaring
 // MouseDown (Open is declared two classes further up, on Control).
 using PointHandler = int32_t (*)(ObjectHeader*, int32_t, int32_t);
@@ -303,29 +296,15 @@ void callPlains(ObjectHeader* target, uint32_t count)
         directPlainHandler(target);
 }
 
-// ---- Timing: the runs take turns, so that all see the same state of the machine; the best
-// time of each counts.
-std::vector<double> bestInTurns(int rounds, const std::vector<std::function<void()>>& runs)
-{
-    std::vector<double> best(runs.size());
-    for (int round = 0; round < rounds; ++round) {
-        for (size_t r = 0; r < runs.size(); ++r) {
-            double elapsed = benchBestNanoseconds(1, drainMessages, runs[r]);
-            best[r] = round == 0 ? elapsed : std::min(best[r], elapsed);
-        }
-    }
-    return best;
-}
-
 // Returns the template path's ratio to the direct path.
 double benchWindows(const Form& form, const Settings& settings)
 {
-    std::vector<std::function<void()>> runs;
+    std::vector<BenchRun> runs;
     for (const DirectSteps& steps : directPaths)
-        runs.push_back([&form, &steps] { directWindow(form, steps); });
-    runs.push_back([&] { templateWindow(form); });
-    runs.push_back([&] { templateWorkWithoutWin32(form); });
-    std::vector<double> best = bestInTurns(settings.rounds, runs);
+        runs.push_back({[&form, &steps] { directWindow(form, steps); }, {}});
+    runs.push_back({[&] { templateWindow(form); }, {}});
+    runs.push_back({[&] { templateWorkWithoutWin32(form); }, {}});
+    std::vector<double> best = benchBestInTurns(settings.rounds, runs);
     benchPrintHeader("A window of 70 controls made and closed, ns per window", "71 Win32 windows made and destroyed");
     for (size_t d = 0; d < std::size(directPaths); ++d)
         benchPrintRow(directPaths[d].name, 1, best[d], best[0]);
@@ -337,23 +316,15 @@ double benchWindows(const Form& form, const Settings& settings)
 void benchEvents(ObjectHeader* target, const Settings& settings)
 {
     uint32_t count = settings.eventsPerRun;
-    std::vector<double> best = bestInTurns(settings.rounds, {
-        [&] { callPoints(target, count); }, [&] { raisePoints(target, count); },
-        [&] { callPlains(target, count); }, [&] { raisePlains(target, count); },
+    std::vector<double> best = benchBestInTurns(settings.rounds, {
+        {[&] { callPoints(target, count); }, {}}, {[&] { raisePoints(target, count); }, {}},
+        {[&] { callPlains(target, count); }, {}}, {[&] { raisePlains(target, count); }, {}},
     });
     benchPrintHeader("Events, ns per event; handler on the middle of 3 classes", "direct call through a pointer");
     benchPrintRow("direct MouseDown(x, y)", count, best[0] / count, best[0] / count);
     benchPrintRow("raisePointEvent MouseDown", count, best[1] / count, best[0] / count);
     benchPrintRow("direct Open()", count, best[2] / count, best[2] / count);
     benchPrintRow("raiseEvent Open", count, best[3] / count, best[2] / count);
-}
-
-// ---- Checks.
-bool check(bool condition, const std::string& what)
-{
-    if (!condition)
-        printf("FAILED: %s\n", what.c_str());
-    return condition;
 }
 
 // Found by its name, of its class, with its pane in the window.
@@ -371,15 +342,15 @@ bool checkForm(const Form& form)
     int32_t objectsBefore = RuntimeDebugObjectCount(nullptr);
     windowOpens = controlOpens = 0;
     ObjectHeader* window = RuntimeCreateWindow(form.record.data(), nullptr);
-    bool correct = check(window != nullptr, "the window was not made");
+    bool correct = benchCheck(window != nullptr, "the window was not made");
     for (const FormControl& control : form.controls)
-        correct &= check(!window || hasControl(window, control), "control " + control.name + " missing or wrong");
+        correct &= benchCheck(!window || hasControl(window, control), "control " + control.name + " missing or wrong");
     windowsCloseAll();
     RuntimeUnlockObject(window);
-    correct &= check(windowOpens == 1 && controlOpens == int32_t(form.controls.size()),
+    correct &= benchCheck(windowOpens == 1 && controlOpens == int32_t(form.controls.size()),
                      "Open ran " + std::to_string(windowOpens) + " times on the window and " +
                          std::to_string(controlOpens) + " times on controls");
-    correct &= check(RuntimeDebugObjectCount(nullptr) == objectsBefore, "objects left after the window closed");
+    correct &= benchCheck(RuntimeDebugObjectCount(nullptr) == objectsBefore, "objects left after the window closed");
     return correct;
 }
 
@@ -397,7 +368,7 @@ bool checkEvents(ObjectHeader* target, uint32_t count)
     for (const auto& c : cases) {
         *c.counter = 0;
         c.run(target, count);
-        correct &= check(*c.counter == int32_t(count), std::string(c.what) + ": the handler ran " +
+        correct &= benchCheck(*c.counter == int32_t(count), std::string(c.what) + ": the handler ran " +
                                                             std::to_string(*c.counter) + " times");
     }
     return correct;
