@@ -16,10 +16,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
