@@ -75,9 +75,15 @@ protected:
         CreateDirectoryA(path.c_str(), nullptr);
         std::string damaged = toneWave(50).substr(0, 30);
         std::ofstream(path + "\\data3.dat", std::ios::binary) << resourceTable({toneWave(50), damaged});
+        GetCurrentDirectoryA(sizeof startingFolder, startingFolder);
         SetCurrentDirectoryA(path.c_str());
         resourceSetTableOffset(0);
     }
+
+    // The table stays open once read; the other tests run where they started.
+    static void TearDownTestSuite() { SetCurrentDirectoryA(startingFolder); }
+
+    static inline char startingFolder[MAX_PATH] = {};
 
     void SetUp() override
     {
