@@ -1,6 +1,6 @@
 // One-dimensional integer arrays against std::vector<int32_t>: filling, overwriting, reading.
 #include "bench/benchharness.h"
-#include "runtime/arrays.h"
+#include "runtime/arrays/arrays.h"
 
 #include <cstdio>
 #include <string>

@@ -4,11 +4,11 @@
 #include "bench/benchharness.h"
 #include "bench/desktopbench.h"
 #include "bench/windowfixture.h"
-#include "runtime/string.h"
-#include "ui/controlaccessors.h"
-#include "ui/pane.h"
-#include "ui/windowtemplate.h"
-#include "ui/windowvisibility.h"
+#include "runtime/strings/string.h"
+#include "ui/windows/controlaccessors.h"
+#include "ui/windows/pane.h"
+#include "ui/templates/windowtemplate.h"
+#include "ui/windows/windowvisibility.h"
 
 #include <windows.h>
 #include <richedit.h>

@@ -3,9 +3,9 @@
 #include "bench/desktopbench.h"
 
 #include "bench/benchharness.h"
-#include "ui/nativewindow.h"
-#include "ui/windowobject.h"
-#include "ui/windowvisibility.h"
+#include "ui/windows/nativewindow.h"
+#include "ui/windows/windowobject.h"
+#include "ui/windows/windowvisibility.h"
 
 #include <algorithm>
 #include <cstdio>

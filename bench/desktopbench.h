@@ -2,7 +2,7 @@
 // for real, messages handled between timings, and runs that take turns.
 #pragma once
 
-#include "runtime/object.h"
+#include "runtime/objects/object.h"
 
 #include <windows.h>
 

@@ -2,10 +2,10 @@
 #include "bench/benchharness.h"
 #include "bench/linkcheck.h"
 #include "bench/syntheticimage.h"
-#include "host/bytecursor.h"
-#include "host/datarelocation.h"
-#include "host/exporttable.h"
-#include "host/linker.h"
+#include "host/base/bytecursor.h"
+#include "host/image/datarelocation.h"
+#include "host/image/exporttable.h"
+#include "host/image/linker.h"
 
 #include <cstdio>
 #include <string>
@@ -60,7 +60,7 @@ struct Workbench {
     void link()
     {
         LinkedImage linked{code.data(), size(code), data.data(), size(data)};
-        if (!linkImageAgainst(linked, image.records.data(), size(image.records), exports, error) && error.empty())
+        if (!linkImage(linked, image.records.data(), size(image.records), exports, error) && error.empty())
             error = "linking failed without a message";
     }
 
@@ -143,7 +143,7 @@ bool benchOneSize(const SyntheticExports& exports, const ExportIndex& index, uin
     StageTimes floor = timeStages(bench, count, repetitions, &Workbench::plainLink, &Workbench::plainRelocate);
     bool correct = checkResult(bench, "unchecked loop");
     StageTimes measured = timeStages(bench, count, repetitions, &Workbench::link, &Workbench::relocate);
-    correct &= checkResult(bench, "linkImageAgainst + relocateData");
+    correct &= checkResult(bench, "linkImage + relocateData");
     if (correct)
         printStages(count, measured, floor);
     perSite = measured.both;

@@ -1,7 +1,7 @@
 // Strings against the standard library: counts, joining, exact search and double-byte text.
 #include "bench/benchharness.h"
-#include "runtime/dbcs.h"
-#include "runtime/string.h"
+#include "runtime/strings/dbcs.h"
+#include "runtime/strings/string.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // and an export table for its imports to resolve against.
 #include "bench/syntheticimage.h"
 
-#include "host/bytecursor.h"
+#include "host/base/bytecursor.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // Template records come from tests/support/templatestream.h.
 #pragma once
 
-#include "host/builtinclassset.h"
+#include "runtime/objects/builtinclassset.h"
 #include "tests/support/templatestream.h"
 
 #include <cstdint>

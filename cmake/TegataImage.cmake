@@ -89,9 +89,9 @@ function(tegata_add_generated_image name)
   endforeach()
   add_custom_command(OUTPUT ${out}/appdata.cpp ${out}/appdata.h
     COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
-    COMMAND ${TEGATA_TOOLS_DIR}/resgen --builtin-classes ${CMAKE_SOURCE_DIR}/host/builtinclasses.def
+    COMMAND ${TEGATA_TOOLS_DIR}/resgen --builtin-classes ${CMAKE_SOURCE_DIR}/runtime/objects/builtinclasses.def
             --out-dir ${out} ${descriptions}
-    DEPENDS ${descriptions} ${IMAGE_DEPENDS} ${CMAKE_SOURCE_DIR}/host/builtinclasses.def ${TEGATA_TOOLS_DIR}/resgen
+    DEPENDS ${descriptions} ${IMAGE_DEPENDS} ${CMAKE_SOURCE_DIR}/runtime/objects/builtinclasses.def ${TEGATA_TOOLS_DIR}/resgen
     COMMENT "Generating the data of image ${name}")
   tegata_add_image(${name} SOURCES ${IMAGE_SOURCES} ${out}/appdata.cpp)
   target_include_directories(${name}_objects PRIVATE ${out} ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,7 +1,7 @@
 // Folder items: a path in the file system, whether or not it exists.
 #include "files/folderitem.h"
 
-#include "host/builtinclassset.h"
+#include "runtime/objects/builtinclassset.h"
 
 namespace {
 FolderItemObject* asFolderItem(ObjectHeader* item)

@@ -1,7 +1,7 @@
 // Folder items: a path in the file system, whether or not it exists.
 #pragma once
 
-#include "runtime/object.h"
+#include "runtime/objects/object.h"
 
 // The object layout: the path is known once set; without one the item stands for the
 // application's own folder.

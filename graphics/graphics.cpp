@@ -1,7 +1,7 @@
 // The Graphics object: drawing on a device context, handed to Paint events.
 #include "graphics/graphics.h"
 
-#include "host/builtinclassset.h"
+#include "runtime/objects/builtinclassset.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The Graphics object: drawing on a device context, handed to Paint events.
 #pragma once
 
-#include "runtime/object.h"
+#include "runtime/objects/object.h"
 
 #include <windows.h>
 

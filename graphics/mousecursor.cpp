@@ -2,8 +2,8 @@
 #include "graphics/mousecursor.h"
 
 #include "graphics/cursorform.h"
-#include "host/builtinclassset.h"
-#include "host/resourcetable.h"
+#include "runtime/objects/builtinclassset.h"
+#include "host/image/resourcetable.h"
 
 namespace {
 
@@ -35,6 +35,13 @@ void destroyCursor(ObjectHeader* object, ClassDescriptor*)
     cursor->cursor = nullptr;
 }
 
+// The built-in MouseCursor class frees the system cursor.
+[[maybe_unused]] const bool destructorRegistered = (builtinClassOnSetUp(BuiltinClassId::MouseCursor,
+                                                                        [](ClassDescriptor* cls) {
+                                                                            cls->destructor = destroyCursor;
+                                                                        }),
+                                                    true);
+
 } // namespace
 
 ObjectHeader* mouseCursorFromResource(int32_t number)
@@ -48,7 +55,3 @@ ObjectHeader* mouseCursorFromResource(int32_t number)
     return object;
 }
 
-void mouseCursorSetUpClass(ClassDescriptor* cls)
-{
-    cls->destructor = destroyCursor;
-}

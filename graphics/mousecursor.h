@@ -1,7 +1,7 @@
 // Mouse cursors of the application image, built from the resource table.
 #pragma once
 
-#include "runtime/object.h"
+#include "runtime/objects/object.h"
 
 #include <windows.h>
 
@@ -16,5 +16,3 @@ static_assert(sizeof(MouseCursorObject) <= 32, "the MouseCursor class is 32 byte
 // that cannot be read gives a cursor without a system cursor, quietly.
 ObjectHeader* mouseCursorFromResource(int32_t number);
 
-// Gives the built-in MouseCursor class the destructor that frees the system cursor.
-void mouseCursorSetUpClass(ClassDescriptor* cls);

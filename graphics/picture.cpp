@@ -2,7 +2,7 @@
 #include "graphics/picture.h"
 
 #include "graphics/picturedata.h"
-#include "host/builtinclassset.h"
+#include "runtime/objects/builtinclassset.h"
 
 namespace {
 
@@ -73,16 +73,18 @@ void destroyPicture(ObjectHeader* object, ClassDescriptor*)
     freeBitmaps(*reinterpret_cast<PictureObject*>(object));
 }
 
+// The built-in Picture class frees the bitmaps.
+[[maybe_unused]] const bool destructorRegistered = (builtinClassOnSetUp(BuiltinClassId::Picture,
+                                                                        [](ClassDescriptor* cls) {
+                                                                            cls->destructor = destroyPicture;
+                                                                        }),
+                                                    true);
+
 } // namespace
 
 ClassDescriptor* pictureClass()
 {
     return builtinClass(BuiltinClassId::Picture);
-}
-
-void pictureSetUpClass(ClassDescriptor* cls)
-{
-    cls->destructor = destroyPicture;
 }
 
 ObjectHeader* pictureFromImageData(const uint8_t* description, uint32_t available, int32_t transparent)

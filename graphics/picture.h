@@ -1,7 +1,7 @@
 // Pictures: image data carried in the application image, decoded into bitmaps on first use.
 #pragma once
 
-#include "runtime/object.h"
+#include "runtime/objects/object.h"
 
 #include <windows.h>
 
@@ -38,6 +38,4 @@ ObjectHeader* pictureFromImageData(const uint8_t* description, uint32_t availabl
 // header does not fit its bytes (such a picture stays empty).
 bool pictureBitmaps(ObjectHeader* picture, PictureBitmaps& bitmaps);
 
-// Gives the built-in Picture class the destructor that frees the bitmaps.
-void pictureSetUpClass(ClassDescriptor* cls);
 ClassDescriptor* pictureClass();

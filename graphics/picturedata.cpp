@@ -1,7 +1,7 @@
 // The picture form carried in the application image: 16 bits per pixel, rows top to bottom.
 #include "graphics/picturedata.h"
 
-#include "host/bytecursor.h"
+#include "host/base/bytecursor.h"
 
 namespace {
 constexpr uint32_t headerBytes = 16;

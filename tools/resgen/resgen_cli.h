@@ -1,7 +1,7 @@
 // The resgen command line: reads the built-in class table and the description files, and
 // writes appdata.cpp and appdata.h into the output folder.
 //
-//   resgen --builtin-classes host/builtinclasses.def --out-dir <dir> <description files...>
+//   resgen --builtin-classes runtime/objects/builtinclasses.def --out-dir <dir> <description files...>
 #pragma once
 
 #include <ostream>

@@ -43,7 +43,7 @@ class GeneratedExample : public ::testing::Test {
   }
 
   void generate() {
-    std::vector<std::string> arguments{"--builtin-classes", TOOLS_SOURCE_DIR "/../host/builtinclasses.def",
+    std::vector<std::string> arguments{"--builtin-classes", TOOLS_SOURCE_DIR "/../runtime/objects/builtinclasses.def",
                                        "--out-dir", dir.root().string()};
     for (const char* file : {"classes", "example.window", "menubar", "settings", "project"}) {
       arguments.push_back(std::string(kExamples) + "/" + file);

@@ -1,0 +1,19 @@
+// The one way the runtime shows a message to the person at the screen.
+#pragma once
+
+#include <windows.h>
+
+// How a message is shown once the window framework runs: it picks the owner window and the
+// caption. Left null (before it starts, or in a program without windows), a plain box
+// without owner shows it under the caption "Message".
+struct MessageSteps {
+    void (*show)(const char* text, UINT icon);
+};
+
+MessageSteps& messageSteps();
+
+// An information box for the program's own messages: damaged images, uncaught exceptions,
+// the application's MsgBox.
+void hostShowMessage(const char* text);
+// A warning box with an empty caption, for a request the system cannot honour.
+void hostShowWarning(const char* text);

@@ -1,0 +1,56 @@
+// The class registry: the image's classes built from its class table and joined to the
+// runtime's built-in and plug-in classes.
+#include "host/classes/classregistry.h"
+
+#include "runtime/objects/builtinclassset.h"
+#include "host/classes/classbuild.h"
+#include "host/image/classtable.h"
+#include "host/image/imagedata.h"
+#include "host/classes/interfacetables.h"
+#include "host/classes/memberbinding.h"
+
+#include <vector>
+
+namespace {
+
+ClassDescriptor* applicationClass;
+
+bool descendsFromApplication(const ClassDescriptor* cls)
+{
+    const ClassDescriptor* application = builtinClass(BuiltinClassId::Application);
+    for (const ClassDescriptor* super = cls->superclass; super; super = super->superclass) {
+        if (super == application)
+            return true;
+    }
+    return false;
+}
+
+ClassDescriptor* findApplicationClass(const std::vector<ClassTableEntry>& entries, ClassDescriptor** classes)
+{
+    for (size_t i = entries.size(); i-- > 0;) {
+        if (!entries[i].isReference && descendsFromApplication(classes[i]))
+            return classes[i];
+    }
+    return builtinClass(BuiltinClassId::Application);
+}
+
+} // namespace
+
+bool registryBuildClasses(const uint32_t* classTable, std::string& error)
+{
+    builtinClassesEnsure();
+    std::vector<ClassTableEntry> entries;
+    uint32_t address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(classTable));
+    if (!classTableRead(ImageData::linked(), address, entries, error) || !bindDeferredMembers(error))
+        return false;
+    ClassDescriptor** classes = classBuildFromTable(entries);
+    classSetTable(classes, static_cast<int32_t>(entries.size()));
+    interfacesFinalise();
+    applicationClass = findApplicationClass(entries, classes);
+    return true;
+}
+
+ClassDescriptor* registryApplicationClass()
+{
+    return applicationClass ? applicationClass : builtinClass(BuiltinClassId::Application);
+}

@@ -1,0 +1,71 @@
+// The resource table behind the image: item data (movies, mouse cursors) by number.
+#include "host/image/resourcetable.h"
+
+#include "host/base/bytecursor.h"
+
+namespace {
+
+uint32_t tableOffset;
+HANDLE resourceFile = INVALID_HANDLE_VALUE;
+bool openTried;
+
+HANDLE openResourceFile()
+{
+    if (openTried)
+        return resourceFile;
+    openTried = true;
+    char path[1024] = "data3.dat";
+    if (tableOffset != 0) {
+        DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+        if (length == 0 || length >= sizeof path)
+            return resourceFile;
+    }
+    resourceFile = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    return resourceFile;
+}
+
+} // namespace
+
+bool resourceReadAt(HANDLE file, uint64_t offset, void* into, uint32_t size)
+{
+    LARGE_INTEGER position;
+    position.QuadPart = static_cast<LONGLONG>(offset);
+    DWORD got = 0;
+    return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && ReadFile(file, into, size, &got, nullptr) &&
+           got == size;
+}
+
+bool resourceReadBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value)
+{
+    uint8_t bytes[4];
+    if (!resourceReadAt(file, offset, bytes, 4))
+        return false;
+    ByteCursor cursor(bytes, 4);
+    return cursor.readU32BE(value);
+}
+
+void resourceSetTableOffset(uint32_t offset)
+{
+    tableOffset = offset;
+}
+
+bool resourceItemData(int32_t item, HANDLE& file, uint32_t& position)
+{
+    if (item <= 0)
+        return false;
+    HANDLE opened = openResourceFile();
+    if (opened == INVALID_HANDLE_VALUE)
+        return false;
+    uint32_t count, entry;
+    if (!resourceReadBigEndianAt(opened, tableOffset, count) || count < static_cast<uint32_t>(item))
+        return false;
+    if (!resourceReadBigEndianAt(opened, tableOffset + 4ull * item, entry))
+        return false;
+    uint64_t itemPosition = uint64_t(tableOffset) + 4 + 4ull * count + entry;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(opened, &size) || itemPosition >= static_cast<uint64_t>(size.QuadPart))
+        return false;
+    file = opened;
+    position = static_cast<uint32_t>(itemPosition);
+    return true;
+}

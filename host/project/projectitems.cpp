@@ -1,0 +1,246 @@
+// The project items of the image: pictures, the menu bar, movies, sounds, cursors, the
+// settings, databases and the single instances of its modules, by item number.
+#include "host/project/projectitems.h"
+
+#include "graphics/mousecursor.h"
+#include "graphics/picture.h"
+#include "host/base/assertion.h"
+#include "host/base/bytecursor.h"
+#include "host/image/classtable.h"
+#include "host/image/imagedata.h"
+#include "host/image/imageerror.h"
+#include "host/project/projectobjects.h"
+#include "host/image/projectsettings.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+enum ItemKind : uint32_t {
+    pictureItem = 1, menuBarItem, movieItem, settingsItem, moduleItem, soundItem, valueItem7, valueItem8,
+    cursorItem, databaseItem,
+};
+
+// An item as read: what each kind needs of its layout, checked against the data block.
+struct ProjectItem {
+    bool present = false;   // false for an empty slot
+    uint32_t kind = 0;
+    uint32_t value = 0;
+    uint32_t valueB = 0;
+    const uint8_t* bytes = nullptr;
+    uint32_t length = 0;
+    uint32_t* variable = nullptr;
+    SettingsStream settings;
+};
+
+std::vector<ObjectHeader*> projectObjects(1);
+MenuBarStream menuBar;
+
+// Reads one item from its address on; the first fault is kept as the message.
+class ItemReader {
+public:
+    ItemReader(const ImageData& image, uint32_t offset, int32_t number)
+        : image(image), offset(offset), cursor(image.at(offset), image.dataSize() - offset), number(number)
+    {
+    }
+
+    bool word(uint32_t& value)
+    {
+        value = 0;
+        return cursor.readU32LE(value) || fail("the item ends with the data block");
+    }
+
+    // `length` bytes at the cursor.
+    bool bytesHere(uint32_t length, const uint8_t*& bytes)
+    {
+        return cursor.readBytes(length, bytes) || fail("its %u bytes run past the end of the data block", length);
+    }
+
+    uint32_t rest() const { return cursor.remaining(); }
+
+    bool bytesAt(uint32_t address, uint32_t length, const uint8_t*& bytes)
+    {
+        bytes = nullptr;
+        if (length == 0)
+            return true;
+        uint32_t at;
+        if (!image.dataOffset(address, length, at))
+            return fail("its %u bytes at 0x%X lie outside the data block", length, address);
+        bytes = image.at(at);
+        return true;
+    }
+
+    bool fail(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    std::string error;
+
+private:
+    const ImageData& image;
+    uint32_t offset;
+    ByteCursor cursor;
+    int32_t number;
+};
+
+bool ItemReader::fail(const char* format, ...)
+{
+    char detail[256];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(detail, sizeof detail, format, args);
+    va_end(args);
+    error = imageDamaged("project item %d at data offset 0x%X: %s", number, offset, detail);
+    return false;
+}
+
+bool readStream(ItemReader& r, ProjectItem& item)
+{
+    return r.word(item.length) && r.bytesHere(item.length, item.bytes);
+}
+
+bool readSettings(ItemReader& r, ProjectItem& item)
+{
+    uint32_t list = 0;
+    return r.word(list) && readStream(r, item) && settingsRead(item.bytes, item.length, item.settings, r.error);
+}
+
+bool readModule(ItemReader& r, ProjectItem& item)
+{
+    uint32_t variable = 0;
+    const uint8_t* bytes = nullptr;
+    if (!r.word(item.value) || !r.word(variable) || !r.bytesAt(variable, 4, bytes))
+        return false;
+    item.variable = reinterpret_cast<uint32_t*>(const_cast<uint8_t*>(bytes));
+    return item.value < uint32_t(classCount()) ||
+           r.fail("the class index %d is not a class of the table, which holds %d", int32_t(item.value), classCount());
+}
+
+bool readDatabase(ItemReader& r, ProjectItem& item)
+{
+    uint32_t name = 0;
+    return r.word(item.length) && r.word(name) && r.bytesAt(name, item.length, item.bytes) && r.word(item.value) &&
+           r.word(item.valueB);
+}
+
+// Data in place runs to the end of the block: its own header says how much of it is used.
+bool readInPlace(ItemReader& r, ProjectItem& item)
+{
+    if (!r.word(item.value))
+        return false;
+    item.length = r.rest();
+    return r.bytesHere(item.length, item.bytes);
+}
+
+bool readItem(ItemReader& r, ProjectItem& item)
+{
+    item.present = true;
+    if (!r.word(item.kind))
+        return false;
+    switch (item.kind) {
+    case pictureItem: case soundItem: return readInPlace(r, item);
+    case menuBarItem: return readStream(r, item);
+    case settingsItem: return readSettings(r, item);
+    case moduleItem: return readModule(r, item);
+    case databaseItem: return readDatabase(r, item);
+    case movieItem: case valueItem7: case valueItem8: case cursorItem: return r.word(item.value);
+    default: return true;   // an unknown kind is reported when the items are built
+    }
+}
+
+bool readItems(const ImageData& image, const std::vector<uint32_t>& addresses, std::vector<ProjectItem>& items,
+               std::string& error)
+{
+    items.resize(addresses.size());
+    for (size_t i = 0; i < addresses.size(); ++i) {
+        int32_t number = static_cast<int32_t>(i + 1);
+        uint32_t offset;
+        if (addresses[i] == 0)
+            continue;
+        if (!image.dataOffset(addresses[i], 4, offset)) {
+            error = imageDamaged("project item %d: its address 0x%X lies outside the data block", number, addresses[i]);
+            return false;
+        }
+        ItemReader reader(image, offset, number);
+        if (!readItem(reader, items[i])) {
+            error = reader.error;
+            return false;
+        }
+    }
+    return true;
+}
+
+// A module's variables live in one instance, held by its global variable. A class whose
+// reference was found nowhere (already reported) makes none.
+void buildModule(const ProjectItem& item)
+{
+    ClassDescriptor* cls = classAt(static_cast<int32_t>(item.value));
+    if (cls)
+        *item.variable = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(objectInstantiate(cls)));
+}
+
+ObjectHeader* buildItem(const ProjectItem& item)
+{
+    switch (item.kind) {
+    case pictureItem: return pictureFromImageData(item.bytes, item.length, static_cast<int32_t>(item.value));
+    case menuBarItem: menuBar = {item.bytes, item.length}; return nullptr;
+    case movieItem: return movieFromResource(static_cast<int32_t>(item.value));
+    case settingsItem: settingsApply(item.settings); return nullptr;
+    case moduleItem: buildModule(item); return nullptr;
+    case soundItem: return soundFromImageData(item.value, item.bytes, item.length);
+    case valueItem7: case valueItem8: return valueItemObject(item.kind, item.value);
+    case cursorItem: return mouseCursorFromResource(static_cast<int32_t>(item.value));
+    case databaseItem:
+        return databaseFromImage({reinterpret_cast<const char*>(item.bytes), item.length}, item.value, item.valueB);
+    default: assertFailed(assertCategoryData, 3, "RuntimeMain", __LINE__); return nullptr;
+    }
+}
+
+void releaseProjectObjects()
+{
+    for (ObjectHeader* object : projectObjects)
+        RuntimeUnlockObject(object);
+    projectObjects.assign(1, nullptr);
+    menuBar = {nullptr, 0};
+}
+
+} // namespace
+
+bool registryBuildProjectItems(const uint32_t* classTable, std::string& error)
+{
+    ImageData image = ImageData::linked();
+    std::vector<uint32_t> addresses;
+    std::vector<ProjectItem> items;
+    uint32_t address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(classTable));
+    if (!classTableReadItems(image, address, addresses, error) || !readItems(image, addresses, items, error))
+        return false;
+    releaseProjectObjects();
+    projectObjects.resize(items.size() + 1, nullptr);
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].present)
+            projectObjects[i + 1] = buildItem(items[i]);
+    }
+    return true;
+}
+
+MenuBarStream projectMenuBarStream()
+{
+    return menuBar;
+}
+
+extern "C" ObjectHeader* RuntimeProjectObject(int32_t number)
+{
+    if (number <= 0 || static_cast<size_t>(number) >= projectObjects.size())
+        return nullptr;
+    return RuntimeLockObject(projectObjects[number]);
+}
+
+extern "C" ObjectHeader* RuntimePictureReference(int32_t number)
+{
+    ObjectHeader* object = RuntimeProjectObject(number);
+    if (object && !objectIsa(object, pictureClass())) {
+        RuntimeUnlockObject(object);
+        return nullptr;
+    }
+    return object;
+}

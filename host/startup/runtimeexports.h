@@ -1,0 +1,12 @@
+// The runtime export table: every routine an image or a plug-in may call, by name. It names
+// routines of every layer, so it is made here, at the top, and handed down to the linker.
+#pragma once
+
+#include "host/image/exporttable.h"
+
+#include <span>
+
+std::span<const ExportSlot> exportTable();
+// The index over the table, built on first use.
+const ExportIndex& runtimeExports();
+const ExportSlot* exportFind(const char* name);

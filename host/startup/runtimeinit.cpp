@@ -1,0 +1,99 @@
+// Start-up of the runtime for an image: classes, project items, the application object and
+// its first events.
+#include "files/folderitem.h"
+#include "runtime/objects/builtinclassset.h"
+#include "host/base/hostmessage.h"
+#include "host/classes/classregistry.h"
+#include "host/base/commandline.h"
+#include "host/base/hoststate.h"
+#include "host/project/projectitems.h"
+#include "host/image/projectsettings.h"
+#include "host/base/shutdown.h"
+#include "runtime/exceptions/exceptions.h"
+#include "ui/windows/events.h"
+#include "ui/windows/framewindow.h"
+#include "ui/menus/menubuild.h"
+#include "host/startup/uisetup.h"
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <string>
+
+namespace {
+
+[[noreturn]] void stopStart(const std::string& error)
+{
+    hostShowMessage(error.c_str());
+    ExitProcess(0);
+}
+
+// The windows made next take the bar. A damaged bar is reported and the program runs without it.
+void buildMenuBar()
+{
+    menuBarBuild();
+    const std::string& problems = menuBarError();
+    if (problems.empty())
+        return;
+    hostShowMessage(problems.c_str());
+}
+
+void enterFrameMode()
+{
+    hostState().frameMode = true;
+    StringRecord* title = settingsFrameTitle();
+    frameWindowCreate(stringText(title));
+}
+
+// One OpenDocument per argument, each with the same folder item set to that argument.
+void openDocuments(ObjectHeader* application, const std::vector<std::string>& arguments)
+{
+    ObjectRef item(folderItemWithPath(nullptr));
+    for (const std::string& argument : arguments) {
+        StringRef path(stringMake(argument.data(), static_cast<int32_t>(argument.size())));
+        folderItemSetPath(item.get(), path.get());
+        raiseObjectEvent(application, "OpenDocument", item.get());
+    }
+}
+
+void raiseFirstEvents(ObjectHeader* application)
+{
+    raiseEvent(application, "Open");
+    const char* commandLine = hostState().commandLine;
+    if (eventHandlerCode(application, "OpenDocument") && commandLine && *commandLine)
+        openDocuments(application, commandLineArguments(commandLine));
+    else
+        raiseEvent(application, "NewDocument");
+    if (hostState().frameMode)
+        raiseEvent(application, "Activate");
+}
+
+} // namespace
+
+extern "C" void RuntimeInit(const uint32_t* classTable)
+{
+    hostState().startTick = GetTickCount();
+    uiStart();
+    if (SUCCEEDED(OleInitialize(nullptr)))
+        shutdownSteps().uninitialiseOle = [] { OleUninitialize(); };
+    builtinClassesEnsure();
+    stackCheckSetLimitFromHere();
+    std::string error;
+    if (!registryBuildClasses(classTable, error) || !registryBuildProjectItems(classTable, error))
+        stopStart(error);
+    buildMenuBar();
+    if (settingsFrameMode())
+        enterFrameMode();
+    hostState().application = objectInstantiate(registryApplicationClass());
+    raiseFirstEvents(hostState().application);
+}
+
+extern "C" void ApplicationNewDocument(ObjectHeader* application)
+{
+    raiseEvent(application, "NewDocument");
+}
+
+extern "C" void ApplicationOpenDocument(ObjectHeader* application, ObjectHeader* item)
+{
+    raiseObjectEvent(application, "OpenDocument", item);
+}

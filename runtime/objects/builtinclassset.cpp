@@ -1,0 +1,160 @@
+// The runtime's built-in classes, made once from the table of built-in classes, and the
+// declarations of their events and properties.
+#include "runtime/objects/builtinclassset.h"
+
+#include "runtime/objects/builtindeclarations.h"
+#include "runtime/strings/identifier.h"
+#include "runtime/objects/object.h"
+
+#include <string>
+
+namespace {
+
+struct BuiltinClassRow {
+    std::string_view name;
+    std::string_view superclass;   // "none" for a root class
+    uint32_t instanceSize;
+    const char* alternateName;     // "" for none
+};
+
+constexpr BuiltinClassRow classRows[] = {
+#define BUILTIN_CLASS(name, superclass, size, alternateName) {#name, #superclass, size, alternateName},
+#include "runtime/objects/builtinclasses.def"
+#undef BUILTIN_CLASS
+};
+
+constexpr int classIndex(std::string_view name)
+{
+    for (int i = 0; i < static_cast<int>(BuiltinClassId::count); ++i) {
+        if (classRows[i].name == name)
+            return i;
+    }
+    return -1;
+}
+
+// Each class is made after its superclass, so the table must list superclasses first.
+constexpr bool superclassesComeFirst()
+{
+    for (int i = 0; i < static_cast<int>(BuiltinClassId::count); ++i) {
+        int super = classIndex(classRows[i].superclass);
+        if (classRows[i].superclass != "none" && (super < 0 || super >= i))
+            return false;
+    }
+    return true;
+}
+static_assert(superclassesComeFirst(), "the table of built-in classes names a superclass after its subclass");
+
+ClassDescriptor* classes[static_cast<int>(BuiltinClassId::count)];
+bool classesMade = false;
+// Constant-initialised, so that set-ups registered during static initialisation are kept.
+BuiltinClassSetUp laterSetUps[static_cast<int>(BuiltinClassId::count)];
+
+// A declaration of a Class property: the class its values take.
+struct TypedPropertyDeclaration {
+    PropertyDeclaration declaration;
+    ClassDescriptor* valueClass;
+};
+
+void makeClasses()
+{
+    for (int i = 0; i < static_cast<int>(BuiltinClassId::count); ++i) {
+        const BuiltinClassRow& row = classRows[i];
+        int super = classIndex(row.superclass);
+        std::string name(row.name);
+        classes[i] = classCreateBuiltin(name.c_str(), super < 0 ? nullptr : classes[super], row.instanceSize,
+                                        *row.alternateName ? row.alternateName : nullptr);
+    }
+}
+
+template <typename Declaration>
+void appendDeclaration(Declaration*& list, Declaration* declaration)
+{
+    Declaration** tail = &list;
+    while (*tail)
+        tail = &(*tail)->next;
+    *tail = declaration;
+}
+
+} // namespace
+
+void builtinClassesEnsure()
+{
+    if (classesMade)
+        return;
+    classesMade = true;
+    makeClasses();
+    builtinDeclareEvents();
+    builtinDeclareDateProperties();
+    for (int i = 0; i < static_cast<int>(BuiltinClassId::count); ++i) {
+        if (laterSetUps[i])
+            laterSetUps[i](classes[i]);
+    }
+}
+
+void builtinClassOnSetUp(BuiltinClassId id, BuiltinClassSetUp setUp)
+{
+    laterSetUps[static_cast<int>(id)] = setUp;
+    if (classesMade)
+        setUp(classes[static_cast<int>(id)]);
+}
+
+ClassDescriptor* builtinClass(BuiltinClassId id)
+{
+    builtinClassesEnsure();
+    return classes[static_cast<int>(id)];
+}
+
+EventDeclaration* classDeclareEvent(ClassDescriptor* cls, const char* name, const char* parameters)
+{
+    auto* event = static_cast<EventDeclaration*>(taggedAllocate(sizeof(EventDeclaration)));
+    event->next = nullptr;
+    event->name = stringFromText(name);
+    event->parameters = parameters ? stringFromText(parameters) : nullptr;
+    appendDeclaration(cls->events, event);
+    return event;
+}
+
+PropertyDeclaration* classDeclareProperty(ClassDescriptor* cls, const char* name, void* getter, void* setter,
+                                          int32_t parameter, PropertyType type)
+{
+    auto* typed = static_cast<TypedPropertyDeclaration*>(taggedAllocate(sizeof(TypedPropertyDeclaration)));
+    PropertyDeclaration* property = &typed->declaration;
+    *property = {nullptr, stringFromText(name), getter, setter, parameter, static_cast<int32_t>(type.kind)};
+    typed->valueClass = type.valueClass;
+    appendDeclaration(cls->properties, property);
+    return property;
+}
+
+// Every declaration is made by classDeclareProperty, so each is a typed one.
+PropertyType propertyTypeOf(const PropertyDeclaration* declaration)
+{
+    const auto* typed = reinterpret_cast<const TypedPropertyDeclaration*>(declaration);
+    return {static_cast<PropertyKind>(declaration->type), typed->valueClass};
+}
+
+bool identifierEquals(const StringRecord* s, std::string_view name)
+{
+    return identifierCompare(stringText(s), stringLength(s), name.data(), static_cast<int32_t>(name.size())) == 0;
+}
+
+EventDeclaration* classFindEventDeclaration(ClassDescriptor* cls, std::string_view name)
+{
+    for (; cls; cls = cls->superclass) {
+        for (EventDeclaration* event = cls->events; event; event = event->next) {
+            if (identifierEquals(event->name, name))
+                return event;
+        }
+    }
+    return nullptr;
+}
+
+PropertyDeclaration* classFindProperty(ClassDescriptor* cls, std::string_view name)
+{
+    for (; cls; cls = cls->superclass) {
+        for (PropertyDeclaration* property = cls->properties; property; property = property->next) {
+            if (identifierEquals(property->name, name))
+                return property;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,42 @@
+// Object and string references stored in fields of objects, by byte offset.
+#include "runtime/objects/object.h"
+
+namespace {
+template <typename T>
+T*& fieldAt(ObjectHeader* object, int32_t offset)
+{
+    return *reinterpret_cast<T**>(reinterpret_cast<char*>(object) + offset);
+}
+} // namespace
+
+// The new value is retained before the old one is released, so storing the value a field
+// already holds is safe even for a caller that holds no reference of its own.
+extern "C" void objSetter(ObjectHeader* object, int32_t offset, ObjectHeader* value)
+{
+    if (!object)
+        return;
+    ObjectHeader*& field = fieldAt<ObjectHeader>(object, offset);
+    ObjectHeader* old = field;
+    field = RuntimeLockObject(value);
+    RuntimeUnlockObject(old);
+}
+
+extern "C" ObjectHeader* objGetter(ObjectHeader* object, int32_t offset)
+{
+    return object ? RuntimeLockObject(fieldAt<ObjectHeader>(object, offset)) : nullptr;
+}
+
+extern "C" void stringSetter(ObjectHeader* object, int32_t offset, StringRecord* value)
+{
+    if (!object)
+        return;
+    StringRecord*& field = fieldAt<StringRecord>(object, offset);
+    StringRecord* old = field;
+    field = RuntimeLockString(value);
+    RuntimeUnlockString(old);
+}
+
+extern "C" StringRecord* stringGetter(ObjectHeader* object, int32_t offset)
+{
+    return object ? RuntimeLockString(fieldAt<StringRecord>(object, offset)) : nullptr;
+}

@@ -1,0 +1,136 @@
+// Reference-counted strings: records, sharing and the core text functions.
+#include "runtime/strings/string.h"
+
+#include "host/base/assertion.h"
+#include "host/base/memorypool.h"
+
+#include <cstring>
+
+namespace {
+const char emptyText[1] = {0};
+constexpr int countErrorAssertion = 4;
+
+// A record given back to the pool keeps no buffer (the pool reuses only its first word), so
+// retaining or releasing it again is caught as long as the block has not been handed out anew.
+bool isLive(const StringRecord* s)
+{
+    return s->count > 0 && s->buffer;
+}
+
+void destroy(StringRecord* s)
+{
+    poolFree(s->buffer, s->bufferSize);
+    s->buffer = nullptr;
+    poolFree(s, sizeof(StringRecord));
+}
+
+// Nil, a dead record (left as it is: counting it up would bring freed memory back to life),
+// and the last release are handled out of line, so the common path needs no stack frame.
+[[gnu::noinline]] StringRecord* retainUnusual(StringRecord* s)
+{
+    if (s)
+        assertFailed(assertCategoryRuntime, countErrorAssertion, "string", __LINE__);
+    return s;
+}
+
+[[gnu::noinline]] void releaseUnusual(StringRecord* s)
+{
+    if (!s)
+        return;
+    if (!isLive(s)) {
+        assertFailed(assertCategoryRuntime, countErrorAssertion, "string", __LINE__);
+        return;
+    }
+    s->count = 0;
+    destroy(s);
+}
+} // namespace
+
+// A length is at most INT32_MAX - 2 so that the buffer size cannot overflow.
+StringRecord* stringMakeUninitialised(int32_t length)
+{
+    if (length <= 0 || length > INT32_MAX - 2)
+        return nullptr;
+    auto* buffer = static_cast<uint8_t*>(poolAllocate(length + 2, true));
+    if (!buffer)
+        return nullptr;
+    auto* s = static_cast<StringRecord*>(poolAllocate(sizeof(StringRecord), false));
+    s->count = 1;
+    s->buffer = buffer;
+    s->bufferSize = length + 2;
+    s->length = length;
+    buffer[0] = static_cast<uint8_t>(length < 255 ? length : 255);
+    buffer[length + 1] = 0;
+    return s;
+}
+
+StringRecord* stringMake(const char* bytes, int32_t length)
+{
+    StringRecord* s = stringMakeUninitialised(length);
+    if (s)
+        memcpy(s->buffer + 1, bytes, length);
+    return s;
+}
+
+StringRecord* stringFromText(const char* zeroTerminated)
+{
+    return stringMake(zeroTerminated, static_cast<int32_t>(strlen(zeroTerminated)));
+}
+
+const char* stringText(const StringRecord* s)
+{
+    return s ? reinterpret_cast<const char*>(s->buffer + 1) : emptyText;
+}
+
+// The new value is retained before the old one is released, so that storing the value the
+// variable already holds cannot free it on the way.
+void stringAssign(StringRecord*& target, StringRecord* value)
+{
+    if (target == value)
+        return;
+    RuntimeLockString(value);
+    StringRecord* old = target;
+    target = value;
+    RuntimeUnlockString(old);
+}
+
+void stringAppend(StringRecord*& target, StringRecord* tail)
+{
+    StringRecord* joined = RuntimeAddString(target, tail);
+    RuntimeUnlockString(target);
+    target = joined;
+}
+
+extern "C" StringRecord* RuntimeLockString(StringRecord* s)
+{
+    if (s && isLive(s)) {
+        ++s->count;
+        return s;
+    }
+    return retainUnusual(s);
+}
+
+extern "C" void RuntimeUnlockString(StringRecord* s)
+{
+    if (s && s->count > 1 && s->buffer) {
+        --s->count;
+        return;
+    }
+    releaseUnusual(s);
+}
+
+extern "C" StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b)
+{
+    if (!b)
+        return RuntimeLockString(a);
+    if (!a)
+        return RuntimeLockString(b);
+    if (a->length > INT32_MAX - 2 - b->length)
+        return nullptr;
+    StringRecord* s = stringMakeUninitialised(a->length + b->length);
+    if (!s)
+        return nullptr;
+    memcpy(s->buffer + 1, a->buffer + 1, a->length);
+    memcpy(s->buffer + 1 + a->length, b->buffer + 1, b->length);
+    return s;
+}

@@ -1,0 +1,113 @@
+// The small-block pool: sizes, free lists, chunks, the heap, the byte count and failure.
+#include "host/base/memorypool.h"
+#include "tests/support/programdriver.h"
+#include "tests/support/testmain.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+uintptr_t address(void* block)
+{
+    return reinterpret_cast<uintptr_t>(block);
+}
+
+TEST(MemoryPool, NothingForSizesOfZeroOrLess)
+{
+    EXPECT_EQ(poolAllocate(0, false), nullptr);
+    EXPECT_EQ(poolAllocate(-4, false), nullptr);
+}
+
+TEST(MemoryPool, CountsWholeWordsHandedOut)
+{
+    struct Case {
+        int32_t size;
+        uint32_t counted;
+    } cases[] = {{1, 4}, {4, 4}, {5, 8}, {252, 252}, {253, 256}, {1000, 1000}};
+    for (const Case& c : cases) {
+        uint32_t before = poolBytesInUse();
+        void* block = poolAllocate(c.size, false);
+        EXPECT_EQ(poolBytesInUse() - before, c.counted) << "size " << c.size;
+        poolFree(block, c.size);
+        EXPECT_EQ(poolBytesInUse(), before) << "size " << c.size;
+    }
+}
+
+TEST(MemoryPool, FreedSmallBlockIsReusedForItsWordCountOnly)
+{
+    void* block = poolAllocate(252, false);
+    poolFree(block, 252);
+    void* otherSize = poolAllocate(248, false);
+    EXPECT_NE(otherSize, block);
+    EXPECT_EQ(poolAllocate(249, false), block) << "249 bytes round up to the same 63 words";
+    poolFree(otherSize, 248);
+}
+
+TEST(MemoryPool, LargeBlocksGoBackToTheHeapNotToAFreeList)
+{
+    void* large = poolAllocate(256, false);
+    poolFree(large, 256);
+    // A 64-word block never lands on a free list, so a small request cannot be served from it.
+    std::vector<void*> small;
+    for (int i = 0; i < 8; ++i)
+        small.push_back(poolAllocate(252, false));
+    for (void* block : small) {
+        EXPECT_NE(block, large);
+        poolFree(block, 252);
+    }
+}
+
+TEST(MemoryPool, BlocksAreCarvedSideBySideUntilTheChunkRunsOut)
+{
+    // 8192 bytes hold 33 blocks of 244 bytes: 40 fresh requests are carved one after the other
+    // and cross into a new chunk once or twice (the first may start in a part-used chunk).
+    std::vector<uintptr_t> blocks;
+    for (int i = 0; i < 40; ++i)
+        blocks.push_back(address(poolAllocate(61 * 4, false)));
+    int jumps = 0;
+    for (size_t i = 1; i < blocks.size(); ++i) {
+        if (blocks[i] != blocks[i - 1] + 244)
+            ++jumps;
+    }
+    EXPECT_GE(jumps, 1);
+    EXPECT_LE(jumps, 2);
+}
+
+TEST(MemoryPool, MayFailRequestsGetNothingWhenTheHeapRefuses)
+{
+    poolFailHeapAfter(0);
+    void* large = poolAllocate(4096, true);
+    poolFailHeapAfter(-1);
+    EXPECT_EQ(large, nullptr);
+}
+
+TEST(MemoryPool, SmallRequestsFromAFreeListNeedNoHeap)
+{
+    void* block = poolAllocate(100, false);
+    poolFree(block, 100);
+    poolFailHeapAfter(0);
+    void* again = poolAllocate(100, true);
+    poolFailHeapAfter(-1);
+    EXPECT_EQ(again, block);
+}
+
+CHILD_SCENARIO(outOfMemory)
+{
+    poolFailHeapAfter(0);
+    poolAllocate(100000, false);
+    return 7;   // not reached: the out-of-memory exit ends the process with 0
+}
+
+TEST(MemoryPool, OutOfMemoryEndsTheProcessWithExitCodeZero)
+{
+    ProgramRun run = runProgram(childCommandLine("outOfMemory"));
+    ASSERT_TRUE(run.started);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.boxes.empty());
+}
+
+} // namespace

@@ -1,0 +1,190 @@
+// Building the image's classes: references and definitions in two passes, the application
+// class, plug-in classes, a class found nowhere and instances smaller than their superclass.
+#include "runtime/objects/builtinclassset.h"
+#include "host/classes/classregistry.h"
+#include "host/classes/namedclasses.h"
+#include "runtime/objects/object.h"
+#include "tests/support/testimage.h"
+#include "tests/support/programdriver.h"
+#include "tests/support/testmain.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace {
+
+std::string nameOf(const ClassDescriptor* cls)
+{
+    return stringText(cls->name);
+}
+
+TEST(ClassTable, ReferencesAndDefinitionsAreJoinedInTwoPasses)
+{
+    TestImage image;
+    TestClass app{.name = "MyApp", .size = 28, .superclass = 0, .handlers = {{"EnableMenuItems", 0x100}},
+                  .menuHandlers = {{"mnuApple", 0x110}}};
+    TestClass forward{.name = "Forward", .size = 40, .superclass = 3, .initialisers = true, .constructor = 0x120,
+                      .destructor = 0x130, .methods = {{"First", 0x140}, {"Second", 0x150}},
+                      .handlers = {{"Open", 0x160}, {"Close", 0x170}}, .virtualTable = {0}};
+    TestClass unnamed{.size = 120, .superclass = 4, .handlers = {{"Action", 0x180}}};
+    uint32_t table = image.table({image.reference("Application"), image.definition(app), image.definition(forward),
+                                  image.definition({.name = "Base", .size = 32}), image.reference("pushbutton"),
+                                  image.definition(unnamed)});
+    std::string error;
+    ASSERT_TRUE(buildClasses(image, table, error)) << error;
+
+    ASSERT_EQ(classCount(), 6);
+    EXPECT_EQ(classAt(0), builtinClass(BuiltinClassId::Application));
+    EXPECT_EQ(classAt(4), builtinClass(BuiltinClassId::PushButton)) << "names compare without regard to case";
+    ClassDescriptor* myApp = classAt(1);
+    EXPECT_EQ(nameOf(myApp), "MyApp");
+    EXPECT_EQ(myApp->superclass, classAt(0));
+    EXPECT_EQ(myApp->instanceSize, 28u);
+    EXPECT_EQ(myApp->headerWord, 3u);
+    EXPECT_EQ(std::string(stringText(myApp->menuHandlers->itemName)), "mnuApple");
+    EXPECT_EQ(reinterpret_cast<uint32_t>(myApp->handlers->code), image.code(0x100));
+    ClassDescriptor* withForward = classAt(2);
+    EXPECT_EQ(withForward->superclass, classAt(3)) << "a superclass later in the table";
+    EXPECT_EQ(reinterpret_cast<uint32_t>(withForward->constructor), image.code(0x120));
+    EXPECT_EQ(reinterpret_cast<uint32_t>(withForward->destructor), image.code(0x130));
+    ASSERT_NE(withForward->methods, nullptr);
+    EXPECT_EQ(stringText(withForward->methods->name), std::string("First")) << "methods in entry order";
+    EXPECT_EQ(reinterpret_cast<uint32_t>(withForward->methods->next->code), image.code(0x150));
+    EXPECT_EQ(stringText(withForward->handlers->name), std::string("Close")) << "handlers newest first";
+    EXPECT_EQ(withForward->virtualTableSize, 1u);
+    EXPECT_EQ(classAt(5)->name, nullptr);
+    EXPECT_EQ(classAt(5)->superclass, classAt(4));
+
+    ObjectRef object(RuntimeNewObject(1));
+    ASSERT_NE(object.get(), nullptr);
+    EXPECT_EQ(object.get()->cls, myApp);
+    EXPECT_TRUE(RuntimeObjectIsa(object.get(), 0));
+}
+
+TEST(ClassTable, TheApplicationClassIsTheLastThatDescendsFromApplication)
+{
+    TestImage image;
+    uint32_t table = image.table({image.reference("Application"), image.definition({.name = "First", .superclass = 0}),
+                                  image.definition({.name = "Window1", .superclass = 3}),
+                                  image.reference("Window"), image.definition({.name = "Second", .superclass = 1}),
+                                  image.definition({.name = "Module"})});
+    std::string error;
+    ASSERT_TRUE(buildClasses(image, table, error)) << error;
+    EXPECT_EQ(registryApplicationClass(), classAt(4)) << "through an image class between";
+
+    TestImage plain;
+    table = plain.table({plain.reference("Window"), plain.definition({.name = "Window1", .superclass = 0})});
+    ASSERT_TRUE(buildClasses(plain, table, error)) << error;
+    EXPECT_EQ(registryApplicationClass(), builtinClass(BuiltinClassId::Application));
+}
+
+TEST(ClassTable, PluginClassesAndControlsAreFoundAfterTheBuiltinOnes)
+{
+    ClassDescriptor* gadget = classCreate();
+    gadget->name = stringFromText("TestGadget");
+    ClassDescriptor* arrows = classCreate();
+    arrows->name = stringFromText("TestArrows");
+    ClassDescriptor* impostor = classCreate();
+    impostor->name = stringFromText("Window");
+    pluginClassAdd(gadget);
+    pluginClassAdd(impostor);
+    pluginControlAdd(arrows);
+
+    TestImage image;
+    uint32_t table = image.table({image.reference("testgadget"), image.reference("TESTARROWS"), image.reference("Window")});
+    std::string error;
+    ASSERT_TRUE(buildClasses(image, table, error)) << error;
+    EXPECT_EQ(classAt(0), gadget);
+    EXPECT_EQ(classAt(1), arrows);
+    EXPECT_EQ(classAt(2), builtinClass(BuiltinClassId::Window));
+}
+
+CHILD_SCENARIO(classFoundNowhere)
+{
+    TestImage image;
+    uint32_t table = image.table({image.reference("NoSuchClass"), image.definition({.name = "Orphan", .superclass = 0})});
+    std::string error;
+    if (!buildClasses(image, table, error))
+        return 2;
+    return classAt(0) == nullptr && classAt(1)->superclass == nullptr ? 7 : 3;
+}
+
+TEST(ClassTable, AReferencedClassFoundNowhereIsAFailedAssertionAndStaysEmpty)
+{
+    ProgramRun run = runProgram(childCommandLine("classFoundNowhere"), {.answer = IDOK});
+    ASSERT_TRUE(run.started);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 7u);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].text.substr(0, 20), "Failed Assertion: 2\n");
+    EXPECT_EQ(run.boxes[0].text.substr(run.boxes[0].text.size() - 7), "\n\n  : 0");
+}
+
+CHILD_SCENARIO(smallInstances)
+{
+    TestImage image;
+    uint32_t table = image.table({image.reference("PushButton"), image.definition({.name = "Tiny", .size = 100, .superclass = 0}),
+                                  image.definition({.name = "Tinier", .size = 90, .superclass = 1})});
+    std::string error;
+    if (!buildClasses(image, table, error))
+        return 2;
+    return classAt(1)->instanceSize == 120 && classAt(2)->instanceSize == 120 ? 7 : 3;
+}
+
+struct DebuggedRun {
+    DWORD exitCode = 0;
+    std::vector<std::string> debugStrings;
+};
+
+// Runs the command line as a debugged process and collects what it writes to the debugger.
+DebuggedRun runDebugged(const std::string& commandLine)
+{
+    DebuggedRun run;
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
+                        &startup, &process))
+        return run;
+    for (DEBUG_EVENT event; WaitForDebugEvent(&event, 30000);) {
+        DWORD status = DBG_CONTINUE;
+        if (event.dwDebugEventCode == OUTPUT_DEBUG_STRING_EVENT && !event.u.DebugString.fUnicode) {
+            std::string text(event.u.DebugString.nDebugStringLength, '\0');
+            ReadProcessMemory(process.hProcess, event.u.DebugString.lpDebugStringData, text.data(), text.size(), nullptr);
+            run.debugStrings.push_back(text.c_str());
+        } else if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT &&
+                   event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) {
+            status = DBG_EXCEPTION_NOT_HANDLED;
+        } else if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT && event.u.LoadDll.hFile) {
+            CloseHandle(event.u.LoadDll.hFile);
+        } else if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT && event.u.CreateProcessInfo.hFile) {
+            CloseHandle(event.u.CreateProcessInfo.hFile);
+        }
+        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+        if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) {
+            run.exitCode = event.u.ExitProcess.dwExitCode;
+            break;
+        }
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+TEST(ClassTable, AnInstanceSmallerThanItsSuperclassIsReportedAndTakesTheSuperclassSize)
+{
+    DebuggedRun run = runDebugged(childCommandLine("smallInstances"));
+    EXPECT_EQ(run.exitCode, 7u);
+    std::vector<std::string> reports;
+    for (const std::string& text : run.debugStrings) {
+        if (text.rfind("!!! RuntimeInit", 0) == 0)
+            reports.push_back(text);
+    }
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0], "!!! RuntimeInit -- Bad class object size\n\tClass Name: Tiny\n\tClass Size: 100\n"
+                          "\tSuper Name: PushButton\n\tSuper Size: 120\n");
+    EXPECT_EQ(reports[1], "!!! RuntimeInit -- Bad class object size\n\tClass Name: Tinier\n\tClass Size: 90\n"
+                          "\tSuper Name: Tiny\n\tSuper Size: 120\n");
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+// Pictures of the image: 16-bit rows decoded into bitmaps on first use, the mask of a
+// transparent picture, and picture data whose header does not fit its bytes.
+#include "graphics/picture.h"
+#include "graphics/picturedata.h"
+#include "host/project/projectitems.h"
+#include "tests/support/testimage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+void putWord(std::vector<uint8_t>& bytes, uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(uint8_t(value >> shift));
+}
+
+// The picture form: header, then rows padded to 4 bytes (the padding is 0xEE).
+std::vector<uint8_t> pictureForm(uint32_t width, uint32_t height, const std::vector<uint16_t>& pixels)
+{
+    uint32_t rowBytes = (width * 2 + 3) / 4 * 4;
+    std::vector<uint8_t> bytes;
+    for (uint32_t word : {16u, width, height, rowBytes * height})
+        putWord(bytes, word);
+    for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t x = 0; x < width; ++x) {
+            bytes.push_back(uint8_t(pixels[y * width + x]));
+            bytes.push_back(uint8_t(pixels[y * width + x] >> 8));
+        }
+        bytes.resize(bytes.size() + rowBytes - width * 2, 0xEE);
+    }
+    return bytes;
+}
+
+const std::vector<uint16_t> sixPixels = {0x7C00, 0x03E0, 0x001F, 0x7FFF, 0x4210, 0x0000};
+
+// The pixels of a bitmap as 0xRRGGBB, read back through GDI, rows top to bottom.
+std::vector<uint32_t> pixelsOf(HBITMAP bitmap, int32_t width, int32_t height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB};
+    std::vector<uint32_t> pixels(size_t(width) * height);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+TEST(Pictures, RowsOfFiveBitComponentsAreDecodedOnFirstUse)
+{
+    std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);
+    ObjectRef picture(pictureFromImageData(form.data(), uint32_t(form.size()), 0));
+    EXPECT_EQ(reinterpret_cast<PictureObject*>(picture.get())->image, nullptr) << "nothing decoded yet";
+    PictureBitmaps bitmaps;
+    ASSERT_TRUE(pictureBitmaps(picture.get(), bitmaps));
+    EXPECT_EQ(bitmaps.width, 3);
+    EXPECT_EQ(bitmaps.height, 2);
+    EXPECT_EQ(bitmaps.mask, nullptr) << "an opaque picture";
+    const std::vector<uint32_t> expected = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x848484, 0x000000};
+    EXPECT_EQ(pixelsOf(bitmaps.image, 3, 2), expected);
+}
+
+TEST(Pictures, ATransparentPictureClearsItsWhitePixelsThroughItsMask)
+{
+    std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);
+    ObjectRef picture(pictureFromImageData(form.data(), uint32_t(form.size()), 1));
+    PictureBitmaps bitmaps;
+    ASSERT_TRUE(pictureBitmaps(picture.get(), bitmaps));
+    ASSERT_NE(bitmaps.mask, nullptr);
+    EXPECT_EQ(pixelsOf(bitmaps.mask, 3, 2), (std::vector<uint32_t>{0, 0, 0, 0xFFFFFF, 0, 0}));
+
+    // Drawn the way DrawPicture draws a transparent picture: the background shows through.
+    uint32_t* background = nullptr;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, 3, -2, 1, 32, BI_RGB};
+    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&background), nullptr, 0);
+    ASSERT_NE(target, nullptr);
+    std::fill(background, background + 6, 0x123456u);
+    HDC targetDc = CreateCompatibleDC(nullptr), sourceDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldTarget = SelectObject(targetDc, target);
+    HGDIOBJ oldSource = SelectObject(sourceDc, bitmaps.mask);
+    BitBlt(targetDc, 0, 0, 3, 2, sourceDc, 0, 0, SRCAND);
+    SelectObject(sourceDc, bitmaps.image);
+    BitBlt(targetDc, 0, 0, 3, 2, sourceDc, 0, 0, SRCPAINT);
+    GdiFlush();
+    EXPECT_EQ(background[3] & 0xFFFFFF, 0x123456u) << "the white pixel lets the background show";
+    EXPECT_EQ(background[0] & 0xFFFFFF, 0xFF0000u);
+    SelectObject(sourceDc, oldSource);
+    SelectObject(targetDc, oldTarget);
+    DeleteDC(sourceDc);
+    DeleteDC(targetDc);
+    DeleteObject(target);
+}
+
+struct BadHeader {
+    const char* what;
+    size_t keep;         // bytes of the form given (0: all)
+    int word;            // a header word to change (-1: none)
+    uint32_t value;
+};
+
+TEST(Pictures, DataWhoseHeaderDoesNotFitItsBytesDecodesToNothing)
+{
+    const std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);
+    const BadHeader cases[] = {
+        {"header cut", 10, -1, 0},
+        {"last row cut", form.size() - 1, -1, 0},
+        {"byte count past the data", 0, 3, 17},
+        {"byte count short of the rows", 0, 3, 15},
+        {"8 bits per pixel", 0, 0, 8},
+        {"no width", 0, 1, 0},
+        {"no height", 0, 2, 0},
+        {"huge width", 0, 1, 0x40000000},
+        {"huge height", 0, 2, 0xFFFFFFFF},
+    };
+    for (const BadHeader& c : cases) {
+        std::vector<uint8_t> bytes(form.begin(), c.keep ? form.begin() + c.keep : form.end());
+        if (c.word >= 0)
+            memcpy(&bytes[c.word * 4], &c.value, 4);
+        PictureData data;
+        EXPECT_FALSE(pictureDataRead(bytes.data(), uint32_t(bytes.size()), data)) << c.what;
+        ObjectRef picture(pictureFromImageData(bytes.data(), uint32_t(bytes.size()), 0));
+        PictureBitmaps bitmaps;
+        EXPECT_FALSE(pictureBitmaps(picture.get(), bitmaps)) << c.what;
+        EXPECT_EQ(bitmaps.image, nullptr) << c.what;
+    }
+}
+
+TEST(Pictures, APictureItemAtTheEndOfTheDataBlockNeverReadsPastIt)
+{
+    TestImage image;
+    uint32_t table = image.words({0, 1, 0});
+    uint32_t item = image.words({1, 0});
+    image.bytes(pictureForm(3, 2, sixPixels));
+    reinterpret_cast<uint32_t*>(image.dataBytes(table))[2] = item;
+    std::string error;
+    ASSERT_TRUE(image.link(error, 2)) << error;
+    ASSERT_TRUE(registryBuildProjectItems(tableAt(table), error)) << error;
+    ObjectRef picture(RuntimePictureReference(1));
+    ASSERT_NE(picture.get(), nullptr);
+    PictureBitmaps bitmaps;
+    EXPECT_FALSE(pictureBitmaps(picture.get(), bitmaps));
+}
+
+} // namespace

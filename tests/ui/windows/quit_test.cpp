@@ -1,0 +1,88 @@
+// The orderly quit: every template window and then the application may refuse; a refusal
+// leaves everything open; a quit asked for while one runs does nothing.
+#include "ui/windows/applicationquit.h"
+#include "host/base/eventloop.h"
+#include "host/base/hoststate.h"
+#include "tests/ui/windows/windowtesting.h"
+#include "ui/windows/windowvisibility.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+// A CancelClose handler that asks for a quit itself before answering.
+int32_t cancelCloseAskingToQuit(ObjectHeader* window)
+{
+    recordEvent(window, "CancelClose", applicationCloseAll() ? " quit again: yes" : " quit again: no");
+    return 0;
+}
+
+class ApplicationQuitting : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        windowTestSetUp();
+        if (windowClass < 0) {
+            windowClass = testClass(BuiltinClassId::Window, windowRecorders());
+            reenteringClass = testClass(BuiltinClassId::Window,
+                                        {{"CancelClose", reinterpret_cast<void*>(&cancelCloseAskingToQuit)},
+                                         {"Close", reinterpret_cast<void*>(&recordPlain<"Close">)}});
+            applicationClass = testClass(BuiltinClassId::Application,
+                                         {{"Close", reinterpret_cast<void*>(&recordPlain<"Close">)}});
+        }
+        hostState().application = objectInstantiate(testClassAt(applicationClass));
+        handlerAnswers().clear();
+    }
+    void TearDown() override
+    {
+        windowsCloseAll();
+        RuntimeUnlockObject(hostState().application);
+        hostState().application = nullptr;
+        loopKeepPollingAfresh();
+    }
+    ObjectHeader* open(int32_t cls, const std::string& title)
+    {
+        ObjectHeader* window = openWindow(templateStream(cls, windowProperties(title, 200, 120), {}));
+        pumpFor(50);
+        return window;
+    }
+
+    static inline int32_t windowClass = -1, reenteringClass = -1, applicationClass = -1;
+};
+
+TEST_F(ApplicationQuitting, ARefusalStopsTheQuitAndLeavesEveryWindowOpen)
+{
+    ObjectHeader* first = open(windowClass, "First");
+    ObjectHeader* second = open(windowClass, "Second");
+    recordedEvents().clear();
+    handlerAnswers()["Second.CancelClose"] = true;   // the newest window is asked first
+    ApplicationQuit();
+    EXPECT_EQ(recordedOnly({"CancelClose", "Close"}), Events{"Second.CancelClose"});
+    EXPECT_FALSE(loopQuitRequested());
+    EXPECT_NE(windowHandleOf(first), nullptr);
+    EXPECT_NE(windowHandleOf(second), nullptr);
+}
+
+TEST_F(ApplicationQuitting, AllAgreeingClosesEverythingAndEndsTheLoop)
+{
+    open(windowClass, "First");
+    open(windowClass, "Second");
+    recordedEvents().clear();
+    ApplicationQuit();   // the EndException nobody catches closes the windows and comes back
+    // (the application object is labelled "Object": it has no window title or control name)
+    EXPECT_EQ(recordedOnly({"CancelClose", "Close"}),
+              (Events{"Second.CancelClose", "First.CancelClose", "Object.Close", "Second.Close", "First.Close"}));
+    EXPECT_TRUE(loopQuitRequested());
+}
+
+TEST_F(ApplicationQuitting, AQuitAskedForWhileOneRunsDoesNothing)
+{
+    open(reenteringClass, "Reentering");
+    recordedEvents().clear();
+    EXPECT_TRUE(applicationCloseAll());
+    EXPECT_EQ(recordedOnly({"CancelClose"}), Events{"Reentering.CancelClose quit again: no"});
+}
+
+} // namespace

@@ -1,9 +1,0 @@
-// The built-in control kinds that the runtime draws, and how their panes are made.
-#include "ui/controlkinds.h"
-
-void classAddRuntimeHandler(ClassDescriptor* cls, const char* eventName, void* code)
-{
-    auto* handler = static_cast<EventHandler*>(taggedAllocate(sizeof(EventHandler)));
-    *handler = {cls->handlers, stringFromText(eventName), code, 0};
-    cls->handlers = handler;
-}

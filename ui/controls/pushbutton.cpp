@@ -1,0 +1,45 @@
+// PushButton: a native "BUTTON" that raises Action when clicked, and when Return pushes it as
+// the window's default button or Escape as its cancel button.
+#include "ui/controls/buttonobject.h"
+#include "ui/controls/controlkinds.h"
+#include "ui/windows/events.h"
+#include "ui/windows/fieldaccessors.h"
+#include "ui/windows/nativepane.h"
+
+#include <cstddef>
+
+namespace {
+
+class PushButtonPane : public NativePane {
+public:
+    using NativePane::NativePane;
+
+    void open(NativeWindow* native) override
+    {
+        const ButtonObject* button = asButton(control());
+        DWORD style = WS_TABSTOP | (button->isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        if (createControl(native, "BUTTON", style, 0, stringText(button->caption)))
+            setFont(buttonFont(control()));
+    }
+    bool takesReturn() const override { return true; }
+    bool isDefaultButton() const override { return asButton(control())->isDefault != 0; }
+    bool isCancelButton() const override { return asButton(control())->isCancel != 0; }
+    void push() override { raiseEvent(control(), "Action"); }
+    void command(int32_t code) override
+    {
+        if (code == BN_CLICKED)
+            push();
+    }
+};
+
+} // namespace
+
+void pushButtonSetUpClass(ClassDescriptor* cls)
+{
+    buttonDeclareCaption(cls);
+    classDeclareProperty(cls, "Default", accessor(booleanFieldGetter), accessor(booleanFieldSetter),
+                         offsetof(ButtonObject, isDefault), propertyBoolean);
+    classDeclareProperty(cls, "Cancel", accessor(booleanFieldGetter), accessor(booleanFieldSetter),
+                         offsetof(ButtonObject, isCancel), propertyBoolean);
+    classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PushButtonPane>));
+}

@@ -1,0 +1,40 @@
+// The layout shared by the controls that hold rows (Listbox and PopupMenu).
+#include "ui/controls/rowlistobject.h"
+
+#include "runtime/objects/builtinclassset.h"
+#include "ui/windows/fieldaccessors.h"
+
+#include <cstddef>
+
+namespace {
+
+void initRowList(ObjectHeader* object, ClassDescriptor*)
+{
+    asRowList(object)->listIndex = -1;
+}
+
+void destroyRowList(ObjectHeader* object, ClassDescriptor*)
+{
+    RuntimeUnlockString(asRowList(object)->initialValue);
+    RuntimeUnlockString(asRowList(object)->textFont);
+}
+
+} // namespace
+
+void rowListSetUpClass(ClassDescriptor* cls, const RowListFontSetters& setters)
+{
+    cls->constructor = initRowList;
+    cls->destructor = destroyRowList;
+    void* const booleanGetter = accessor(booleanFieldGetter);
+    classDeclareProperty(cls, "InitialValue", accessor(stringGetter), accessor(stringSetter),
+                         offsetof(RowListObject, initialValue), propertyString);
+    classDeclareProperty(cls, "TextFont", accessor(stringGetter), setters.string, offsetof(RowListObject, textFont),
+                         propertyString);
+    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), setters.shortValue,
+                         offsetof(RowListObject, textSize), propertyInteger);
+    classDeclareProperty(cls, "Bold", booleanGetter, setters.boolean, offsetof(RowListObject, bold), propertyBoolean);
+    classDeclareProperty(cls, "Italic", booleanGetter, setters.boolean, offsetof(RowListObject, italic),
+                         propertyBoolean);
+    classDeclareProperty(cls, "Underline", booleanGetter, setters.boolean, offsetof(RowListObject, underline),
+                         propertyBoolean);
+}

@@ -1,0 +1,104 @@
+// Building the menu bar from the image's menu bar stream, once at start-up.
+#include "ui/menus/menubuild.h"
+
+#include "runtime/objects/builtinclassset.h"
+#include "host/project/projectitems.h"
+#include "ui/menus/menubar.h"
+#include "host/image/menubarstream.h"
+
+namespace {
+
+std::string buildError;
+
+StringRecord* stringOf(const std::string& text)
+{
+    return stringMake(text.data(), static_cast<int32_t>(text.size()));
+}
+
+bool descendsFrom(ClassDescriptor* cls, ClassDescriptor* ancestor)
+{
+    for (; cls; cls = cls->superclass) {
+        if (cls == ancestor)
+            return true;
+    }
+    return false;
+}
+
+// The item's own class when it descends from MenuItem (a class that does not is replaced by
+// MenuItem). A missing class or one too small to hold an item is reported and replaced too.
+ClassDescriptor* itemClass(int32_t classIndex, const std::string& name, std::string& error)
+{
+    ClassDescriptor* menuItem = builtinClass(BuiltinClassId::MenuItem);
+    ClassDescriptor* cls = classIndex >= 0 && classIndex < classCount() ? classAt(classIndex) : nullptr;
+    const char* fault = !cls ? "names no class"
+                        : cls->instanceSize < sizeof(MenuItemObject) ? "names a class too small for a MenuItem"
+                                                                     : nullptr;
+    if (fault) {
+        error += "menu item " + name + ": class index " + std::to_string(classIndex) + " " + fault + "\n";
+        return menuItem;
+    }
+    return descendsFrom(cls, menuItem) ? cls : menuItem;
+}
+
+MenuItemObject* makeItem(const MenuItemRecord& record, std::string& error)
+{
+    ObjectHeader* object = objectInstantiate(itemClass(record.classIndex, record.name, error));
+    MenuItemObject* item = asMenuItem(object);
+    item->name = stringOf(record.name);
+    item->text = stringOf(record.text);
+    item->extra1 = stringOf(record.extra1);
+    item->extra2 = stringOf(record.extra2);
+    item->commandKey = stringOf(record.commandKey);
+    item->index = record.index;
+    item->templateValue = record.flag;
+    item->command = menuCommandTake(item);
+    return item;
+}
+
+void buildItems(Menu* menu, const std::vector<MenuItemRecord>& records, std::string& error)
+{
+    for (const MenuItemRecord& record : records) {
+        if (record.kind == 2)
+            continue;
+        MenuItemObject* item = makeItem(record, error);
+        Menu* submenu = record.hasSubmenu ? menuCreate(item) : nullptr;
+        if (submenu)
+            buildItems(submenu, record.submenu, error);
+        menuAppendItem(menu, item, submenu);
+    }
+}
+
+void buildTitle(HMENU bar, const MenuTitleRecord& title, std::string& error)
+{
+    if (title.kind == 1 || title.kind == 2)
+        return;
+    Menu* menu = menuCreate(nullptr);
+    buildItems(menu, title.items, error);
+    AppendMenuA(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu->handle), title.text.c_str());
+}
+
+} // namespace
+
+bool menuBarBuildFrom(const uint8_t* bytes, uint32_t length, std::string& error)
+{
+    std::vector<MenuTitleRecord> titles;
+    error.clear();
+    if (!menuBarRead(bytes, length, titles, error))
+        return false;
+    HMENU bar = menuBarCreate();
+    for (const MenuTitleRecord& title : titles)
+        buildTitle(bar, title, error);
+    return true;
+}
+
+void menuBarBuild()
+{
+    MenuBarStream stream = projectMenuBarStream();
+    if (stream.bytes && !menuBarHandle())
+        menuBarBuildFrom(stream.bytes, stream.length, buildError);
+}
+
+const std::string& menuBarError()
+{
+    return buildError;
+}

@@ -1,7 +1,0 @@
-// Message boxes and the beep for application code.
-#pragma once
-
-#include <windows.h>
-
-// The topmost visible modal window, else the frame in frame mode, else the frontmost window.
-HWND messageBoxOwner();

@@ -1,0 +1,51 @@
+// The bindings of a window template: a binder object joins two of the window's controls.
+#include "ui/templates/templatebindings.h"
+
+#include "host/classes/namedclasses.h"
+#include "runtime/strings/identifier.h"
+
+namespace {
+
+typedef void (*BindMethod)(ObjectHeader* binder, ObjectHeader* source, ObjectHeader* target);
+
+// The control at `position`, as the record's interface text allows it: no text takes the
+// control as it is; a text must name an interface the control implements.
+ObjectHeader* boundPart(WindowObject* window, int32_t position, std::string_view interfaceName)
+{
+    const std::vector<ObjectHeader*>& controls = window->parts->controls;
+    if (position < 0 || static_cast<size_t>(position) >= controls.size())
+        return nullptr;
+    ObjectHeader* control = controls[position];
+    if (interfaceName.empty())
+        return control;
+    ClassDescriptor* interface = classFindByName(interfaceName);
+    return interface && interface->isInterface && objectIsa(control, interface) ? control : nullptr;
+}
+
+BindMethod bindMethodOf(ObjectHeader* binder)
+{
+    static const char bind[] = "bind";
+    for (ClassDescriptor* cls = binder->cls; cls; cls = cls->superclass) {
+        for (MethodEntry* method = cls->methods; method; method = method->next) {
+            if (method->code && identifierCompare(stringText(method->name), stringLength(method->name), bind, 4) == 0)
+                return reinterpret_cast<BindMethod>(method->code);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void makeTemplateBindings(WindowObject* window, const std::vector<BindingTemplate>& bindings)
+{
+    for (const BindingTemplate& binding : bindings) {
+        ObjectHeader* source = boundPart(window, binding.sourcePosition, binding.sourceInterface);
+        ObjectHeader* target = boundPart(window, binding.targetPosition, binding.targetInterface);
+        ClassDescriptor* binderClass = classAt(binding.binderClassIndex);
+        if (!source || !target || !binderClass)
+            continue;
+        ObjectRef binder(objectInstantiate(binderClass));
+        if (BindMethod bind = bindMethodOf(binder.get()))
+            bind(binder.get(), source, target);
+    }
+}

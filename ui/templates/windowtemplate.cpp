@@ -1,0 +1,241 @@
+// Windows built from the image's templates: the window object, its native window, its
+// controls with their properties, and their Open events.
+#include "ui/templates/windowtemplate.h"
+
+#include "runtime/objects/builtinclassset.h"
+#include "runtime/strings/identifier.h"
+#include "ui/windows/controlobject.h"
+#include "ui/windows/events.h"
+#include "ui/templates/templatebindings.h"
+#include "ui/windows/nativewindow.h"
+#include "ui/templates/templateproperties.h"
+#include "host/image/templatereader.h"
+#include "ui/windows/windowhooks.h"
+#include "ui/windows/windowvisibility.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct FrameDefaults {
+    int32_t frameKind;
+    int32_t placement;
+};
+
+const FrameDefaults frameDefaults[] = {{8, 4}, {3, 2}, {2, 2}, {1, 0}, {4, 2}, {5, 2}, {6, 4}, {9, 0}};
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return identifierCompare(a.data(), static_cast<int32_t>(a.size()), b.data(), static_cast<int32_t>(b.size())) == 0;
+}
+
+bool isClassOf(ClassDescriptor* cls, BuiltinClassId id)
+{
+    ClassDescriptor* target = builtinClass(id);
+    for (; cls; cls = cls->superclass) {
+        if (cls == target)
+            return true;
+    }
+    return false;
+}
+
+// Every class the template names must exist before anything is made.
+bool classesExist(const WindowTemplate& parsed)
+{
+    if (!isClassOf(classAt(parsed.classIndex), BuiltinClassId::Window))
+        return false;
+    for (const ControlTemplate& control : parsed.controls) {
+        if (!classAt(control.classIndex))
+            return false;
+    }
+    return true;
+}
+
+void applyWindowProperties(WindowObject* window, const WindowTemplate& parsed, bool& fullScreen)
+{
+    for (const TemplateProperty& property : parsed.properties) {
+        int32_t converted = 0;
+        bool applied = applyTemplateProperty(&window->header, property.key, property.value, converted);
+        if (applied && sameName(property.key, "FullScreen"))
+            fullScreen = converted != 0;
+    }
+}
+
+StringRef controlKey(std::string_view name, int32_t index)
+{
+    std::string key(name);
+    if (index != notInControlArray)
+        key += "$" + std::to_string(index);
+    return StringRef(stringMake(key.data(), static_cast<int32_t>(key.size())));
+}
+
+ControlArrayTemplate* arrayTemplateNamed(WindowControls* parts, std::string_view name)
+{
+    for (ControlArrayTemplate& entry : parts->arrayTemplates) {
+        if (sameName(entry.name, name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+// The last Canvas made before the control whose bounds contain the control's (edges included).
+ObjectHeader* enclosingCanvas(WindowControls* parts, ObjectHeader* control)
+{
+    if (!isRectControlObject(control))
+        return nullptr;
+    ObjectHeader* found = nullptr;
+    for (ObjectHeader* earlier : parts->controls) {
+        if (objectIsa(earlier, builtinClass(BuiltinClassId::Canvas)) &&
+            asRectControl(earlier)->bounds.contains(asRectControl(control)->bounds))
+            found = earlier;
+    }
+    return found;
+}
+
+void buildControl(WindowObject* window, const ControlTemplate& parsed)
+{
+    WindowControls* parts = window->parts;
+    ObjectHeader* control = objectInstantiate(classAt(parsed.classIndex));
+    bool isControl = isControlObject(control);
+    if (isControl) {
+        asControl(control)->window = window;
+        asControl(control)->fromTemplate = 1;
+    }
+    int32_t index = notInControlArray;
+    std::string_view name;
+    ControlArrayTemplate entry{{}, 0, control->cls, {}};
+    for (const TemplateProperty& property : parsed.properties) {
+        if (sameName(property.key, "Index"))
+            index = templateInteger(property.value);
+        if (sameName(property.key, "Name"))
+            name = property.value;
+        entry.properties.emplace_back(std::string(property.key), std::string(property.value));
+        int32_t converted;
+        applyTemplateProperty(control, property.key, property.value, converted);
+    }
+    if (!arrayTemplateNamed(parts, name)) {
+        entry.name = std::string(name);
+        entry.index = index;
+        parts->arrayTemplates.push_back(std::move(entry));
+    }
+    if (isControl) {
+        asControl(control)->enclosingCanvas = enclosingCanvas(parts, control);
+        asControl(control)->index = index;
+    }
+    parts->controls.push_back(control);
+    nameMapPut(parts->names, controlKey(name, index).get(), control);
+}
+
+void raiseOnControls(WindowObject* window, const char* eventName)
+{
+    std::vector<ObjectHeader*> controls = window->parts->controls;
+    for (ObjectHeader* control : controls) {
+        if (isControlObject(control) && window->native)
+            raiseEvent(control, eventName);
+    }
+}
+
+void finishView(WindowObject* window, bool visible)
+{
+    NativeWindow* native = window->native;
+    if (!native)
+        return;
+    SetWindowTextA(native->handle, stringText(window->title));
+    if (windowHooks().enableMenuItems)
+        windowHooks().enableMenuItems(native);
+    if (visible)
+        InvalidateRect(native->handle, nullptr, TRUE);
+}
+
+ObjectHeader* failCreation(ObjectHeader** slot, ObjectHeader* window)
+{
+    if (slot)
+        *slot = nullptr;
+    RuntimeUnlockObject(window);
+    return nullptr;
+}
+
+} // namespace
+
+FramePlacement templateFramePlacement(int32_t frame, int32_t placement)
+{
+    const FrameDefaults& defaults = frameDefaults[frame >= 0 && frame <= 7 ? frame : 0];
+    return {defaults.frameKind, placement != 0 ? placement : defaults.placement};
+}
+
+PaneRect templatePlacedBounds(const PaneRect& bounds, int32_t placement, int32_t screenWidth, int32_t screenHeight)
+{
+    PaneRect placed = bounds;
+    switch (placement) {
+    case 0: placed.offset(4, 100); break;
+    case 1:
+    case 2:
+    case 3: placed.offset((screenWidth - bounds.right) / 2, (screenHeight - bounds.bottom) / 4); break;
+    case 4: placed.offset(10, 50); break;
+    }
+    return placed;
+}
+
+extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, ObjectHeader** slot)
+{
+    WindowTemplate parsed;
+    uint32_t length = 0;
+    if (templateRecord)
+        memcpy(&length, templateRecord, sizeof length);
+    if (!templateRecord || !readWindowTemplate(templateRecord + 4, length, parsed) || !classesExist(parsed))
+        return failCreation(slot, nullptr);
+
+    ObjectHeader* object = objectInstantiate(classAt(parsed.classIndex));
+    WindowObject* window = asWindow(object);
+    window->slot = slot;
+    if (slot)
+        *slot = object;
+    bool fullScreen = false;
+    applyWindowProperties(window, parsed, fullScreen);
+    window->bounds.offset(-window->bounds.left, -window->bounds.top);
+    FramePlacement frame = templateFramePlacement(window->frame, window->placement);
+    window->bounds = templatePlacedBounds(window->bounds, frame.placement, GetSystemMetrics(SM_CXSCREEN),
+                                          GetSystemMetrics(SM_CYSCREEN));
+    window->parts = new WindowControls{};
+    nameMapInit(window->parts->names);
+
+    NativeWindow* native = nativeWindowCreate(window, frame.frameKind);
+    if (!native)
+        return failCreation(slot, object);
+    window->viewWindow = 1;
+    native->shown = window->visible;
+    for (const ControlTemplate& control : parsed.controls)
+        buildControl(window, control);
+    raiseOnControls(window, "CreatePane");
+    finishView(window, false);
+    makeTemplateBindings(window, parsed.bindings);
+    raiseOnControls(window, "Open");
+    if (window->native)
+        raiseEvent(object, "Open");
+    finishView(window, window->visible);
+    if (fullScreen && window->native)
+        windowApplyFullScreen(window);
+    if (!window->native)
+        return failCreation(slot, object);
+    return object;
+}
+
+extern "C" ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name)
+{
+    if (!window || !asWindow(window)->parts)
+        return nullptr;
+    NameMapEntry* entry = nameMapFind(asWindow(window)->parts->names, name);
+    return entry ? static_cast<ObjectHeader*>(entry->value) : nullptr;
+}
+
+extern "C" ObjectHeader* RuntimeControlReference(ObjectHeader* window, StringRecord* name)
+{
+    return RuntimeLockObject(RuntimeControlFetch(window, name));
+}
+
+extern "C" ObjectHeader* RuntimeControlArrayItemReference(ObjectHeader* window, StringRecord* name, int32_t index)
+{
+    StringRef key(controlKey(std::string_view(stringText(name), stringLength(name)), index));
+    return RuntimeLockObject(RuntimeControlFetch(window, key.get()));
+}

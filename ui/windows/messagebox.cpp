@@ -1,0 +1,55 @@
+// Message boxes and the beep for application code.
+#include "host/base/hostmessage.h"
+#include "host/base/hoststate.h"
+#include "host/image/projectsettings.h"
+#include "runtime/strings/string.h"
+#include "ui/windows/framewindow.h"
+#include "ui/windows/messagebox.h"
+#include "ui/windows/nativewindow.h"
+
+#include <windows.h>
+
+HWND messageBoxOwner()
+{
+    if (NativeWindow* modal = topmostVisibleModal())
+        return modal->handle;
+    if (hostState().frameMode && frameWindowHandle())
+        return frameWindowHandle();
+    for (NativeWindow* native = windowListHead(); native; native = native->next) {
+        if (native->active)
+            return native->handle;
+    }
+    return windowListHead() ? windowListHead()->handle : nullptr;
+}
+
+namespace {
+
+const char* messageBoxCaption()
+{
+    if (hostState().frameMode && settingsFrameTitle())
+        return stringText(settingsFrameTitle());
+    return "Message";
+}
+
+// Warnings about what the system cannot do carry no caption.
+void showMessageBox(const char* text, UINT icon)
+{
+    MessageBoxA(messageBoxOwner(), text, icon == MB_ICONWARNING ? "" : messageBoxCaption(), icon);
+}
+
+} // namespace
+
+void messageBoxesStart()
+{
+    messageSteps().show = showMessageBox;
+}
+
+extern "C" void RuntimeMsgBox(StringRecord* text)
+{
+    hostShowMessage(stringText(text));
+}
+
+extern "C" void RuntimeBeep()
+{
+    MessageBeep(0);
+}

@@ -1,0 +1,34 @@
+// The mouse: which pane holds it after a mouse down, and the polled tracking that raises
+// MouseEnter, MouseMove, MouseExit and MouseDrag.
+#pragma once
+
+#include "ui/windows/nativewindow.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+// A button went down at window-client (x, y) of `native`: the topmost pane there that takes
+// the mouse gets it, otherwise the window's MouseDown. When the receiver takes the mouse it
+// holds it (the system capture goes to `receiver`) until the button is released.
+void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modifiers, bool rightButton,
+                       HWND receiver);
+// The button was released: the holder gets its mouse up and the capture is released.
+void mouseButtonReleased();
+bool mouseCaptureHeld();
+
+// One tracking step at the cursor's position, run by the event loop before each message.
+void mouseTrack();
+// A mouse message reached one of our windows: ask to hear when the mouse leaves it, so that
+// leaving wakes the event loop.
+void mouseMessageSeen(HWND handle);
+
+// The cursor for the point under the mouse: the control's, the window's, or the arrow.
+HCURSOR mouseCursorAtCursorPosition(NativeWindow* native);
+
+// The topmost visible pane of the window at window-client (x, y); with `takingMouse`, only
+// panes that receive mouse downs count.
+Pane* paneAtPoint(WindowObject* window, int32_t x, int32_t y, bool takingMouse);
+
+void mouseForgetPane(Pane* pane);
+void mouseForgetWindow(NativeWindow* native);

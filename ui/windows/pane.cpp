@@ -1,0 +1,119 @@
+// Panes: the native side of a control, with the operations the window's dispatch calls.
+#include "ui/windows/pane.h"
+
+#include "ui/windows/drawnpane.h"
+#include "ui/windows/nativepane.h"
+#include "ui/windows/shortcuts.h"
+#include "ui/windows/windowobject.h"
+
+Pane::Pane(ObjectHeader* control, const PaneRect& bounds) : paneBounds(bounds), controlObject(control)
+{
+    if (isRectControlObject(control)) {
+        isVisible = asRectControl(control)->visible != 0;
+        isEnabled = asRectControl(control)->enabled != 0;
+    }
+}
+
+Pane::~Pane()
+{
+    shortcutRemoveTarget(this);
+    if (windowHandle)
+        DestroyWindow(windowHandle);
+}
+
+bool Pane::mouseDown(int32_t, int32_t, int32_t)
+{
+    return false;
+}
+
+void Pane::mouseDrag(int32_t, int32_t) {}
+
+void Pane::mouseUp(int32_t, int32_t) {}
+
+bool Pane::keyDown(int32_t, int32_t)
+{
+    return false;
+}
+
+void Pane::takeFocus()
+{
+    if (windowHandle)
+        SetFocus(windowHandle);
+}
+
+void Pane::shortcut()
+{
+    if (!isVisible || !isEnabled)
+        return;
+    mouseDown(paneBounds.left, paneBounds.top, 0);
+    mouseUp(paneBounds.left, paneBounds.top);
+}
+
+void Pane::stateChanged(PaneState state)
+{
+    switch (state) {
+    case PaneState::enable:
+    case PaneState::disable:
+        isEnabled = state == PaneState::enable;
+        if (windowHandle)
+            EnableWindow(windowHandle, isEnabled);
+        invalidate();
+        break;
+    case PaneState::show:
+    case PaneState::hide:
+        isVisible = state == PaneState::show;
+        if (windowHandle)
+            ShowWindow(windowHandle, isVisible ? SW_SHOWNA : SW_HIDE);
+        break;
+    }
+}
+
+void Pane::boundsChanged()
+{
+    if (windowHandle) {
+        MoveWindow(windowHandle, paneBounds.left, paneBounds.top, paneBounds.width(), paneBounds.height(), TRUE);
+        invalidate();
+    }
+}
+
+WindowObject* Pane::window() const
+{
+    return asControl(controlObject)->window;
+}
+
+void Pane::setBounds(const PaneRect& bounds)
+{
+    paneBounds = bounds;
+    boundsChanged();
+}
+
+int32_t Pane::tabPanelIndex() const
+{
+    return asControl(controlObject)->tabPanelIndex;
+}
+
+void Pane::invalidate()
+{
+    if (windowHandle)
+        InvalidateRect(windowHandle, nullptr, TRUE);
+}
+
+void Pane::invalidateRect(const RECT& paneArea)
+{
+    if (windowHandle)
+        InvalidateRect(windowHandle, &paneArea, TRUE);
+}
+
+Pane* paneFromHandle(HWND handle)
+{
+    if (!handle)
+        return nullptr;
+    if (Pane* drawn = drawnPaneFromHandle(handle))
+        return drawn;
+    return nativePaneFromHandle(handle);
+}
+
+Pane* paneOfControl(ObjectHeader* control)
+{
+    return control && isControlObject(control) ? asControl(control)->pane : nullptr;
+}

@@ -1,0 +1,62 @@
+// The Win32 window classes of the framework.
+#include "ui/windows/windowclasses.h"
+
+#include "host/base/hoststate.h"
+#include "ui/windows/drawnpane.h"
+#include "ui/windows/windowprocedure.h"
+
+#include <cstring>
+
+namespace {
+
+HICON applicationIcon()
+{
+    HICON icon = LoadIconA(hostState().instance, MAKEINTRESOURCEA(applicationIconResource));
+    return icon ? icon : LoadIconA(nullptr, IDI_APPLICATION);
+}
+
+void registerClass(const char* name, WNDPROC procedure, HICON icon, HBRUSH background)
+{
+    WNDCLASSA existing;
+    if (GetClassInfoA(hostState().instance, name, &existing))
+        return;
+    WNDCLASSA cls = {};
+    cls.style = CS_HREDRAW | CS_VREDRAW;
+    cls.lpfnWndProc = procedure;
+    cls.cbWndExtra = sizeof(void*);
+    cls.hInstance = hostState().instance;
+    cls.hIcon = icon;
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = background;
+    cls.lpszClassName = name;
+    RegisterClassA(&cls);
+}
+
+bool hasClass(HWND handle, const char* name)
+{
+    char className[32];
+    return GetClassNameA(handle, className, sizeof className) && strcmp(className, name) == 0;
+}
+
+} // namespace
+
+void registerWindowClasses()
+{
+    registerClass(windowClassName, topLevelWindowProcedure, applicationIcon(), nullptr);
+    registerClass(paneClassName, paneWindowProcedure, nullptr, nullptr);
+    if (!hostState().frameMode)
+        return;
+    registerClass(mdiFrameClassName, frameWindowProcedure, applicationIcon(),
+                  reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
+    registerClass(mdiChildClassName, topLevelWindowProcedure, applicationIcon(), nullptr);
+}
+
+bool isFrameworkWindow(HWND handle)
+{
+    return hasClass(handle, windowClassName) || hasClass(handle, mdiChildClassName);
+}
+
+bool isPaneWindow(HWND handle)
+{
+    return hasClass(handle, paneClassName);
+}

@@ -1,0 +1,323 @@
+// The window procedure of top-level framework windows: a switch that hands each message to
+// one handler, and everything else to the default procedure.
+#include "ui/windows/windowprocedure.h"
+
+#include "graphics/graphics.h"
+#include "host/base/eventloop.h"
+#include "host/base/hoststate.h"
+#include "ui/windows/controllayout.h"
+#include "ui/windows/events.h"
+#include "ui/windows/gdiobjects.h"
+#include "ui/windows/messagestate.h"
+#include "ui/windows/mousetracking.h"
+#include "ui/windows/nativewindow.h"
+#include "ui/windows/windowbackground.h"
+#include "ui/windows/windowhooks.h"
+#include "ui/windows/windowvisibility.h"
+
+#include <windowsx.h>
+
+namespace {
+
+bool applicationActive;
+
+LRESULT defaultProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (GetWindowLongA(handle, GWL_EXSTYLE) & WS_EX_MDICHILD)
+        return DefMDIChildProcA(handle, message, wParam, lParam);
+    return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+NativeWindow* nativeFromCreateParameters(HWND handle, LPARAM lParam)
+{
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    void* parameter = create->lpCreateParams;
+    if (create->dwExStyle & WS_EX_MDICHILD)
+        parameter = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
+    auto* native = static_cast<NativeWindow*>(parameter);
+    native->handle = handle;
+    SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
+    return native;
+}
+
+void onMoved(NativeWindow* native)
+{
+    if (!anyWindowActivated() || native->destroying || IsIconic(native->handle))
+        return;
+    // Showing a window reports its place once more; only a real move is an event.
+    PaneRect bounds = nativeWindowClientBounds(native);
+    PaneRect& recorded = native->window->bounds;
+    bool moved = bounds.left != recorded.left || bounds.top != recorded.top;
+    native->bounds = bounds;
+    recorded.offset(bounds.left - recorded.left, bounds.top - recorded.top);
+    if (moved)
+        raiseEvent(&native->window->header, "Moved");
+}
+
+void onSized(NativeWindow* native, WPARAM kind)
+{
+    if (!anyWindowActivated() || native->destroying || kind == SIZE_MINIMIZED)
+        return;
+    // The position is the business of WM_MOVE, which may come after this.
+    PaneRect bounds = nativeWindowClientBounds(native);
+    PaneRect sized = native->window->bounds;
+    bool resized = bounds.width() != sized.width() || bounds.height() != sized.height();
+    sized.right = static_cast<int16_t>(sized.left + bounds.width());
+    sized.bottom = static_cast<int16_t>(sized.top + bounds.height());
+    native->bounds = bounds;
+    relayoutLockedControls(native->window, sized);
+    if (resized)
+        raiseEvent(&native->window->header, "Resized");
+}
+
+int32_t captionHeight(int32_t frame)
+{
+    if (frame == 4)
+        return 0;
+    return GetSystemMetrics(frame == 3 ? SM_CYSMCAPTION : SM_CYCAPTION);
+}
+
+// Keeps one side of a dragged rectangle within [low, high], moving the edge being dragged.
+void clampSide(LONG& nearEdge, LONG& farEdge, bool draggingNear, int32_t low, int32_t high)
+{
+    int32_t size = farEdge - nearEdge;
+    int32_t clamped = size < low ? low : size > high ? high : size;
+    if (draggingNear)
+        nearEdge = farEdge - clamped;
+    else
+        farEdge = nearEdge + clamped;
+}
+
+void onSizing(NativeWindow* native, WPARAM edge, RECT* dragged)
+{
+    WindowObject* window = native->window;
+    int32_t extraWidth = 2 * GetSystemMetrics(SM_CXFRAME);
+    int32_t extraHeight = 2 * GetSystemMetrics(SM_CYFRAME) + captionHeight(window->frame);
+    if (GetMenu(native->handle) && !hostState().frameMode)
+        extraHeight += GetSystemMetrics(SM_CYMENU);
+    bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
+    bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
+    clampSide(dragged->left, dragged->right, left, window->minWidth + extraWidth, window->maxWidth + extraWidth);
+    clampSide(dragged->top, dragged->bottom, top, window->minHeight + extraHeight, window->maxHeight + extraHeight);
+}
+
+void onActivated(NativeWindow* native, bool active)
+{
+    noteWindowActivated();
+    native->active = active;
+    raiseEvent(&native->window->header, active ? "Activate" : "Deactivate");
+    if (windowHooks().enableMenuItems)
+        windowHooks().enableMenuItems(native);
+}
+
+void onPaint(NativeWindow* native)
+{
+    PaintScope paint(native->handle);
+    ObjectHeader* window = &native->window->header;
+    if (!eventHandlerCode(window, "Paint"))
+        return;
+    RECT client;
+    GetClientRect(native->handle, &client);
+    ObjectHeader* graphics = graphicsOnDeviceContext(paint.get(), 0, 0, client.right, client.bottom);
+    raiseObjectEvent(window, "Paint", graphics);
+    graphicsDetach(graphics);
+    RuntimeUnlockObject(graphics);
+}
+
+LRESULT onEraseBackground(NativeWindow* native, HDC dc)
+{
+    RECT client;
+    GetClientRect(native->handle, &client);
+    paintWindowBackground(native->window, dc, client, 0, 0);
+    return 1;
+}
+
+void onButtonDown(NativeWindow* native, LPARAM position, bool right)
+{
+    setCurrentModifiers(modifiersFromKeyState());
+    mouseDownInWindow(native, GET_X_LPARAM(position), GET_Y_LPARAM(position), currentModifiers(), right,
+                      native->handle);
+}
+
+LRESULT onSetCursor(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NativeWindow* native = nativeWindowFromHandle(handle);
+    if (LOWORD(lParam) != HTCLIENT || !native)
+        return defaultProcedure(handle, message, wParam, lParam);
+    SetCursor(mouseCursorAtCursorPosition(native));
+    return TRUE;
+}
+
+LRESULT onMouseActivate(NativeWindow* native, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NativeWindow* modal = topmostVisibleModal();
+    if (modal && modal != native) {
+        MessageBeep(0);
+        return MA_NOACTIVATEANDEAT;
+    }
+    return defaultProcedure(handle, message, wParam, lParam);
+}
+
+bool isFloating(const NativeWindow* native)
+{
+    return native->frameKind == 1 || native->frameKind == 9;
+}
+
+void placeFloatingWindows(HWND after)
+{
+    for (NativeWindow* native = windowListHead(); native; native = native->next) {
+        if (isFloating(native))
+            SetWindowPos(native->handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// Every top-level window hears of the switch; the application hears of it once.
+void onActivateApplication(bool gaining)
+{
+    if (gaining == applicationActive)
+        return;
+    applicationActive = gaining;
+    ObjectHeader* application = windowHooks().applicationObject ? windowHooks().applicationObject() : nullptr;
+    if (gaining) {
+        raiseEvent(application, "Activate");
+        placeFloatingWindows(HWND_TOPMOST);
+        return;
+    }
+    placeFloatingWindows(HWND_NOTOPMOST);
+    if (HWND foreground = GetForegroundWindow())
+        BringWindowToTop(foreground);
+    raiseEvent(application, "Deactivate");
+}
+
+void onInitMenu(NativeWindow* native)
+{
+    if (windowHooks().enableMenuItems)
+        windowHooks().enableMenuItems(native);
+}
+
+LRESULT handleWindowMessage(NativeWindow* native, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_MOVE:
+        onMoved(native);
+        break;
+    case WM_SIZE:
+        onSized(native, wParam);
+        break;
+    case WM_SIZING:
+        onSizing(native, wParam, reinterpret_cast<RECT*>(lParam));
+        return TRUE;
+    case WM_ACTIVATE:
+        onActivated(native, LOWORD(wParam) != WA_INACTIVE);
+        break;
+    case WM_MDIACTIVATE:
+        onActivated(native, reinterpret_cast<HWND>(lParam) == handle);
+        break;
+    case WM_PAINT:
+        onPaint(native);
+        return 0;
+    case WM_ERASEBKGND:
+        return onEraseBackground(native, reinterpret_cast<HDC>(wParam));
+    case WM_CLOSE:
+        windowCloseUnlessVetoed(native->window);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        onButtonDown(native, lParam, message == WM_RBUTTONDOWN);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        mouseButtonReleased();
+        return 0;
+    case WM_MOUSEMOVE:
+        mouseMessageSeen(handle);
+        if (hostState().frameMode)
+            mouseTrack();
+        return 0;
+    case WM_SETCURSOR:
+        return onSetCursor(handle, message, wParam, lParam);
+    case WM_MOUSEACTIVATE:
+        return onMouseActivate(native, handle, message, wParam, lParam);
+    case WM_ACTIVATEAPP:
+        onActivateApplication(wParam != 0);
+        break;
+    case WM_INITMENU:
+        onInitMenu(native);
+        break;
+    case WM_ENTERIDLE:
+        RuntimeBackgroundTask();
+        break;
+    case WM_DESTROY:
+        nativeWindowClosing(native);
+        break;
+    case WM_NCDESTROY: {
+        LRESULT result = defaultProcedure(handle, message, wParam, lParam);
+        nativeWindowDestroyed(native);
+        return result;
+    }
+    }
+    return defaultProcedure(handle, message, wParam, lParam);
+}
+
+Pane* notifyingPane(HWND control)
+{
+    return control ? paneFromHandle(control) : nullptr;
+}
+
+} // namespace
+
+bool routeControlNotification(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    result = 0;
+    switch (message) {
+    case WM_COMMAND:
+        if (!lParam) {
+            if (windowHooks().menuCommand)
+                windowHooks().menuCommand(nativeWindowHolding(handle), LOWORD(wParam));
+            return true;
+        }
+        if (Pane* pane = notifyingPane(reinterpret_cast<HWND>(lParam))) {
+            setCurrentModifiers(modifiersFromKeyState());
+            pane->command(HIWORD(wParam));
+            return true;
+        }
+        return false;
+    case WM_NOTIFY:
+        if (Pane* pane = notifyingPane(reinterpret_cast<NMHDR*>(lParam)->hwndFrom)) {
+            result = pane->notify(reinterpret_cast<NMHDR*>(lParam));
+            return true;
+        }
+        return false;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (Pane* pane = notifyingPane(reinterpret_cast<HWND>(lParam))) {
+            pane->scroll(message == WM_VSCROLL, LOWORD(wParam));
+            return true;
+        }
+        return false;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        Pane* pane = item->CtlType == ODT_LISTBOX ? notifyingPane(item->hwndItem) : nullptr;
+        if (pane && pane->drawItem(item)) {
+            result = 1;
+            return true;
+        }
+        return false;
+    }
+    }
+    return false;
+}
+
+LRESULT CALLBACK topLevelWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    recordMessage(handle, message, wParam, lParam);
+    if (message == WM_NCCREATE)
+        nativeFromCreateParameters(handle, lParam);
+    auto* native = reinterpret_cast<NativeWindow*>(GetWindowLongPtrA(handle, 0));
+    if (!native)
+        return defaultProcedure(handle, message, wParam, lParam);
+    LRESULT result;
+    if (routeControlNotification(handle, message, wParam, lParam, result))
+        return result;
+    return handleWindowMessage(native, handle, message, wParam, lParam);
+}
