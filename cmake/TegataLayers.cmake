@@ -22,3 +22,7 @@ endforeach()
 
 add_library(tegata_runtime INTERFACE)
 target_link_libraries(tegata_runtime INTERFACE tegata_startup comctl32 ole32 winmm)
+
+# Every symbol a layer takes from another comes from a layer below it.
+add_test(NAME layer_link_check
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/lib/layer-link-check ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${CMAKE_NM})

@@ -6,7 +6,7 @@
 #include "ui/controls/editfieldpane.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
-#include "ui/windows/messagebox.h"
+#include "host/base/hostmessage.h"
 
 #include <cstddef>
 #include <string>
