@@ -189,8 +189,7 @@ extern "C" StringRecord* RuntimeGetRow(ObjectHeader* list, int32_t row)
     ListboxPane* pane = listPane(list);
     if (!pane || !checkedRow(pane, row))
         return nullptr;
-    const std::string& text = pane->row(row);
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
+    return stringFromView(pane->row(row));
 }
 
 extern "C" void RuntimeListEmpty(ObjectHeader* list)
