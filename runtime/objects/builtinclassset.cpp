@@ -123,6 +123,12 @@ PropertyDeclaration* classDeclareProperty(ClassDescriptor* cls, const char* name
     return property;
 }
 
+void classDeclareProperties(ClassDescriptor* cls, std::initializer_list<PropertyRow> rows)
+{
+    for (const PropertyRow& row : rows)
+        classDeclareProperty(cls, row.name, row.getter, row.setter, row.parameter, row.type);
+}
+
 // Every declaration is made by classDeclareProperty, so each is a typed one.
 PropertyType propertyTypeOf(const PropertyDeclaration* declaration)
 {

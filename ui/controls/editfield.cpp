@@ -149,14 +149,7 @@ void editFieldSetUpClass(ClassDescriptor* cls)
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
     void* const styleSetter = accessor(editFontStyleSetter);
-    struct Entry {
-        const char* name;
-        void* getter;
-        void* setter;
-        int32_t parameter;
-        PropertyType type;
-    };
-    const Entry entries[] = {
+    classDeclareProperties(cls, {
         {"Text", accessor(editTextGetter), accessor(editTextSetter), 0, propertyString},
         {"TextFont", accessor(stringGetter), accessor(editTextFontSetter), offsetof(EditFieldObject, textFont),
          propertyString},
@@ -178,8 +171,6 @@ void editFieldSetUpClass(ClassDescriptor* cls)
         {"SelShadow", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 1, propertyBoolean},
         {"SelCondense", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 2, propertyBoolean},
         {"SelExtend", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 3, propertyBoolean},
-    };
-    for (const Entry& entry : entries)
-        classDeclareProperty(cls, entry.name, entry.getter, entry.setter, entry.parameter, entry.type);
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<EditFieldPane>));
 }

@@ -219,7 +219,9 @@ extern "C" void listIndexSetter(ObjectHeader* list, int32_t, int32_t index)
 void listboxSetUpClass(ClassDescriptor* cls)
 {
     rowListSetUpClass(cls, {accessor(controlStringSetter), accessor(controlShortSetter), accessor(controlBooleanSetter)});
-    classDeclareProperty(cls, "ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger);
-    classDeclareProperty(cls, "ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger);
+    classDeclareProperties(cls, {
+        {"ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger},
+        {"ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<ListboxPane>));
 }
