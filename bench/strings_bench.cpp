@@ -93,7 +93,7 @@ void benchCounts(const Settings& settings, Outcome& outcome)
 void benchOneJoin(const Settings& settings, Outcome& outcome, const char* name, const std::string& left,
                   const std::string& right, double goal)
 {
-    StringRef a(stringMake(left.data(), int32_t(left.size()))), b(stringMake(right.data(), int32_t(right.size())));
+    StringRef a(stringFromView(left)), b(stringFromView(right));
     uint32_t joins = settings.pairs;
     double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
         for (uint32_t i = 0; i < joins; ++i) {
@@ -138,8 +138,8 @@ void benchOneSearch(const Settings& settings, Outcome& outcome, const char* name
                     double goal)
 {
     std::string text = searchText(settings.searchText, pattern);
-    StringRef s(stringMake(text.data(), int32_t(text.size())));
-    StringRef find(stringMake(pattern.data(), int32_t(pattern.size())));
+    StringRef s(stringFromView(text));
+    StringRef find(stringFromView(pattern));
     uint32_t passes = settings.textPasses;
     size_t expected = text.find(pattern);
     double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
@@ -258,7 +258,7 @@ void benchDoubleByteMiddle(const Settings& settings, Outcome& outcome, const Dou
 void benchDoubleByte(const Settings& settings, Outcome& outcome)
 {
     DoubleByteSample sample = doubleByteSample(settings.doubleByteText);
-    StringRef s(stringMake(sample.text.data(), int32_t(sample.text.size())));
+    StringRef s(stringFromView(sample.text));
     PlainWalk plain;
     char title[80];
     snprintf(title, sizeof title, "Shift-JIS text of %d bytes", settings.doubleByteText);

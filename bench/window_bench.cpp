@@ -328,7 +328,7 @@ void benchEvents(ObjectHeader* target, const Settings& settings)
 // Found by its name, of its class, with its pane in the window.
 bool hasControl(ObjectHeader* window, const FormControl& expected)
 {
-    StringRef name(stringFromText(expected.name.c_str()));
+    StringRef name(stringFromView(expected.name));
     ObjectHeader* control = RuntimeControlFetch(window, name.get());
     if (!control || control->cls != fixtureClassAt(expected.classIndex) || !asControl(control)->pane)
         return false;

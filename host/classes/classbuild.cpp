@@ -17,11 +17,6 @@ Record* newRecord()
     return static_cast<Record*>(taggedAllocate(sizeof(Record)));
 }
 
-StringRecord* runtimeString(std::string_view text)
-{
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
-}
-
 // An address of the image (checked) as the pointer it is.
 template <typename Pointer>
 Pointer pointerAt(uint32_t address)
@@ -42,7 +37,7 @@ void appendMethods(ClassDescriptor* cls, const std::vector<ClassTableMethod>& me
     MethodEntry** tail = &cls->methods;
     for (const ClassTableMethod& method : methods) {
         auto* entry = newRecord<MethodEntry>();
-        *entry = {nullptr, runtimeString(method.name), pointerAt<void*>(method.code), nullptr, 0};
+        *entry = {nullptr, stringFromView(method.name), pointerAt<void*>(method.code), nullptr, 0};
         *tail = entry;
         tail = &entry->next;
     }
@@ -52,12 +47,12 @@ void pushHandlers(ClassDescriptor* cls, const ClassTableEntry& entry)
 {
     for (const ClassTableHandler& handler : entry.handlers) {
         auto* record = newRecord<EventHandler>();
-        *record = {cls->handlers, runtimeString(handler.name), pointerAt<void*>(handler.code), handler.key};
+        *record = {cls->handlers, stringFromView(handler.name), pointerAt<void*>(handler.code), handler.key};
         cls->handlers = record;
     }
     for (const ClassTableMenuHandler& handler : entry.menuHandlers) {
         auto* record = newRecord<MenuHandler>();
-        *record = {cls->menuHandlers, runtimeString(handler.itemName), pointerAt<void*>(handler.code)};
+        *record = {cls->menuHandlers, stringFromView(handler.itemName), pointerAt<void*>(handler.code)};
         cls->menuHandlers = record;
     }
 }
@@ -65,7 +60,7 @@ void pushHandlers(ClassDescriptor* cls, const ClassTableEntry& entry)
 ClassDescriptor* makeDefinition(const ClassTableEntry& entry)
 {
     ClassDescriptor* cls = classCreate();
-    cls->name = runtimeString(entry.name);
+    cls->name = stringFromView(entry.name);
     cls->instanceSize = entry.instanceSize;
     cls->constructor = pointerAt<ClassHook>(entry.constructor);
     cls->destructor = pointerAt<ClassHook>(entry.destructor);

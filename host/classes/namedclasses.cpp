@@ -70,8 +70,7 @@ ClassDescriptor* classFindByName(std::string_view name)
     builtinClassesEnsure();
     if (name.empty())
         return nullptr;
-    std::string text(name);
-    if (ClassDescriptor* cls = classFindBuiltinText(text.c_str()))
+    if (ClassDescriptor* cls = classFindBuiltinText(name))
         return cls;
     if (ClassDescriptor* cls = pluginClassFind(name))
         return cls;

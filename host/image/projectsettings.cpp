@@ -52,11 +52,6 @@ bool readTable(ImageStream& stream, int32_t capacity, const char* part, std::str
     return !streamFailed(stream, part, error);
 }
 
-StringRecord* runtimeString(const std::string& text)
-{
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
-}
-
 void releaseApplied()
 {
     RuntimeUnlockString(applied.frameTitle);
@@ -105,13 +100,13 @@ void settingsApply(const SettingsStream& settings)
     releaseApplied();
     applied.flag = settings.flag;
     applied.frameMode = settings.frameMode;
-    applied.frameTitle = runtimeString(settings.frameTitle);
+    applied.frameTitle = stringFromView(settings.frameTitle);
     applied.charset = charsetForLanguage(settings.languageCode);
     for (const std::array<std::string, 4>& type : settings.fileTypes)
         applied.fileTypes.push_back(
-            {runtimeString(type[0]), runtimeString(type[1]), runtimeString(type[2]), runtimeString(type[3])});
+            {stringFromView(type[0]), stringFromView(type[1]), stringFromView(type[2]), stringFromView(type[3])});
     for (size_t i = 0; i < settings.messages.size(); ++i)
-        applied.messages[i] = runtimeString(settings.messages[i]);
+        applied.messages[i] = stringFromView(settings.messages[i]);
     exceptionSetMessages(applied.messages, static_cast<int32_t>(settings.messages.size()));
 }
 

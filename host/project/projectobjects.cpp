@@ -72,7 +72,7 @@ ObjectHeader* databaseFromImage(std::string_view name, uint32_t valueA, uint32_t
 {
     ObjectHeader* object = objectInstantiate(databaseClass());
     auto* database = reinterpret_cast<DatabaseObject*>(object);
-    database->name = stringMake(name.data(), static_cast<int32_t>(name.size()));
+    database->name = stringFromView(name);
     database->valueA = valueA;
     database->valueB = valueB;
     return object;

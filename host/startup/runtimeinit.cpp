@@ -50,7 +50,7 @@ void openDocuments(ObjectHeader* application, const std::vector<std::string>& ar
 {
     ObjectRef item(folderItemWithPath(nullptr));
     for (const std::string& argument : arguments) {
-        StringRef path(stringMake(argument.data(), static_cast<int32_t>(argument.size())));
+        StringRef path(stringFromView(argument));
         folderItemSetPath(item.get(), path.get());
         raiseObjectEvent(application, "OpenDocument", item.get());
     }

@@ -76,6 +76,5 @@ std::string formatted(double x, StringRecord* pattern)
 
 extern "C" StringRecord* StringFormat(double x, StringRecord* pattern)
 {
-    std::string text = formatted(x, pattern);
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
+    return stringFromView(formatted(x, pattern));
 }

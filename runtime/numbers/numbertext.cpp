@@ -10,11 +10,6 @@ namespace {
 // The longest fixed text of a double has 309 integer digits.
 constexpr size_t printedRoom = 330;
 
-StringRecord* stringFromStd(const std::string& text)
-{
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
-}
-
 void dropTrailingZeros(std::string& text)
 {
     while (!text.empty() && text.back() == '0')
@@ -60,7 +55,7 @@ std::string numberGeneralText(double x)
 
 extern "C" StringRecord* StringStr(double x)
 {
-    return stringFromStd(numberGeneralText(x));
+    return stringFromView(numberGeneralText(x));
 }
 
 extern "C" StringRecord* runCStr(double x)
@@ -69,15 +64,15 @@ extern "C" StringRecord* runCStr(double x)
     size_t point = text.find('.');
     if (point != std::string::npos)
         text.replace(point, 1, numberDecimalSeparator());
-    return stringFromStd(text);
+    return stringFromView(text);
 }
 
 extern "C" StringRecord* RuntimeHex(uint32_t u)
 {
-    return stringFromStd(digitsInBase(u, 16));
+    return stringFromView(digitsInBase(u, 16));
 }
 
 extern "C" StringRecord* RuntimeOct(uint32_t u)
 {
-    return stringFromStd(digitsInBase(u, 8));
+    return stringFromView(digitsInBase(u, 8));
 }

@@ -6,7 +6,6 @@
 #include "runtime/strings/identifier.h"
 #include "runtime/objects/object.h"
 
-#include <string>
 
 namespace {
 
@@ -60,8 +59,7 @@ void makeClasses()
     for (int i = 0; i < static_cast<int>(BuiltinClassId::count); ++i) {
         const BuiltinClassRow& row = classRows[i];
         int super = classIndex(row.superclass);
-        std::string name(row.name);
-        classes[i] = classCreateBuiltin(name.c_str(), super < 0 ? nullptr : classes[super], row.instanceSize,
+        classes[i] = classCreateBuiltin(row.name, super < 0 ? nullptr : classes[super], row.instanceSize,
                                         *row.alternateName ? row.alternateName : nullptr);
     }
 }
@@ -123,6 +121,12 @@ PropertyDeclaration* classDeclareProperty(ClassDescriptor* cls, const char* name
     typed->valueClass = type.valueClass;
     appendDeclaration(cls->properties, property);
     return property;
+}
+
+void classDeclareProperties(ClassDescriptor* cls, std::initializer_list<PropertyRow> rows)
+{
+    for (const PropertyRow& row : rows)
+        classDeclareProperty(cls, row.name, row.getter, row.setter, row.parameter, row.type);
 }
 
 // Every declaration is made by classDeclareProperty, so each is a typed one.

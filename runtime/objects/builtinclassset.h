@@ -5,6 +5,7 @@
 #include "runtime/objects/classdescriptor.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 enum class BuiltinClassId {
@@ -48,6 +49,26 @@ inline PropertyType propertyOfClass(ClassDescriptor* cls) { return {PropertyKind
 EventDeclaration* classDeclareEvent(ClassDescriptor* cls, const char* name, const char* parameters);
 PropertyDeclaration* classDeclareProperty(ClassDescriptor* cls, const char* name, void* getter, void* setter,
                                           int32_t parameter, PropertyType type);
+
+// One row of a class's table of properties, as classDeclareProperty takes it.
+struct PropertyRow {
+    const char* name;
+    void* getter;
+    void* setter;
+    int32_t parameter;
+    PropertyType type;
+};
+
+// Declares a class's table of properties, row by row in its order (a property found by name
+// is the first of that name up the class chain, so the order is part of the class).
+void classDeclareProperties(ClassDescriptor* cls, std::initializer_list<PropertyRow> rows);
+
+// An accessor routine as a property row takes it.
+template <typename Routine>
+void* accessor(Routine routine)
+{
+    return reinterpret_cast<void*>(routine);
+}
 
 // The type a declaration was made with (its `type` word holds the kind).
 PropertyType propertyTypeOf(const PropertyDeclaration* declaration);

@@ -23,37 +23,6 @@ const char* const xy = "(X As Integer, Y As Integer)";
 const char* const xyBoolean = "(X As Integer, Y As Integer) As Boolean";
 const char* const keyBoolean = "(Key As String) As Boolean";
 
-struct PropertyRow {
-    const char* name;
-    void* getter;
-    void* setter;
-    int32_t parameter;
-    PropertyType type;
-};
-
-void* const fieldGetter = reinterpret_cast<void*>(dateFieldGetter);
-void* const fieldSetter = reinterpret_cast<void*>(dateFieldSetter);
-void* const textGetter = reinterpret_cast<void*>(dateStringGetter);
-
-const PropertyRow dateProperties[] = {
-    {"Year", fieldGetter, fieldSetter, dateYear, propertyInteger},
-    {"Month", fieldGetter, fieldSetter, dateMonth, propertyInteger},
-    {"Day", fieldGetter, fieldSetter, dateDay, propertyInteger},
-    {"Hour", fieldGetter, fieldSetter, dateHour, propertyInteger},
-    {"Minute", fieldGetter, fieldSetter, dateMinute, propertyInteger},
-    {"Second", fieldGetter, fieldSetter, dateSecond, propertyInteger},
-    {"DayOfWeek", fieldGetter, nullptr, dateDayOfWeek, propertyInteger},
-    {"DayOfYear", fieldGetter, nullptr, dateDayOfYear, propertyInteger},
-    {"WeekOfYear", fieldGetter, nullptr, dateWeekOfYear, propertyInteger},
-    {"ShortDate", textGetter, nullptr, 0, propertyString},
-    {"LongDate", textGetter, nullptr, 1, propertyString},
-    {"AbbreviatedDate", textGetter, nullptr, 2, propertyString},
-    {"ShortTime", textGetter, nullptr, 3, propertyString},
-    {"LongTime", textGetter, nullptr, 4, propertyString},
-    {"TotalSeconds", reinterpret_cast<void*>(dateTotalSecondsGetter), reinterpret_cast<void*>(dateTotalSecondsSetter),
-     0, propertyDouble},
-};
-
 const ClassEvents eventTables[] = {
     {BuiltinClassId::Application,
      {{"Open", nullptr}, {"Close", nullptr}, {"EnableMenuItems", nullptr}, {"NewDocument", nullptr},
@@ -100,7 +69,24 @@ void builtinDeclareEvents()
 
 void builtinDeclareDateProperties()
 {
-    ClassDescriptor* date = builtinClass(BuiltinClassId::Date);
-    for (const PropertyRow& property : dateProperties)
-        classDeclareProperty(date, property.name, property.getter, property.setter, property.parameter, property.type);
+    void* const fieldGetter = accessor(dateFieldGetter);
+    void* const fieldSetter = accessor(dateFieldSetter);
+    void* const textGetter = accessor(dateStringGetter);
+    classDeclareProperties(builtinClass(BuiltinClassId::Date), {
+        {"Year", fieldGetter, fieldSetter, dateYear, propertyInteger},
+        {"Month", fieldGetter, fieldSetter, dateMonth, propertyInteger},
+        {"Day", fieldGetter, fieldSetter, dateDay, propertyInteger},
+        {"Hour", fieldGetter, fieldSetter, dateHour, propertyInteger},
+        {"Minute", fieldGetter, fieldSetter, dateMinute, propertyInteger},
+        {"Second", fieldGetter, fieldSetter, dateSecond, propertyInteger},
+        {"DayOfWeek", fieldGetter, nullptr, dateDayOfWeek, propertyInteger},
+        {"DayOfYear", fieldGetter, nullptr, dateDayOfYear, propertyInteger},
+        {"WeekOfYear", fieldGetter, nullptr, dateWeekOfYear, propertyInteger},
+        {"ShortDate", textGetter, nullptr, 0, propertyString},
+        {"LongDate", textGetter, nullptr, 1, propertyString},
+        {"AbbreviatedDate", textGetter, nullptr, 2, propertyString},
+        {"ShortTime", textGetter, nullptr, 3, propertyString},
+        {"LongTime", textGetter, nullptr, 4, propertyString},
+        {"TotalSeconds", accessor(dateTotalSecondsGetter), accessor(dateTotalSecondsSetter), 0, propertyDouble},
+    });
 }

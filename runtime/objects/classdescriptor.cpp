@@ -37,11 +37,11 @@ ClassDescriptor* classCreate()
     return cls;
 }
 
-ClassDescriptor* classCreateBuiltin(const char* name, ClassDescriptor* superclass, uint32_t instanceSize,
+ClassDescriptor* classCreateBuiltin(std::string_view name, ClassDescriptor* superclass, uint32_t instanceSize,
                                     const char* alternateName)
 {
     ClassDescriptor* cls = classCreate();
-    cls->name = stringFromText(name);
+    cls->name = stringFromView(name);
     if (alternateName)
         cls->alternateName = stringFromText(alternateName);
     cls->superclass = superclass;
@@ -57,9 +57,9 @@ ClassDescriptor* classFindBuiltin(StringRecord* name)
     return entry ? static_cast<ClassDescriptor*>(entry->value) : nullptr;
 }
 
-ClassDescriptor* classFindBuiltinText(const char* name)
+ClassDescriptor* classFindBuiltinText(std::string_view name)
 {
-    StringRef key(stringFromText(name));
+    StringRef key(stringFromView(name));
     return classFindBuiltin(key.get());
 }
 

@@ -4,6 +4,7 @@
 #include "runtime/strings/string.h"
 
 #include <cstdint>
+#include <string_view>
 
 struct ClassDescriptor;
 struct ObjectHeader;
@@ -86,10 +87,10 @@ constexpr uint32_t plainObjectSize = 24;
 ClassDescriptor* classCreate();
 // A built-in class: named, with its superclass and instance size, entered in the built-in
 // name map so that the image can refer to it by name.
-ClassDescriptor* classCreateBuiltin(const char* name, ClassDescriptor* superclass, uint32_t instanceSize,
+ClassDescriptor* classCreateBuiltin(std::string_view name, ClassDescriptor* superclass, uint32_t instanceSize,
                                     const char* alternateName = nullptr);
 ClassDescriptor* classFindBuiltin(StringRecord* name);
-ClassDescriptor* classFindBuiltinText(const char* name);
+ClassDescriptor* classFindBuiltinText(std::string_view name);
 ClassDescriptor* classListHead();
 
 // The image's class table: class index -> descriptor (entries may be null).

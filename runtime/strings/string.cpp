@@ -72,9 +72,17 @@ StringRecord* stringMake(const char* bytes, int32_t length)
     return s;
 }
 
+// A size that does not fit the record's length is refused here, before it could wrap.
+StringRecord* stringFromView(std::string_view text)
+{
+    if (text.size() > static_cast<size_t>(INT32_MAX - 2))
+        return nullptr;
+    return stringMake(text.data(), static_cast<int32_t>(text.size()));
+}
+
 StringRecord* stringFromText(const char* zeroTerminated)
 {
-    return stringMake(zeroTerminated, static_cast<int32_t>(strlen(zeroTerminated)));
+    return stringFromView(zeroTerminated);
 }
 
 const char* stringText(const StringRecord* s)

@@ -4,6 +4,7 @@
 #include "runtime/objects/ownedref.h"
 
 #include <cstdint>
+#include <string_view>
 
 // A string record is never made for zero bytes: Nil (nullptr) is the empty string.
 // The buffer holds a length byte (length, at most 255), the text and a closing 0, so every
@@ -19,6 +20,9 @@ struct StringRecord {
 // Makes a new record holding a copy of the bytes (count 1); Nil for length <= 0, and Nil
 // when the character buffer cannot be had.
 StringRecord* stringMake(const char* bytes, int32_t length);
+// The same for the bytes of a view (a std::string, a part of an image, a literal): Nil for an
+// empty view and for one longer than a record can hold.
+StringRecord* stringFromView(std::string_view text);
 StringRecord* stringFromText(const char* zeroTerminated);
 // A record of `length` bytes whose text the caller fills in; Nil as for stringMake.
 StringRecord* stringMakeUninitialised(int32_t length);

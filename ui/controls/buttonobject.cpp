@@ -42,18 +42,17 @@ extern "C" void buttonCaptionSetter(ObjectHeader* button, int32_t, StringRecord*
 void buttonDeclareCaption(ClassDescriptor* cls)
 {
     cls->destructor = destroyButton;
-    classDeclareProperty(cls, "Caption", accessor(buttonCaptionGetter), accessor(buttonCaptionSetter), 0,
-                         propertyString);
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
-    classDeclareProperty(cls, "TextFont", accessor(stringGetter), accessor(stringSetter),
-                         offsetof(ButtonObject, textFont), propertyString);
-    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), accessor(shortFieldSetter),
-                         offsetof(ButtonObject, textSize), propertyInteger);
-    classDeclareProperty(cls, "Bold", booleanGetter, booleanSetter, offsetof(ButtonObject, bold), propertyBoolean);
-    classDeclareProperty(cls, "Italic", booleanGetter, booleanSetter, offsetof(ButtonObject, italic), propertyBoolean);
-    classDeclareProperty(cls, "Underline", booleanGetter, booleanSetter, offsetof(ButtonObject, underline),
-                         propertyBoolean);
+    classDeclareProperties(cls, {
+        {"Caption", accessor(buttonCaptionGetter), accessor(buttonCaptionSetter), 0, propertyString},
+        {"TextFont", accessor(stringGetter), accessor(stringSetter), offsetof(ButtonObject, textFont), propertyString},
+        {"TextSize", accessor(shortFieldGetter), accessor(shortFieldSetter), offsetof(ButtonObject, textSize),
+         propertyInteger},
+        {"Bold", booleanGetter, booleanSetter, offsetof(ButtonObject, bold), propertyBoolean},
+        {"Italic", booleanGetter, booleanSetter, offsetof(ButtonObject, italic), propertyBoolean},
+        {"Underline", booleanGetter, booleanSetter, offsetof(ButtonObject, underline), propertyBoolean},
+    });
 }
 
 HFONT buttonFont(ObjectHeader* button)

@@ -76,7 +76,9 @@ extern "C" void canvasBackdropSetter(ObjectHeader* canvas, int32_t, ObjectHeader
 void canvasSetUpClass(ClassDescriptor* cls)
 {
     cls->destructor = destroyCanvas;
-    classDeclareProperty(cls, "Backdrop", accessor(canvasBackdropGetter), accessor(canvasBackdropSetter), 0,
-                         propertyOfClass(builtinClass(BuiltinClassId::Picture)));
+    classDeclareProperties(cls, {
+        {"Backdrop", accessor(canvasBackdropGetter), accessor(canvasBackdropSetter), 0,
+         propertyOfClass(builtinClass(BuiltinClassId::Picture))},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<CanvasPane>));
 }

@@ -49,7 +49,8 @@ extern "C" void checkBoxValueSetter(ObjectHeader* box, int32_t, int32_t value)
 void checkBoxSetUpClass(ClassDescriptor* cls)
 {
     buttonDeclareCaption(cls);
-    classDeclareProperty(cls, "Value", accessor(checkBoxValueGetter), accessor(checkBoxValueSetter), 0,
-                         propertyBoolean);
+    classDeclareProperties(cls, {
+        {"Value", accessor(checkBoxValueGetter), accessor(checkBoxValueSetter), 0, propertyBoolean},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<CheckBoxPane>));
 }

@@ -1,12 +1,12 @@
 // EditField's properties: text, selection, font description, read-only and password modes,
 // and the text styles Windows does not have.
 #include "graphics/fontcache.h"
+#include "host/base/hostmessage.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/controls/editfieldpane.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
-#include "host/base/hostmessage.h"
 
 #include <cstddef>
 #include <string>
@@ -148,14 +148,7 @@ void editFieldSetUpClass(ClassDescriptor* cls)
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
     void* const styleSetter = accessor(editFontStyleSetter);
-    struct Entry {
-        const char* name;
-        void* getter;
-        void* setter;
-        int32_t parameter;
-        PropertyType type;
-    };
-    const Entry entries[] = {
+    classDeclareProperties(cls, {
         {"Text", accessor(editTextGetter), accessor(editTextSetter), 0, propertyString},
         {"TextFont", accessor(stringGetter), accessor(editTextFontSetter), offsetof(EditFieldObject, textFont),
          propertyString},
@@ -177,8 +170,6 @@ void editFieldSetUpClass(ClassDescriptor* cls)
         {"SelShadow", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 1, propertyBoolean},
         {"SelCondense", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 2, propertyBoolean},
         {"SelExtend", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 3, propertyBoolean},
-    };
-    for (const Entry& entry : entries)
-        classDeclareProperty(cls, entry.name, entry.getter, entry.setter, entry.parameter, entry.type);
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<EditFieldPane>));
 }

@@ -241,7 +241,7 @@ CHARRANGE EditFieldPane::clampedSelection(size_t length) const
 
 void EditFieldPane::storeTyped(const std::string& typed)
 {
-    StringRef text(stringMake(typed.data(), static_cast<int32_t>(typed.size())));
+    StringRef text(stringFromView(typed));
     stringAssign(field()->text, text.get());
 }
 

@@ -73,14 +73,14 @@ void lineSetUpClass(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(lineCoordinateSetter);
-    classDeclareProperty(cls, "X1", getter, setter, offsetof(LineObject, x1), propertyInteger);
-    classDeclareProperty(cls, "Y1", getter, setter, offsetof(LineObject, y1), propertyInteger);
-    classDeclareProperty(cls, "X2", getter, setter, offsetof(LineObject, x2), propertyInteger);
-    classDeclareProperty(cls, "Y2", getter, setter, offsetof(LineObject, y2), propertyInteger);
-    classDeclareProperty(cls, "BorderWidth", getter, setter, offsetof(LineObject, borderWidth), propertyInteger);
-    classDeclareProperty(cls, "BorderColor", getter, accessor(controlIntegerSetter), offsetof(LineObject, borderColor),
-                         propertyColor);
-    classDeclareProperty(cls, "Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0,
-                         propertyBoolean);
+    classDeclareProperties(cls, {
+        {"X1", getter, setter, offsetof(LineObject, x1), propertyInteger},
+        {"Y1", getter, setter, offsetof(LineObject, y1), propertyInteger},
+        {"X2", getter, setter, offsetof(LineObject, x2), propertyInteger},
+        {"Y2", getter, setter, offsetof(LineObject, y2), propertyInteger},
+        {"BorderWidth", getter, setter, offsetof(LineObject, borderWidth), propertyInteger},
+        {"BorderColor", getter, accessor(controlIntegerSetter), offsetof(LineObject, borderColor), propertyColor},
+        {"Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0, propertyBoolean},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<LinePane>));
 }

@@ -189,8 +189,7 @@ extern "C" StringRecord* RuntimeGetRow(ObjectHeader* list, int32_t row)
     ListboxPane* pane = listPane(list);
     if (!pane || !checkedRow(pane, row))
         return nullptr;
-    const std::string& text = pane->row(row);
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
+    return stringFromView(pane->row(row));
 }
 
 extern "C" void RuntimeListEmpty(ObjectHeader* list)
@@ -220,7 +219,9 @@ extern "C" void listIndexSetter(ObjectHeader* list, int32_t, int32_t index)
 void listboxSetUpClass(ClassDescriptor* cls)
 {
     rowListSetUpClass(cls, {accessor(controlStringSetter), accessor(controlShortSetter), accessor(controlBooleanSetter)});
-    classDeclareProperty(cls, "ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger);
-    classDeclareProperty(cls, "ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger);
+    classDeclareProperties(cls, {
+        {"ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger},
+        {"ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<ListboxPane>));
 }

@@ -161,22 +161,17 @@ void moviePlayerSetUpClass(ClassDescriptor* cls)
     cls->destructor = destroyMoviePlayer;
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
-    classDeclareProperty(cls, "Movie", accessor(objGetter), accessor(objSetter), offsetof(MoviePlayerObject, movie),
-                         propertyOfClass(builtinClass(BuiltinClassId::Movie)));
-    classDeclareProperty(cls, "Controller", accessor(integerFieldGetter), accessor(integerFieldSetter),
-                         offsetof(MoviePlayerObject, controller), propertyInteger);
-    classDeclareProperty(cls, "Looping", accessor(mediaControllerLoopingGetter), accessor(mediaControllerLoopingSetter),
-                         0, propertyBoolean);
-    const struct {
-        const char* name;
-        size_t offset;
-    } flags[] = {{"Palindrome", offsetof(MoviePlayerObject, palindrome)},
-                 {"AutoResize", offsetof(MoviePlayerObject, autoResize)},
-                 {"Border", offsetof(MoviePlayerObject, border)},
-                 {"Speaker", offsetof(MoviePlayerObject, speaker)},
-                 {"HasStep", offsetof(MoviePlayerObject, hasStep)}};
-    for (const auto& flag : flags)
-        classDeclareProperty(cls, flag.name, booleanGetter, booleanSetter, static_cast<int32_t>(flag.offset),
-                             propertyBoolean);
+    classDeclareProperties(cls, {
+        {"Movie", accessor(objGetter), accessor(objSetter), offsetof(MoviePlayerObject, movie),
+         propertyOfClass(builtinClass(BuiltinClassId::Movie))},
+        {"Controller", accessor(integerFieldGetter), accessor(integerFieldSetter),
+         offsetof(MoviePlayerObject, controller), propertyInteger},
+        {"Looping", accessor(mediaControllerLoopingGetter), accessor(mediaControllerLoopingSetter), 0, propertyBoolean},
+        {"Palindrome", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, palindrome), propertyBoolean},
+        {"AutoResize", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, autoResize), propertyBoolean},
+        {"Border", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, border), propertyBoolean},
+        {"Speaker", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, speaker), propertyBoolean},
+        {"HasStep", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, hasStep), propertyBoolean},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<MoviePlayerPane>));
 }

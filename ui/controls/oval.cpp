@@ -35,8 +35,10 @@ void ovalSetUpClass(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(controlIntegerSetter);
-    classDeclareProperty(cls, "FillColor", getter, setter, offsetof(OvalObject, fillColor), propertyColor);
-    classDeclareProperty(cls, "BorderWidth", getter, setter, offsetof(OvalObject, borderWidth), propertyInteger);
-    classDeclareProperty(cls, "BorderColor", getter, setter, offsetof(OvalObject, borderColor), propertyColor);
+    classDeclareProperties(cls, {
+        {"FillColor", getter, setter, offsetof(OvalObject, fillColor), propertyColor},
+        {"BorderWidth", getter, setter, offsetof(OvalObject, borderWidth), propertyInteger},
+        {"BorderColor", getter, setter, offsetof(OvalObject, borderColor), propertyColor},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<OvalPane>));
 }

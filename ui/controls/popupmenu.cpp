@@ -148,9 +148,10 @@ extern "C" int32_t popupListCountGetter(ObjectHeader* popup, int32_t)
 void popupMenuSetUpClass(ClassDescriptor* cls)
 {
     rowListSetUpClass(cls, {accessor(stringSetter), accessor(shortFieldSetter), accessor(booleanFieldSetter)});
-    classDeclareProperty(cls, "Text", accessor(popupTextGetter), nullptr, 0, propertyString);
-    classDeclareProperty(cls, "ListIndex", accessor(popupListIndexGetter), accessor(popupListIndexSetter), 0,
-                         propertyInteger);
-    classDeclareProperty(cls, "ListCount", accessor(popupListCountGetter), nullptr, 0, propertyInteger);
+    classDeclareProperties(cls, {
+        {"Text", accessor(popupTextGetter), nullptr, 0, propertyString},
+        {"ListIndex", accessor(popupListIndexGetter), accessor(popupListIndexSetter), 0, propertyInteger},
+        {"ListCount", accessor(popupListCountGetter), nullptr, 0, propertyInteger},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PopupMenuPane>));
 }

@@ -37,9 +37,11 @@ public:
 void pushButtonSetUpClass(ClassDescriptor* cls)
 {
     buttonDeclareCaption(cls);
-    classDeclareProperty(cls, "Default", accessor(booleanFieldGetter), accessor(booleanFieldSetter),
-                         offsetof(ButtonObject, isDefault), propertyBoolean);
-    classDeclareProperty(cls, "Cancel", accessor(booleanFieldGetter), accessor(booleanFieldSetter),
-                         offsetof(ButtonObject, isCancel), propertyBoolean);
+    void* const booleanGetter = accessor(booleanFieldGetter);
+    void* const booleanSetter = accessor(booleanFieldSetter);
+    classDeclareProperties(cls, {
+        {"Default", booleanGetter, booleanSetter, offsetof(ButtonObject, isDefault), propertyBoolean},
+        {"Cancel", booleanGetter, booleanSetter, offsetof(ButtonObject, isCancel), propertyBoolean},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PushButtonPane>));
 }

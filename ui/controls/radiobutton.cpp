@@ -82,7 +82,8 @@ extern "C" void radioButtonValueSetter(ObjectHeader* radio, int32_t, int32_t val
 void radioButtonSetUpClass(ClassDescriptor* cls)
 {
     buttonDeclareCaption(cls);
-    classDeclareProperty(cls, "Value", accessor(radioButtonValueGetter), accessor(radioButtonValueSetter), 0,
-                         propertyBoolean);
+    classDeclareProperties(cls, {
+        {"Value", accessor(radioButtonValueGetter), accessor(radioButtonValueSetter), 0, propertyBoolean},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<RadioButtonPane>));
 }

@@ -21,9 +21,11 @@ void rangeDeclareProperties(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(rangeFieldSetter);
-    classDeclareProperty(cls, "Value", getter, setter, offsetof(RangeObject, value), propertyInteger);
-    classDeclareProperty(cls, "Minimum", getter, setter, offsetof(RangeObject, minimum), propertyInteger);
-    classDeclareProperty(cls, "Maximum", getter, setter, offsetof(RangeObject, maximum), propertyInteger);
+    classDeclareProperties(cls, {
+        {"Value", getter, setter, offsetof(RangeObject, value), propertyInteger},
+        {"Minimum", getter, setter, offsetof(RangeObject, minimum), propertyInteger},
+        {"Maximum", getter, setter, offsetof(RangeObject, maximum), propertyInteger},
+    });
 }
 
 bool rangeIsVertical(ObjectHeader* control)

@@ -49,10 +49,11 @@ void rectangleSetUpClass(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(controlIntegerSetter);
-    classDeclareProperty(cls, "FillColor", getter, setter, offsetof(RectangleObject, fillColor), propertyColor);
-    classDeclareProperty(cls, "BorderWidth", getter, setter, offsetof(RectangleObject, borderWidth), propertyInteger);
-    classDeclareProperty(cls, "TopLeftColor", getter, setter, offsetof(RectangleObject, topLeftColor), propertyColor);
-    classDeclareProperty(cls, "BottomRightColor", getter, setter, offsetof(RectangleObject, bottomRightColor),
-                         propertyColor);
+    classDeclareProperties(cls, {
+        {"FillColor", getter, setter, offsetof(RectangleObject, fillColor), propertyColor},
+        {"BorderWidth", getter, setter, offsetof(RectangleObject, borderWidth), propertyInteger},
+        {"TopLeftColor", getter, setter, offsetof(RectangleObject, topLeftColor), propertyColor},
+        {"BottomRightColor", getter, setter, offsetof(RectangleObject, bottomRightColor), propertyColor},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<RectanglePane>));
 }

@@ -38,13 +38,12 @@ void roundRectangleSetUpClass(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(controlIntegerSetter);
-    classDeclareProperty(cls, "FillColor", getter, setter, offsetof(RoundRectangleObject, fillColor), propertyColor);
-    classDeclareProperty(cls, "BorderWidth", getter, setter, offsetof(RoundRectangleObject, borderWidth),
-                         propertyInteger);
-    classDeclareProperty(cls, "BorderColor", getter, setter, offsetof(RoundRectangleObject, borderColor),
-                         propertyColor);
-    classDeclareProperty(cls, "OvalWidth", getter, setter, offsetof(RoundRectangleObject, ovalWidth), propertyInteger);
-    classDeclareProperty(cls, "OvalHeight", getter, setter, offsetof(RoundRectangleObject, ovalHeight),
-                         propertyInteger);
+    classDeclareProperties(cls, {
+        {"FillColor", getter, setter, offsetof(RoundRectangleObject, fillColor), propertyColor},
+        {"BorderWidth", getter, setter, offsetof(RoundRectangleObject, borderWidth), propertyInteger},
+        {"BorderColor", getter, setter, offsetof(RoundRectangleObject, borderColor), propertyColor},
+        {"OvalWidth", getter, setter, offsetof(RoundRectangleObject, ovalWidth), propertyInteger},
+        {"OvalHeight", getter, setter, offsetof(RoundRectangleObject, ovalHeight), propertyInteger},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<RoundRectanglePane>));
 }

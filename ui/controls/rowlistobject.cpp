@@ -26,15 +26,14 @@ void rowListSetUpClass(ClassDescriptor* cls, const RowListFontSetters& setters)
     cls->constructor = initRowList;
     cls->destructor = destroyRowList;
     void* const booleanGetter = accessor(booleanFieldGetter);
-    classDeclareProperty(cls, "InitialValue", accessor(stringGetter), accessor(stringSetter),
-                         offsetof(RowListObject, initialValue), propertyString);
-    classDeclareProperty(cls, "TextFont", accessor(stringGetter), setters.string, offsetof(RowListObject, textFont),
-                         propertyString);
-    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), setters.shortValue,
-                         offsetof(RowListObject, textSize), propertyInteger);
-    classDeclareProperty(cls, "Bold", booleanGetter, setters.boolean, offsetof(RowListObject, bold), propertyBoolean);
-    classDeclareProperty(cls, "Italic", booleanGetter, setters.boolean, offsetof(RowListObject, italic),
-                         propertyBoolean);
-    classDeclareProperty(cls, "Underline", booleanGetter, setters.boolean, offsetof(RowListObject, underline),
-                         propertyBoolean);
+    classDeclareProperties(cls, {
+        {"InitialValue", accessor(stringGetter), accessor(stringSetter), offsetof(RowListObject, initialValue),
+         propertyString},
+        {"TextFont", accessor(stringGetter), setters.string, offsetof(RowListObject, textFont), propertyString},
+        {"TextSize", accessor(shortFieldGetter), setters.shortValue, offsetof(RowListObject, textSize),
+         propertyInteger},
+        {"Bold", booleanGetter, setters.boolean, offsetof(RowListObject, bold), propertyBoolean},
+        {"Italic", booleanGetter, setters.boolean, offsetof(RowListObject, italic), propertyBoolean},
+        {"Underline", booleanGetter, setters.boolean, offsetof(RowListObject, underline), propertyBoolean},
+    });
 }

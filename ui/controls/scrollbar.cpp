@@ -81,9 +81,11 @@ void scrollBarSetUpClass(ClassDescriptor* cls)
 {
     cls->constructor = initScrollBar;
     rangeDeclareProperties(cls);
-    classDeclareProperty(cls, "LineStep", accessor(integerFieldGetter), accessor(integerFieldSetter),
-                         offsetof(ScrollBarObject, lineStep), propertyInteger);
-    classDeclareProperty(cls, "PageStep", accessor(integerFieldGetter), accessor(integerFieldSetter),
-                         offsetof(ScrollBarObject, pageStep), propertyInteger);
+    void* const getter = accessor(integerFieldGetter);
+    void* const setter = accessor(integerFieldSetter);
+    classDeclareProperties(cls, {
+        {"LineStep", getter, setter, offsetof(ScrollBarObject, lineStep), propertyInteger},
+        {"PageStep", getter, setter, offsetof(ScrollBarObject, pageStep), propertyInteger},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<ScrollBarPane>));
 }

@@ -150,23 +150,19 @@ void staticTextSetUpClass(ClassDescriptor* cls)
     void* const booleanSetter = accessor(controlBooleanSetter);
     void* const integerGetter = accessor(integerFieldGetter);
     void* const integerSetter = accessor(controlIntegerSetter);
-    classDeclareProperty(cls, "TextFont", accessor(stringGetter), accessor(controlStringSetter),
-                         offsetof(StaticTextObject, textFont), propertyString);
-    classDeclareProperty(cls, "TextSize", accessor(shortFieldGetter), accessor(controlShortSetter),
-                         offsetof(StaticTextObject, textSize), propertyInteger);
-    classDeclareProperty(cls, "Bold", booleanGetter, booleanSetter, offsetof(StaticTextObject, bold), propertyBoolean);
-    classDeclareProperty(cls, "Italic", booleanGetter, booleanSetter, offsetof(StaticTextObject, italic),
-                         propertyBoolean);
-    classDeclareProperty(cls, "Underline", booleanGetter, booleanSetter, offsetof(StaticTextObject, underline),
-                         propertyBoolean);
-    classDeclareProperty(cls, "Text", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString);
-    classDeclareProperty(cls, "Caption", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0,
-                         propertyString);
-    classDeclareProperty(cls, "TextAlign", integerGetter, integerSetter, offsetof(StaticTextObject, textAlign),
-                         propertyInteger);
-    classDeclareProperty(cls, "TextColor", integerGetter, integerSetter, offsetof(StaticTextObject, textColor),
-                         propertyColor);
-    classDeclareProperty(cls, "MultiLine", booleanGetter, booleanSetter, offsetof(StaticTextObject, multiLine),
-                         propertyBoolean);
+    classDeclareProperties(cls, {
+        {"TextFont", accessor(stringGetter), accessor(controlStringSetter), offsetof(StaticTextObject, textFont),
+         propertyString},
+        {"TextSize", accessor(shortFieldGetter), accessor(controlShortSetter), offsetof(StaticTextObject, textSize),
+         propertyInteger},
+        {"Bold", booleanGetter, booleanSetter, offsetof(StaticTextObject, bold), propertyBoolean},
+        {"Italic", booleanGetter, booleanSetter, offsetof(StaticTextObject, italic), propertyBoolean},
+        {"Underline", booleanGetter, booleanSetter, offsetof(StaticTextObject, underline), propertyBoolean},
+        {"Text", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString},
+        {"Caption", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString},
+        {"TextAlign", integerGetter, integerSetter, offsetof(StaticTextObject, textAlign), propertyInteger},
+        {"TextColor", integerGetter, integerSetter, offsetof(StaticTextObject, textColor), propertyColor},
+        {"MultiLine", booleanGetter, booleanSetter, offsetof(StaticTextObject, multiLine), propertyBoolean},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<StaticTextPane>));
 }

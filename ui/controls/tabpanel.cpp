@@ -123,9 +123,10 @@ extern "C" void tabPanelValueSetter(ObjectHeader* panel, int32_t, int32_t tab)
 void tabPanelSetUpClass(ClassDescriptor* cls)
 {
     cls->destructor = destroyTabPanel;
-    classDeclareProperty(cls, "InitialValue", accessor(stringGetter), accessor(stringSetter),
-                         offsetof(TabPanelObject, initialValue), propertyString);
-    classDeclareProperty(cls, "Value", accessor(tabPanelValueGetter), accessor(tabPanelValueSetter), 0,
-                         propertyInteger);
+    classDeclareProperties(cls, {
+        {"InitialValue", accessor(stringGetter), accessor(stringSetter), offsetof(TabPanelObject, initialValue),
+         propertyString},
+        {"Value", accessor(tabPanelValueGetter), accessor(tabPanelValueSetter), 0, propertyInteger},
+    });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<TabPanelPane>));
 }

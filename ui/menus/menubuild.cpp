@@ -10,11 +10,6 @@ namespace {
 
 std::string buildError;
 
-StringRecord* stringOf(const std::string& text)
-{
-    return stringMake(text.data(), static_cast<int32_t>(text.size()));
-}
-
 bool descendsFrom(ClassDescriptor* cls, ClassDescriptor* ancestor)
 {
     for (; cls; cls = cls->superclass) {
@@ -44,11 +39,11 @@ MenuItemObject* makeItem(const MenuItemRecord& record, std::string& error)
 {
     ObjectHeader* object = objectInstantiate(itemClass(record.classIndex, record.name, error));
     MenuItemObject* item = asMenuItem(object);
-    item->name = stringOf(record.name);
-    item->text = stringOf(record.text);
-    item->extra1 = stringOf(record.extra1);
-    item->extra2 = stringOf(record.extra2);
-    item->commandKey = stringOf(record.commandKey);
+    item->name = stringFromView(record.name);
+    item->text = stringFromView(record.text);
+    item->extra1 = stringFromView(record.extra1);
+    item->extra2 = stringFromView(record.extra2);
+    item->commandKey = stringFromView(record.commandKey);
     item->index = record.index;
     item->templateValue = record.flag;
     item->command = menuCommandTake(item);

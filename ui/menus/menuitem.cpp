@@ -44,14 +44,6 @@ void commandKeyPropertySetter(ObjectHeader* item, int32_t, StringRecord* definit
     menuItemCommandKeySetter(item, definition);
 }
 
-struct PropertyRow {
-    const char* name;
-    void* getter;
-    void* setter;
-    int32_t parameter;
-    PropertyType type;
-};
-
 } // namespace
 
 bool isMenuItemObject(ObjectHeader* object)
@@ -88,7 +80,7 @@ void menuItemSetUpClass()
     if (cls->destructor)
         return;
     cls->destructor = destroyMenuItem;
-    const PropertyRow properties[] = {
+    classDeclareProperties(cls, {
         {"Name", accessor(stringGetter), nullptr, offsetof(MenuItemObject, name), propertyString},
         {"Text", accessor(textProperty), accessor(textPropertySetter), 0, propertyString},
         {"CommandKey", accessor(stringGetter), accessor(commandKeyPropertySetter), offsetof(MenuItemObject, commandKey),
@@ -100,7 +92,5 @@ void menuItemSetUpClass()
          propertyBoolean},
         {"Visible", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, visible),
          propertyBoolean},
-    };
-    for (const PropertyRow& row : properties)
-        classDeclareProperty(cls, row.name, row.getter, row.setter, row.parameter, row.type);
+    });
 }

@@ -59,7 +59,7 @@ bool applyTemplateProperty(ObjectHeader* object, std::string_view key, std::stri
     PropertyType type = propertyTypeOf(property);
     switch (type.kind) {
     case PropertyKind::String: {
-        StringRef text(stringMake(value.data(), static_cast<int32_t>(value.size())));
+        StringRef text(stringFromView(value));
         converted = 0;
         setter(object, property->parameter, reinterpret_cast<uintptr_t>(text.get()));
         return true;

@@ -67,7 +67,7 @@ StringRef controlKey(std::string_view name, int32_t index)
     std::string key(name);
     if (index != notInControlArray)
         key += "$" + std::to_string(index);
-    return StringRef(stringMake(key.data(), static_cast<int32_t>(key.size())));
+    return StringRef(stringFromView(key));
 }
 
 ControlArrayTemplate* arrayTemplateNamed(WindowControls* parts, std::string_view name)

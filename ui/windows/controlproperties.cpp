@@ -12,24 +12,10 @@
 
 namespace {
 
-struct PropertyEntry {
-    const char* name;
-    void* getter;
-    void* setter;
-    int32_t parameter;
-    PropertyType type;
-};
-
 void* const booleanGetter = accessor(booleanFieldGetter);
 void* const integerGetter = accessor(integerFieldGetter);
 void* const textGetter = accessor(stringGetter);
 void* const textSetter = accessor(stringSetter);
-
-void declareAll(ClassDescriptor* cls, std::initializer_list<PropertyEntry> properties)
-{
-    for (const PropertyEntry& property : properties)
-        classDeclareProperty(cls, property.name, property.getter, property.setter, property.parameter, property.type);
-}
 
 void destroyControl(ObjectHeader* object, ClassDescriptor*)
 {
@@ -210,7 +196,7 @@ void controlSetUpClasses(ClassDescriptor* control, ClassDescriptor* rectControl)
 {
     control->destructor = destroyControl;
     rectControl->constructor = initRectControl;
-    declareAll(control, {
+    classDeclareProperties(control, {
         {"Name", textGetter, textSetter, offsetof(ControlObject, name), propertyString},
         {"Index", integerGetter, accessor(integerFieldSetter), offsetof(ControlObject, index), propertyInteger},
         {"TabPanelIndex", integerGetter, accessor(integerFieldSetter), offsetof(ControlObject, tabPanelIndex),
@@ -226,7 +212,7 @@ void controlSetUpClasses(ClassDescriptor* control, ClassDescriptor* rectControl)
         {"MacControlHandle", accessor(controlHandleGetter), nullptr, 0, propertyInteger},
         {"Handle", accessor(controlHandleGetter), nullptr, 0, propertyInteger},
     });
-    declareAll(rectControl, {
+    classDeclareProperties(rectControl, {
         {"Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0, propertyBoolean},
         {"Left", accessor(ctlPosGetter), accessor(ctlPosSetter), 0, propertyInteger},
         {"Top", accessor(ctlPosGetter), accessor(ctlPosSetter), 1, propertyInteger},

@@ -1,6 +1,7 @@
 // Property accessors that read or write one field of an object, addressed by its byte offset.
 #pragma once
 
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/object.h"
 
 #include <cstddef>
@@ -26,13 +27,6 @@ void controlBooleanSetter(ObjectHeader* control, int32_t offset, int32_t value);
 void controlIntegerSetter(ObjectHeader* control, int32_t offset, int32_t value);
 void controlShortSetter(ObjectHeader* control, int32_t offset, int32_t value);
 void controlStringSetter(ObjectHeader* control, int32_t offset, StringRecord* value);
-
-// The accessor routines as property declarations take them.
-template <typename Routine>
-void* accessor(Routine routine)
-{
-    return reinterpret_cast<void*>(routine);
-}
 
 extern "C" {
 StringRecord* stringGetter(ObjectHeader* object, int32_t offset);

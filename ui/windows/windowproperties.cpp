@@ -85,14 +85,6 @@ void initWindow(ObjectHeader* object, ClassDescriptor*)
     window->maxHeight = 32000;
 }
 
-struct PropertyEntry {
-    const char* name;
-    void* getter;
-    void* setter;
-    int32_t parameter;
-    PropertyType type;
-};
-
 } // namespace
 
 bool isWindowObject(ObjectHeader* object)
@@ -305,7 +297,7 @@ void windowSetUpClass(ClassDescriptor* cls)
     cls->constructor = initWindow;
     void* const shortGetter = accessor(shortFieldGetter);
     void* const shortSetter = accessor(shortFieldSetter);
-    const PropertyEntry properties[] = {
+    classDeclareProperties(cls, {
         {"Visible", accessor(WindowVisibleGetter), accessor(WindowVisibleSetter), 0, propertyBoolean},
         {"Left", accessor(windowPosGetter), accessor(windowPosSetter), 0, propertyInteger},
         {"Top", accessor(windowPosGetter), accessor(windowPosSetter), 1, propertyInteger},
@@ -340,7 +332,5 @@ void windowSetUpClass(ClassDescriptor* cls)
         {"MouseY", accessor(windowMouseYGetter), nullptr, 0, propertyInteger},
         {"MacWindowPtr", accessor(windowWindowPtrGetter), nullptr, 0, propertyInteger},
         {"WinHWND", accessor(getterWinHWND), nullptr, 0, propertyInteger},
-    };
-    for (const PropertyEntry& property : properties)
-        classDeclareProperty(cls, property.name, property.getter, property.setter, property.parameter, property.type);
+    });
 }

@@ -156,7 +156,7 @@ TEST(CountedStrings, ARedimCutReleasesTheStringsCutOffAndTheirPlacesReadNilAfter
     std::vector<StringRecord*> strings;
     ArrayRecord* array = arrayWithBound(10);
     for (int32_t i = 0; i <= 10; ++i) {
-        strings.push_back(stringFromText(("element " + std::to_string(i)).c_str()));
+        strings.push_back(stringFromView("element " + std::to_string(i)));
         RuntimeDirectWriteStringArray(array, i, strings.back());
     }
     RuntimeRedimStringArrayLevel(array, 0, 2);

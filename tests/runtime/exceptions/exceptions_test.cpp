@@ -144,7 +144,7 @@ CHILD_SCENARIO(uncaughtOutOfBounds)
 {
     std::string text = ansiFromUtf8("クラス%1の例外は取り扱われませんでした。\rアプリケーションを終了します。");
     static StringRecord* messages[5];
-    messages[4] = stringMake(text.data(), int32_t(text.size()));
+    messages[4] = stringFromView(text);
     exceptionSetMessages(messages, 5);
     Held held;
     held.call(fixture().routine<OuterRoutine>("_catchNilObjectException"), newException(BuiltinException::OutOfBounds));

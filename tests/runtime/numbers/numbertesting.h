@@ -17,7 +17,7 @@ inline std::string taken(StringRecord* result)
 struct TestString {
     StringRef owned;
     explicit TestString(const std::string& text)
-        : owned(stringMake(text.data(), static_cast<int32_t>(text.size())))
+        : owned(stringFromView(text))
     {
     }
     StringRecord* get() const { return owned.get(); }

@@ -37,6 +37,7 @@ TEST_F(StringRecords, NoRecordIsMadeForNothingAndNilReadsAsTheEmptyText)
     EXPECT_EQ(stringMake("abc", 0), nullptr);
     EXPECT_EQ(stringMake("abc", -1), nullptr);
     EXPECT_EQ(stringFromText(""), nullptr);
+    EXPECT_EQ(stringFromView(std::string_view("abc", 0)), nullptr);
     EXPECT_STREQ(StringToCString(nullptr), "");
     EXPECT_EQ(StringToPString(nullptr)[0], 0);
     EXPECT_EQ(StringLen(nullptr), 0);

@@ -13,7 +13,7 @@ StringRecord* sjis(const char* utf8)
 
 StringRecord* bytes(const std::string& raw)
 {
-    return stringMake(raw.data(), static_cast<int32_t>(raw.size()));
+    return stringFromView(raw);
 }
 
 std::string shown(const StringRecord* s)

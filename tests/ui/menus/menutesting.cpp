@@ -49,7 +49,7 @@ int32_t windowEnable(ObjectHeader*)
 {
     record("Menus.EnableMenuItems");
     for (const std::string& name : itemsTheWindowEnables) {
-        StringRef key(stringFromText(name.c_str()));
+        StringRef key(stringFromView(name));
         ObjectRef item(RuntimeMenuReference(key.get()));
         RuntimeEnableMenu(item.get());
     }
