@@ -3,10 +3,8 @@
 #pragma once
 
 #include "host/image/exporttable.h"
+#include "host/startup/exportslots.h"
 
-#include <span>
-
-std::span<const ExportSlot> exportTable();
 // The index over the table, built on first use.
 const ExportIndex& runtimeExports();
 const ExportSlot* exportFind(const char* name);
