@@ -132,22 +132,6 @@ PropertyType propertyTypeOf(const PropertyDeclaration* declaration)
     return {static_cast<PropertyKind>(declaration->type), typed->valueClass};
 }
 
-bool identifierEquals(const StringRecord* s, std::string_view name)
-{
-    return identifierCompare(stringText(s), stringLength(s), name.data(), static_cast<int32_t>(name.size())) == 0;
-}
-
-EventDeclaration* classFindEventDeclaration(ClassDescriptor* cls, std::string_view name)
-{
-    for (; cls; cls = cls->superclass) {
-        for (EventDeclaration* event = cls->events; event; event = event->next) {
-            if (identifierEquals(event->name, name))
-                return event;
-        }
-    }
-    return nullptr;
-}
-
 PropertyDeclaration* classFindProperty(ClassDescriptor* cls, std::string_view name)
 {
     for (; cls; cls = cls->superclass) {

@@ -2,6 +2,7 @@
 #include "ui/menus/menubuild.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 #include "host/project/projectitems.h"
 #include "ui/menus/menubar.h"
 #include "host/image/menubarstream.h"
@@ -13,15 +14,6 @@ std::string buildError;
 StringRecord* stringOf(const std::string& text)
 {
     return stringMake(text.data(), static_cast<int32_t>(text.size()));
-}
-
-bool descendsFrom(ClassDescriptor* cls, ClassDescriptor* ancestor)
-{
-    for (; cls; cls = cls->superclass) {
-        if (cls == ancestor)
-            return true;
-    }
-    return false;
 }
 
 // The item's own class when it descends from MenuItem (a class that does not is replaced by
@@ -37,7 +29,7 @@ ClassDescriptor* itemClass(int32_t classIndex, const std::string& name, std::str
         error += "menu item " + name + ": class index " + std::to_string(classIndex) + " " + fault + "\n";
         return menuItem;
     }
-    return descendsFrom(cls, menuItem) ? cls : menuItem;
+    return classDescendsFrom(cls, menuItem) ? cls : menuItem;
 }
 
 MenuItemObject* makeItem(const MenuItemRecord& record, std::string& error)

@@ -1,0 +1,29 @@
+// Walks up a class's superclass chain: descent, methods by name, interface entries and the
+// handler an event reaches. Names compare by the identifier comparison.
+#pragma once
+
+#include "runtime/objects/object.h"
+
+#include <string_view>
+
+// Whether `ancestor` is `cls` itself or stands in its superclass chain; false for null.
+bool classDescendsFrom(const ClassDescriptor* cls, const ClassDescriptor* ancestor);
+
+// The first method of that name from `cls` up, whether or not it has code; null if none.
+MethodEntry* classFindMethod(ClassDescriptor* cls, std::string_view name);
+
+// The entry of the nearest class from `cls` up that lists `interface`; null if none.
+InterfaceEntry* classFindInterfaceEntry(ClassDescriptor* cls, const ClassDescriptor* interface);
+
+struct FoundHandler {
+    void* code;         // null when no handler runs for the event
+    bool inOwnClass;    // the handler sits in the object's own class
+};
+
+// Walks the object's class chain up to the class that declares `event`. The handler nearest
+// to the declaring class wins (a handler in the declaring class itself is not asked), and a
+// class between them that declares another event of the same name hides the handlers below
+// it. No declaration in the chain: no handler.
+FoundHandler classFindEventHandler(ObjectHeader* object, const EventDeclaration* event);
+// The same for the event that the declaration of that name nearest up the chain declares.
+FoundHandler classFindEventHandlerNamed(ObjectHeader* object, std::string_view eventName);
