@@ -3,7 +3,7 @@
 #include "runtime/objects/builtinclassset.h"
 
 #include "runtime/objects/builtindeclarations.h"
-#include "runtime/strings/identifier.h"
+#include "runtime/objects/classchain.h"
 #include "runtime/objects/object.h"
 
 #include <string>
@@ -111,6 +111,7 @@ EventDeclaration* classDeclareEvent(ClassDescriptor* cls, const char* name, cons
     event->name = stringFromText(name);
     event->parameters = parameters ? stringFromText(parameters) : nullptr;
     appendDeclaration(cls->events, event);
+    classChainChanged();
     return event;
 }
 
@@ -134,11 +135,5 @@ PropertyType propertyTypeOf(const PropertyDeclaration* declaration)
 
 PropertyDeclaration* classFindProperty(ClassDescriptor* cls, std::string_view name)
 {
-    for (; cls; cls = cls->superclass) {
-        for (PropertyDeclaration* property = cls->properties; property; property = property->next) {
-            if (identifierEquals(property->name, name))
-                return property;
-        }
-    }
-    return nullptr;
+    return classFindNamed(cls, &ClassDescriptor::properties, name);
 }

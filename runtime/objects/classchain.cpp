@@ -2,7 +2,7 @@
 // handler an event reaches. Names compare by the identifier comparison.
 #include "runtime/objects/classchain.h"
 
-#include "runtime/strings/identifier.h"
+#include <cstring>
 
 namespace {
 
@@ -48,7 +48,47 @@ FoundHandler walkToDeclaration(ObjectHeader* object, std::string_view name, cons
     return {nullptr, false};
 }
 
+// The answers of the lookups by name, remembered by class and name in a small table. Any change
+// to a class's handlers, declarations or superclass starts a new generation, and an answer of
+// an older one is never used. Descriptors are never freed, so a class's address stays its own.
+struct RememberedLookup {
+    const ClassDescriptor* cls;
+    uint32_t generation;
+    uint32_t length;
+    char name[24];   // longer names are not remembered
+    FoundHandler found;
+};
+
+RememberedLookup remembered[256];
+uint32_t generation = 1;
+
+// Callers name events by literals, so the text's address picks the slot; its bytes decide.
+RememberedLookup& slotFor(const ClassDescriptor* cls, std::string_view name)
+{
+    uintptr_t key = (reinterpret_cast<uintptr_t>(cls) >> 3) ^ (reinterpret_cast<uintptr_t>(name.data()) >> 1);
+    return remembered[(key ^ (key >> 8) ^ name.size()) & 0xFF];
+}
+
+bool answers(const RememberedLookup& slot, const ClassDescriptor* cls, std::string_view name)
+{
+    return slot.cls == cls && slot.generation == generation && slot.length == name.size() &&
+           memcmp(slot.name, name.data(), name.size()) == 0;
+}
+
+void remember(RememberedLookup& slot, const ClassDescriptor* cls, std::string_view name, FoundHandler found)
+{
+    if (name.size() > sizeof slot.name)
+        return;
+    slot = {cls, generation, static_cast<uint32_t>(name.size()), {}, found};
+    memcpy(slot.name, name.data(), name.size());
+}
+
 } // namespace
+
+void classChainChanged()
+{
+    ++generation;
+}
 
 bool classDescendsFrom(const ClassDescriptor* cls, const ClassDescriptor* ancestor)
 {
@@ -57,17 +97,6 @@ bool classDescendsFrom(const ClassDescriptor* cls, const ClassDescriptor* ancest
             return true;
     }
     return false;
-}
-
-MethodEntry* classFindMethod(ClassDescriptor* cls, std::string_view name)
-{
-    for (; cls; cls = cls->superclass) {
-        for (MethodEntry* method = cls->methods; method; method = method->next) {
-            if (identifierEquals(method->name, name))
-                return method;
-        }
-    }
-    return nullptr;
 }
 
 InterfaceEntry* classFindInterfaceEntry(ClassDescriptor* cls, const ClassDescriptor* interface)
@@ -92,5 +121,10 @@ FoundHandler classFindEventHandlerNamed(ObjectHeader* object, std::string_view e
 {
     if (!object)
         return {nullptr, false};
-    return walkToDeclaration(object, eventName, nullptr);
+    RememberedLookup& slot = slotFor(object->cls, eventName);
+    if (answers(slot, object->cls, eventName))
+        return slot.found;
+    FoundHandler found = walkToDeclaration(object, eventName, nullptr);
+    remember(slot, object->cls, eventName, found);
+    return found;
 }

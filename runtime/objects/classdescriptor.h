@@ -4,6 +4,7 @@
 #include "runtime/strings/string.h"
 
 #include <cstdint>
+#include <string_view>
 
 struct ClassDescriptor;
 struct ObjectHeader;
@@ -91,6 +92,10 @@ ClassDescriptor* classCreateBuiltin(const char* name, ClassDescriptor* superclas
 ClassDescriptor* classFindBuiltin(StringRecord* name);
 ClassDescriptor* classFindBuiltinText(const char* name);
 ClassDescriptor* classListHead();
+
+// Puts a handler at the head of the class's handler list. Every handler is added this way, so
+// that the event lookups the class chain remembers are dropped when they may change.
+void classAddEventHandler(ClassDescriptor* cls, std::string_view eventName, void* code, uint32_t key = 0);
 
 // The image's class table: class index -> descriptor (entries may be null).
 void classSetTable(ClassDescriptor** classes, int32_t count);
