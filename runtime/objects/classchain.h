@@ -1,5 +1,6 @@
-// Walks up a class's superclass chain: descent, methods by name, interface entries and the
-// handler an event reaches. Names compare by the identifier comparison.
+// Walks up a class's superclass chain: descent, members by name, interface entries and the
+// handler an event reaches, whose answers by name are remembered. Names compare by the
+// identifier comparison.
 #pragma once
 
 #include "runtime/objects/object.h"
