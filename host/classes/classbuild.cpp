@@ -3,6 +3,7 @@
 
 #include "host/base/assertion.h"
 #include "host/classes/namedclasses.h"
+#include "runtime/objects/classchain.h"
 #include "runtime/objects/object.h"
 
 #include <windows.h>
@@ -45,11 +46,8 @@ void appendMethods(ClassDescriptor* cls, const std::vector<ClassTableMethod>& me
 
 void pushHandlers(ClassDescriptor* cls, const ClassTableEntry& entry)
 {
-    for (const ClassTableHandler& handler : entry.handlers) {
-        auto* record = newRecord<EventHandler>();
-        *record = {cls->handlers, stringFromView(handler.name), pointerAt<void*>(handler.code), handler.key};
-        cls->handlers = record;
-    }
+    for (const ClassTableHandler& handler : entry.handlers)
+        classAddEventHandler(cls, handler.name, pointerAt<void*>(handler.code), handler.key);
     for (const ClassTableMenuHandler& handler : entry.menuHandlers) {
         auto* record = newRecord<MenuHandler>();
         *record = {cls->menuHandlers, stringFromView(handler.itemName), pointerAt<void*>(handler.code)};
@@ -142,5 +140,6 @@ ClassDescriptor** classBuildFromTable(const std::vector<ClassTableEntry>& entrie
         joinInterfaces(classes[i], entry.interfaces, classes);
     }
     settleSizes(entries, classes);
+    classChainChanged();
     return classes;
 }

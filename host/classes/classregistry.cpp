@@ -3,6 +3,7 @@
 #include "host/classes/classregistry.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 #include "host/classes/classbuild.h"
 #include "host/image/classtable.h"
 #include "host/image/imagedata.h"
@@ -15,20 +16,10 @@ namespace {
 
 ClassDescriptor* applicationClass;
 
-bool descendsFromApplication(const ClassDescriptor* cls)
-{
-    const ClassDescriptor* application = builtinClass(BuiltinClassId::Application);
-    for (const ClassDescriptor* super = cls->superclass; super; super = super->superclass) {
-        if (super == application)
-            return true;
-    }
-    return false;
-}
-
 ClassDescriptor* findApplicationClass(const std::vector<ClassTableEntry>& entries, ClassDescriptor** classes)
 {
     for (size_t i = entries.size(); i-- > 0;) {
-        if (!entries[i].isReference && descendsFromApplication(classes[i]))
+        if (!entries[i].isReference && classDescendsFrom(classes[i], builtinClass(BuiltinClassId::Application)))
             return classes[i];
     }
     return builtinClass(BuiltinClassId::Application);

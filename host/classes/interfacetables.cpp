@@ -3,8 +3,8 @@
 #include "host/classes/interfacetables.h"
 
 #include "host/base/assertion.h"
-#include "runtime/objects/builtinclassset.h"
-#include "runtime/objects/object.h"
+#include "runtime/objects/classchain.h"
+#include "runtime/strings/identifier.h"
 
 namespace {
 
@@ -25,17 +25,6 @@ int32_t methodCount(const ClassDescriptor* cls)
     return count;
 }
 
-MethodEntry* findMethod(ClassDescriptor* cls, const StringRecord* name)
-{
-    for (; cls; cls = cls->superclass) {
-        for (MethodEntry* method = cls->methods; method; method = method->next) {
-            if (identifierEquals(method->name, {stringText(name), size_t(stringLength(name))}))
-                return method;
-        }
-    }
-    return nullptr;
-}
-
 // Entry 0 stays empty; entry k is the class's code for the interface's k-th method.
 bool buildTable(ClassDescriptor* cls, InterfaceEntry& entry)
 {
@@ -45,7 +34,7 @@ bool buildTable(ClassDescriptor* cls, InterfaceEntry& entry)
     bool complete = true;
     int32_t k = 1;
     for (MethodEntry* wanted = entry.interface->methods; wanted; wanted = wanted->next, ++k) {
-        MethodEntry* found = findMethod(cls, wanted->name);
+        MethodEntry* found = classFindMethod(cls, identifierName(wanted->name));
         table[k] = found ? found->code : nullptr;
         if (!found && complete) {
             assertFailed(assertCategoryRuntime, 2, "objects", 2368);

@@ -3,6 +3,7 @@
 
 #include "host/base/assertion.h"
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 #include "host/image/imageerror.h"
 #include "host/image/linker.h"
 #include "host/image/linkrecords.h"
@@ -38,17 +39,6 @@ void callOfMissingClassMember()
     raiseBuiltinException(BuiltinException::NilObject);
 }
 
-MethodEntry* findMethod(ClassDescriptor* cls, std::string_view name)
-{
-    for (; cls; cls = cls->superclass) {
-        for (MethodEntry* method = cls->methods; method; method = method->next) {
-            if (identifierEquals(method->name, name))
-                return method;
-        }
-    }
-    return nullptr;
-}
-
 // "The application could not be loaded because " + the problem, in which "%class" and
 // "%member" stand for the names (each occurs once).
 std::string cannotLoad(const MemberName& name, const char* problem)
@@ -77,7 +67,7 @@ const char* propertyProblem(const PropertyDeclaration* property, char letter)
 bool classMember(ClassDescriptor* cls, const MemberName& name, void*& address, std::string& error)
 {
     if (name.letter == 'M' || name.letter == 'W') {
-        MethodEntry* method = findMethod(cls, name.member);
+        MethodEntry* method = classFindMethod(cls, name.member);
         address = !method ? nullptr : name.letter == 'M' ? method->code : method->secondEntry;
         if (!address)
             error = cannotLoad(name, methodProblem(method));

@@ -58,8 +58,7 @@ ClassDescriptor* pluginControlFind(std::string_view name)
 void* pluginGlobalMethodFind(std::string_view name, bool second)
 {
     for (const GlobalMethod& method : globalMethods) {
-        if (identifierCompare(method.name.data(), static_cast<int32_t>(method.name.size()), name.data(),
-                              static_cast<int32_t>(name.size())) == 0)
+        if (identifierEquals(method.name, name))
             return second ? method.secondEntry : method.code;
     }
     return nullptr;

@@ -2,6 +2,7 @@
 #include "runtime/exceptions/exceptions.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 
 namespace {
 // In the order of BuiltinException.
@@ -39,16 +40,8 @@ extern "C" void* RuntimeCheckCast(ObjectHeader* object, int32_t classIndex)
     if (!object)
         return nullptr;
     ClassDescriptor* target = classAt(classIndex);
-    if (objectIsa(object, target)) {
-        if (!target->isInterface)
-            return target;
-        for (ClassDescriptor* cls = object->cls; cls; cls = cls->superclass) {
-            for (InterfaceEntry* entry = cls->interfaces; entry; entry = entry->next) {
-                if (entry->interface == target)
-                    return entry;
-            }
-        }
-    }
+    if (objectIsa(object, target))
+        return target->isInterface ? static_cast<void*>(classFindInterfaceEntry(object->cls, target)) : target;
     raiseBuiltinException(BuiltinException::IllegalCast);
     return nullptr;
 }

@@ -23,7 +23,7 @@ int32_t sectionCount(StringRecord* pattern)
 
 bool isScientific(StringRecord* pattern)
 {
-    return identifierCompare(stringText(pattern), stringLength(pattern), "Scientific", 10) == 0;
+    return identifierEquals(pattern, "Scientific");
 }
 
 // The section's number: 1 for positive numbers, 2 (if given) for negative, 3 (if given) for 0.

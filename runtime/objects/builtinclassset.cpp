@@ -3,7 +3,7 @@
 #include "runtime/objects/builtinclassset.h"
 
 #include "runtime/objects/builtindeclarations.h"
-#include "runtime/strings/identifier.h"
+#include "runtime/objects/classchain.h"
 #include "runtime/objects/object.h"
 
 
@@ -109,6 +109,7 @@ EventDeclaration* classDeclareEvent(ClassDescriptor* cls, const char* name, cons
     event->name = stringFromText(name);
     event->parameters = parameters ? stringFromText(parameters) : nullptr;
     appendDeclaration(cls->events, event);
+    classChainChanged();
     return event;
 }
 
@@ -136,29 +137,7 @@ PropertyType propertyTypeOf(const PropertyDeclaration* declaration)
     return {static_cast<PropertyKind>(declaration->type), typed->valueClass};
 }
 
-bool identifierEquals(const StringRecord* s, std::string_view name)
-{
-    return identifierCompare(stringText(s), stringLength(s), name.data(), static_cast<int32_t>(name.size())) == 0;
-}
-
-EventDeclaration* classFindEventDeclaration(ClassDescriptor* cls, std::string_view name)
-{
-    for (; cls; cls = cls->superclass) {
-        for (EventDeclaration* event = cls->events; event; event = event->next) {
-            if (identifierEquals(event->name, name))
-                return event;
-        }
-    }
-    return nullptr;
-}
-
 PropertyDeclaration* classFindProperty(ClassDescriptor* cls, std::string_view name)
 {
-    for (; cls; cls = cls->superclass) {
-        for (PropertyDeclaration* property = cls->properties; property; property = property->next) {
-            if (identifierEquals(property->name, name))
-                return property;
-        }
-    }
-    return nullptr;
+    return classFindNamed(cls, &ClassDescriptor::properties, name);
 }

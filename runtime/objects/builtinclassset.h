@@ -73,10 +73,6 @@ void* accessor(Routine routine)
 // The type a declaration was made with (its `type` word holds the kind).
 PropertyType propertyTypeOf(const PropertyDeclaration* declaration);
 
-// The declaration of the event or property with that name nearest up the class chain from
-// `cls` (compared without regard to case); null if none.
-EventDeclaration* classFindEventDeclaration(ClassDescriptor* cls, std::string_view name);
+// The declaration of the property with that name nearest up the class chain from `cls`
+// (compared without regard to case); null if none.
 PropertyDeclaration* classFindProperty(ClassDescriptor* cls, std::string_view name);
-
-// Whether a runtime string equals the name under the runtime's identifier comparison.
-bool identifierEquals(const StringRecord* s, std::string_view name);

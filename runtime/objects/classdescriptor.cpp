@@ -2,6 +2,7 @@
 #include "runtime/objects/classdescriptor.h"
 
 #include "host/base/assertion.h"
+#include "runtime/objects/classchain.h"
 #include "runtime/objects/object.h"
 #include "runtime/strings/stringmap.h"
 
@@ -66,6 +67,14 @@ ClassDescriptor* classFindBuiltinText(std::string_view name)
 ClassDescriptor* classListHead()
 {
     return classList;
+}
+
+void classAddEventHandler(ClassDescriptor* cls, std::string_view eventName, void* code, uint32_t key)
+{
+    auto* handler = static_cast<EventHandler*>(taggedAllocate(sizeof(EventHandler)));
+    *handler = {cls->handlers, stringFromView(eventName), code, key};
+    cls->handlers = handler;
+    classChainChanged();
 }
 
 void classSetTable(ClassDescriptor** classes, int32_t count)

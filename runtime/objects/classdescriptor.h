@@ -93,6 +93,10 @@ ClassDescriptor* classFindBuiltin(StringRecord* name);
 ClassDescriptor* classFindBuiltinText(std::string_view name);
 ClassDescriptor* classListHead();
 
+// Puts a handler at the head of the class's handler list. Every handler is added this way, so
+// that the event lookups the class chain remembers are dropped when they may change.
+void classAddEventHandler(ClassDescriptor* cls, std::string_view eventName, void* code, uint32_t key = 0);
+
 // The image's class table: class index -> descriptor (entries may be null).
 void classSetTable(ClassDescriptor** classes, int32_t count);
 ClassDescriptor* classAt(int32_t index);

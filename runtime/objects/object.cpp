@@ -3,6 +3,7 @@
 
 #include "host/base/assertion.h"
 #include "host/base/memorypool.h"
+#include "runtime/objects/classchain.h"
 
 #include <cstring>
 
@@ -81,17 +82,9 @@ bool objectIsa(ObjectHeader* object, ClassDescriptor* target)
 {
     if (!object || !target)
         return false;
-    for (ClassDescriptor* cls = object->cls; cls; cls = cls->superclass) {
-        if (!target->isInterface && cls == target)
-            return true;
-        if (!target->isInterface)
-            continue;
-        for (InterfaceEntry* entry = cls->interfaces; entry; entry = entry->next) {
-            if (entry->interface == target)
-                return true;
-        }
-    }
-    return false;
+    if (target->isInterface)
+        return classFindInterfaceEntry(object->cls, target) != nullptr;
+    return classDescendsFrom(object->cls, target);
 }
 
 StringRecord* objectClassName(ObjectHeader* object)

@@ -42,3 +42,19 @@ int32_t identifierCompare(const char* a, int32_t aLength, const char* b, int32_t
     }
     return aLength == bLength ? 0 : (aLength < bLength ? -1 : 1);
 }
+
+bool identifierEquals(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           identifierCompare(a.data(), static_cast<int32_t>(a.size()), b.data(), static_cast<int32_t>(b.size())) == 0;
+}
+
+bool identifierEquals(const StringRecord* a, std::string_view b)
+{
+    return identifierEquals(identifierName(a), b);
+}
+
+std::string_view identifierName(const StringRecord* name)
+{
+    return {stringText(name), static_cast<size_t>(stringLength(name))};
+}

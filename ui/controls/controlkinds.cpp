@@ -3,7 +3,5 @@
 
 void classAddRuntimeHandler(ClassDescriptor* cls, const char* eventName, void* code)
 {
-    auto* handler = static_cast<EventHandler*>(taggedAllocate(sizeof(EventHandler)));
-    *handler = {cls->handlers, stringFromText(eventName), code, 0};
-    cls->handlers = handler;
+    classAddEventHandler(cls, eventName, code);
 }

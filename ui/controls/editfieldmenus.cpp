@@ -4,8 +4,8 @@
 #include "ui/controls/editfieldpane.h"
 
 #include "ui/menus/menuenabling.h"
+#include "runtime/strings/identifier.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -29,8 +29,7 @@ const EditCommand editCommands[] = {
 const EditCommand* editCommandNamed(std::string_view itemName)
 {
     for (const EditCommand& command : editCommands) {
-        if (itemName.size() == strlen(command.itemName) &&
-            _strnicmp(itemName.data(), command.itemName, itemName.size()) == 0)
+        if (identifierEquals(itemName, command.itemName))
             return &command;
     }
     return nullptr;

@@ -3,6 +3,7 @@
 #include "ui/menus/menubar.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/strings/identifier.h"
 #include "host/base/hoststate.h"
 #include "ui/windows/framewindow.h"
 #include "ui/windows/nativewindow.h"

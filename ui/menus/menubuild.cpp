@@ -2,6 +2,7 @@
 #include "ui/menus/menubuild.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 #include "host/project/projectitems.h"
 #include "ui/menus/menubar.h"
 #include "host/image/menubarstream.h"
@@ -9,15 +10,6 @@
 namespace {
 
 std::string buildError;
-
-bool descendsFrom(ClassDescriptor* cls, ClassDescriptor* ancestor)
-{
-    for (; cls; cls = cls->superclass) {
-        if (cls == ancestor)
-            return true;
-    }
-    return false;
-}
 
 // The item's own class when it descends from MenuItem (a class that does not is replaced by
 // MenuItem). A missing class or one too small to hold an item is reported and replaced too.
@@ -32,7 +24,7 @@ ClassDescriptor* itemClass(int32_t classIndex, const std::string& name, std::str
         error += "menu item " + name + ": class index " + std::to_string(classIndex) + " " + fault + "\n";
         return menuItem;
     }
-    return descendsFrom(cls, menuItem) ? cls : menuItem;
+    return classDescendsFrom(cls, menuItem) ? cls : menuItem;
 }
 
 MenuItemObject* makeItem(const MenuItemRecord& record, std::string& error)

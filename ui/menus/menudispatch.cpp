@@ -11,6 +11,7 @@
 #include "ui/windows/framewindow.h"
 #include "ui/menus/menubar.h"
 #include "ui/windows/pane.h"
+#include "runtime/strings/identifier.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ bool menuHandlersTake(ObjectHeader* object, const MenuItemObject* item)
     if (!object)
         return false;
     ObjectRef kept(RuntimeLockObject(object));
-    std::string_view name(stringText(item->name), static_cast<size_t>(stringLength(item->name)));
+    std::string_view name = identifierName(item->name);
     for (MenuHandler* handler = nullptr; (handler = classNextMenuHandler(object, name, handler));) {
         if (callMenuHandler(object, handler, item))
             return true;

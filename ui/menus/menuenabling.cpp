@@ -3,6 +3,7 @@
 #include "ui/menus/menuenabling.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/strings/identifier.h"
 #include "host/base/hoststate.h"
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"

@@ -2,6 +2,7 @@
 #include "ui/menus/menuexports.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/strings/identifier.h"
 #include "ui/menus/menubar.h"
 #include "ui/menus/menuenabling.h"
 #include "ui/menus/menushortcut.h"
@@ -9,11 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string_view textOf(StringRecord* s)
-{
-    return {stringText(s), static_cast<size_t>(stringLength(s))};
-}
 
 MenuItemObject* itemOf(ObjectHeader* object)
 {
@@ -43,7 +39,7 @@ void showText(MenuItemObject* item)
 
 bool sameName(const MenuItemObject* a, const MenuItemObject* b)
 {
-    return identifierEquals(a->name, textOf(b->name));
+    return identifierEquals(a->name, identifierName(b->name));
 }
 
 // The position after the last member of the item's array in its menu.
@@ -85,12 +81,12 @@ MenuItemObject* cloneOf(MenuItemObject* item)
 
 extern "C" ObjectHeader* RuntimeMenuReference(StringRecord* name)
 {
-    return referenced(menuFindItem(textOf(name), notInMenuArray));
+    return referenced(menuFindItem(identifierName(name), notInMenuArray));
 }
 
 extern "C" ObjectHeader* RuntimeMenuArrayReference(StringRecord* name, int32_t index)
 {
-    return referenced(menuFindItem(textOf(name), index));
+    return referenced(menuFindItem(identifierName(name), index));
 }
 
 // Only members of an array that is in a menu have an array to join; a clone takes no

@@ -2,7 +2,7 @@
 #include "ui/templates/templatebindings.h"
 
 #include "host/classes/namedclasses.h"
-#include "runtime/strings/identifier.h"
+#include "runtime/objects/classchain.h"
 
 namespace {
 
@@ -22,16 +22,11 @@ ObjectHeader* boundPart(WindowObject* window, int32_t position, std::string_view
     return interface && interface->isInterface && objectIsa(control, interface) ? control : nullptr;
 }
 
+// The nearest "bind" up the binder's chain; one without code binds nothing.
 BindMethod bindMethodOf(ObjectHeader* binder)
 {
-    static const char bind[] = "bind";
-    for (ClassDescriptor* cls = binder->cls; cls; cls = cls->superclass) {
-        for (MethodEntry* method = cls->methods; method; method = method->next) {
-            if (method->code && identifierCompare(stringText(method->name), stringLength(method->name), bind, 4) == 0)
-                return reinterpret_cast<BindMethod>(method->code);
-        }
-    }
-    return nullptr;
+    MethodEntry* bind = classFindMethod(binder->cls, "bind");
+    return bind ? reinterpret_cast<BindMethod>(bind->code) : nullptr;
 }
 
 } // namespace

@@ -6,6 +6,6 @@
 
 // For each binding: the two controls by creation position, each checked against the
 // interface its record names (a control that does not implement it skips the record); then a
-// binder of the record's class is made and, when its class chain has a "bind" method, that
-// method runs with (binder, source, target). The binder is released afterwards.
+// binder of the record's class is made and, when the nearest "bind" method up its class chain
+// has code, that method runs with (binder, source, target). The binder is released afterwards.
 void makeTemplateBindings(WindowObject* window, const std::vector<BindingTemplate>& bindings);

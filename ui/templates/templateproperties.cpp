@@ -42,7 +42,7 @@ int32_t templateInteger(std::string_view text)
 
 bool templateBoolean(std::string_view text)
 {
-    return identifierCompare(text.data(), static_cast<int32_t>(text.size()), "True", 4) == 0;
+    return identifierEquals(text, "True");
 }
 
 void templateSetProjectObjectSource(ObjectHeader* (*source)(int32_t number))

@@ -3,6 +3,7 @@
 #include "ui/templates/windowtemplate.h"
 
 #include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 #include "runtime/strings/identifier.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/events.h"
@@ -25,25 +26,10 @@ struct FrameDefaults {
 
 const FrameDefaults frameDefaults[] = {{8, 4}, {3, 2}, {2, 2}, {1, 0}, {4, 2}, {5, 2}, {6, 4}, {9, 0}};
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return identifierCompare(a.data(), static_cast<int32_t>(a.size()), b.data(), static_cast<int32_t>(b.size())) == 0;
-}
-
-bool isClassOf(ClassDescriptor* cls, BuiltinClassId id)
-{
-    ClassDescriptor* target = builtinClass(id);
-    for (; cls; cls = cls->superclass) {
-        if (cls == target)
-            return true;
-    }
-    return false;
-}
-
 // Every class the template names must exist before anything is made.
 bool classesExist(const WindowTemplate& parsed)
 {
-    if (!isClassOf(classAt(parsed.classIndex), BuiltinClassId::Window))
+    if (!classDescendsFrom(classAt(parsed.classIndex), builtinClass(BuiltinClassId::Window)))
         return false;
     for (const ControlTemplate& control : parsed.controls) {
         if (!classAt(control.classIndex))
@@ -57,7 +43,7 @@ void applyWindowProperties(WindowObject* window, const WindowTemplate& parsed, b
     for (const TemplateProperty& property : parsed.properties) {
         int32_t converted = 0;
         bool applied = applyTemplateProperty(&window->header, property.key, property.value, converted);
-        if (applied && sameName(property.key, "FullScreen"))
+        if (applied && identifierEquals(property.key, "FullScreen"))
             fullScreen = converted != 0;
     }
 }
@@ -73,7 +59,7 @@ StringRef controlKey(std::string_view name, int32_t index)
 ControlArrayTemplate* arrayTemplateNamed(WindowControls* parts, std::string_view name)
 {
     for (ControlArrayTemplate& entry : parts->arrayTemplates) {
-        if (sameName(entry.name, name))
+        if (identifierEquals(entry.name, name))
             return &entry;
     }
     return nullptr;
@@ -106,9 +92,9 @@ void buildControl(WindowObject* window, const ControlTemplate& parsed)
     std::string_view name;
     ControlArrayTemplate entry{{}, 0, control->cls, {}};
     for (const TemplateProperty& property : parsed.properties) {
-        if (sameName(property.key, "Index"))
+        if (identifierEquals(property.key, "Index"))
             index = templateInteger(property.value);
-        if (sameName(property.key, "Name"))
+        if (identifierEquals(property.key, "Name"))
             name = property.value;
         entry.properties.emplace_back(std::string(property.key), std::string(property.value));
         int32_t converted;

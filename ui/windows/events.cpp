@@ -1,7 +1,7 @@
 // Raising events on language objects: the handler comes from the object's class chain.
 #include "ui/windows/events.h"
 
-#include "host/classes/classlookup.h"
+#include "runtime/objects/classchain.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ int32_t callHandler(ObjectHeader* object, const char* eventName, Arguments... ar
 
 void* eventHandlerCode(ObjectHeader* object, std::string_view eventName)
 {
-    return object ? classFindEventHandlerNamed(object, eventName).code : nullptr;
+    return classFindEventHandlerNamed(object, eventName).code;
 }
 
 void raiseEvent(ObjectHeader* object, const char* eventName)

@@ -2,6 +2,7 @@
 // class, keyed hooks, virtual tables and interface method tables.
 #include "runtime/objects/builtinclassset.h"
 #include "host/classes/classlookup.h"
+#include "runtime/objects/classchain.h"
 #include "host/classes/classregistry.h"
 #include "host/classes/namedclasses.h"
 #include "tests/support/testimage.h"

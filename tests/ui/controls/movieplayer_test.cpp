@@ -7,6 +7,7 @@
 #include "ui/windows/fieldaccessors.h"
 #include "ui/controls/movieplayer.h"
 #include "ui/windows/windowvisibility.h"
+#include "runtime/strings/identifier.h"
 
 #include <cmath>
 #include <fstream>

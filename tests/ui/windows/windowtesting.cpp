@@ -82,11 +82,8 @@ int32_t testClass(ClassDescriptor* base, const std::vector<HandlerEntry>& handle
     ClassDescriptor* cls = classCreate();
     cls->superclass = base;
     cls->instanceSize = base->instanceSize + extraBytes;
-    for (const HandlerEntry& entry : handlers) {
-        auto* handler = static_cast<EventHandler*>(taggedAllocate(sizeof(EventHandler)));
-        *handler = {cls->handlers, stringFromText(entry.event), entry.code, 0};
-        cls->handlers = handler;
-    }
+    for (const HandlerEntry& entry : handlers)
+        classAddEventHandler(cls, entry.event, entry.code);
     classTable().push_back(cls);
     classSetTable(classTable().data(), static_cast<int32_t>(classTable().size()));
     return static_cast<int32_t>(classTable().size() - 1);
