@@ -6,6 +6,7 @@
 #include "host/image/imagestream.h"
 
 #include <string>
+#include <utility>
 
 class CheckedStream : public ImageStream, public ImageFaults {
 public:
