@@ -27,7 +27,7 @@ void plainWriteCalls(uint8_t* code, const std::vector<CallSite>& sites)
 {
     uint32_t codeBase = addressOf(code);
     for (const CallSite& site : sites)
-        ByteCursor::store32LE(code + site.operandOffset, site.target - (codeBase + site.operandOffset + 4));
+        storeU32LE(code + site.operandOffset, site.target - (codeBase + site.operandOffset + 4));
 }
 
 void plainAddBases(uint8_t* data, const std::vector<RelocatedRun>& runs, uint32_t codeBase, uint32_t dataBase)
@@ -36,7 +36,7 @@ void plainAddBases(uint8_t* data, const std::vector<RelocatedRun>& runs, uint32_
         uint32_t base = run.byDataBase ? dataBase : codeBase;
         uint8_t* word = data + run.offset;
         for (uint32_t i = 0; i < run.words; ++i, word += 4)
-            ByteCursor::store32LE(word, ByteCursor::load32LE(word) + base);
+            storeU32LE(word, loadU32LE(word) + base);
     }
 }
 

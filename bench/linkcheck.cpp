@@ -36,7 +36,7 @@ bool checkLinkedCode(const SyntheticImage& image, const uint8_t* linked, std::st
     for (const CallSite& site : image.callSites) {
         if (!unchangedBetween(image.code, linked, checkedUpTo, site.operandOffset, "code", problem))
             return false;
-        uint32_t called = codeBase + site.operandOffset + 4 + ByteCursor::load32LE(linked + site.operandOffset);
+        uint32_t called = codeBase + site.operandOffset + 4 + loadU32LE(linked + site.operandOffset);
         if (called != site.target) {
             problem = describe("call site at 0x%X calls 0x%08X, not its routine at 0x%08X", site.operandOffset,
                                called, site.target);
@@ -57,10 +57,10 @@ bool checkRelocatedData(const SyntheticImage& image, const uint8_t* relocated, u
             return false;
         uint32_t base = run.byDataBase ? dataBase : codeBase;
         for (uint32_t at = run.offset; at < run.offset + run.words * 4; at += 4) {
-            uint32_t expected = base + ByteCursor::load32LE(&image.data[at]);
-            if (ByteCursor::load32LE(relocated + at) != expected) {
+            uint32_t expected = base + loadU32LE(&image.data[at]);
+            if (loadU32LE(relocated + at) != expected) {
                 problem = describe("relocated word at 0x%X holds 0x%08X, not 0x%08X", at,
-                                   ByteCursor::load32LE(relocated + at), expected);
+                                   loadU32LE(relocated + at), expected);
                 return false;
             }
         }

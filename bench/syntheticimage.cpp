@@ -68,7 +68,7 @@ void buildCallSites(SyntheticImage& image, uint32_t sites, const std::vector<con
         uint32_t operand = i * syntheticSiteBytes + operandAt;
         uint32_t nextOfName = i + names < sites ? operand + names * syntheticSiteBytes : 0;
         memcpy(&image.code[i * syntheticSiteBytes], siteTemplate, syntheticSiteBytes);
-        ByteCursor::store32LE(&image.code[operand], nextOfName);
+        storeU32LE(&image.code[operand], nextOfName);
         uint32_t target = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(imports[i % names]->routine));
         image.callSites.push_back({operand, target});
     }
@@ -110,7 +110,7 @@ void fillData(SyntheticImage& image)
     uint32_t codeSize = std::max<uint32_t>(static_cast<uint32_t>(image.code.size()), 1);
     for (const RelocatedRun& run : image.runs) {
         for (uint32_t at = run.offset; at < run.offset + run.words * 4; at += 4)
-            ByteCursor::store32LE(&image.data[at], run.byDataBase ? at : at * 7 % codeSize);
+            storeU32LE(&image.data[at], run.byDataBase ? at : at * 7 % codeSize);
     }
 }
 

@@ -182,7 +182,8 @@ void templateWorkWithoutWin32(const Form& form)
     uint32_t length;
     memcpy(&length, form.record.data(), sizeof length);
     WindowTemplate parsed;
-    readWindowTemplate(form.record.data() + 4, length, parsed);
+    std::string fault;
+    readWindowTemplate(form.record.data() + 4, length, parsed, fault);
     for (const ControlTemplate& control : parsed.controls)
         buildControlObject(control);
 }

@@ -50,8 +50,13 @@ void decode(PictureObject& picture)
 {
     picture.decodeTried = 1;
     PictureData data;
-    if (!picture.description || !pictureDataRead(picture.description, picture.descriptionSize, data))
+    std::string fault;
+    if (!picture.description)
         return;
+    if (!pictureDataRead(picture.description, picture.descriptionSize, data, fault)) {
+        OutputDebugStringA(("The picture is not shown: " + fault + "\n").c_str());
+        return;
+    }
     int32_t width = static_cast<int32_t>(data.width), height = static_cast<int32_t>(data.height);
     uint32_t* imageBits = nullptr;
     uint32_t* maskBits = nullptr;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Header (four 32-bit little-endian words): bits per pixel (16), width, height, byte count of
 // the rows; then the rows, each padded to a multiple of 4 bytes, each pixel a little-endian
@@ -16,9 +17,9 @@ struct PictureData {
 // Larger pictures are refused rather than allocated.
 constexpr uint32_t pictureLargestSide = 16384;
 
-// Checks the header and the rows it announces against the `available` bytes; false when they
-// do not fit, or for any other form.
-bool pictureDataRead(const uint8_t* bytes, uint32_t available, PictureData& picture);
+// Checks the header and the rows it announces against the `available` bytes; false, with the
+// fault (imagefault.h), when they do not fit, or for any other form.
+bool pictureDataRead(const uint8_t* bytes, uint32_t available, PictureData& picture, std::string& fault);
 // The 5-5-5 value of a pixel.
 uint16_t pictureDataPixel(const PictureData& picture, uint32_t x, uint32_t y);
 // A 5-5-5 value as 0x00RRGGBB, each component widened so that 31 gives 255.

@@ -4,7 +4,7 @@
 #include "host/base/assertion.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
-#include "host/image/imageerror.h"
+#include "host/image/imagefault.h"
 #include "host/image/linker.h"
 #include "host/image/linkrecords.h"
 #include "host/classes/namedclasses.h"
@@ -95,7 +95,7 @@ bool resolve(const std::string& text, void*& address, std::string& error)
     if (text.find('.') == std::string::npos)
         return globalMethod(name, address, error);
     if (std::string_view("MWGS").find(name.letter) == std::string_view::npos) {
-        error = imageDamaged("the member import !%s names no kind of member", text.c_str());
+        error = imageDamaged(formatText("the member import !%s names no kind of member", text.c_str()));
         return false;
     }
     ClassDescriptor* cls = classFindByName(name.className);

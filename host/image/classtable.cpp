@@ -3,20 +3,23 @@
 #include "host/image/classtable.h"
 
 #include "host/base/bytecursor.h"
-#include "host/image/imageerror.h"
-
-#include <cstdarg>
-#include <cstdio>
+#include "host/image/imagefault.h"
 
 namespace {
 
 constexpr uint32_t kindDefinition = 0, kindReference = 1;
 
+std::string entryName(int32_t index)
+{
+    return "class table entry " + std::to_string(index);
+}
+
 // Reads one entry from its address on; the first fault is kept as the message.
-class EntryReader {
+class EntryReader : public ImageFaults {
 public:
     EntryReader(const ImageData& image, uint32_t offset, int32_t index, int32_t classCount)
-        : image(image), cursor(image.at(offset), image.dataSize() - offset), index(index), classCount(classCount)
+        : image(image), offset(offset), cursor(image.at(offset), image.dataSize() - offset), index(index),
+          classCount(classCount)
     {
     }
 
@@ -68,23 +71,13 @@ public:
         return number ? std::string(what) + " " + std::to_string(number) : std::string(what);
     }
 
-    uint32_t addressHere() const { return image.addressOf(image.dataSize() - cursor.remaining()); }
-
-    bool fail(const char* format, ...) __attribute__((format(printf, 2, 3)))
-    {
-        char detail[256];
-        va_list args;
-        va_start(args, format);
-        vsnprintf(detail, sizeof detail, format, args);
-        va_end(args);
-        error = imageDamaged("class table entry %d: %s", index, detail);
-        return false;
-    }
-
-    std::string error;
+    uint32_t addressHere() const { return image.addressOf(offset + static_cast<uint32_t>(cursor.position())); }
 
 private:
+    ImageFaultPlace faultPlace() const override { return {entryName(index), ImageOffsetUnit::dataOffset, offset}; }
+
     const ImageData& image;
+    uint32_t offset;
     ByteCursor cursor;
     int32_t index;
     int32_t classCount;
@@ -195,7 +188,8 @@ bool readEntry(EntryReader& r, ClassTableEntry& entry)
 }
 
 // A chain of definitions whose superclasses come back to one of them would never end.
-bool checkSuperclassLoops(const std::vector<ClassTableEntry>& classes, std::string& error)
+bool checkSuperclassLoops(const std::vector<ClassTableEntry>& classes, const std::vector<uint32_t>& offsets,
+                          std::string& error)
 {
     enum : uint8_t { unseen, onPath, done };
     std::vector<uint8_t> state(classes.size(), unseen);
@@ -209,7 +203,8 @@ bool checkSuperclassLoops(const std::vector<ClassTableEntry>& classes, std::stri
             at = classes[at].superclass;
         }
         if (at >= 0 && state[at] == onPath) {
-            error = imageDamaged("class table entry %d: its chain of superclasses comes back to itself", at);
+            error = imageDamaged(imageFault({entryName(at), ImageOffsetUnit::dataOffset, offsets[at]},
+                                            "its chain of superclasses comes back to itself"));
             return false;
         }
         for (int32_t visited : path)
@@ -224,17 +219,17 @@ bool readClassAddresses(const ImageData& image, uint32_t address, std::vector<ui
 {
     uint32_t count;
     if (!image.dataOffset(address, 4, offset)) {
-        error = imageDamaged("the class table (0x%X) lies outside the data block", address);
+        error = imageDamaged(formatText("the class table (0x%X) lies outside the data block", address));
         return false;
     }
-    count = ByteCursor::load32LE(image.at(offset));
+    count = loadU32LE(image.at(offset));
     if (count > 0x7FFFFFFF || uint64_t(count) * 4 + 8 > image.dataSize() - offset) {
-        error = imageDamaged("the class table holds %u classes, more than fit in the data block", count);
+        error = imageDamaged(formatText("the class table holds %u classes, more than fit in the data block", count));
         return false;
     }
     entries.resize(count);
     for (uint32_t i = 0; i < count; ++i)
-        entries[i] = ByteCursor::load32LE(image.at(offset + 4 + 4 * i));
+        entries[i] = loadU32LE(image.at(offset + 4 + 4 * i));
     offset += 4 + 4 * count;
     return true;
 }
@@ -249,21 +244,21 @@ bool classTableRead(const ImageData& image, uint32_t address, std::vector<ClassT
     if (!readClassAddresses(image, address, entries, offset, error))
         return false;
     classes.assign(entries.size(), {});
+    std::vector<uint32_t> offsets(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         int32_t index = static_cast<int32_t>(i);
-        uint32_t entryOffset;
-        if (!image.dataOffset(entries[i], 4, entryOffset)) {
-            error = imageDamaged("class table entry %d: its address 0x%X lies outside the data block", index,
-                                 entries[i]);
+        if (!image.dataOffset(entries[i], 4, offsets[i])) {
+            error = imageDamaged(imageFault({entryName(index)}, "its address 0x%X lies outside the data block",
+                                            entries[i]));
             return false;
         }
-        EntryReader reader(image, entryOffset, index, static_cast<int32_t>(entries.size()));
+        EntryReader reader(image, offsets[i], index, static_cast<int32_t>(entries.size()));
         if (!readEntry(reader, classes[i])) {
-            error = reader.error;
+            error = imageDamaged(reader.fault());
             return false;
         }
     }
-    return checkSuperclassLoops(classes, error);
+    return checkSuperclassLoops(classes, offsets, error);
 }
 
 bool classTableReadItems(const ImageData& image, uint32_t address, std::vector<uint32_t>& items, std::string& error)
@@ -272,13 +267,14 @@ bool classTableReadItems(const ImageData& image, uint32_t address, std::vector<u
     uint32_t offset;
     if (!readClassAddresses(image, address, entries, offset, error))
         return false;
-    uint32_t count = ByteCursor::load32LE(image.at(offset));
+    uint32_t count = loadU32LE(image.at(offset));
     if (uint64_t(count) * 4 > image.dataSize() - offset - 4) {
-        error = imageDamaged("the class table lists %u project items, more than fit in the data block", count);
+        error = imageDamaged(
+            formatText("the class table lists %u project items, more than fit in the data block", count));
         return false;
     }
     items.resize(count);
     for (uint32_t i = 0; i < count; ++i)
-        items[i] = ByteCursor::load32LE(image.at(offset + 4 + 4 * i));
+        items[i] = loadU32LE(image.at(offset + 4 + 4 * i));
     return true;
 }

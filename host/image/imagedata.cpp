@@ -48,8 +48,8 @@ bool ImageData::stringConstant(uint32_t address, std::string_view& text) const
     uint32_t record;
     if (!dataOffset(address, stringRecordBytes, record))
         return false;
-    uint32_t buffer = ByteCursor::load32LE(data + record + 4);
-    uint32_t length = ByteCursor::load32LE(data + record + 12);
+    uint32_t buffer = loadU32LE(data + record + 4);
+    uint32_t length = loadU32LE(data + record + 12);
     uint32_t bufferOffset;
     if (length > 0x7FFFFFFF || !dataOffset(buffer, uint64_t(length) + 2, bufferOffset))
         return false;

@@ -5,7 +5,7 @@
 #include "host/base/bytecursor.h"
 #include "host/image/datarelocation.h"
 #include "host/base/hoststate.h"
-#include "host/image/imageerror.h"
+#include "host/image/imagefault.h"
 #include "host/image/linker.h"
 #include "host/image/resourcetable.h"
 #include "runtime/strings/string.h"
@@ -62,7 +62,7 @@ bool readBlock(HANDLE file, ImageBlock& block, uint32_t size, int index, std::st
         return false;
     }
     if (!readExactly(file, block.bytes, size)) {
-        error = imageDamaged("the %s block could not be read", blockNames[index]);
+        error = imageDamaged(formatText("the %s block could not be read", blockNames[index]));
         return false;
     }
     return true;
@@ -84,8 +84,8 @@ bool readAppendedBlocks(HANDLE file, uint32_t imageOffset, ImageBlocks& blocks, 
 {
     uint64_t left = fileSize(file);
     if (imageOffset > left) {
-        error = imageDamaged("the image offset 0x%X lies past the end of the program file (0x%llX bytes)",
-                             imageOffset, static_cast<unsigned long long>(left));
+        error = imageDamaged(formatText("the image offset 0x%X lies past the end of the program file (0x%llX bytes)",
+                                        imageOffset, static_cast<unsigned long long>(left)));
         return false;
     }
     left -= imageOffset;
@@ -95,14 +95,15 @@ bool readAppendedBlocks(HANDLE file, uint32_t imageOffset, ImageBlocks& blocks, 
     for (int index = 0; index < 4; ++index) {
         uint8_t lengthBytes[4];
         if (left < 4 || !readExactly(file, lengthBytes, 4)) {
-            error = imageDamaged("the program file ends before the length of the %s block", blockNames[index]);
+            error = imageDamaged(
+                formatText("the program file ends before the length of the %s block", blockNames[index]));
             return false;
         }
         left -= 4;
-        uint32_t length = ByteCursor::load32LE(lengthBytes);
+        uint32_t length = loadU32LE(lengthBytes);
         if (length > left) {
-            error = imageDamaged("the %s block is %u bytes long, but only %llu bytes follow it", blockNames[index],
-                                 length, static_cast<unsigned long long>(left));
+            error = imageDamaged(formatText("the %s block is %u bytes long, but only %llu bytes follow it",
+                                            blockNames[index], length, static_cast<unsigned long long>(left)));
             return false;
         }
         if (!readBlock(file, *blockByIndex(blocks, index), length, index, error))
@@ -123,7 +124,7 @@ bool readLooseFile(const char* name, ImageBlock& block, int index, std::string& 
     uint64_t size = fileSize(file);
     bool ok = size <= 0x7FFFFFFF;
     if (!ok)
-        error = imageDamaged("the image file %s is too large", name);
+        error = imageDamaged(formatText("the image file %s is too large", name));
     ok = ok && readBlock(file, block, static_cast<uint32_t>(size), index, error);
     CloseHandle(file);
     return ok;
@@ -134,19 +135,20 @@ bool readLooseFile(const char* name, ImageBlock& block, int index, std::string& 
 bool checkDataHeader(const ImageBlocks& blocks, ImageEntry& entry, std::string& error)
 {
     if (blocks.data.size < 8) {
-        error = imageDamaged("the data block (%u bytes) is too short to hold its header", blocks.data.size);
+        error =
+            imageDamaged(formatText("the data block (%u bytes) is too short to hold its header", blocks.data.size));
         return false;
     }
-    uint32_t entryAddress = ByteCursor::load32LE(blocks.data.bytes);
-    uint32_t classTable = ByteCursor::load32LE(blocks.data.bytes + 4);
+    uint32_t entryAddress = loadU32LE(blocks.data.bytes);
+    uint32_t classTable = loadU32LE(blocks.data.bytes + 4);
     uint32_t codeBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(blocks.code.bytes));
     uint32_t dataBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(blocks.data.bytes));
     if (entryAddress - codeBase >= blocks.code.size) {
-        error = imageDamaged("the entry routine 0x%X lies outside the code block", entryAddress);
+        error = imageDamaged(formatText("the entry routine 0x%X lies outside the code block", entryAddress));
         return false;
     }
     if (classTable - dataBase >= blocks.data.size) {
-        error = imageDamaged("the class table 0x%X lies outside the data block", classTable);
+        error = imageDamaged(formatText("the class table 0x%X lies outside the data block", classTable));
         return false;
     }
     entry = reinterpret_cast<ImageEntry>(static_cast<uintptr_t>(entryAddress));
@@ -163,13 +165,14 @@ bool findLocator(uint32_t& imageOffset, uint32_t& tableOffset, std::string& erro
     if (!bytes)
         return false;
     if (SizeofResource(module, resource) != 8) {
-        error = imageDamaged("the image locator holds %lu bytes instead of 8", SizeofResource(module, resource));
+        error = imageDamaged(
+            formatText("the image locator holds %lu bytes instead of 8", SizeofResource(module, resource)));
         return false;
     }
     if (memcmp(bytes, "PICK", 4) == 0)
         return false;
-    imageOffset = ByteCursor::load32LE(bytes);
-    tableOffset = ByteCursor::load32LE(bytes + 4);
+    imageOffset = loadU32LE(bytes);
+    tableOffset = loadU32LE(bytes + 4);
     return true;
 }
 

@@ -3,7 +3,7 @@
 
 #include "host/base/bytecursor.h"
 #include "host/image/exporttable.h"
-#include "host/image/imageerror.h"
+#include "host/image/imagefault.h"
 #include "host/image/linkrecords.h"
 
 #include <windows.h>
@@ -83,7 +83,8 @@ bool resolveImports(const std::vector<LinkRecord>& records, const ExportIndex& e
         const std::string& name = record.name;
         uint32_t address = 0;
         if (name == "!") {
-            error = imageDamaged("link record at 0x%X: the import name \"!\" names nothing", record.recordOffset);
+            error = imageDamaged(
+                imageFault(linkRecordPlace(record.recordOffset), "the import name \"!\" names nothing"));
             return false;
         }
         if (name.size() >= 2 && name[0] == '!' && name[1] != 'X') {
@@ -118,7 +119,7 @@ bool linkImage(const LinkedImage& image, const uint8_t* records, uint32_t length
     for (const LinkRecord& record : parsed) {
         if (record.kind == LinkRecordKind::Fixup) {
             uint8_t* word = image.code + record.codeOffset;
-            ByteCursor::store32LE(word, ByteCursor::load32LE(word) + dataBase);
+            storeU32LE(word, loadU32LE(word) + dataBase);
         }
     }
     for (const ResolvedImport& import : resolved)

@@ -2,7 +2,9 @@
 #include "host/image/linkrecords.h"
 
 #include "host/base/bytecursor.h"
-#include "host/image/imageerror.h"
+#include "host/image/imagefault.h"
+
+#include <span>
 
 namespace {
 
@@ -31,85 +33,86 @@ private:
     std::vector<bool> used;
 };
 
-struct Parser {
-    ByteCursor cursor;
-    const uint8_t* code;
-    uint32_t codeSize;
-    PatchedWords patched;
-    std::vector<LinkRecord>& parsed;
-    std::string& error;
-
-    bool fail(std::string message)
+class Parser : public ImageFaults {
+public:
+    Parser(const uint8_t* records, uint32_t length, const uint8_t* code, uint32_t codeSize,
+           std::vector<LinkRecord>& parsed)
+        : cursor(records, length), code(code), codeSize(codeSize), patched(codeSize), parsed(parsed)
     {
-        error = std::move(message);
-        return false;
-    }
-
-    bool checkFixup(uint32_t at, uint32_t offset)
-    {
-        if (!patched.fits(offset))
-            return fail(imageDamaged("link record at 0x%X: fixup at 0x%X leaves the code block (0x%X bytes)",
-                                     at, offset, codeSize));
-        if (!patched.claim(offset))
-            return fail(imageDamaged("link record at 0x%X: fixup at 0x%X overlaps another patched word", at, offset));
-        return true;
-    }
-
-    bool checkChain(uint32_t at, uint32_t site, const std::string& name)
-    {
-        while (site != 0) {
-            if (!patched.fits(site))
-                return fail(imageDamaged("link record at 0x%X: call site of %s at 0x%X leaves the code block (0x%X bytes)",
-                                         at, name.c_str(), site, codeSize));
-            if (!patched.claim(site))
-                return fail(imageDamaged("link record at 0x%X: call-site chain of %s loops or overlaps at 0x%X",
-                                         at, name.c_str(), site));
-            site = ByteCursor::load32LE(code + site);
-        }
-        return true;
-    }
-
-    bool readFixup(uint32_t at)
-    {
-        uint32_t offset;
-        if (!cursor.readU32LE(offset))
-            return fail(imageDamaged("link record at 0x%X: the fixup is cut short", at));
-        if (!checkFixup(at, offset))
-            return false;
-        parsed.push_back({LinkRecordKind::Fixup, at, offset, {}});
-        return true;
-    }
-
-    bool readImport(uint32_t at)
-    {
-        uint32_t firstSite;
-        uint8_t nameLength;
-        const uint8_t* name;
-        if (!cursor.readU32LE(firstSite) || !cursor.readU8(nameLength) || !cursor.readBytes(nameLength, name))
-            return fail(imageDamaged("link record at 0x%X: the import is cut short", at));
-        if (nameLength == 0)
-            return fail(imageDamaged("link record at 0x%X: an import without a name", at));
-        std::string text(reinterpret_cast<const char*>(name), nameLength);
-        if (text.find('\0') != std::string::npos)
-            return fail(imageDamaged("link record at 0x%X: an import name holds a 0 byte", at));
-        if (!checkChain(at, firstSite, text))
-            return false;
-        parsed.push_back({LinkRecordKind::Import, at, firstSite, std::move(text)});
-        return true;
     }
 
     bool run()
     {
         while (!cursor.atEnd()) {
-            uint32_t at = cursor.position();
+            at = static_cast<uint32_t>(cursor.position());
             uint8_t kind;
             cursor.readU8(kind);
-            bool ok = kind == kindFixup ? readFixup(at) : kind == kindImport ? readImport(at) : true;
+            bool ok = kind == kindFixup ? readFixup() : kind == kindImport ? readImport() : true;
             if (!ok)
                 return false;
         }
         return true;
     }
+
+private:
+    ImageFaultPlace faultPlace() const override { return linkRecordPlace(at); }
+
+    bool checkFixup(uint32_t offset)
+    {
+        if (!patched.fits(offset))
+            return fail("fixup at 0x%X leaves the code block (0x%X bytes)", offset, codeSize);
+        if (!patched.claim(offset))
+            return fail("fixup at 0x%X overlaps another patched word", offset);
+        return true;
+    }
+
+    bool checkChain(uint32_t site, const std::string& name)
+    {
+        while (site != 0) {
+            if (!patched.fits(site))
+                return fail("call site of %s at 0x%X leaves the code block (0x%X bytes)", name.c_str(), site, codeSize);
+            if (!patched.claim(site))
+                return fail("call-site chain of %s loops or overlaps at 0x%X", name.c_str(), site);
+            site = loadU32LE(code + site);
+        }
+        return true;
+    }
+
+    bool readFixup()
+    {
+        uint32_t offset;
+        if (!cursor.readU32LE(offset))
+            return fail("the fixup is cut short");
+        if (!checkFixup(offset))
+            return false;
+        parsed.push_back({LinkRecordKind::Fixup, at, offset, {}});
+        return true;
+    }
+
+    bool readImport()
+    {
+        uint32_t firstSite;
+        uint8_t nameLength;
+        std::span<const uint8_t> name;
+        if (!cursor.readU32LE(firstSite) || !cursor.readU8(nameLength) || !cursor.readBytes(nameLength, name))
+            return fail("the import is cut short");
+        if (nameLength == 0)
+            return fail("an import without a name");
+        std::string text(name.begin(), name.end());
+        if (text.find('\0') != std::string::npos)
+            return fail("an import name holds a 0 byte");
+        if (!checkChain(firstSite, text))
+            return false;
+        parsed.push_back({LinkRecordKind::Import, at, firstSite, std::move(text)});
+        return true;
+    }
+
+    ByteCursor cursor;
+    const uint8_t* code;
+    uint32_t codeSize;
+    PatchedWords patched;
+    std::vector<LinkRecord>& parsed;
+    uint32_t at = 0;   // where the record being read starts
 };
 
 } // namespace
@@ -117,16 +120,24 @@ struct Parser {
 bool parseLinkRecords(const uint8_t* records, uint32_t length, const uint8_t* code, uint32_t codeSize,
                       std::vector<LinkRecord>& parsed, std::string& error)
 {
-    Parser parser{ByteCursor(records, length), code, codeSize, PatchedWords(codeSize), parsed, error};
-    return parser.run();
+    Parser parser(records, length, code, codeSize, parsed);
+    if (parser.run())
+        return true;
+    error = imageDamaged(parser.fault());
+    return false;
+}
+
+ImageFaultPlace linkRecordPlace(uint32_t recordOffset)
+{
+    return {"link record", ImageOffsetUnit::recordOffset, recordOffset};
 }
 
 void patchCallChain(uint8_t* code, uint32_t firstSite, uint32_t target)
 {
     uint32_t codeBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(code));
     for (uint32_t site = firstSite; site != 0;) {
-        uint32_t next = ByteCursor::load32LE(code + site);
-        ByteCursor::store32LE(code + site, target - (codeBase + site + 4));
+        uint32_t next = loadU32LE(code + site);
+        storeU32LE(code + site, target - (codeBase + site + 4));
         site = next;
     }
 }

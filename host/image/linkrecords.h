@@ -1,6 +1,8 @@
 // Link records of an image: parsed and checked against the code block before anything is patched.
 #pragma once
 
+#include "host/image/imagefault.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +22,9 @@ struct LinkRecord {
 // Returns false with a message on the first fault.
 bool parseLinkRecords(const uint8_t* records, uint32_t length, const uint8_t* code, uint32_t codeSize,
                       std::vector<LinkRecord>& parsed, std::string& error);
+
+// A link record as the place of a fault: its offset in the block of link records.
+ImageFaultPlace linkRecordPlace(uint32_t recordOffset);
 
 // Rewrites a call-site chain (already checked) so that every site calls `target`.
 void patchCallChain(uint8_t* code, uint32_t firstSite, uint32_t target);

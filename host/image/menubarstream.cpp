@@ -1,74 +1,49 @@
 // The menu bar stream of the image, read into checked records before anything is built.
 #include "host/image/menubarstream.h"
 
-#include "host/image/imageerror.h"
-#include "host/image/imagestream.h"
+#include "host/image/checkedstream.h"
 
 namespace {
 
 // The smallest record: seven numbers or texts of one byte each, two bytes and the class.
 constexpr uint32_t smallestRecord = 10;
 
+// The fields a title and an item share, up to their flags.
+template <typename Record>
+void readSharedFields(ImageStream& stream, Record& out)
+{
+    out.kind = stream.readNumber();
+    out.text = stream.readString();
+    out.name = stream.readString();
+    out.index = streamArrayIndex(stream.readNumber());
+    out.commandKey = stream.readString();
+    out.extra1 = stream.readString();
+    out.extra2 = stream.readString();
+}
+
 class MenuBarReader {
 public:
-    MenuBarReader(const uint8_t* bytes, uint32_t length) : stream(bytes, length), length(length) {}
+    MenuBarReader(const uint8_t* bytes, uint32_t length) : stream(bytes, length, "menu bar stream, the menu bar") {}
 
     bool titles(std::vector<MenuTitleRecord>& out);
-    std::string error;
+    const std::string& fault() const { return stream.fault(); }
 
 private:
     bool title(MenuTitleRecord& out);
     bool itemList(std::vector<MenuItemRecord>& out, int32_t depth);
     bool item(MenuItemRecord& out, int32_t depth);
-    bool count(int32_t& value);
-    bool intact();
-    bool fail(const std::string& what);
 
-    ImageStream stream;
-    uint32_t length;
-    std::string where = "the menu bar";   // the record being read, for messages
+    CheckedStream stream;   // its place names the record being read
 };
-
-// The two values that mean "not an array member" in some streams.
-int32_t arrayIndexOf(int32_t value)
-{
-    auto raw = static_cast<uint32_t>(value);
-    return raw == 0x80000010u || raw == 0x80100000u ? notInMenuArray : value;
-}
-
-bool MenuBarReader::fail(const std::string& what)
-{
-    if (error.empty())
-        error = imageDamaged("menu bar stream, %s at byte %u: %s", where.c_str(), stream.position(), what.c_str());
-    return false;
-}
-
-bool MenuBarReader::intact()
-{
-    return !stream.failed() || fail("the stream ends inside the record");
-}
-
-bool MenuBarReader::count(int32_t& value)
-{
-    value = stream.readNumber();
-    if (!intact())
-        return false;
-    if (value < 0)
-        return fail("negative count " + std::to_string(value));
-    if (static_cast<uint64_t>(value) * smallestRecord > length - stream.position())
-        return fail("count " + std::to_string(value) + " does not fit in the " +
-                    std::to_string(length - stream.position()) + " bytes left");
-    return true;
-}
 
 bool MenuBarReader::titles(std::vector<MenuTitleRecord>& out)
 {
     int32_t titleCount;
-    if (!count(titleCount))
+    if (!stream.count(titleCount, smallestRecord))
         return false;
     out.resize(static_cast<size_t>(titleCount));
     for (int32_t i = 0; i < titleCount; ++i) {
-        where = "title " + std::to_string(i + 1);
+        stream.where = "menu bar stream, title " + std::to_string(i + 1);
         if (!title(out[static_cast<size_t>(i)]))
             return false;
     }
@@ -77,50 +52,38 @@ bool MenuBarReader::titles(std::vector<MenuTitleRecord>& out)
 
 bool MenuBarReader::title(MenuTitleRecord& out)
 {
-    out.kind = stream.readNumber();
-    out.text = stream.readString();
-    out.name = stream.readString();
-    out.index = arrayIndexOf(stream.readNumber());
-    out.commandKey = stream.readString();
-    out.extra1 = stream.readString();
-    out.extra2 = stream.readString();
+    readSharedFields(stream, out);
     out.flags[0] = stream.readByte();
     out.flags[1] = stream.readByte();
     out.classIndex = stream.readNumber();
-    return intact() && itemList(out.items, 1);
+    return stream.intact() && itemList(out.items, 1);
 }
 
 bool MenuBarReader::itemList(std::vector<MenuItemRecord>& out, int32_t depth)
 {
     if (depth > menuNestingLimit)
-        return fail("submenus nested deeper than " + std::to_string(menuNestingLimit));
+        return stream.fail("submenus nested deeper than %d", menuNestingLimit);
     int32_t itemCount;
-    if (!count(itemCount))
+    if (!stream.count(itemCount, smallestRecord))
         return false;
     out.resize(static_cast<size_t>(itemCount));
-    std::string outer = where;
+    std::string outer = stream.where;
     for (int32_t i = 0; i < itemCount; ++i) {
-        where = outer + ", item " + std::to_string(i + 1);
+        stream.where = outer + ", item " + std::to_string(i + 1);
         if (!item(out[static_cast<size_t>(i)], depth))
             return false;
     }
-    where = outer;
+    stream.where = outer;
     return true;
 }
 
 bool MenuBarReader::item(MenuItemRecord& out, int32_t depth)
 {
-    out.kind = stream.readNumber();
-    out.text = stream.readString();
-    out.name = stream.readString();
-    out.index = arrayIndexOf(stream.readNumber());
-    out.commandKey = stream.readString();
-    out.extra1 = stream.readString();
-    out.extra2 = stream.readString();
+    readSharedFields(stream, out);
     out.flag = stream.readByte();
     out.hasSubmenu = stream.readByte() != 0;
     out.classIndex = stream.readNumber();
-    if (!intact())
+    if (!stream.intact())
         return false;
     return !out.hasSubmenu || itemList(out.submenu, depth + 1);
 }
@@ -134,6 +97,6 @@ bool menuBarRead(const uint8_t* bytes, uint32_t length, std::vector<MenuTitleRec
     if (reader.titles(titles))
         return true;
     titles.clear();
-    error = reader.error;
+    error = imageDamaged(reader.fault());
     return false;
 }

@@ -1,15 +1,17 @@
 // The menu bar stream of the image, read into checked records before anything is built.
 #pragma once
 
+#include "host/image/streamencoding.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // Index of an item that is not a member of a menu array.
-constexpr int32_t notInMenuArray = INT32_MIN;
+constexpr int32_t notInMenuArray = streamNotInArray;
 
 struct MenuItemRecord {
-    int32_t kind;          // 2: read but not made
+    int32_t kind;          // streamMenuSkipped: read but not made
     std::string text;
     std::string name;
     int32_t index;         // notInMenuArray outside an array
@@ -23,7 +25,7 @@ struct MenuItemRecord {
 };
 
 struct MenuTitleRecord {
-    int32_t kind;          // 1 and 2: read but not made
+    int32_t kind;          // streamMenuSkippedTitle and streamMenuSkipped: read but not made
     std::string text;
     std::string name;
     int32_t index;

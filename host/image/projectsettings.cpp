@@ -2,8 +2,7 @@
 // the runtime's replaceable messages.
 #include "host/image/projectsettings.h"
 
-#include "host/image/imageerror.h"
-#include "host/image/imagestream.h"
+#include "host/image/checkedstream.h"
 #include "runtime/exceptions/exceptions.h"
 
 namespace {
@@ -29,27 +28,45 @@ struct AppliedSettings {
 
 AppliedSettings applied;
 
-bool streamFailed(const ImageStream& stream, const char* part, std::string& error)
-{
-    if (stream.failed())
-        error = imageDamaged("the settings stream ends inside its %s", part);
-    return stream.failed();
-}
-
 // A count of entries; the first `capacity` of them are kept by `keep`, the rest are read only.
 template <typename Keep>
-bool readTable(ImageStream& stream, int32_t capacity, const char* part, std::string& error, Keep keep)
+bool readTable(CheckedStream& stream, int32_t capacity, const char* part, Keep keep)
 {
-    int32_t count = stream.readNumber();
-    if (streamFailed(stream, part, error))
+    stream.where = std::string("settings stream, ") + part;
+    int32_t count;
+    if (!stream.count(count, 0))
         return false;
-    if (count < 0) {
-        error = imageDamaged("the %s of the settings stream has a negative count (%d)", part, count);
-        return false;
-    }
     for (int32_t i = 0; i < count && !stream.failed(); ++i)
         keep(i < capacity);
-    return !streamFailed(stream, part, error);
+    return stream.intact();
+}
+
+bool readFileTypes(CheckedStream& stream, SettingsStream& settings)
+{
+    return readTable(stream, settingsFileTypeCapacity, "file type table", [&](bool kept) {
+        std::array<std::string, 4> type;
+        for (std::string& text : type)
+            text = stream.readString();
+        if (kept)
+            settings.fileTypes.push_back(std::move(type));
+    });
+}
+
+bool readMessages(CheckedStream& stream, SettingsStream& settings)
+{
+    return readTable(stream, settingsMessageCapacity, "message table", [&](bool kept) {
+        std::string message = stream.readString();
+        if (kept)
+            settings.messages.push_back(std::move(message));
+    });
+}
+
+bool readFrameSettings(CheckedStream& stream, SettingsStream& settings)
+{
+    stream.where = "settings stream, frame settings";
+    settings.frameMode = stream.readByte() != 0;
+    settings.frameTitle = stream.readString();
+    return stream.intact();
 }
 
 void releaseApplied()
@@ -68,31 +85,17 @@ void releaseApplied()
 
 } // namespace
 
-bool settingsRead(const uint8_t* bytes, uint32_t length, SettingsStream& settings, std::string& error)
+bool settingsRead(const uint8_t* bytes, uint32_t length, SettingsStream& settings, std::string& fault)
 {
-    ImageStream stream(bytes, length);
+    CheckedStream stream(bytes, length, "settings stream, header");
     settings.flag = stream.readByte();
     stream.readLong();
     settings.languageCode = static_cast<int32_t>(stream.readLong());
-    if (streamFailed(stream, "header", error))
-        return false;
-    bool ok = readTable(stream, settingsFileTypeCapacity, "file type table", error, [&](bool kept) {
-        std::array<std::string, 4> type;
-        for (std::string& text : type)
-            text = stream.readString();
-        if (kept)
-            settings.fileTypes.push_back(std::move(type));
-    });
-    ok = ok && readTable(stream, settingsMessageCapacity, "message table", error, [&](bool kept) {
-        std::string message = stream.readString();
-        if (kept)
-            settings.messages.push_back(std::move(message));
-    });
-    if (!ok)
-        return false;
-    settings.frameMode = stream.readByte() != 0;
-    settings.frameTitle = stream.readString();
-    return !streamFailed(stream, "frame settings", error);
+    if (stream.intact() && readFileTypes(stream, settings) && readMessages(stream, settings) &&
+        readFrameSettings(stream, settings))
+        return true;
+    fault = stream.fault();
+    return false;
 }
 
 void settingsApply(const SettingsStream& settings)

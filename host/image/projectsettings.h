@@ -32,9 +32,9 @@ struct SettingsStream {
 };
 
 // In order: byte flag; long (skipped); long language code; number T and T entries of four
-// strings; number M and M strings; byte frame mode; string frame title. False with a message
-// naming the part where the stream ends or holds a negative count.
-bool settingsRead(const uint8_t* bytes, uint32_t length, SettingsStream& settings, std::string& error);
+// strings; number M and M strings; byte frame mode; string frame title. False with the fault
+// (imagefault.h) naming the part where the stream ends or holds a negative count.
+bool settingsRead(const uint8_t* bytes, uint32_t length, SettingsStream& settings, std::string& fault);
 // Makes the settings those of the runtime: the message texts go to the exceptions.
 void settingsApply(const SettingsStream& settings);
 

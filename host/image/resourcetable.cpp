@@ -40,8 +40,8 @@ bool resourceReadBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value)
     uint8_t bytes[4];
     if (!resourceReadAt(file, offset, bytes, 4))
         return false;
-    ByteCursor cursor(bytes, 4);
-    return cursor.readU32BE(value);
+    value = loadU32BE(bytes);
+    return true;
 }
 
 void resourceSetTableOffset(uint32_t offset)

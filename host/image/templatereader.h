@@ -2,7 +2,10 @@
 // and its bindings, checked before anything is built.
 #pragma once
 
+#include "host/image/imagefault.h"
+
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +17,7 @@ struct TemplateProperty {
 
 struct ControlTemplate {
     int32_t classIndex;
+    uint32_t classOffset;   // where the class index starts in the stream
     std::vector<TemplateProperty> properties;
 };
 
@@ -29,11 +33,17 @@ struct BindingTemplate {
 
 struct WindowTemplate {
     int32_t classIndex;
+    uint32_t classOffset;
     std::vector<TemplateProperty> properties;
     std::vector<ControlTemplate> controls;
     std::vector<BindingTemplate> bindings;
 };
 
-// Reads a whole template stream. False when it ends early, holds a negative count or
-// class index, or a count larger than the bytes left could hold; `result` is then partial.
-bool readWindowTemplate(const uint8_t* stream, uint32_t length, WindowTemplate& result);
+// Reads a whole template stream. False, with the fault (imagefault.h) naming the window, the
+// control and the byte offset, when it ends early or holds a negative count or one larger than
+// the bytes left could hold; `result` is then partial. Class indexes are read, not checked.
+bool readWindowTemplate(const uint8_t* stream, uint32_t length, WindowTemplate& result, std::string& fault);
+
+// The class index of the window (control 0) or of one of its controls (from 1) as the place of a
+// fault: "window template Main, control 3 (Label1)" and the byte where the index starts.
+ImageFaultPlace templateClassPlace(const WindowTemplate& window, size_t control);

@@ -8,12 +8,11 @@
 #include "host/base/bytecursor.h"
 #include "host/image/classtable.h"
 #include "host/image/imagedata.h"
-#include "host/image/imageerror.h"
+#include "host/image/imagefault.h"
 #include "host/project/projectobjects.h"
 #include "host/image/projectsettings.h"
 
-#include <cstdarg>
-#include <cstdio>
+#include <span>
 #include <vector>
 
 namespace {
@@ -39,7 +38,7 @@ std::vector<ObjectHeader*> projectObjects(1);
 MenuBarStream menuBar;
 
 // Reads one item from its address on; the first fault is kept as the message.
-class ItemReader {
+class ItemReader : public ImageFaults {
 public:
     ItemReader(const ImageData& image, uint32_t offset, int32_t number)
         : image(image), offset(offset), cursor(image.at(offset), image.dataSize() - offset), number(number)
@@ -55,10 +54,14 @@ public:
     // `length` bytes at the cursor.
     bool bytesHere(uint32_t length, const uint8_t*& bytes)
     {
-        return cursor.readBytes(length, bytes) || fail("its %u bytes run past the end of the data block", length);
+        std::span<const uint8_t> view;
+        if (!cursor.readBytes(length, view))
+            return fail("its %u bytes run past the end of the data block", length);
+        bytes = view.data();
+        return true;
     }
 
-    uint32_t rest() const { return cursor.remaining(); }
+    uint32_t rest() const { return static_cast<uint32_t>(cursor.remaining()); }
 
     bool bytesAt(uint32_t address, uint32_t length, const uint8_t*& bytes)
     {
@@ -72,37 +75,31 @@ public:
         return true;
     }
 
-    bool fail(const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-    std::string error;
-
 private:
+    ImageFaultPlace faultPlace() const override
+    {
+        return {"project item " + std::to_string(number), ImageOffsetUnit::dataOffset, offset};
+    }
+
     const ImageData& image;
     uint32_t offset;
     ByteCursor cursor;
     int32_t number;
 };
 
-bool ItemReader::fail(const char* format, ...)
-{
-    char detail[256];
-    va_list args;
-    va_start(args, format);
-    vsnprintf(detail, sizeof detail, format, args);
-    va_end(args);
-    error = imageDamaged("project item %d at data offset 0x%X: %s", number, offset, detail);
-    return false;
-}
-
 bool readStream(ItemReader& r, ProjectItem& item)
 {
     return r.word(item.length) && r.bytesHere(item.length, item.bytes);
 }
 
+// A fault of the settings stream is told as a fault of its item.
 bool readSettings(ItemReader& r, ProjectItem& item)
 {
     uint32_t list = 0;
-    return r.word(list) && readStream(r, item) && settingsRead(item.bytes, item.length, item.settings, r.error);
+    std::string fault;
+    if (!r.word(list) || !readStream(r, item))
+        return false;
+    return settingsRead(item.bytes, item.length, item.settings, fault) || r.fail("%s", fault.c_str());
 }
 
 bool readModule(ItemReader& r, ProjectItem& item)
@@ -158,12 +155,13 @@ bool readItems(const ImageData& image, const std::vector<uint32_t>& addresses, s
         if (addresses[i] == 0)
             continue;
         if (!image.dataOffset(addresses[i], 4, offset)) {
-            error = imageDamaged("project item %d: its address 0x%X lies outside the data block", number, addresses[i]);
+            error = imageDamaged(imageFault({"project item " + std::to_string(number)},
+                                            "its address 0x%X lies outside the data block", addresses[i]));
             return false;
         }
         ItemReader reader(image, offset, number);
         if (!readItem(reader, items[i])) {
-            error = reader.error;
+            error = imageDamaged(reader.fault());
             return false;
         }
     }

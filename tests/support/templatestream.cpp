@@ -4,25 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-void writeNumber(std::string& stream, int32_t value)
-{
-    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-    uint8_t first = static_cast<uint8_t>((magnitude & 0x3F) | (value < 0 ? 0x40 : 0));
-    magnitude >>= 6;
-    stream += static_cast<char>(first | (magnitude ? 0x80 : 0));
-    while (magnitude) {
-        uint8_t next = magnitude & 0x7F;
-        magnitude >>= 7;
-        stream += static_cast<char>(next | (magnitude ? 0x80 : 0));
-    }
-}
-
-void writeText(std::string& stream, const std::string& text)
-{
-    writeNumber(stream, static_cast<int32_t>(text.size()));
-    stream += text;
-}
-
 namespace {
 
 void applyOverrides(Properties& properties, const Properties& overrides)
@@ -69,22 +50,22 @@ Properties controlProperties(const std::string& name, int32_t left, int32_t top,
 std::string templateStream(int32_t windowClass, const Properties& window, const std::vector<ControlSpec>& controls)
 {
     std::string stream;
-    writeNumber(stream, static_cast<int32_t>(window.size()));
-    writeNumber(stream, windowClass);
+    streamAppendNumber(stream, static_cast<int32_t>(window.size()));
+    streamAppendNumber(stream, windowClass);
     for (const auto& [key, value] : window) {
-        writeText(stream, key);
-        writeText(stream, value);
+        streamAppendText(stream, key);
+        streamAppendText(stream, value);
     }
-    writeNumber(stream, static_cast<int32_t>(controls.size()));
+    streamAppendNumber(stream, static_cast<int32_t>(controls.size()));
     for (const ControlSpec& control : controls) {
-        writeNumber(stream, control.classIndex);
-        writeNumber(stream, static_cast<int32_t>(control.properties.size()));
+        streamAppendNumber(stream, control.classIndex);
+        streamAppendNumber(stream, static_cast<int32_t>(control.properties.size()));
         for (const auto& [key, value] : control.properties) {
-            writeText(stream, key);
-            writeText(stream, value);
+            streamAppendText(stream, key);
+            streamAppendText(stream, value);
         }
     }
-    writeNumber(stream, 0);
+    streamAppendNumber(stream, 0);
     return stream;
 }
 

@@ -1,15 +1,14 @@
 // Window template streams written for tests and benchmarks, as the image carries them.
 #pragma once
 
+#include "host/image/streamencoding.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
 using Properties = std::vector<std::pair<std::string, std::string>>;
-
-void writeNumber(std::string& stream, int32_t value);
-void writeText(std::string& stream, const std::string& text);
 
 // The 21 keys of a window template with their usual values, then `overrides` replacing some.
 Properties windowProperties(const std::string& title, int32_t width, int32_t height, const Properties& overrides = {});

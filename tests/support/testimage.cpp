@@ -171,37 +171,3 @@ bool buildClasses(TestImage& image, uint32_t table, std::string& error)
 {
     return image.link(error) && registryBuildClasses(tableAt(table), error);
 }
-
-StreamWriter& StreamWriter::number(int32_t value)
-{
-    uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
-    uint8_t first = uint8_t((value < 0 ? 0x40 : 0) | (magnitude & 0x3F));
-    magnitude >>= 6;
-    bytes.push_back(uint8_t(first | (magnitude ? 0x80 : 0)));
-    while (magnitude) {
-        uint8_t next = magnitude & 0x7F;
-        magnitude >>= 7;
-        bytes.push_back(uint8_t(next | (magnitude ? 0x80 : 0)));
-    }
-    return *this;
-}
-
-StreamWriter& StreamWriter::text(std::string_view value)
-{
-    number(int32_t(value.size()));
-    bytes.insert(bytes.end(), value.begin(), value.end());
-    return *this;
-}
-
-StreamWriter& StreamWriter::byte(uint8_t value)
-{
-    bytes.push_back(value);
-    return *this;
-}
-
-StreamWriter& StreamWriter::longValue(uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        bytes.push_back(uint8_t(value >> shift));
-    return *this;
-}

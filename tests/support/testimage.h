@@ -78,12 +78,3 @@ inline const uint32_t* tableAt(uint32_t address)
 
 // Links the image and builds the classes of its table; false with the message if either fails.
 bool buildClasses(TestImage& image, uint32_t table, std::string& error);
-
-// Writes image streams: numbers, texts, bytes and longs.
-struct StreamWriter {
-    std::vector<uint8_t> bytes;
-    StreamWriter& number(int32_t value);
-    StreamWriter& text(std::string_view value);
-    StreamWriter& byte(uint8_t value);
-    StreamWriter& longValue(uint32_t value);
-};

@@ -4,14 +4,11 @@
 
 #include <cstring>
 
-#include "common/byte_cursor.h"
-#include "common/endian.h"
+#include "host/base/bytecursor.h"
 
 namespace imagelink {
 
-using tools::ByteCursor;
 using tools::hex;
-using tools::rangeFits;
 
 namespace {
 
@@ -283,13 +280,13 @@ void ObjectReader::readSymbol(ByteCursor& cursor, uint32_t index) {
   // Only the first auxiliary record is ever read; readSymbols checks they all fit.
   std::span<const uint8_t> aux;
   if (symbol.auxCount > 0 && index + 1u < header_.symbolCount) aux = bytes_.subspan(cursor.position(), kSymbolSize);
-  if (symbol.storageClass == kClassWeakExternal && !aux.empty()) symbol.weakDefault = tools::loadU32LE(aux.data());
+  if (symbol.storageClass == kClassWeakExternal && !aux.empty()) symbol.weakDefault = loadU32LE(aux.data());
   if (symbol.section > 0) checkDefinedSymbol(symbol, index, aux);
 }
 
 std::string ObjectReader::symbolName(std::span<const uint8_t> field, uint32_t index) {
-  if (tools::loadU32LE(field.data()) != 0) return shortName(field);
-  const uint32_t offset = tools::loadU32LE(field.data() + 4);
+  if (loadU32LE(field.data()) != 0) return shortName(field);
+  const uint32_t offset = loadU32LE(field.data() + 4);
   std::string name;
   if (!nameAt(offset, name)) {
     fail(symbolLabel(index, "") + ": name offset " + hex(offset) + " is outside the string table");
@@ -315,7 +312,7 @@ void ObjectReader::noteSectionDefinition(CoffSymbol& symbol, std::span<const uin
   CoffSection& section = object_.sections[symbol.section - 1];
   if ((section.characteristics & kScnLnkComdat) == 0) return;
   section.hasComdatDefinition = true;
-  section.comdatAssociate = tools::loadU16LE(aux.data() + 12);
+  section.comdatAssociate = loadU16LE(aux.data() + 12);
   section.comdatSelection = aux[14];
 }
 

@@ -103,14 +103,14 @@ void ImageLinker::writeDataHeader() {
   } else if (entryDefinition->block != Block::Code) {
     diagnostics_.error("entry symbol " + entry + " is not in code");
   } else {
-    tools::storeU32LE(image_.data.data(), entryDefinition->offset);
+    storeU32LE(image_.data.data(), entryDefinition->offset);
   }
   if (classDefinition == nullptr) {
     diagnostics_.error("class-table symbol " + classTable + " is not defined");
   } else if (classDefinition->block != Block::Data) {
     diagnostics_.error("class-table symbol " + classTable + " is not in data");
   } else {
-    tools::storeU32LE(image_.data.data() + 4, classDefinition->offset);
+    storeU32LE(image_.data.data() + 4, classDefinition->offset);
   }
   dataRelocations_.push_back({0, RelocationBase::Code});
   dataRelocations_.push_back({4, RelocationBase::Data});
@@ -155,7 +155,7 @@ void ImageLinker::applyRelocation(size_t object, int16_t section, const CoffRelo
     report(context, "relocation against " + symbol.name + ", which lies in a discarded section");
     return;
   }
-  const uint32_t addend = tools::loadU32LE(blockBytes(place.block).data() + context.position);
+  const uint32_t addend = loadU32LE(blockBytes(place.block).data() + context.position);
   if (relocation.type == kRelI386Rel32) {
     applyRel32(context, target, addend);
   } else {
@@ -171,7 +171,7 @@ void ImageLinker::applyRel32(const RelocationContext& context, const Target& tar
   }
   switch (target.kind) {
     case Target::Kind::Code:
-      tools::storeU32LE(image_.code.data() + context.position, target.value + addend - (context.position + 4));
+      storeU32LE(image_.code.data() + context.position, target.value + addend - (context.position + 4));
       return;
     case Target::Kind::Undefined:
       addImportSite(context, addend);
@@ -193,18 +193,18 @@ void ImageLinker::applyDir32(const RelocationContext& context, const Target& tar
       report(context, "DIR32 against undefined symbol " + name);
       return;
     case Target::Kind::Absolute:
-      tools::storeU32LE(field, target.value + addend);
+      storeU32LE(field, target.value + addend);
       return;
     case Target::Kind::Code:
       if (context.block == Block::Code) {
         report(context, "DIR32 in code against code (" + name + ") cannot be expressed by the link records");
         return;
       }
-      tools::storeU32LE(field, target.value + addend);
+      storeU32LE(field, target.value + addend);
       dataRelocations_.push_back({context.position, RelocationBase::Code});
       return;
     default:
-      tools::storeU32LE(field, target.value + addend);
+      storeU32LE(field, target.value + addend);
       if (context.block == Block::Code) {
         fixups_.push_back(context.position);
       } else {

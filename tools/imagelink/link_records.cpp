@@ -9,7 +9,7 @@ void threadImportChains(std::span<uint8_t> code, const std::vector<ImportChain>&
   for (const ImportChain& chain : chains) {
     for (size_t i = 0; i < chain.sites.size(); ++i) {
       const uint32_t next = i + 1 < chain.sites.size() ? chain.sites[i + 1] : 0;
-      tools::storeU32LE(code.data() + chain.sites[i], next);
+      storeU32LE(code.data() + chain.sites[i], next);
     }
   }
 }

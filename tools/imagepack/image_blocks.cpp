@@ -2,7 +2,7 @@
 // relocations), checked to fill the file exactly.
 #include "imagepack/image_blocks.h"
 
-#include "common/byte_cursor.h"
+#include "host/base/bytecursor.h"
 
 namespace imagepack {
 
@@ -18,7 +18,7 @@ constexpr std::array<const char*, kImageBlockCount> kBlockNames{"code", "link re
 std::optional<ImageBlocks> splitImage(std::span<const uint8_t> image, const std::string& path,
                                       tools::Diagnostics& diagnostics) {
   ImageBlocks result;
-  tools::ByteCursor cursor(image);
+  ByteCursor cursor(image);
   for (size_t index = 0; index < kImageBlockCount; ++index) {
     const std::string label = "block " + std::to_string(index + 1) + " (" + kBlockNames[index] + ")";
     const size_t start = cursor.position();

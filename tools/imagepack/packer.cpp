@@ -25,8 +25,8 @@ std::optional<std::vector<uint8_t>> packExecutable(const std::string& hostPath, 
     return std::nullopt;
   }
   std::vector<uint8_t> out(host.begin(), host.end());
-  tools::storeU32LE(out.data() + pickleOffset, static_cast<uint32_t>(host.size()));
-  tools::storeU32LE(out.data() + pickleOffset + 4, input.items.empty() ? 0 : static_cast<uint32_t>(tableOffset));
+  storeU32LE(out.data() + pickleOffset, static_cast<uint32_t>(host.size()));
+  storeU32LE(out.data() + pickleOffset + 4, input.items.empty() ? 0 : static_cast<uint32_t>(tableOffset));
   out.insert(out.end(), input.image.begin(), input.image.end());
   if (!input.items.empty()) {
     const std::vector<uint8_t> blobs = concatenateBlobs(input.items);

@@ -5,14 +5,12 @@
 #include <cstring>
 #include <vector>
 
-#include "common/byte_cursor.h"
 #include "common/diagnostics.h"
-#include "common/endian.h"
+#include "host/base/bytecursor.h"
 
 namespace imagepack {
 
 using tools::hex;
-using tools::rangeFits;
 
 namespace {
 
@@ -67,7 +65,7 @@ bool PeView::parseHeaders(std::string& error) {
     error = "not a PE file (no MZ header)";
     return false;
   }
-  const uint32_t peOffset = tools::loadU32LE(file_.data() + kPeHeaderOffsetField);
+  const uint32_t peOffset = loadU32LE(file_.data() + kPeHeaderOffsetField);
   if (!rangeFits(peOffset, 4 + kCoffHeaderSize, file_.size())) {
     error = "PE header offset " + hex(peOffset) + " lies past the end of the file";
     return false;
@@ -76,8 +74,8 @@ bool PeView::parseHeaders(std::string& error) {
     error = "no PE signature at " + hex(peOffset);
     return false;
   }
-  const uint16_t sectionCount = tools::loadU16LE(file_.data() + peOffset + 6);
-  const uint16_t optionalSize = tools::loadU16LE(file_.data() + peOffset + 20);
+  const uint16_t sectionCount = loadU16LE(file_.data() + peOffset + 6);
+  const uint16_t optionalSize = loadU16LE(file_.data() + peOffset + 20);
   const uint32_t optionalOffset = peOffset + 4 + kCoffHeaderSize;
   return parseOptionalHeader(optionalOffset, optionalSize, error) &&
          parseSectionTable(optionalOffset + optionalSize, sectionCount, error);
@@ -88,7 +86,7 @@ bool PeView::parseOptionalHeader(uint32_t offset, uint16_t size, std::string& er
     error = "optional header (" + hex(size) + " bytes at " + hex(offset) + ") does not fit the file";
     return false;
   }
-  const uint16_t magic = tools::loadU16LE(file_.data() + offset);
+  const uint16_t magic = loadU16LE(file_.data() + offset);
   if (magic != kMagicPe32 && magic != kMagicPe32Plus) {
     error = "unknown optional header magic " + hex(magic);
     return false;
@@ -96,11 +94,11 @@ bool PeView::parseOptionalHeader(uint32_t offset, uint16_t size, std::string& er
   const uint32_t countField = magic == kMagicPe32 ? 92 : 108;
   const uint32_t directories = countField + 4;
   const uint32_t resourceEntry = directories + kResourceDataDirectory * 8;
-  if (size < resourceEntry + 8 || tools::loadU32LE(file_.data() + offset + countField) <= kResourceDataDirectory) {
+  if (size < resourceEntry + 8 || loadU32LE(file_.data() + offset + countField) <= kResourceDataDirectory) {
     error = "the host has no resource directory";
     return false;
   }
-  resourceBase_ = tools::loadU32LE(file_.data() + offset + resourceEntry);
+  resourceBase_ = loadU32LE(file_.data() + offset + resourceEntry);
   if (resourceBase_ == 0) {
     error = "the host has no resource directory";
     return false;
@@ -116,8 +114,8 @@ bool PeView::parseSectionTable(uint32_t offset, uint16_t count, std::string& err
   }
   for (uint32_t i = 0; i < count; ++i) {
     const uint8_t* header = file_.data() + offset + i * kSectionHeaderSize;
-    sections_.push_back(PeSection{tools::loadU32LE(header + 12), tools::loadU32LE(header + 16),
-                                  tools::loadU32LE(header + 20)});
+    sections_.push_back(PeSection{loadU32LE(header + 12), loadU32LE(header + 16),
+                                  loadU32LE(header + 20)});
   }
   return true;
 }
@@ -138,14 +136,14 @@ bool PeView::mapRva(uint64_t rva, uint64_t length, uint32_t& offset) const {
 bool PeView::readU32(uint64_t rva, uint32_t& value) const {
   uint32_t offset = 0;
   if (!mapRva(rva, 4, offset)) return false;
-  value = tools::loadU32LE(file_.data() + offset);
+  value = loadU32LE(file_.data() + offset);
   return true;
 }
 
 bool PeView::readU16(uint64_t rva, uint16_t& value) const {
   uint32_t offset = 0;
   if (!mapRva(rva, 2, offset)) return false;
-  value = tools::loadU16LE(file_.data() + offset);
+  value = loadU16LE(file_.data() + offset);
   return true;
 }
 
@@ -186,7 +184,7 @@ bool ResourceWalker::readEntries(uint64_t directoryRva, const char* what, std::v
   }
   for (uint64_t i = 0; i < count; ++i) {
     const uint8_t* entry = pe_.file().data() + offset + i * kDirectoryEntrySize;
-    (i < namedCount ? named : numbered).push_back(DirectoryEntry{tools::loadU32LE(entry), tools::loadU32LE(entry + 4)});
+    (i < namedCount ? named : numbered).push_back(DirectoryEntry{loadU32LE(entry), loadU32LE(entry + 4)});
   }
   return true;
 }
@@ -203,7 +201,7 @@ bool ResourceWalker::nameIs(uint32_t nameField, std::u16string_view expected, bo
   }
   equal = length == expected.size();
   for (size_t i = 0; equal && i < length; ++i) {
-    uint16_t unit = tools::loadU16LE(pe_.file().data() + offset + 2 * i);
+    uint16_t unit = loadU16LE(pe_.file().data() + offset + 2 * i);
     if (unit >= u'a' && unit <= u'z') unit = static_cast<uint16_t>(unit - u'a' + u'A');
     equal = unit == expected[i];
   }

@@ -4,16 +4,14 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "host/image/streamencoding.h"
 #include "resgen/description.h"
 
 namespace resgen {
-
-constexpr int32_t kNotInArray = std::numeric_limits<int32_t>::min();
 
 // A name bound to a routine of the application: an event or menu handler, or a method
 // (an interface's methods have no routine). Also used for a bare name with its place.
@@ -62,7 +60,7 @@ struct WindowDescription {
 struct MenuDescription {
   std::string name;  // empty for a separator
   std::string text, commandKey, extra1, extra2;  // Shift-JIS
-  int32_t index = kNotInArray;
+  int32_t index = streamNotInArray;
   uint8_t flag = 0;
   Binding itemClass;  // name empty: MenuItem
   Location where;

@@ -3,18 +3,16 @@
 
 #include <algorithm>
 
+#include "host/image/streamencoding.h"
 #include "resgen/names.h"
-#include "resgen/stream_writer.h"
 
 namespace resgen {
 
 namespace {
 
-constexpr int32_t kPlainKind = 0;  // built; kinds 1 and 2 are read and dropped by the runtime
-
 // The fields a title and an item share, up to the flag byte.
-void writeRecord(StreamWriter& out, const MenuDescription& menu) {
-  out.number(kPlainKind);
+void writeRecord(ImageStreamWriter& out, const MenuDescription& menu) {
+  out.number(streamMenuPlain);
   out.text(menu.text);
   out.text(menu.name);
   out.number(menu.index);
@@ -24,7 +22,7 @@ void writeRecord(StreamWriter& out, const MenuDescription& menu) {
   out.byte(menu.flag);
 }
 
-void writeItems(StreamWriter& out, const std::vector<MenuDescription>& items, const ClassTable& classes) {
+void writeItems(ImageStreamWriter& out, const std::vector<MenuDescription>& items, const ClassTable& classes) {
   out.number(static_cast<int32_t>(items.size()));
   for (const MenuDescription& item : items) {
     writeRecord(out, item);
@@ -69,7 +67,8 @@ class MenuChecker {
 
   void name(const MenuDescription& item) {
     for (const MenuDescription* other : named_) {
-      const bool array = item.index != kNotInArray && other->index != kNotInArray && item.index != other->index;
+      const bool array =
+          item.index != streamNotInArray && other->index != streamNotInArray && item.index != other->index;
       if (equalsIgnoringCase(other->name, item.name) && !array) {
         report(diagnostics_, item.where, "the menu bar already has an item named " + item.name + " (line " +
                                              std::to_string(other->where.line) +
@@ -93,7 +92,7 @@ std::vector<uint8_t> buildMenuBarStream(const Descriptions& descriptions, const 
   for (const MenuDescription& title : descriptions.menuBar) checker.items(title.items);
   for (const ClassDescription& description : descriptions.classes) checker.handlers(description);
   for (const WindowDescription& window : descriptions.windows) checker.handlers(window.windowClass);
-  StreamWriter out;
+  ImageStreamWriter out;
   out.number(static_cast<int32_t>(descriptions.menuBar.size()));
   for (const MenuDescription& title : descriptions.menuBar) {
     writeRecord(out, title);

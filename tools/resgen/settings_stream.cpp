@@ -2,12 +2,12 @@
 // the frame window's mode and title.
 #include "resgen/settings_stream.h"
 
-#include "resgen/stream_writer.h"
+#include "host/image/streamencoding.h"
 
 namespace resgen {
 
 std::vector<uint8_t> encodeSettings(const SettingsDescription& settings) {
-  StreamWriter out;
+  ImageStreamWriter out;
   out.byte(settings.flag);
   out.longValue(0);  // skipped by the runtime
   out.longValue(static_cast<uint32_t>(settings.language));

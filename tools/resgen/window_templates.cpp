@@ -2,9 +2,9 @@
 // keys of its class in stream order. Keys a description leaves out get their defaults.
 #include "resgen/window_templates.h"
 
+#include "host/image/streamencoding.h"
 #include "resgen/entry_values.h"
 #include "resgen/names.h"
-#include "resgen/stream_writer.h"
 
 namespace resgen {
 
@@ -30,7 +30,7 @@ struct KeyValues {
   void set(std::string_view name, std::string value) { values[find(name)] = std::move(value); }
 
   int32_t count() const { return static_cast<int32_t>(keys.size()); }
-  void writePairs(StreamWriter& out) const {
+  void writePairs(ImageStreamWriter& out) const {
     for (size_t i = 0; i < keys.size(); ++i) {
       out.text(keys[i]->name);
       out.text(values[i]);
@@ -55,7 +55,7 @@ class TemplateBuilder {
     keys.add(windowTemplateKeys());
     keys.set("Name", window.windowClass.name);
     applyAll(window.properties, keys, "for a window");
-    StreamWriter out;
+    ImageStreamWriter out;
     out.number(keys.count());
     out.number(classes_.indexOf(window.windowClass.name));
     keys.writePairs(out);
@@ -100,7 +100,7 @@ class TemplateBuilder {
   // Controls may share a name only as elements of a control array, each with its own Index.
   void place(const ControlDescription& control, const KeyValues& keys) {
     const std::optional<int32_t> index = parseInteger(keys.values[keys.find("Index")]);
-    const std::optional<int32_t> element = index && *index != kNotInArray ? index : std::nullopt;
+    const std::optional<int32_t> element = index && *index != streamNotInArray ? index : std::nullopt;
     for (const PlacedControl& other : placed_) {
       if (!equalsIgnoringCase(other.name, control.name)) continue;
       if (!other.index || !element || *other.index == *element) {

@@ -29,7 +29,7 @@ uint32_t CoffBuilder::addSymbol(const std::string& name, uint32_t value, int16_t
 uint32_t CoffBuilder::addSectionSymbol(int16_t section, uint8_t comdatSelection, uint16_t associate) {
   const Section& home = sections_[section - 1];
   std::array<uint8_t, 18> aux{};
-  tools::storeU32LE(aux.data(), home.bytes.empty() ? home.bssSize : static_cast<uint32_t>(home.bytes.size()));
+  storeU32LE(aux.data(), home.bytes.empty() ? home.bssSize : static_cast<uint32_t>(home.bytes.size()));
   aux[4] = static_cast<uint8_t>(home.relocations.size());
   aux[12] = static_cast<uint8_t>(associate);
   aux[13] = static_cast<uint8_t>(associate >> 8);
@@ -42,8 +42,8 @@ uint32_t CoffBuilder::addSectionSymbol(int16_t section, uint8_t comdatSelection,
 
 uint32_t CoffBuilder::addWeakExternal(const std::string& name, uint32_t defaultSymbol) {
   std::array<uint8_t, 18> aux{};
-  tools::storeU32LE(aux.data(), defaultSymbol);
-  tools::storeU32LE(aux.data() + 4, 3);  // search alias
+  storeU32LE(aux.data(), defaultSymbol);
+  storeU32LE(aux.data() + 4, 3);  // search alias
   symbols_.push_back(Symbol{name, 0, 0, 0, kWeakExternal, {aux}});
   const uint32_t index = symbolSlots_;
   symbolSlots_ += 2;
@@ -69,7 +69,7 @@ void appendName(std::vector<uint8_t>& out, const std::string& name, std::string&
       const std::string reference = "/" + std::to_string(offset);
       std::memcpy(field, reference.data(), reference.size());
     } else {
-      tools::storeU32LE(field + 4, offset);
+      storeU32LE(field + 4, offset);
     }
   }
   out.insert(out.end(), field, field + 8);

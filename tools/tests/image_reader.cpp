@@ -4,13 +4,13 @@
 
 #include <stdexcept>
 
-#include "common/endian.h"
+#include "host/base/bytecursor.h"
 
 namespace testsupport {
 
 uint32_t wordAt(std::span<const uint8_t> bytes, uint32_t offset) {
   if (offset > bytes.size() || bytes.size() - offset < 4) throw std::out_of_range("word outside block");
-  return tools::loadU32LE(bytes.data() + offset);
+  return loadU32LE(bytes.data() + offset);
 }
 
 std::optional<ImageFile> readImageFile(std::span<const uint8_t> bytes) {
@@ -18,7 +18,7 @@ std::optional<ImageFile> readImageFile(std::span<const uint8_t> bytes) {
   size_t position = 0;
   for (std::vector<uint8_t>* block : {&image.code, &image.links, &image.data, &image.relocations}) {
     if (bytes.size() - position < 4) return std::nullopt;
-    const uint32_t length = tools::loadU32LE(bytes.data() + position);
+    const uint32_t length = loadU32LE(bytes.data() + position);
     position += 4;
     if (bytes.size() - position < length) return std::nullopt;
     block->assign(bytes.begin() + position, bytes.begin() + position + length);
@@ -62,7 +62,7 @@ std::vector<RelocatedWord> decodeDataRelocations(std::span<const uint8_t> reloca
   std::vector<RelocatedWord> words;
   uint32_t cursor = 0;
   for (size_t i = 0; i + 1 < relocations.size(); i += 2) {
-    const uint16_t w = tools::loadU16LE(relocations.data() + i);
+    const uint16_t w = loadU16LE(relocations.data() + i);
     if ((w & 0xF000) == 0x8000) {
       cursor += (w & 0x0FFF) + 1;
     } else if ((w & 0xFE00) == 0x4000 || (w & 0xFE00) == 0x4200 || (w & 0xFE00) == 0x4600) {
@@ -80,17 +80,17 @@ LoadedImage loadImage(const ImageFile& image, uint32_t codeBase, uint32_t dataBa
   LoadedImage loaded{image.code, image.data};
   const LinkRecordList records = decodeLinkRecords(image.links);
   for (uint32_t fixup : records.fixups) {
-    tools::storeU32LE(loaded.code.data() + fixup, wordAt(loaded.code, fixup) + dataBase);
+    storeU32LE(loaded.code.data() + fixup, wordAt(loaded.code, fixup) + dataBase);
   }
   for (const ImportRecord& import : records.imports) {
     const uint32_t target = resolve(import.name);
     for (uint32_t site : walkChain(image.code, import.firstSite)) {
-      tools::storeU32LE(loaded.code.data() + site, target - (codeBase + site + 4));
+      storeU32LE(loaded.code.data() + site, target - (codeBase + site + 4));
     }
   }
   for (const RelocatedWord& word : decodeDataRelocations(image.relocations)) {
     const uint32_t base = word.base == 'D' ? dataBase : codeBase;
-    tools::storeU32LE(loaded.data.data() + word.offset, wordAt(loaded.data, word.offset) + base);
+    storeU32LE(loaded.data.data() + word.offset, wordAt(loaded.data, word.offset) + base);
   }
   return loaded;
 }

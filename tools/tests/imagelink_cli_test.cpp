@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "common/endian.h"
+#include "host/base/bytecursor.h"
 #include "imagelink/imagelink_cli.h"
 #include "imagepack/imagepack_cli.h"
 #include "tests/link_fixture.h"
@@ -115,9 +115,9 @@ TEST_F(ImagelinkCli, LinkedImagePacksIntoAHostThatPointsAtIt) {
   const std::vector<uint8_t> program = readBytes(dir.path("program.exe"));
   const std::vector<uint8_t> image = readBytes(dir.path("image.bin"));
   const uint32_t pickle = layout.dataOffsets.back();
-  const uint32_t imageOffset = tools::loadU32LE(program.data() + pickle);
+  const uint32_t imageOffset = loadU32LE(program.data() + pickle);
   EXPECT_EQ(imageOffset, layout.size);
-  EXPECT_EQ(tools::loadU32LE(program.data() + pickle + 4), 0u);
+  EXPECT_EQ(loadU32LE(program.data() + pickle + 4), 0u);
   EXPECT_EQ(std::vector<uint8_t>(program.begin() + imageOffset, program.end()), image);
 }
 

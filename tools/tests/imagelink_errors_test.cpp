@@ -5,7 +5,7 @@
 #include <cstring>
 #include <functional>
 
-#include "common/endian.h"
+#include "host/base/bytecursor.h"
 #include "tests/link_fixture.h"
 
 namespace {
@@ -320,7 +320,7 @@ TEST(ImagelinkErrors, TheBaseObjectOfTheMalformedCasesLinks) {
   const LinkRun run = runLink({{"base.o", baseObject(layout)}}, false);
   ASSERT_TRUE(run.image) << run.errors.front();
   const std::vector<uint8_t> bytes = baseObject(layout);
-  EXPECT_EQ(tools::loadU32LE(bytes.data() + 12), kSymbolCount);
+  EXPECT_EQ(loadU32LE(bytes.data() + 12), kSymbolCount);
 }
 
 TEST(ImagelinkErrors, EveryTruncationIsReportedAndNoneCrashes) {

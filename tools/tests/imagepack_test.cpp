@@ -45,9 +45,9 @@ ToolRun imagepackRun(const std::vector<std::string>& arguments) {
 
 // Reads item k (1-based) of the resource table at `table` in `file`, as the runtime does.
 std::vector<uint8_t> itemData(const std::vector<uint8_t>& file, uint32_t table, uint32_t k, uint32_t length) {
-  const uint32_t count = tools::loadU32BE(file.data() + table);
+  const uint32_t count = loadU32BE(file.data() + table);
   EXPECT_LE(k, count);
-  const uint32_t entry = tools::loadU32BE(file.data() + table + 4 * k);
+  const uint32_t entry = loadU32BE(file.data() + table + 4 * k);
   const uint32_t start = table + 4 + 4 * count + entry;
   return std::vector<uint8_t>(file.begin() + start, file.begin() + start + length);
 }
@@ -89,19 +89,19 @@ TEST_F(ImagepackFiles, ExecutableCarriesImageBlobsAndTableWherePickleSays) {
   std::memcpy(hostPart.data() + pickle, "PICK\0\0\0\0", 8);
   EXPECT_EQ(hostPart, host);
 
-  const uint32_t imageOffset = tools::loadU32LE(program.data() + pickle);
-  const uint32_t tableOffset = tools::loadU32LE(program.data() + pickle + 4);
+  const uint32_t imageOffset = loadU32LE(program.data() + pickle);
+  const uint32_t tableOffset = loadU32LE(program.data() + pickle + 4);
   EXPECT_EQ(imageOffset, host.size());
   const std::optional<ImageFile> image =
       readImageFile(std::span<const uint8_t>(program).subspan(imageOffset, sampleImage().size()));
   ASSERT_TRUE(image);
   EXPECT_EQ(image->data, bytesOf("DATA-BLOCK-0123"));
 
-  EXPECT_EQ(tools::loadU32BE(program.data() + tableOffset), 3u);
-  const uint32_t movieAt = tools::loadU32BE(itemData(program, tableOffset, 1, 4).data());
+  EXPECT_EQ(loadU32BE(program.data() + tableOffset), 3u);
+  const uint32_t movieAt = loadU32BE(itemData(program, tableOffset, 1, 4).data());
   EXPECT_EQ(std::vector<uint8_t>(program.begin() + movieAt, program.begin() + movieAt + 19), bytesOf("MOOV-ATOMS-AND-MDAT"));
   EXPECT_EQ(itemData(program, tableOffset, 2, 15), bytesOf("CURSOR-68-BYTES"));
-  const uint32_t soundAt = tools::loadU32BE(itemData(program, tableOffset, 3, 4).data());
+  const uint32_t soundAt = loadU32BE(itemData(program, tableOffset, 3, 4).data());
   EXPECT_EQ(std::vector<uint8_t>(program.begin() + soundAt, program.begin() + soundAt + 3), bytesOf("SND"));
   // The table is the end of the file; the blobs lie between the image and the table.
   EXPECT_EQ(program.size(), tableOffset + 4 + 3 * 4 + 4 + 15 + 4);
@@ -116,7 +116,7 @@ TEST_F(ImagepackFiles, WithoutResourceItemsThereIsNoTable) {
   ASSERT_EQ(run.status, 0) << run.errors;
   const std::vector<uint8_t> program = readBytes(dir.path("program.exe"));
   const uint32_t pickle = layout.dataOffsets.back();
-  EXPECT_EQ(tools::loadU32LE(program.data() + pickle + 4), 0u);
+  EXPECT_EQ(loadU32LE(program.data() + pickle + 4), 0u);
   EXPECT_EQ(program.size(), host.size() + sampleImage().size());
 }
 
@@ -144,10 +144,10 @@ TEST_F(ImagepackFiles, LooseFilesHoldEachBlockAndATableWithBlobsWithinIt) {
   EXPECT_EQ(readBytes(dir.path("run/data1.dat")), bytesOf("DATA-BLOCK-0123"));
   EXPECT_EQ(readBytes(dir.path("run/data2.dat")), bytesOf(std::string("\x01\x40", 2)));
   const std::vector<uint8_t> data3 = readBytes(dir.path("run/data3.dat"));
-  const uint32_t movieAt = tools::loadU32BE(itemData(data3, 0, 1, 4).data());
+  const uint32_t movieAt = loadU32BE(itemData(data3, 0, 1, 4).data());
   EXPECT_EQ(std::vector<uint8_t>(data3.begin() + movieAt, data3.begin() + movieAt + 19), bytesOf("MOOV-ATOMS-AND-MDAT"));
   EXPECT_EQ(itemData(data3, 0, 2, 15), bytesOf("CURSOR-68-BYTES"));
-  const uint32_t soundAt = tools::loadU32BE(itemData(data3, 0, 3, 4).data());
+  const uint32_t soundAt = loadU32BE(itemData(data3, 0, 3, 4).data());
   EXPECT_EQ(std::vector<uint8_t>(data3.begin() + soundAt, data3.end()), bytesOf("SND"));
 }
 
@@ -193,7 +193,7 @@ TEST(ImagepackImage, ImagesThatAreNotExactlyFourBlocksAreRefused) {
   const std::vector<ImageCase> cases{
       {"empty", [](auto& b) { b.clear(); }, "block 1 (code): length field at 0x0 is cut off"},
       {"length cut off", [](auto& b) { b.resize(2); }, "block 1 (code): length field at 0x0 is cut off"},
-      {"code longer than the file", [](auto& b) { tools::storeU32LE(b.data(), 0xFFFFFFFF); },
+      {"code longer than the file", [](auto& b) { storeU32LE(b.data(), 0xFFFFFFFF); },
        "block 1 (code): 0xffffffff bytes at 0x4 run past the end of the file (0x30 bytes)"},
       {"last block cut short", [](auto& b) { b.pop_back(); },
        "block 4 (data relocations): 0x2 bytes at 0x2e run past the end of the file (0x2f bytes)"},
@@ -217,7 +217,7 @@ struct HostCase {
   std::string expected;
 };
 
-void put32(std::vector<uint8_t>& b, uint32_t at, uint32_t v) { tools::storeU32LE(b.data() + at, v); }
+void put32(std::vector<uint8_t>& b, uint32_t at, uint32_t v) { storeU32LE(b.data() + at, v); }
 void put16(std::vector<uint8_t>& b, uint32_t at, uint16_t v) {
   b.at(at) = static_cast<uint8_t>(v);
   b.at(at + 1) = static_cast<uint8_t>(v >> 8);

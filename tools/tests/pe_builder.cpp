@@ -1,7 +1,7 @@
 // Test-only builder of small PE executables carrying a resource directory.
 #include "tests/pe_builder.h"
 
-#include "common/endian.h"
+#include "host/base/bytecursor.h"
 
 namespace testsupport {
 
@@ -14,7 +14,7 @@ void put16(std::vector<uint8_t>& out, size_t at, uint16_t v) {
   out[at + 1] = static_cast<uint8_t>(v >> 8);
 }
 
-void put32(std::vector<uint8_t>& out, size_t at, uint32_t v) { tools::storeU32LE(out.data() + at, v); }
+void put32(std::vector<uint8_t>& out, size_t at, uint32_t v) { storeU32LE(out.data() + at, v); }
 
 // Types in first-seen order, named ones before numbered ones as in a real directory.
 std::vector<std::vector<size_t>> groupByType(const std::vector<PeResource>& resources) {

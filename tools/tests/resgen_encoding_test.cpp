@@ -4,11 +4,11 @@
 
 #include <limits>
 
+#include "host/image/imagestream.h"
+#include "host/image/streamencoding.h"
 #include "resgen/png_picture.h"
 #include "resgen/shift_jis.h"
-#include "resgen/stream_writer.h"
 #include "tests/resgen_fixture.h"
-#include "tests/stream_decoder.h"
 #include "tests/test_files.h"
 
 namespace {
@@ -40,29 +40,29 @@ TEST(StreamNumbers, AreWrittenSixBitsFirstThenSevenBitsABite) {
       {kMin, {0xC0, 0x80, 0x80, 0x80, 0x10}},  // the magnitude 0x80000000, sign set
   };
   for (const NumberCase& c : cases) {
-    resgen::StreamWriter out;
+    ImageStreamWriter out;
     out.number(c.value);
     EXPECT_EQ(out.bytes(), c.bytes) << c.value;
   }
 }
 
-TEST(StreamNumbers, RoundTripThroughAnIndependentReader) {
+TEST(StreamNumbers, RoundTripThroughTheRuntimesReader) {
   std::vector<int32_t> values{kMin, kMin + 1, kMax, kMax - 1};
   for (int64_t v = 1; v < kMax; v = v * 3 + 1) {
     values.push_back(static_cast<int32_t>(v));
     values.push_back(static_cast<int32_t>(-v));
   }
-  resgen::StreamWriter out;
+  ImageStreamWriter out;
   for (int32_t value : values) out.number(value);
-  StreamDecoder in(out.bytes());
-  for (int32_t value : values) EXPECT_EQ(in.number(), value);
+  ImageStream in(out.bytes().data(), out.bytes().size());
+  for (int32_t value : values) EXPECT_EQ(in.readNumber(), value);
   EXPECT_TRUE(in.atEnd());
-  EXPECT_FALSE(in.overran());
+  EXPECT_FALSE(in.failed());
 }
 
 TEST(StreamTexts, AreALengthNumberAndTheBytes) {
   const std::string hundred(100, 'x');
-  resgen::StreamWriter out;
+  ImageStreamWriter out;
   out.text("");
   out.text("ab");
   out.text(hundred);
@@ -73,10 +73,13 @@ TEST(StreamTexts, AreALengthNumberAndTheBytes) {
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{0x00, 0x02, 'a', 'b'}));
   EXPECT_EQ(Bytes(bytes.begin() + 4, bytes.begin() + 6), (Bytes{0xA4, 0x01}));  // 100 = 0x24 + (1 << 6)
   EXPECT_EQ(Bytes(bytes.end() - 5, bytes.end()), (Bytes{0xFE, 0x01, 0x02, 0x03, 0x04}));
-  StreamDecoder in(bytes);
-  EXPECT_EQ(in.text(), "");
-  EXPECT_EQ(in.text(), "ab");
-  EXPECT_EQ(in.text(), hundred);
+  ImageStream in(bytes.data(), bytes.size());
+  EXPECT_EQ(in.readString(), "");
+  EXPECT_EQ(in.readString(), "ab");
+  EXPECT_EQ(in.readString(), hundred);
+  EXPECT_EQ(in.readByte(), 0xFE);
+  EXPECT_EQ(in.readLong(), 0x01020304u);
+  EXPECT_TRUE(in.atEnd());
 }
 
 struct ShiftJisCase {

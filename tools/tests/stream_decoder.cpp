@@ -1,71 +1,38 @@
-// Test-only reader of image streams, written independently of the generator from the stream
-// format.
+// Test-only decoding of the window template, menu bar and settings streams the generator
+// writes, read with the runtime's own stream reader.
 #include "tests/stream_decoder.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "host/image/imagestream.h"
 
 namespace testsupport {
 
-uint8_t StreamDecoder::byte() {
-  if (position_ >= bytes_.size()) {
-    overran_ = true;
-    return 0;
-  }
-  return bytes_[position_++];
-}
-
-int32_t StreamDecoder::number() {
-  uint8_t b = byte();
-  const bool negative = (b & 0x40) != 0;
-  uint64_t magnitude = b & 0x3F;
-  for (int shift = 6; (b & 0x80) != 0 && !overran_ && shift < 64; shift += 7) {
-    b = byte();
-    magnitude |= static_cast<uint64_t>(b & 0x7F) << shift;
-  }
-  if (magnitude == 0x80000000u) return std::numeric_limits<int32_t>::min();
-  const int64_t value = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
-  return static_cast<int32_t>(value);
-}
-
-std::string StreamDecoder::text() {
-  const int32_t length = number();
-  std::string result;
-  for (int32_t i = 0; i < length && !overran_; ++i) result += static_cast<char>(byte());
-  return result;
-}
-
-uint32_t StreamDecoder::longValue() {
-  uint32_t value = 0;
-  for (int i = 0; i < 4; ++i) value = value << 8 | byte();
-  return value;
-}
-
 namespace {
 
-KeyValueList keyValues(StreamDecoder& in, int32_t count) {
+KeyValueList keyValues(ImageStream& in, int32_t count) {
   KeyValueList list;
-  for (int32_t i = 0; i < count && !in.overran(); ++i) {
-    std::string key = in.text();
-    list.emplace_back(std::move(key), in.text());
+  for (int32_t i = 0; i < count && !in.failed(); ++i) {
+    std::string key = in.readString();
+    list.emplace_back(std::move(key), in.readString());
   }
   return list;
 }
 
-std::vector<DecodedMenu> menuList(StreamDecoder& in, bool titles) {
-  std::vector<DecodedMenu> list(static_cast<size_t>(std::max(in.number(), 0)));
+std::vector<DecodedMenu> menuList(ImageStream& in, bool titles) {
+  std::vector<DecodedMenu> list(static_cast<size_t>(std::max(in.readNumber(), 0)));
   for (DecodedMenu& menu : list) {
-    menu.kind = in.number();
-    menu.text = in.text();
-    menu.name = in.text();
-    menu.index = in.number();
-    menu.shortcut = in.text();
-    menu.extra1 = in.text();
-    menu.extra2 = in.text();
-    menu.flag = in.byte();
-    menu.hasSubmenu = in.byte();
-    menu.classIndex = in.number();
-    if ((titles || menu.hasSubmenu != 0) && !in.overran()) menu.items = menuList(in, false);
+    menu.kind = in.readNumber();
+    menu.text = in.readString();
+    menu.name = in.readString();
+    menu.index = in.readNumber();
+    menu.shortcut = in.readString();
+    menu.extra1 = in.readString();
+    menu.extra2 = in.readString();
+    menu.flag = in.readByte();
+    menu.hasSubmenu = in.readByte();
+    menu.classIndex = in.readNumber();
+    if ((titles || menu.hasSubmenu != 0) && !in.failed()) menu.items = menuList(in, false);
   }
   return list;
 }
@@ -75,46 +42,46 @@ std::vector<DecodedMenu> menuList(StreamDecoder& in, bool titles) {
 DecodedTemplate decodeWindowTemplate(std::span<const uint8_t> bytes) {
   DecodedTemplate decoded;
   if (bytes.size() < 4) return decoded;
-  const uint32_t length = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+  const uint32_t length = loadU32LE(bytes.data());
   if (length > bytes.size() - 4) return decoded;
-  StreamDecoder in(bytes.subspan(4, length));
-  const int32_t windowKeys = in.number();
-  decoded.windowClass = in.number();
+  ImageStream in(bytes.data() + 4, length);
+  const int32_t windowKeys = in.readNumber();
+  decoded.windowClass = in.readNumber();
   decoded.keys = keyValues(in, windowKeys);
-  const int32_t controls = in.number();
-  for (int32_t i = 0; i < controls && !in.overran(); ++i) {
+  const int32_t controls = in.readNumber();
+  for (int32_t i = 0; i < controls && !in.failed(); ++i) {
     DecodedControl& control = decoded.controls.emplace_back();
-    control.classIndex = in.number();
-    control.keys = keyValues(in, in.number());
+    control.classIndex = in.readNumber();
+    control.keys = keyValues(in, in.readNumber());
   }
-  decoded.bindings = in.number();
-  decoded.wholeStream = !in.overran() && in.atEnd();
+  decoded.bindings = in.readNumber();
+  decoded.wholeStream = !in.failed() && in.atEnd();
   return decoded;
 }
 
 std::vector<DecodedMenu> decodeMenuBar(std::span<const uint8_t> stream, bool& wholeStream) {
-  StreamDecoder in(stream);
+  ImageStream in(stream.data(), stream.size());
   std::vector<DecodedMenu> titles = menuList(in, true);
-  wholeStream = !in.overran() && in.atEnd();
+  wholeStream = !in.failed() && in.atEnd();
   return titles;
 }
 
 DecodedSettings decodeSettings(std::span<const uint8_t> stream) {
-  StreamDecoder in(stream);
+  ImageStream in(stream.data(), stream.size());
   DecodedSettings settings;
-  settings.flag = in.byte();
-  settings.skipped = in.longValue();
-  settings.language = in.longValue();
-  const int32_t types = in.number();
-  for (int32_t i = 0; i < types && !in.overran(); ++i) {
+  settings.flag = in.readByte();
+  settings.skipped = in.readLong();
+  settings.language = in.readLong();
+  const int32_t types = in.readNumber();
+  for (int32_t i = 0; i < types && !in.failed(); ++i) {
     auto& type = settings.fileTypes.emplace_back();
-    for (int field = 0; field < 4; ++field) type.push_back(in.text());
+    for (int field = 0; field < 4; ++field) type.push_back(in.readString());
   }
-  const int32_t messages = in.number();
-  for (int32_t i = 0; i < messages && !in.overran(); ++i) settings.messages.push_back(in.text());
-  settings.frameMode = in.byte();
-  settings.frameTitle = in.text();
-  settings.wholeStream = !in.overran() && in.atEnd();
+  const int32_t messages = in.readNumber();
+  for (int32_t i = 0; i < messages && !in.failed(); ++i) settings.messages.push_back(in.readString());
+  settings.frameMode = in.readByte();
+  settings.frameTitle = in.readString();
+  settings.wholeStream = !in.failed() && in.atEnd();
   return settings;
 }
 

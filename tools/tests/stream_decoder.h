@@ -1,6 +1,5 @@
-// Test-only reader of image streams, written independently of the generator from the stream
-// format: numbers, texts, bytes and longs, and the window template, menu bar and settings
-// streams built from them.
+// Test-only decoding of the window template, menu bar and settings streams the generator
+// writes, read with the runtime's own stream reader (host/image/imagestream.h).
 #pragma once
 
 #include <cstdint>
@@ -10,25 +9,6 @@
 #include <vector>
 
 namespace testsupport {
-
-class StreamDecoder {
- public:
-  explicit StreamDecoder(std::span<const uint8_t> bytes) : bytes_(bytes) {}
-
-  int32_t number();
-  std::string text();
-  uint8_t byte();
-  uint32_t longValue();
-
-  bool atEnd() const { return position_ == bytes_.size(); }
-  // Set once a read wanted more bytes than were left.
-  bool overran() const { return overran_; }
-
- private:
-  std::span<const uint8_t> bytes_;
-  size_t position_ = 0;
-  bool overran_ = false;
-};
 
 using KeyValueList = std::vector<std::pair<std::string, std::string>>;
 

@@ -2,10 +2,13 @@
 #include "ui/media/wavedata.h"
 
 #include "host/base/bytecursor.h"
+#include "host/image/imagefault.h"
 
 #include <cstring>
 
 namespace {
+
+constexpr uint32_t riffHeaderBytes = 12, chunkHeaderBytes = 8;
 
 bool isTag(const uint8_t* at, const char* tag)
 {
@@ -26,48 +29,62 @@ bool formatPlayable(const WaveData& wave)
            wave.blockAlign == wave.channels * wave.bitsPerSample / 8;
 }
 
+ImageFaultPlace chunkPlace(const uint8_t* bytes, uint32_t at)
+{
+    std::string tag(reinterpret_cast<const char*>(bytes + at), 4);
+    return {"wave file, chunk \"" + tag + "\"", ImageOffsetUnit::byte, at};
+}
+
+// Walks the chunks after the RIFF header. `formatAt` is left at the last "fmt " chunk, or 0 when
+// that one is too short to hold a format.
+bool readChunks(const uint8_t* bytes, uint32_t fileSize, WaveData& wave, uint32_t& formatAt, std::string& error)
+{
+    for (uint32_t at = riffHeaderBytes; fileSize - at >= chunkHeaderBytes;) {
+        const uint8_t* head = bytes + at;
+        uint32_t length = loadU32LE(head + 4);
+        if (length > fileSize - at - chunkHeaderBytes) {
+            error = imageFault(chunkPlace(bytes, at), "its %u bytes run past the end of the wave file", length);
+            return false;
+        }
+        if (isTag(head, "fmt ")) {
+            formatAt = readFormat(ByteCursor(head + 8, length), wave) ? at : 0;
+        } else if (isTag(head, "data")) {
+            wave.samples = head + 8;
+            wave.sampleBytes = length;
+        }
+        at += chunkHeaderBytes + length + (length & 1);   // chunks are padded to even lengths
+        if (at > fileSize)
+            break;
+    }
+    return true;
+}
+
 } // namespace
 
 uint32_t waveFileSize(const uint8_t* header, uint32_t size)
 {
-    if (size < 12 || !isTag(header, "RIFF") || !isTag(header + 8, "WAVE"))
+    if (size < riffHeaderBytes || !isTag(header, "RIFF") || !isTag(header + 8, "WAVE"))
         return 0;
-    uint32_t body = ByteCursor::load32LE(header + 4);
+    uint32_t body = loadU32LE(header + 4);
     return body > UINT32_MAX - 8 ? 0 : body + 8;
 }
 
 bool waveDataRead(const uint8_t* bytes, uint32_t size, WaveData& wave, std::string& error)
 {
     const uint32_t fileSize = waveFileSize(bytes, size);
-    if (fileSize == 0 || fileSize > size) {
-        error = fileSize == 0 ? "not a RIFF wave file" : "the wave file is cut short";
+    uint32_t formatAt = 0;
+    if (fileSize == 0)
+        error = imageFault({"wave file", ImageOffsetUnit::byte, 0}, "not a RIFF wave file");
+    else if (fileSize > size)
+        error = imageFault({"wave file", ImageOffsetUnit::byte, 4},
+                           "the header announces %u bytes, but only %u are there", fileSize, size);
+    else if (!readChunks(bytes, fileSize, wave, formatAt, error))
         return false;
-    }
-    bool haveFormat = false;
-    for (uint32_t at = 12; fileSize - at >= 8;) {
-        const uint8_t* head = bytes + at;
-        uint32_t length = ByteCursor::load32LE(head + 4);
-        if (length > fileSize - at - 8) {
-            error = "a chunk runs past the end of the wave file";
-            return false;
-        }
-        if (isTag(head, "fmt ")) {
-            haveFormat = readFormat(ByteCursor(head + 8, length), wave);
-        } else if (isTag(head, "data")) {
-            wave.samples = head + 8;
-            wave.sampleBytes = length;
-        }
-        at += 8 + length + (length & 1);   // chunks are padded to even lengths
-        if (at > fileSize)
-            break;
-    }
-    if (!haveFormat || !wave.samples) {
-        error = haveFormat ? "the wave file has no samples" : "the wave file has no format";
-        return false;
-    }
-    if (!formatPlayable(wave)) {
-        error = "the wave file is not 8- or 16-bit PCM in one or two channels";
-        return false;
-    }
-    return true;
+    else if (formatAt == 0 || !wave.samples)
+        error = imageFault({"wave file"}, formatAt ? "it has no samples" : "it has no format");
+    else if (!formatPlayable(wave))
+        error = imageFault(chunkPlace(bytes, formatAt), "the sound is not 8- or 16-bit PCM in one or two channels");
+    else
+        return true;
+    return false;
 }

@@ -45,7 +45,7 @@ MenuItemObject* makeItem(const MenuItemRecord& record, std::string& error)
 void buildItems(Menu* menu, const std::vector<MenuItemRecord>& records, std::string& error)
 {
     for (const MenuItemRecord& record : records) {
-        if (record.kind == 2)
+        if (record.kind == streamMenuSkipped)
             continue;
         MenuItemObject* item = makeItem(record, error);
         Menu* submenu = record.hasSubmenu ? menuCreate(item) : nullptr;
@@ -57,7 +57,7 @@ void buildItems(Menu* menu, const std::vector<MenuItemRecord>& records, std::str
 
 void buildTitle(HMENU bar, const MenuTitleRecord& title, std::string& error)
 {
-    if (title.kind == 1 || title.kind == 2)
+    if (title.kind == streamMenuSkippedTitle || title.kind == streamMenuSkipped)
         return;
     Menu* menu = menuCreate(nullptr);
     buildItems(menu, title.items, error);

@@ -2,6 +2,8 @@
 // controls with their properties, and their Open events.
 #include "ui/templates/windowtemplate.h"
 
+#include "host/base/bytecursor.h"
+#include "host/base/hostmessage.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 #include "runtime/strings/identifier.h"
@@ -14,7 +16,6 @@
 #include "ui/windows/windowhooks.h"
 #include "ui/windows/windowvisibility.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -26,16 +27,29 @@ struct FrameDefaults {
 
 const FrameDefaults frameDefaults[] = {{8, 4}, {3, 2}, {2, 2}, {1, 0}, {4, 2}, {5, 2}, {6, 4}, {9, 0}};
 
-// Every class the template names must exist before anything is made.
-bool classesExist(const WindowTemplate& parsed)
+bool readTemplateRecord(const uint8_t* record, WindowTemplate& parsed, std::string& fault)
 {
-    if (!classDescendsFrom(classAt(parsed.classIndex), builtinClass(BuiltinClassId::Window)))
+    if (!record) {
+        fault = imageFault({"window template"}, "there is none");
         return false;
-    for (const ControlTemplate& control : parsed.controls) {
-        if (!classAt(control.classIndex))
-            return false;
     }
-    return true;
+    return readWindowTemplate(record + 4, loadU32LE(record), parsed, fault);
+}
+
+// Every class the template names must exist, and the window's must be a Window, before anything
+// is made.
+bool classesExist(const WindowTemplate& parsed, std::string& fault)
+{
+    ClassDescriptor* cls = classAt(parsed.classIndex);
+    if (cls && !classDescendsFrom(cls, builtinClass(BuiltinClassId::Window)))
+        fault = imageFault(templateClassPlace(parsed, 0), "class %d is not a kind of Window", parsed.classIndex);
+    for (size_t control = 0; control <= parsed.controls.size() && fault.empty(); ++control) {
+        int32_t index = control ? parsed.controls[control - 1].classIndex : parsed.classIndex;
+        if (!classAt(index))
+            fault =
+                imageFault(templateClassPlace(parsed, control), "class %d is not a class of the class table", index);
+    }
+    return fault.empty();
 }
 
 void applyWindowProperties(WindowObject* window, const WindowTemplate& parsed, bool& fullScreen)
@@ -142,6 +156,14 @@ ObjectHeader* failCreation(ObjectHeader** slot, ObjectHeader* window)
     return nullptr;
 }
 
+// A window is not made from a damaged template; the person is told which window and control,
+// and where in the template, and the program goes on.
+ObjectHeader* refuseTemplate(ObjectHeader** slot, const std::string& fault)
+{
+    hostShowMessage(("The window could not be made because its template in the image is damaged: " + fault).c_str());
+    return failCreation(slot, nullptr);
+}
+
 } // namespace
 
 FramePlacement templateFramePlacement(int32_t frame, int32_t placement)
@@ -166,11 +188,9 @@ PaneRect templatePlacedBounds(const PaneRect& bounds, int32_t placement, int32_t
 extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, ObjectHeader** slot)
 {
     WindowTemplate parsed;
-    uint32_t length = 0;
-    if (templateRecord)
-        memcpy(&length, templateRecord, sizeof length);
-    if (!templateRecord || !readWindowTemplate(templateRecord + 4, length, parsed) || !classesExist(parsed))
-        return failCreation(slot, nullptr);
+    std::string fault;
+    if (!readTemplateRecord(templateRecord, parsed, fault) || !classesExist(parsed, fault))
+        return refuseTemplate(slot, fault);
 
     ObjectHeader* object = objectInstantiate(classAt(parsed.classIndex));
     WindowObject* window = asWindow(object);

@@ -1,6 +1,7 @@
 // The settings stream: frame mode and title, the character set of the language code, the
 // bounded file type and message tables, and streams that end too soon.
 #include "host/image/projectsettings.h"
+#include "host/image/streamencoding.h"
 #include "runtime/exceptions/exceptions.h"
 #include "tests/support/testimage.h"
 #include "tests/support/programdriver.h"
@@ -13,10 +14,10 @@ namespace {
 const char* const fileTypeTexts[] = {"application/text", "SpKs", "TEXT", ""};
 
 // Flag 1, the language code, two file types, the messages, the frame mode and the title.
-StreamWriter settingsStream(int32_t languageCode, const std::vector<std::string>& messages, uint8_t frameMode,
-                            const std::string& title)
+ImageStreamWriter settingsStream(int32_t languageCode, const std::vector<std::string>& messages, uint8_t frameMode,
+                                 const std::string& title)
 {
-    StreamWriter stream;
+    ImageStreamWriter stream;
     stream.byte(1).longValue(0xDEADBEEF).longValue(uint32_t(languageCode)).number(2);
     for (int i = 0; i < 4; ++i)
         stream.text("");
@@ -37,10 +38,10 @@ std::string text(StringRecord* s)
 TEST(Settings, TheStreamGivesFrameModeTitleCharacterSetAndFileTypes)
 {
     std::string title = ansiFromUtf8("手形・小切手");
-    StreamWriter stream = settingsStream(13, {"a", "b", "c", "d", "e"}, 1, title);
+    ImageStreamWriter stream = settingsStream(13, {"a", "b", "c", "d", "e"}, 1, title);
     SettingsStream settings;
     std::string error;
-    ASSERT_TRUE(settingsRead(stream.bytes.data(), uint32_t(stream.bytes.size()), settings, error)) << error;
+    ASSERT_TRUE(settingsRead(stream.bytes().data(), uint32_t(stream.bytes().size()), settings, error)) << error;
     settingsApply(settings);
     EXPECT_EQ(settingsFlag(), 1);
     EXPECT_TRUE(settingsFrameMode());
@@ -55,7 +56,7 @@ TEST(Settings, TheStreamGivesFrameModeTitleCharacterSetAndFileTypes)
 
     stream = settingsStream(0, {}, 0, "");
     settings = {};
-    ASSERT_TRUE(settingsRead(stream.bytes.data(), uint32_t(stream.bytes.size()), settings, error)) << error;
+    ASSERT_TRUE(settingsRead(stream.bytes().data(), uint32_t(stream.bytes().size()), settings, error)) << error;
     settingsApply(settings);
     EXPECT_FALSE(settingsFrameMode()) << "frame mode byte 0";
     EXPECT_EQ(settingsFrameTitle(), nullptr);
@@ -72,7 +73,7 @@ TEST(Settings, LanguageCodesChooseTheCharacterSet)
 
 TEST(Settings, TablesLargerThanTheirRoomKeepTheFirstEntriesAndTheRestIsStillRead)
 {
-    StreamWriter stream;
+    ImageStreamWriter stream;
     stream.byte(0).longValue(0).longValue(13).number(70);
     for (int i = 0; i < 70; ++i) {
         for (int k = 0; k < 4; ++k)
@@ -84,7 +85,7 @@ TEST(Settings, TablesLargerThanTheirRoomKeepTheFirstEntriesAndTheRestIsStillRead
     stream.byte(1).text("After");
     SettingsStream settings;
     std::string error;
-    ASSERT_TRUE(settingsRead(stream.bytes.data(), uint32_t(stream.bytes.size()), settings, error)) << error;
+    ASSERT_TRUE(settingsRead(stream.bytes().data(), uint32_t(stream.bytes().size()), settings, error)) << error;
     ASSERT_EQ(settings.fileTypes.size(), size_t(settingsFileTypeCapacity));
     EXPECT_EQ(settings.fileTypes.back()[0], "type63");
     ASSERT_EQ(settings.messages.size(), size_t(settingsMessageCapacity));
@@ -101,40 +102,41 @@ struct ShortStream {
     const char* message;
 };
 
+// The fault names the part of the stream and the byte where the reading stopped.
 TEST(Settings, AStreamThatEndsTooSoonOrCountsBelowZeroIsRefused)
 {
-    StreamWriter full = settingsStream(13, {"one", "two"}, 1, "Title");
+    ImageStreamWriter full = settingsStream(13, {"one", "two"}, 1, "Title");
     size_t headerBytes = 9, fileTypeEnd = headerBytes + 1 + 4 + 1 + 16 + 1 + 4 + 1 + 4 + 1;
     const ShortStream cases[] = {
-        {"empty", 0, "header"},
-        {"language code cut", 7, "header"},
-        {"file type table cut", headerBytes + 3, "file type table"},
-        {"message table cut", fileTypeEnd + 3, "message table"},
-        {"no frame mode", full.bytes.size() - 7, "frame settings"},
-        {"title cut", full.bytes.size() - 2, "frame settings"},
+        {"empty", 0, "header at byte 0"},
+        {"language code cut", 7, "header at byte 5"},
+        {"file type table cut", headerBytes + 3, "file type table at byte 12"},
+        {"message table cut", fileTypeEnd + 3, "message table at byte 44"},
+        {"no frame mode", full.bytes().size() - 7, "frame settings at byte 51"},
+        {"title cut", full.bytes().size() - 2, "frame settings at byte 53"},
     };
-    const std::string damaged = "The application could not be loaded because its image is damaged: ";
     for (const ShortStream& c : cases) {
-        std::vector<uint8_t> bytes(full.bytes.begin(), full.bytes.begin() + c.keep);
+        std::vector<uint8_t> bytes(full.bytes().begin(), full.bytes().begin() + c.keep);
         SettingsStream settings;
-        std::string error;
-        EXPECT_FALSE(settingsRead(bytes.data(), uint32_t(bytes.size()), settings, error)) << c.what;
-        EXPECT_EQ(error, damaged + "the settings stream ends inside its " + c.message) << c.what;
+        std::string fault;
+        EXPECT_FALSE(settingsRead(bytes.data(), uint32_t(bytes.size()), settings, fault)) << c.what;
+        EXPECT_EQ(fault, std::string("settings stream, ") + c.message + ": the stream ends inside the record")
+            << c.what;
     }
-    StreamWriter negative;
+    ImageStreamWriter negative;
     negative.byte(1).longValue(0).longValue(13).number(0).number(-3);
     SettingsStream settings;
-    std::string error;
-    EXPECT_FALSE(settingsRead(negative.bytes.data(), uint32_t(negative.bytes.size()), settings, error));
-    EXPECT_EQ(error, damaged + "the message table of the settings stream has a negative count (-3)");
+    std::string fault;
+    EXPECT_FALSE(settingsRead(negative.bytes().data(), uint32_t(negative.bytes().size()), settings, fault));
+    EXPECT_EQ(fault, "settings stream, message table at byte 11: negative count -3");
 }
 
 CHILD_SCENARIO(settingsMessages)
 {
-    StreamWriter stream = settingsStream(13, {"1", "2", "3", "4", "Not handled: %1"}, 1, "Frame");
+    ImageStreamWriter stream = settingsStream(13, {"1", "2", "3", "4", "Not handled: %1"}, 1, "Frame");
     SettingsStream settings;
     std::string error;
-    if (!settingsRead(stream.bytes.data(), uint32_t(stream.bytes.size()), settings, error))
+    if (!settingsRead(stream.bytes().data(), uint32_t(stream.bytes().size()), settings, error))
         return 2;
     settingsApply(settings);
     raiseBuiltinException(BuiltinException::OutOfBounds);

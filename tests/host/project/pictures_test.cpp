@@ -101,28 +101,34 @@ struct BadHeader {
     size_t keep;         // bytes of the form given (0: all)
     int word;            // a header word to change (-1: none)
     uint32_t value;
+    const char* fault;
 };
 
 TEST(Pictures, DataWhoseHeaderDoesNotFitItsBytesDecodesToNothing)
 {
-    const std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);
+    const std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);   // 16 bytes of header, rows of 8
     const BadHeader cases[] = {
-        {"header cut", 10, -1, 0},
-        {"last row cut", form.size() - 1, -1, 0},
-        {"byte count past the data", 0, 3, 17},
-        {"byte count short of the rows", 0, 3, 15},
-        {"8 bits per pixel", 0, 0, 8},
-        {"no width", 0, 1, 0},
-        {"no height", 0, 2, 0},
-        {"huge width", 0, 1, 0x40000000},
-        {"huge height", 0, 2, 0xFFFFFFFF},
+        {"header cut", 10, -1, 0, "picture at byte 0: the header of 16 bytes is cut short at 10"},
+        {"last row cut", form.size() - 1, -1, 0, "picture at byte 12: the byte count 16 runs past the 15 bytes "
+                                                   "after the header"},
+        {"byte count past the data", 0, 3, 17, "picture at byte 12: the byte count 17 runs past the 16 bytes after "
+                                               "the header"},
+        {"byte count short of the rows", 0, 3, 15, "picture at byte 12: the byte count 15 is short of the 16 bytes "
+                                                   "of the rows"},
+        {"8 bits per pixel", 0, 0, 8, "picture at byte 0: 8 bits per pixel instead of 16"},
+        {"no width", 0, 1, 0, "picture at byte 4: the width 0 is not between 1 and 16384"},
+        {"no height", 0, 2, 0, "picture at byte 8: the height 0 is not between 1 and 16384"},
+        {"huge width", 0, 1, 0x40000000, "picture at byte 4: the width 1073741824 is not between 1 and 16384"},
+        {"huge height", 0, 2, 0xFFFFFFFF, "picture at byte 8: the height 4294967295 is not between 1 and 16384"},
     };
     for (const BadHeader& c : cases) {
         std::vector<uint8_t> bytes(form.begin(), c.keep ? form.begin() + c.keep : form.end());
         if (c.word >= 0)
             memcpy(&bytes[c.word * 4], &c.value, 4);
         PictureData data;
-        EXPECT_FALSE(pictureDataRead(bytes.data(), uint32_t(bytes.size()), data)) << c.what;
+        std::string fault;
+        EXPECT_FALSE(pictureDataRead(bytes.data(), uint32_t(bytes.size()), data, fault)) << c.what;
+        EXPECT_EQ(fault, c.fault) << c.what;
         ObjectRef picture(pictureFromImageData(bytes.data(), uint32_t(bytes.size()), 0));
         PictureBitmaps bitmaps;
         EXPECT_FALSE(pictureBitmaps(picture.get(), bitmaps)) << c.what;

@@ -8,6 +8,7 @@
 #include "host/project/projectitems.h"
 #include "host/project/projectobjects.h"
 #include "host/image/projectsettings.h"
+#include "host/image/streamencoding.h"
 #include "tests/support/testimage.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"
@@ -49,8 +50,9 @@ Layout* itemAs(int32_t number)
 TEST(ProjectItems, EveryKindBuildsItsObjectUnderItsNumber)
 {
     TestImage image;
-    std::vector<uint8_t> menuBar = StreamWriter().number(0).bytes;
-    std::vector<uint8_t> settings = StreamWriter().byte(1).longValue(0).longValue(13).number(0).number(0).byte(1).text("Frame").bytes;
+    std::vector<uint8_t> menuBar = ImageStreamWriter().number(0).bytes();
+    std::vector<uint8_t> settings =
+        ImageStreamWriter().byte(1).longValue(0).longValue(13).number(0).number(0).byte(1).text("Frame").bytes();
     uint32_t variable = image.words({0});
     uint32_t databaseName = image.bytes(textBytes("Accounts"));
     std::vector<uint32_t> items;
@@ -149,10 +151,10 @@ struct DamagedItem {
     std::function<std::vector<uint32_t>(TestImage& image, std::string& message)> build;
 };
 
-std::string at(TestImage& image, uint32_t item)
+std::string at(TestImage& image, uint32_t item, int number = 1)
 {
     char text[64];
-    snprintf(text, sizeof text, "project item 1 at data offset 0x%X: ", image.offset(item));
+    snprintf(text, sizeof text, "project item %d at data offset 0x%X: ", number, image.offset(item));
     return text;
 }
 
@@ -188,11 +190,12 @@ const DamagedItem damagedItems[] = {
      }},
     {"settings that end too soon, after good settings",
      [](TestImage& image, std::string& message) {
-         std::vector<uint8_t> good = StreamWriter().byte(1).longValue(0).longValue(13).number(0).number(0).byte(1).text("F").bytes;
+         std::vector<uint8_t> good =
+             ImageStreamWriter().byte(1).longValue(0).longValue(13).number(0).number(0).byte(1).text("F").bytes();
          uint32_t first = image.words({4, 0, uint32_t(good.size())});
          image.bytes(good);
          uint32_t second = image.words({4, 0, 3, 0x01000000});
-         message = "the settings stream ends inside its header";
+         message = at(image, second, 2) + "settings stream, header at byte 1: the stream ends inside the record";
          return std::vector<uint32_t>{first, second};
      }},
 };
@@ -200,7 +203,8 @@ const DamagedItem damagedItems[] = {
 TEST(ProjectItems, ADamagedItemStopsTheStartAndNothingIsBuilt)
 {
     TestImage good;
-    std::vector<uint8_t> windowed = StreamWriter().byte(1).longValue(0).longValue(13).number(0).number(0).byte(0).text("").bytes;
+    std::vector<uint8_t> windowed =
+        ImageStreamWriter().byte(1).longValue(0).longValue(13).number(0).number(0).byte(0).text("").bytes();
     uint32_t settings = good.words({4, 0, uint32_t(windowed.size())});
     good.bytes(windowed);
     std::string error;

@@ -46,7 +46,7 @@ protected:
 std::string number(int32_t value)
 {
     std::string stream;
-    writeNumber(stream, value);
+    streamAppendNumber(stream, value);
     return stream;
 }
 

@@ -1,6 +1,7 @@
 // Windows built from template streams: malformed streams, value conversions, frame and
 // placement, the control keys with "$", enclosing canvases and the order of creation.
 #include "graphics/picture.h"
+#include "host/base/hostmessage.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/controlproperties.h"
@@ -11,6 +12,9 @@
 #include "ui/windows/windowvisibility.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <utility>
 
 extern "C" int32_t RuntimeDebugObjectCount(ObjectHeader* excluded);
 extern "C" StringRecord* staticCaptionGetter(ObjectHeader* text, int32_t);
@@ -50,56 +54,132 @@ ObjectHeader* control(ObjectHeader* window, const char* key)
     return RuntimeControlFetch(window, text(key).get());
 }
 
-// Each stream is bad in a different way; every one yields nil, clears the slot and leaves
-// no object behind.
-TEST_F(Templates, MalformedStreamsYieldNilAndLeaveNothingBehind)
+// The messages the runtime shows, recorded instead of shown while a test runs.
+class ShownMessages {
+public:
+    ShownMessages() : saved(messageSteps().show) { messageSteps().show = record; }
+    ~ShownMessages() { messageSteps().show = saved; }
+
+    std::vector<std::string> take() { return std::exchange(shown(), {}); }
+
+private:
+    static std::vector<std::string>& shown()
+    {
+        static std::vector<std::string> texts;
+        return texts;
+    }
+    static void record(const char* text, UINT) { shown().push_back(text); }
+
+    void (*saved)(const char*, UINT);
+};
+
+const std::string damagedTemplate = "The window could not be made because its template in the image is damaged: ";
+
+// Numbers and texts in a row, for streams that go wrong at a chosen byte.
+struct Stream {
+    std::string bytes;
+    Stream& number(int32_t value)
+    {
+        streamAppendNumber(bytes, value);
+        return *this;
+    }
+    Stream& text(const std::string& value)
+    {
+        streamAppendText(bytes, value);
+        return *this;
+    }
+};
+
+std::string format(const char* pattern, size_t value)
 {
-    std::string good = templateStream(windowClass, windowProperties("Bad", 200, 100),
-                                      {{textClass, controlProperties("Label", 10, 10, 50, 20)}});
-    std::string hugeCount;
-    writeNumber(hugeCount, 1000000);
-    writeNumber(hugeCount, windowClass);
-    std::string negativeCount;
-    writeNumber(negativeCount, -1);
-    writeNumber(negativeCount, windowClass);
-    writeNumber(negativeCount, 0);
-    writeNumber(negativeCount, 0);
-    std::string longText;
-    writeNumber(longText, 1);
-    writeNumber(longText, windowClass);
-    writeNumber(longText, 5000);
-    longText += "Title";
+    char text[256];
+    snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+// Creating a window from the record yields nil, clears the slot, leaves no object behind and
+// shows one message.
+std::vector<std::string> refusedWindowMessages(const uint8_t* record, ShownMessages& messages)
+{
+    int32_t objectsBefore = RuntimeDebugObjectCount(nullptr);
+    auto* sentinel = reinterpret_cast<ObjectHeader*>(0x10);
+    ObjectHeader* slot = sentinel;
+    EXPECT_EQ(RuntimeCreateWindow(record, &slot), nullptr);
+    EXPECT_EQ(slot, nullptr);
+    EXPECT_EQ(windowListHead(), nullptr);
+    EXPECT_EQ(RuntimeDebugObjectCount(nullptr), objectsBefore);
+    return messages.take();
+}
+
+// Each stream is bad in a different way; the message names the window, the control or binding
+// (as far as their names were read) and the byte where the fault lies. The window class is 1 in
+// streams that fail before their classes are looked at.
+TEST_F(Templates, MalformedStreamsAreRefusedWithTheirPlaceAndLeaveNothingBehind)
+{
+    Stream main = Stream().number(1).number(1).text("Name").text("Main");   // 12 bytes
+    Properties window = windowProperties("Bad", 200, 100);
+    size_t firstControl = templateStream(windowClass, window, {}).size() - 1;
     struct Case {
         const char* what;
         std::string stream;
+        std::string message;
     };
-    std::vector<Case> cases = {
-        {"empty stream", ""},
-        {"property count larger than the stream", hugeCount},
-        {"negative property count", negativeCount},
-        {"text longer than the stream", longText},
-        {"window class outside the class table", templateStream(9999, windowProperties("Bad", 200, 100), {})},
-        {"negative window class", templateStream(-3, windowProperties("Bad", 200, 100), {})},
-        {"window class that is a control", templateStream(textClass, windowProperties("Bad", 200, 100), {})},
+    const Case cases[] = {
+        {"empty stream", "", "window template at byte 0: the stream ends inside the record"},
+        {"property count larger than the stream", Stream().number(1000000).number(1).bytes,
+         "window template at byte 4: count 1000000 does not fit in the 0 bytes left"},
+        {"negative property count", Stream().number(-1).number(1).number(0).number(0).bytes,
+         "window template at byte 2: negative count -1"},
+        {"text longer than the stream", Stream().number(1).number(1).number(5000).bytes + "Title",
+         "window template at byte 4: the stream ends inside the record"},
+        {"property value missing after the window's name",
+         Stream().number(2).number(1).text("Name").text("Main").text("Title").bytes,
+         "window template Main at byte 18: the stream ends inside the record"},
+        {"control count past the stream", Stream(main).number(50).bytes,
+         "window template Main at byte 13: count 50 does not fit in the 0 bytes left"},
+        {"control cut inside its properties",
+         Stream(main).number(1).number(7).number(2).text("Name").text("Label1").text("Left").bytes,
+         "window template Main, control 1 (Label1) at byte 32: the stream ends inside the record"},
+        {"unnamed control with a negative property count",
+         Stream(main).number(2).number(7).number(0).number(7).number(-4).bytes,
+         "window template Main, control 2 at byte 17: negative count -4"},
+        {"binding cut short", Stream(main).number(0).number(1).number(0).text("value").bytes,
+         "window template Main, binding 1 at byte 21: the stream ends inside the record"},
+        {"window class outside the class table", templateStream(9999, window, {}),
+         "window template TestWindow at byte 1: class 9999 is not a class of the class table"},
+        {"negative window class", templateStream(-3, window, {}),
+         "window template TestWindow at byte 1: class -3 is not a class of the class table"},
+        {"window class that is a control", templateStream(textClass, window, {}),
+         format("window template TestWindow at byte 1: class %zu is not a kind of Window", size_t(textClass))},
         {"control class outside the table",
-         templateStream(windowClass, windowProperties("Bad", 200, 100), {{4242, controlProperties("X", 0, 0, 1, 1)}})},
+         templateStream(windowClass, window, {{4242, controlProperties("X", 0, 0, 1, 1)}}),
+         format("window template TestWindow, control 1 (X) at byte %zu: class 4242 is not a class of the class table",
+                firstControl)},
     };
-    for (size_t cut = 0; cut < good.size(); ++cut)
-        cases.push_back({"truncated stream", good.substr(0, cut)});
-
-    int32_t objectsBefore = RuntimeDebugObjectCount(nullptr);
+    ShownMessages messages;
     for (const Case& bad : cases) {
         SCOPED_TRACE(bad.what);
-        auto* sentinel = reinterpret_cast<ObjectHeader*>(0x10);
-        ObjectHeader* slot = sentinel;
         std::vector<uint8_t> record = templateRecord(bad.stream);
-        EXPECT_EQ(RuntimeCreateWindow(record.data(), &slot), nullptr) << bad.stream.size() << " bytes";
-        EXPECT_EQ(slot, nullptr);
-        EXPECT_EQ(windowListHead(), nullptr);
-        EXPECT_EQ(RuntimeDebugObjectCount(nullptr), objectsBefore);
+        EXPECT_EQ(refusedWindowMessages(record.data(), messages),
+                  std::vector<std::string>{damagedTemplate + bad.message});
     }
-    ObjectHeader* slot = nullptr;
-    EXPECT_EQ(RuntimeCreateWindow(nullptr, &slot), nullptr);
+    SCOPED_TRACE("no template");
+    EXPECT_EQ(refusedWindowMessages(nullptr, messages),
+              std::vector<std::string>{damagedTemplate + "window template: there is none"});
+}
+
+TEST_F(Templates, EveryCutOfAGoodStreamIsRefusedWithOneMessage)
+{
+    std::string good = templateStream(windowClass, windowProperties("Bad", 200, 100),
+                                      {{textClass, controlProperties("Label", 10, 10, 50, 20)}});
+    ShownMessages messages;
+    for (size_t cut = 0; cut < good.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        std::vector<uint8_t> record = templateRecord(good.substr(0, cut));
+        std::vector<std::string> shown = refusedWindowMessages(record.data(), messages);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].rfind(damagedTemplate + "window template", 0), 0u) << shown[0];
+    }
 }
 
 ObjectHeader* pictureItem;
@@ -326,13 +406,13 @@ int32_t binderClass()
 void writeBinding(std::string& stream, int32_t source, const std::string& sourceInterface, int32_t target,
                   int32_t binder)
 {
-    writeNumber(stream, source);
-    writeText(stream, "value");
-    writeNumber(stream, target);
-    writeText(stream, "value");
-    writeNumber(stream, binder);
-    writeText(stream, sourceInterface);
-    writeText(stream, "");
+    streamAppendNumber(stream, source);
+    streamAppendText(stream, "value");
+    streamAppendNumber(stream, target);
+    streamAppendText(stream, "value");
+    streamAppendNumber(stream, binder);
+    streamAppendText(stream, sourceInterface);
+    streamAppendText(stream, "");
 }
 
 TEST_F(Templates, BindingsJoinTheirControlsThroughTheBindersMethod)
@@ -341,7 +421,7 @@ TEST_F(Templates, BindingsJoinTheirControlsThroughTheBindersMethod)
                                         {{textClass, controlProperties("Text1", 10, 10, 80, 20)},
                                          {textClass, controlProperties("Text2", 10, 40, 80, 20)}});
     stream.pop_back();   // the binding count of none
-    writeNumber(stream, 2);
+    streamAppendNumber(stream, 2);
     writeBinding(stream, 0, "", 1, binderClass());
     writeBinding(stream, 1, "NoSuchInterface", 0, binderClass());   // cannot be resolved: skipped
     recordedEvents().clear();
