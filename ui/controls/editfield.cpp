@@ -1,6 +1,7 @@
 // EditField's properties: text, selection, font description, read-only and password modes,
 // and the text styles Windows does not have.
 #include "graphics/fontcache.h"
+#include "host/base/hostmessage.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/controls/editfieldpane.h"
