@@ -107,7 +107,7 @@ extern "C" ObjectHeader* RuntimeNewObject(int32_t classIndex)
 {
     ClassDescriptor* cls = classAt(classIndex);
     if (!cls) {
-        assertFailed(assertCategoryRuntime, 4, "RuntimeMain", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "RuntimeMain", __LINE__);
         return nullptr;
     }
     return objectInstantiate(cls);
@@ -118,7 +118,7 @@ extern "C" ObjectHeader* RuntimeLockObject(ObjectHeader* object)
     if (!object)
         return object;
     if (object->count <= 0) {
-        assertFailed(assertCategoryRuntime, 4, "objects", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "objects", __LINE__);
         return object;
     }
     ++object->count;
@@ -130,7 +130,7 @@ extern "C" void RuntimeUnlockObject(ObjectHeader* object)
     if (!object)
         return;
     if (object->count <= 0) {
-        assertFailed(assertCategoryRuntime, 4, "objects", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "objects", __LINE__);
         return;
     }
     if (--object->count > 0)
@@ -163,7 +163,7 @@ void taggedFree(void* payload)
         return;
     uint32_t* block = static_cast<uint32_t*>(payload) - 2;
     if (block[1] != liveTag) {
-        assertFailed(assertCategoryRuntime, 4, "dump", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "dump", __LINE__);
         return;
     }
     block[1] = deadTag;

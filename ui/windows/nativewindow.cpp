@@ -116,7 +116,7 @@ void keepMenuBar(HWND handle)
 NativeWindow* nativeWindowCreate(WindowObject* window, FrameKind frameKind)
 {
     if (!frameKindIsValid(frameKind)) {
-        assertFailed(assertCategoryRuntime, 1, "window", __LINE__);
+        assertFailed(assertCategoryRuntime, assertBadCall, "window", __LINE__);
         frameKind = FrameKind::document;
     }
     const FrameKindFacts& kind = frameKindFacts(frameKind);
