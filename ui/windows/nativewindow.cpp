@@ -12,11 +12,15 @@
 #include "ui/windows/windowhooks.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
 NativeWindow* listHead;
+// From the system window's first message to its last; any handle may be asked about, a window
+// of another program too.
+std::unordered_map<HWND, NativeWindow*> windowsByHandle;
 std::vector<NativeWindow*> modalStack;   // oldest first
 bool activatedOnce;
 bool menuWindowMade;
@@ -144,14 +148,17 @@ NativeWindow* nativeWindowCreate(WindowObject* window, FrameKind frameKind)
     return native;
 }
 
+void nativeWindowAttach(NativeWindow* native, HWND handle)
+{
+    native->handle = handle;
+    SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
+    windowsByHandle[handle] = native;
+}
+
 NativeWindow* nativeWindowFromHandle(HWND handle)
 {
-    // Windows of other programs may carry our class names.
-    DWORD process = 0;
-    GetWindowThreadProcessId(handle, &process);
-    if (!handle || process != GetCurrentProcessId() || !isFrameworkWindow(handle))
-        return nullptr;
-    return reinterpret_cast<NativeWindow*>(GetWindowLongPtrA(handle, 0));
+    auto found = windowsByHandle.find(handle);
+    return found == windowsByHandle.end() ? nullptr : found->second;
 }
 
 NativeWindow* nativeWindowHolding(HWND handle)
@@ -257,6 +264,7 @@ void nativeWindowClosing(NativeWindow* native)
 void nativeWindowDestroyed(NativeWindow* native)
 {
     SetWindowLongPtrA(native->handle, 0, 0);
+    windowsByHandle.erase(native->handle);
     WindowObject* window = native->window;
     delete native;
     RuntimeUnlockObject(&window->header);

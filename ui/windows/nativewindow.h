@@ -33,6 +33,10 @@ struct NativeWindow {
 // window list; modal kinds go on the modal stack. Null when the system window cannot be made.
 // A frame kind outside the table is a programming error: assertion, and it is built as a document.
 NativeWindow* nativeWindowCreate(WindowObject* window, FrameKind frameKind);
+// The system window's first message ties it to its native window, for its procedure (window
+// extra bytes) and for nativeWindowFromHandle, until nativeWindowDestroyed.
+void nativeWindowAttach(NativeWindow* native, HWND handle);
+// The native window of a top-level window of ours, or null for any other window.
 NativeWindow* nativeWindowFromHandle(HWND handle);
 // The native window of the top-level window that holds `handle` (itself, or a child of it).
 NativeWindow* nativeWindowHolding(HWND handle);

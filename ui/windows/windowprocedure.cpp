@@ -35,8 +35,7 @@ NativeWindow* nativeFromCreateParameters(HWND handle, LPARAM lParam)
     if (create->dwExStyle & WS_EX_MDICHILD)
         parameter = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
     auto* native = static_cast<NativeWindow*>(parameter);
-    native->handle = handle;
-    SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
+    nativeWindowAttach(native, handle);
     return native;
 }
 
