@@ -9,8 +9,6 @@
 #include "ui/windows/messagestate.h"
 #include "ui/windows/shortcuts.h"
 
-#include <cstring>
-
 namespace {
 
 struct NamedKey {

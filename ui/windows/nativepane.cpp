@@ -13,8 +13,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <cstring>
-
 namespace {
 
 // For code outside the framework: the procedure finds its pane through paneFromHandle.
