@@ -29,7 +29,7 @@ ClassDescriptor* findReferenced(const ClassTableEntry& entry)
 {
     ClassDescriptor* cls = classFindByName(entry.name);
     if (!cls)
-        assertFailed(assertCategoryData, 2, "", 0);
+        assertFailed(assertCategoryData, assertNotFound, "", 0);
     return cls;
 }
 

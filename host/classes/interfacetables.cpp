@@ -37,7 +37,7 @@ bool buildTable(ClassDescriptor* cls, InterfaceEntry& entry)
         MethodEntry* found = classFindMethod(cls, identifierName(wanted->name));
         table[k] = found ? found->code : nullptr;
         if (!found && complete) {
-            assertFailed(assertCategoryRuntime, 2, "objects", 2368);
+            assertFailed(assertCategoryRuntime, assertNotFound, "objects", 2368);
             complete = false;
         }
     }
@@ -67,7 +67,7 @@ void interfacesFinalise()
     ++generation;
     for (ClassDescriptor* cls = classListHead(); cls; cls = cls->nextClass) {
         if (cls->interfaceGeneration != generation && !buildTables(cls)) {
-            assertFailed(assertCategoryRuntime, 4, "objects", 5942);
+            assertFailed(assertCategoryRuntime, assertInconsistent, "objects", 5942);
             return;
         }
     }

@@ -100,7 +100,7 @@ bool resolve(const std::string& text, void*& address, std::string& error)
     }
     ClassDescriptor* cls = classFindByName(name.className);
     if (!cls) {
-        assertFailed(assertCategoryData, 2, "", 0);
+        assertFailed(assertCategoryData, assertNotFound, "", 0);
         address = reinterpret_cast<void*>(callOfMissingClassMember);
         return true;
     }

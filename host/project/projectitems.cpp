@@ -190,7 +190,7 @@ ObjectHeader* buildItem(const ProjectItem& item)
     case cursorItem: return mouseCursorFromResource(static_cast<int32_t>(item.value));
     case databaseItem:
         return databaseFromImage({reinterpret_cast<const char*>(item.bytes), item.length}, item.value, item.valueB);
-    default: assertFailed(assertCategoryData, 3, "RuntimeMain", __LINE__); return nullptr;
+    default: assertFailed(assertCategoryData, assertUnknownItemKind, "RuntimeMain", __LINE__); return nullptr;
     }
 }
 

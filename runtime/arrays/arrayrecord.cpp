@@ -14,7 +14,7 @@ bool arrayRefuseIndex()
 
 bool arrayRefuseNil()
 {
-    assertFailed(assertCategoryRuntime, 4, "commonruntime", __LINE__);
+    assertFailed(assertCategoryRuntime, assertInconsistent, "commonruntime", __LINE__);
     return false;
 }
 
@@ -41,7 +41,7 @@ extern "C" ArrayRecord* RuntimeArrayCreateAddIndex(ArrayRecord* array, int32_t l
     // The record has room for this many bounds and no more; and once elements are present,
     // another dimension would make them read as sub-vectors.
     if (array->dimensions == arrayMostDimensions || array->top.length > 0) {
-        assertFailed(assertCategoryRuntime, 4, "commonruntime", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "commonruntime", __LINE__);
         return array;
     }
     array->bounds[array->dimensions++] = arrayBoundFrom(int64_t(upper) - lower);

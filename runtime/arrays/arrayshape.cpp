@@ -65,7 +65,7 @@ void redimLevel(ArrayRecord* array, int32_t level, int32_t bound, LeafRelease re
     if (!arrayPresent(array))
         return;
     if (level < 0 || level >= array->dimensions) {
-        assertFailed(assertCategoryRuntime, 4, "commonruntime", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "commonruntime", __LINE__);
         return;
     }
     bound = arrayBoundFrom(bound);

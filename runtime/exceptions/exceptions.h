@@ -24,6 +24,8 @@ void raiseBuiltinException(BuiltinException kind);
 
 // The runtime's replaceable message texts by index (from the image's settings).
 void exceptionSetMessages(StringRecord* const* messages, int32_t count);
+// The message that reports an exception no handler caught; "%1" stands for its class name.
+constexpr int32_t uncaughtExceptionMessage = 4;
 
 // Sets the stack limit 0xE0000 bytes below the caller's stack position.
 void stackCheckSetLimitFromHere();

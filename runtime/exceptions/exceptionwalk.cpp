@@ -3,6 +3,7 @@
 #include "host/base/hostmessage.h"
 #include "host/base/assertion.h"
 #include "runtime/exceptions/exceptions.h"
+#include "runtime/exceptions/exceptiontables.h"
 #include "host/base/shutdown.h"
 
 #include <windows.h>
@@ -59,33 +60,32 @@ void releaseSlot(uintptr_t slot, bool isString)
         RuntimeUnlockObject(static_cast<ObjectHeader*>(held));
 }
 
-// Reads the call-site table at `returnAddress` (after its 0xEB n 0x90 lead), releasing the
+// Reads the units of the call-site table at `units` (after its jump and lead), releasing the
 // owned arguments of the call; returns the first byte after the table and whether the
 // site lies inside a catch handler.
 const uint8_t* readCallSiteTable(const uint8_t* units, uintptr_t firstArgument, bool& insideHandler)
 {
     for (;; units += 2) {
-        uint8_t op = units[1];
-        if (op == 0)
+        auto op = static_cast<CallSiteOp>(units[1]);
+        if (op == CallSiteOp::end)
             return units + 2;
-        if (op == 1 || op == 2) {
+        if (op == CallSiteOp::ownedString || op == CallSiteOp::ownedObject) {
             units += 2;
-            releaseSlot(firstArgument + units[1], op == 1);
-        } else if (op == 7) {
+            releaseSlot(firstArgument + units[1], op == CallSiteOp::ownedString);
+        } else if (op == CallSiteOp::insideHandler) {
             insideHandler = true;
         } else {
-            assertFailed(assertCategoryRuntime, 4, "win32exception", __LINE__);
+            assertFailed(assertCategoryRuntime, assertInconsistent, "win32exception", __LINE__);
         }
     }
 }
 
-// The function table follows the first "leave; ret; 0x2F" after the call site.
 const uint8_t* findFunctionTable(const uint8_t* from)
 {
     for (uint32_t scanned = 0; scanned < longestFunctionScan; ++scanned, ++from) {
         if ((reinterpret_cast<uintptr_t>(from) & 0xFFF) == 0 && !readable(reinterpret_cast<uintptr_t>(from), 3))
             return nullptr;
-        if (from[0] == 0xC9 && from[1] == 0xC3 && from[2] == 0x2F)
+        if (from[0] == leaveInstruction && from[1] == returnInstruction && from[2] == functionTableMarker)
             return from + 3;
     }
     return nullptr;
@@ -101,10 +101,10 @@ const uint8_t* findFunctionTable(const uint8_t* from)
 void runFunctionTable(const uint8_t* entry, uintptr_t frame, bool insideHandler, ObjectHeader* exception)
 {
     for (;;) {
-        uint8_t op = *entry++;
-        if (op == 0)
+        auto op = static_cast<FunctionTableOp>(*entry++);
+        if (op == FunctionTableOp::end)
             break;
-        if (op == 4) {
+        if (op == FunctionTableOp::catchEntry) {
             int32_t classIndex = bigEndian16(entry);
             const uint8_t* distanceField = entry + 2;
             entry += 6;
@@ -112,8 +112,8 @@ void runFunctionTable(const uint8_t* entry, uintptr_t frame, bool insideHandler,
                 memcpy(reinterpret_cast<void*>(frame - 4), &exception, 4);
                 enterHandler(frame, reinterpret_cast<uintptr_t>(distanceField) + bigEndian32(distanceField));
             }
-        } else if (op == 5 || op == 6) {
-            releaseSlot(frame + bigEndian16(entry), op == 5);
+        } else if (op == FunctionTableOp::stringLocal || op == FunctionTableOp::objectLocal) {
+            releaseSlot(frame + bigEndian16(entry), op == FunctionTableOp::stringLocal);
             entry += 2;
         }
     }
@@ -124,8 +124,8 @@ void runFunctionTable(const uint8_t* entry, uintptr_t frame, bool insideHandler,
 // when the frame's caller is not compiled application code with readable tables.
 void unwindCaller(uintptr_t frame, uintptr_t callerFrame, const uint8_t* returnAddress, ObjectHeader* exception)
 {
-    if (!readable(reinterpret_cast<uintptr_t>(returnAddress), 3) || returnAddress[0] != 0xEB ||
-        returnAddress[2] != 0x90)
+    if (!readable(reinterpret_cast<uintptr_t>(returnAddress), 3) || returnAddress[0] != callSiteJump ||
+        returnAddress[2] != callSiteLead)
         return;
     bool insideHandler = false;
     const uint8_t* after = readCallSiteTable(returnAddress + 3, frame + 8, insideHandler);
@@ -151,7 +151,7 @@ void walk(uintptr_t frame, ObjectHeader* exception)
 StringRecord* uncaughtReport(ObjectHeader* exception)
 {
     StringRef name(RuntimeLockString(objectClassName(exception)));
-    StringRecord* message = messageCount > 4 ? messageTable[4] : nullptr;
+    StringRecord* message = messageCount > uncaughtExceptionMessage ? messageTable[uncaughtExceptionMessage] : nullptr;
     // An image without the message would show an empty box: say what happened instead.
     StringRef fallback(message ? nullptr : stringFromText("An exception of class %1 was not handled.\rThe application will now quit."));
     StringRef placeholder(stringFromText("%1"));

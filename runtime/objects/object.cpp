@@ -100,7 +100,7 @@ extern "C" ObjectHeader* RuntimeNewObject(int32_t classIndex)
 {
     ClassDescriptor* cls = classAt(classIndex);
     if (!cls) {
-        assertFailed(assertCategoryRuntime, 4, "RuntimeMain", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "RuntimeMain", __LINE__);
         return nullptr;
     }
     return objectInstantiate(cls);
@@ -111,7 +111,7 @@ extern "C" ObjectHeader* RuntimeLockObject(ObjectHeader* object)
     if (!object)
         return object;
     if (object->count <= 0) {
-        assertFailed(assertCategoryRuntime, 4, "objects", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "objects", __LINE__);
         return object;
     }
     ++object->count;
@@ -123,7 +123,7 @@ extern "C" void RuntimeUnlockObject(ObjectHeader* object)
     if (!object)
         return;
     if (object->count <= 0) {
-        assertFailed(assertCategoryRuntime, 4, "objects", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "objects", __LINE__);
         return;
     }
     if (--object->count > 0)
@@ -156,7 +156,7 @@ void taggedFree(void* payload)
         return;
     uint32_t* block = static_cast<uint32_t*>(payload) - 2;
     if (block[1] != liveTag) {
-        assertFailed(assertCategoryRuntime, 4, "dump", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "dump", __LINE__);
         return;
     }
     block[1] = deadTag;

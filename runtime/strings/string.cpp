@@ -8,7 +8,6 @@
 
 namespace {
 const char emptyText[1] = {0};
-constexpr int countErrorAssertion = 4;
 
 // A record given back to the pool keeps no buffer (the pool reuses only its first word), so
 // retaining or releasing it again is caught as long as the block has not been handed out anew.
@@ -29,7 +28,7 @@ void destroy(StringRecord* s)
 [[gnu::noinline]] StringRecord* retainUnusual(StringRecord* s)
 {
     if (s)
-        assertFailed(assertCategoryRuntime, countErrorAssertion, "string", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "string", __LINE__);
     return s;
 }
 
@@ -38,7 +37,7 @@ void destroy(StringRecord* s)
     if (!s)
         return;
     if (!isLive(s)) {
-        assertFailed(assertCategoryRuntime, countErrorAssertion, "string", __LINE__);
+        assertFailed(assertCategoryRuntime, assertInconsistent, "string", __LINE__);
         return;
     }
     s->count = 0;

@@ -49,6 +49,7 @@ public:
     void select(int32_t start, int32_t length);
 
     bool keepsTab() const override { return field()->acceptTabs != 0; }
+    bool usesArrowKeys() const override { return true; }
     bool keyDown(int32_t character, int32_t modifiers) override;
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void command(int32_t code) override;

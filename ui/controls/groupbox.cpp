@@ -12,6 +12,7 @@ class GroupBoxPane : public NativePane {
 public:
     using NativePane::NativePane;
 
+    PaneKind kind() const override { return PaneKind::groupBox; }
     void open(NativeWindow* native) override
     {
         if (createControl(native, "BUTTON", BS_GROUPBOX, 0, stringText(asButton(control())->caption)))

@@ -158,7 +158,7 @@ extern "C" int32_t listCountGetter(ObjectHeader* list, int32_t)
 {
     ListboxPane* pane = listPane(list);
     if (!pane) {
-        assertFailed(assertCategoryRuntime, 1, "runListbox", __LINE__);
+        assertFailed(assertCategoryRuntime, assertBadCall, "runListbox", __LINE__);
         return 0;
     }
     return pane->rowCount();

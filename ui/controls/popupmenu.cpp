@@ -23,6 +23,7 @@ class PopupMenuPane : public NativePane {
 public:
     using NativePane::NativePane;
 
+    bool usesArrowKeys() const override { return true; }
     void open(NativeWindow* native) override
     {
         RowListObject* popup = asRowList(control());

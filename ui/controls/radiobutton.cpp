@@ -9,13 +9,6 @@
 
 namespace {
 
-bool isRadioButton(HWND handle)
-{
-    char className[16] = {};
-    GetClassNameA(handle, className, sizeof className);
-    return _stricmp(className, "Button") == 0 && (GetWindowLongA(handle, GWL_STYLE) & 0x0F) == BS_RADIOBUTTON;
-}
-
 void setChecked(HWND handle, bool checked)
 {
     SendMessageA(handle, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -27,7 +20,8 @@ void setChecked(HWND handle, bool checked)
 void checkAlone(HWND chosen)
 {
     for (HWND sibling = GetWindow(GetParent(chosen), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling != chosen && isRadioButton(sibling) && paneFromHandle(sibling))
+        Pane* pane = paneFromHandle(sibling);
+        if (sibling != chosen && pane && pane->kind() == PaneKind::radioButton)
             setChecked(sibling, false);
     }
     setChecked(chosen, true);
@@ -36,6 +30,8 @@ void checkAlone(HWND chosen)
 class RadioButtonPane : public NativePane {
 public:
     using NativePane::NativePane;
+
+    PaneKind kind() const override { return PaneKind::radioButton; }
 
     void open(NativeWindow* native) override
     {

@@ -26,6 +26,7 @@ class ScrollBarPane : public NativePane {
 public:
     using NativePane::NativePane;
 
+    bool usesArrowKeys() const override { return true; }
     void open(NativeWindow* native) override
     {
         DWORD style = WS_TABSTOP | (rangeIsVertical(control()) ? SBS_VERT : SBS_HORZ);

@@ -12,6 +12,7 @@ class SliderPane : public NativePane {
 public:
     using NativePane::NativePane;
 
+    bool usesArrowKeys() const override { return true; }
     void open(NativeWindow* native) override
     {
         nativeEnsureCommonControls();

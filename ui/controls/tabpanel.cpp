@@ -31,6 +31,8 @@ class TabPanelPane : public NativePane {
 public:
     using NativePane::NativePane;
 
+    PaneKind kind() const override { return PaneKind::tabPanel; }
+    bool usesArrowKeys() const override { return true; }
     void open(NativeWindow* native) override
     {
         nativeEnsureCommonControls();

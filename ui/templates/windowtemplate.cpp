@@ -20,12 +20,28 @@
 
 namespace {
 
+// Placement values: where a window starts. 1 and 3 centre it as 2 does; other values leave it.
+constexpr int32_t placementPalette = 0;    // right by 4, down by 100
+constexpr int32_t placementCentred = 2;    // across the middle, a quarter of the room left below it
+constexpr int32_t placementDocument = 4;   // right by 10, down by 50
+
 struct FrameDefaults {
-    int32_t frameKind;
+    FrameKind frameKind;
     int32_t placement;
 };
 
-const FrameDefaults frameDefaults[] = {{8, 4}, {3, 2}, {2, 2}, {1, 0}, {4, 2}, {5, 2}, {6, 4}, {9, 0}};
+// In the order of the Frame values.
+const FrameDefaults frameDefaults[] = {
+    {FrameKind::document, placementDocument},      // document
+    {FrameKind::movableModal, placementCentred},   // movableModal
+    {FrameKind::modal, placementCentred},          // modal
+    {FrameKind::floating, placementPalette},       // floating
+    {FrameKind::plainBox, placementCentred},       // plainBox
+    {FrameKind::shadowedBox, placementCentred},    // shadowedBox
+    {FrameKind::fixedSize, placementDocument},     // fixedSize
+    {FrameKind::palette, placementPalette},        // palette
+};
+static_assert(std::size(frameDefaults) == static_cast<size_t>(WindowFrame::palette) + 1, "one entry per Frame");
 
 bool readTemplateRecord(const uint8_t* record, WindowTemplate& parsed, std::string& fault)
 {
@@ -168,7 +184,8 @@ ObjectHeader* refuseTemplate(ObjectHeader** slot, const std::string& fault)
 
 FramePlacement templateFramePlacement(int32_t frame, int32_t placement)
 {
-    const FrameDefaults& defaults = frameDefaults[frame >= 0 && frame <= 7 ? frame : 0];
+    bool known = frame >= 0 && frame < static_cast<int32_t>(std::size(frameDefaults));
+    const FrameDefaults& defaults = frameDefaults[known ? frame : static_cast<int32_t>(WindowFrame::document)];
     return {defaults.frameKind, placement != 0 ? placement : defaults.placement};
 }
 
@@ -176,11 +193,11 @@ PaneRect templatePlacedBounds(const PaneRect& bounds, int32_t placement, int32_t
 {
     PaneRect placed = bounds;
     switch (placement) {
-    case 0: placed.offset(4, 100); break;
+    case placementPalette: placed.offset(4, 100); break;
     case 1:
-    case 2:
+    case placementCentred:
     case 3: placed.offset((screenWidth - bounds.right) / 2, (screenHeight - bounds.bottom) / 4); break;
-    case 4: placed.offset(10, 50); break;
+    case placementDocument: placed.offset(10, 50); break;
     }
     return placed;
 }

@@ -3,17 +3,30 @@
 #pragma once
 
 #include "runtime/objects/object.h"
+#include "ui/windows/framekind.h"
 #include "ui/windows/panerect.h"
 
 #include <cstdint>
 
+// A window's Frame property: the frame kind its native window is built as.
+enum class WindowFrame : int32_t {
+    document = 0,
+    movableModal = 1,
+    modal = 2,
+    floating = 3,
+    plainBox = 4,
+    shadowedBox = 5,
+    fixedSize = 6,
+    palette = 7,
+};
+
 struct FramePlacement {
-    int32_t frameKind;
+    FrameKind frameKind;
     int32_t placement;
 };
 
 // The frame kind of a Frame value and the placement used (the Placement property, or the
-// Frame's default when it is 0). A Frame outside 0 to 7 counts as 0.
+// Frame's default when it is 0). A Frame outside 0 to 7 counts as a document.
 FramePlacement templateFramePlacement(int32_t frame, int32_t placement);
 // Moves bounds that start at (0, 0) as the placement says, on a screen of that size.
 PaneRect templatePlacedBounds(const PaneRect& bounds, int32_t placement, int32_t screenWidth, int32_t screenHeight);

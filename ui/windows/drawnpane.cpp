@@ -64,6 +64,9 @@ LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wPa
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return onControlColor(pane, handle, message, wParam, lParam);
+    case WM_NCDESTROY:
+        pane->leaveChildToWindow();
+        break;
     }
     return DefWindowProcA(handle, message, wParam, lParam);
 }
@@ -109,6 +112,7 @@ void DrawnPane::createIn(NativeWindow* native)
     if (!windowHandle)
         return;
     SetWindowLongPtrA(windowHandle, 0, reinterpret_cast<LONG_PTR>(this));
+    listHandle();
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
     // Controls made later lie above the ones made before them. A new child window is not
@@ -153,11 +157,6 @@ void DrawnPane::drawBelow(HDC dc, int32_t x, int32_t y)
     SavedDC saved(dc);
     SetViewportOrgEx(dc, x, y, nullptr);
     paintContent(dc);
-}
-
-Pane* drawnPaneFromHandle(HWND handle)
-{
-    return isPaneWindow(handle) ? drawnPaneOf(handle) : nullptr;
 }
 
 LRESULT CALLBACK paneWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)

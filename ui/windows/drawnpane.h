@@ -23,5 +23,4 @@ protected:
     virtual void drawContent(HDC dc) = 0;
 };
 
-Pane* drawnPaneFromHandle(HWND handle);
 LRESULT CALLBACK paneWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

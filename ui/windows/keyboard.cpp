@@ -9,8 +9,6 @@
 #include "ui/windows/messagestate.h"
 #include "ui/windows/shortcuts.h"
 
-#include <cstring>
-
 namespace {
 
 struct NamedKey {
@@ -49,18 +47,11 @@ bool isArrowKey(int32_t virtualKey)
     return virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
 }
 
-// Fields and controls that use the arrow keys themselves.
+// Inside our windows the focus is on a pane or on the window itself.
 bool focusUsesArrows()
 {
-    static const char* const classes[] = {"RichEdit", "RICHEDIT", "RichEdit20A", "Edit", "SysTabControl32",
-                                          "ScrollBar", "msctls_trackbar32", "ComboBox"};
-    char className[64] = {};
-    GetClassNameA(GetFocus(), className, sizeof className);
-    for (const char* name : classes) {
-        if (_stricmp(className, name) == 0)
-            return true;
-    }
-    return false;
+    Pane* focused = paneFromHandle(GetFocus());
+    return focused && focused->usesArrowKeys();
 }
 
 Pane* defaultButton(WindowObject* window, bool cancel)

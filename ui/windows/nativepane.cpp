@@ -13,46 +13,36 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <cstring>
-#include <unordered_map>
-
 namespace {
 
+// For code outside the framework: the procedure finds its pane through paneFromHandle.
 const char instanceProperty[] = "VXInstance";
 const char previousProperty[] = "VXPreviousProcedure";
 
-// The framework's native controls by handle. The procedure needs its pane for every message;
-// a window property lookup costs a round trip to the server under Wine (tens of microseconds),
-// a lookup here well under one. The properties stay for code outside the framework.
-std::unordered_map<HWND, NativePane*>& panesByHandle()
+// Only native panes' windows have the subclass procedure, so the pane of one is a native pane.
+NativePane* nativePaneOf(HWND handle)
 {
-    static std::unordered_map<HWND, NativePane*> panes;
-    return panes;
+    return static_cast<NativePane*>(paneFromHandle(handle));
 }
 
 bool inMouseDown;   // the window's mouse down is running; nested mouse messages go straight on
 
-bool isContainerWindow(HWND handle)
+// Whether the pane holds the controls that lie inside it: a group only those of its own tab panel.
+bool holds(const Pane* container, const Pane* inside)
 {
-    char className[32] = {};
-    GetClassNameA(handle, className, sizeof className);
-    if (_stricmp(className, "SysTabControl32") == 0)
-        return true;
-    return _stricmp(className, "Button") == 0 && (GetWindowLongA(handle, GWL_STYLE) & 0x0F) == BS_GROUPBOX;
+    if (container->kind() == PaneKind::groupBox)
+        return container->tabPanelIndex() == inside->tabPanelIndex();
+    return container->kind() == PaneKind::tabPanel;
 }
 
-// The innermost visible group or tab control holding the bounds; a group only holds controls
-// of its own tab panel.
+// The innermost visible group or tab control holding the bounds.
 Pane* containerFor(const Pane* self)
 {
     Pane* found = nullptr;
     forEachPane(self->window(), [&](Pane* pane) {
         if (pane == self || !pane->handle() || !pane->visible() || !pane->bounds().contains(self->bounds()))
             return;
-        if (!isContainerWindow(pane->handle()))
-            return;
-        bool isGroup = (GetWindowLongA(pane->handle(), GWL_STYLE) & 0x0F) == BS_GROUPBOX;
-        if (isGroup && pane->tabPanelIndex() != self->tabPanelIndex())
+        if (!holds(pane, self))
             return;
         if (!found || found->bounds().contains(pane->bounds()))
             found = pane;
@@ -61,11 +51,9 @@ Pane* containerFor(const Pane* self)
 }
 
 // A control inside a tab control shows only while its own tab is chosen.
-bool onHiddenTab(HWND container, int32_t tab)
+bool onHiddenTab(const Pane* container, int32_t tab)
 {
-    char className[32] = {};
-    GetClassNameA(container, className, sizeof className);
-    return _stricmp(className, "SysTabControl32") == 0 && SendMessageA(container, TCM_GETCURSEL, 0, 0) != tab;
+    return container->kind() == PaneKind::tabPanel && SendMessageA(container->handle(), TCM_GETCURSEL, 0, 0) != tab;
 }
 
 // While the window's mouse down runs, nested mouse messages go straight on.
@@ -124,7 +112,7 @@ LRESULT commonMessage(NativePane* pane, HWND handle, UINT message, WPARAM wParam
 
 LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    NativePane* pane = nativePaneFromHandle(handle);
+    NativePane* pane = nativePaneOf(handle);
     WNDPROC previous = pane ? pane->previousProcedure() : reinterpret_cast<WNDPROC>(GetPropA(handle, previousProperty));
     if (!pane || !previous)
         return previous ? CallWindowProcA(previous, handle, message, wParam, lParam)
@@ -148,13 +136,7 @@ LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam
 bool paneOnHiddenTab(const Pane* pane)
 {
     Pane* container = containerFor(pane);
-    return container && onHiddenTab(container->handle(), pane->tabPanelIndex());
-}
-
-NativePane* nativePaneFromHandle(HWND handle)
-{
-    auto found = panesByHandle().find(handle);
-    return found == panesByHandle().end() ? nullptr : found->second;
+    return container && onHiddenTab(container, pane->tabPanelIndex());
 }
 
 void nativeEnsureCommonControls()
@@ -191,7 +173,7 @@ bool NativePane::createControl(NativeWindow* native, const char* className, DWOR
     if (Pane* container = containerFor(this)) {
         parent = container->handle();
         parentOrigin = {container->bounds().left, container->bounds().top};
-        shown = shown && !onHiddenTab(parent, tabPanelIndex());
+        shown = shown && !onHiddenTab(container, tabPanelIndex());
     }
     RECT area = childRect();
     style |= WS_CHILD | (shown ? WS_VISIBLE : 0);
@@ -203,7 +185,7 @@ bool NativePane::createControl(NativeWindow* native, const char* className, DWOR
     previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeControlProcedure)));
     SetPropA(windowHandle, previousProperty, reinterpret_cast<HANDLE>(previous));
-    panesByHandle()[windowHandle] = this;
+    listHandle();
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
     makeHelp(native);
@@ -306,7 +288,7 @@ void NativePane::detach()
         SetWindowLongPtrA(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropA(windowHandle, previousProperty);
         RemovePropA(windowHandle, instanceProperty);
-        panesByHandle().erase(windowHandle);
+        unlistHandle();
     }
     previous = nullptr;
     if (font)

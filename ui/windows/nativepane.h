@@ -55,9 +55,6 @@ private:
 // Whether the pane lies in a tab control on a tab other than the chosen one.
 bool paneOnHiddenTab(const Pane* pane);
 
-// The framework's native control of that handle, or null.
-NativePane* nativePaneFromHandle(HWND handle);
-
 // The common-control classes (trackbar, progress bar, tab control), registered once.
 void nativeEnsureCommonControls();
 

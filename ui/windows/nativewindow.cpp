@@ -12,39 +12,20 @@
 #include "ui/windows/windowhooks.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-struct FrameKindStyle {
-    DWORD style;
-    DWORD exStyle;
-    bool modal;
-    bool mayResize;   // kinds 2 to 7 and 10 never record the window as resizable
-};
-
-constexpr DWORD floatingExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
-
-const FrameKindStyle frameKinds[frameKindCount] = {
-    {WS_CAPTION, 0, false, true},                                                        // 0: as 8
-    {WS_POPUP | WS_CAPTION, floatingExStyle, false, true},                               // 1: floating
-    {WS_POPUP | WS_DLGFRAME, 0, true, false},                                            // 2: modal, no caption
-    {WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, true, false},                           // 3: movable modal
-    {WS_POPUP | WS_BORDER, 0, true, false},                                              // 4: plain box
-    {WS_POPUP | WS_BORDER, WS_EX_CLIENTEDGE, true, false},                               // 5: shadowed box
-    {WS_CAPTION, 0, false, false},                                                       // 6: fixed size
-    {WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE, true, false},   // 7
-    {WS_CAPTION, 0, false, true},                                                        // 8: document
-    {WS_POPUP | WS_CAPTION, floatingExStyle, false, true},                               // 9: floating
-    {WS_POPUP | WS_DLGFRAME, 0, true, false},                                            // 10: as 2
-};
-
 NativeWindow* listHead;
+// From the system window's first message to its last; any handle may be asked about, a window
+// of another program too.
+std::unordered_map<HWND, NativeWindow*> windowsByHandle;
 std::vector<NativeWindow*> modalStack;   // oldest first
 bool activatedOnce;
 bool menuWindowMade;
 
-DWORD styleOf(const WindowObject* window, const FrameKindStyle& kind)
+DWORD styleOf(const WindowObject* window, const FrameKindFacts& kind)
 {
     DWORD style = kind.style | WS_CLIPCHILDREN;
     if (window->growIcon)
@@ -56,21 +37,16 @@ DWORD styleOf(const WindowObject* window, const FrameKindStyle& kind)
     return style;
 }
 
-bool isDocumentKind(int32_t frameKind)
-{
-    return frameKind == 0 || frameKind == 8;
-}
-
 // Outside frame mode the first document window carries the program's menu bar.
-HMENU menuBarFor(int32_t frameKind)
+HMENU menuBarFor(const FrameKindFacts& kind)
 {
-    if (hostState().frameMode || !isDocumentKind(frameKind) || menuWindowMade)
+    if (hostState().frameMode || !kind.document || menuWindowMade)
         return nullptr;
     menuWindowMade = true;
     return windowHooks().menuBarForWindow ? windowHooks().menuBarForWindow() : nullptr;
 }
 
-HWND createSystemWindow(NativeWindow* native, const FrameKindStyle& kind)
+HWND createSystemWindow(NativeWindow* native, const FrameKindFacts& kind)
 {
     WindowObject* window = native->window;
     DWORD style = styleOf(window, kind);
@@ -81,7 +57,7 @@ HWND createSystemWindow(NativeWindow* native, const FrameKindStyle& kind)
                                outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                                frameClientHandle(), nullptr, hostState().instance, native);
     }
-    HMENU menu = menuBarFor(native->frameKind);
+    HMENU menu = menuBarFor(kind);
     RECT client = window->bounds.toRect();
     AdjustWindowRectEx(&client, style, menu != nullptr, kind.exStyle);
     HWND handle = CreateWindowExA(kind.exStyle, windowClassName, title, style, client.left, client.top,
@@ -141,19 +117,19 @@ void keepMenuBar(HWND handle)
 
 } // namespace
 
-NativeWindow* nativeWindowCreate(WindowObject* window, int32_t frameKind)
+NativeWindow* nativeWindowCreate(WindowObject* window, FrameKind frameKind)
 {
-    if (frameKind < 0 || frameKind >= frameKindCount) {
-        assertFailed(assertCategoryRuntime, 1, "window", __LINE__);
-        frameKind = 8;
+    if (!frameKindIsValid(frameKind)) {
+        assertFailed(assertCategoryRuntime, assertBadCall, "window", __LINE__);
+        frameKind = FrameKind::document;
     }
-    const FrameKindStyle& kind = frameKinds[frameKind];
+    const FrameKindFacts& kind = frameKindFacts(frameKind);
     auto* native = new NativeWindow{};
     native->frameKind = frameKind;
     native->window = asWindow(RuntimeLockObject(&window->header));
     native->modal = kind.modal;
     native->resizable = kind.mayResize && window->growIcon;
-    native->mdiChild = hostState().frameMode && isDocumentKind(frameKind) && frameClientHandle();
+    native->mdiChild = hostState().frameMode && kind.document && frameClientHandle();
     native->bounds = window->bounds;
     window->native = native;
     native->handle = createSystemWindow(native, kind);
@@ -172,14 +148,17 @@ NativeWindow* nativeWindowCreate(WindowObject* window, int32_t frameKind)
     return native;
 }
 
+void nativeWindowAttach(NativeWindow* native, HWND handle)
+{
+    native->handle = handle;
+    SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
+    windowsByHandle[handle] = native;
+}
+
 NativeWindow* nativeWindowFromHandle(HWND handle)
 {
-    // Windows of other programs may carry our class names.
-    DWORD process = 0;
-    GetWindowThreadProcessId(handle, &process);
-    if (!handle || process != GetCurrentProcessId() || !isFrameworkWindow(handle))
-        return nullptr;
-    return reinterpret_cast<NativeWindow*>(GetWindowLongPtrA(handle, 0));
+    auto found = windowsByHandle.find(handle);
+    return found == windowsByHandle.end() ? nullptr : found->second;
 }
 
 NativeWindow* nativeWindowHolding(HWND handle)
@@ -218,7 +197,7 @@ RECT nativeWindowOuterRect(NativeWindow* native, const PaneRect& client)
 {
     RECT outer = client.toRect();
     // Before the system window exists only MDI children ask: they are made from their outer size.
-    DWORD style = styleOf(native->window, frameKinds[native->frameKind]) | WS_CHILD;
+    DWORD style = styleOf(native->window, frameKindFacts(native->frameKind)) | WS_CHILD;
     DWORD exStyle = WS_EX_MDICHILD;
     if (native->handle) {
         style = static_cast<DWORD>(GetWindowLongA(native->handle, GWL_STYLE));
@@ -285,6 +264,7 @@ void nativeWindowClosing(NativeWindow* native)
 void nativeWindowDestroyed(NativeWindow* native)
 {
     SetWindowLongPtrA(native->handle, 0, 0);
+    windowsByHandle.erase(native->handle);
     WindowObject* window = native->window;
     delete native;
     RuntimeUnlockObject(&window->header);

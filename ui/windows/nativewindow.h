@@ -2,6 +2,7 @@
 // the modal stack.
 #pragma once
 
+#include "ui/windows/framekind.h"
 #include "ui/windows/pane.h"
 #include "ui/windows/panerect.h"
 #include "ui/windows/windowobject.h"
@@ -10,13 +11,11 @@
 
 #include <cstdint>
 
-constexpr int32_t frameKindCount = 11;
-
 struct NativeWindow {
     HWND handle;
     void* dropTarget;              // none registered yet
     NativeWindow* next;            // window list, newest first
-    int32_t frameKind;
+    FrameKind frameKind;
     PaneRect bounds;               // client area as last seen on the system window
     bool shown;                    // marked to be shown; the loop shows it if it is not yet
     bool active;
@@ -32,8 +31,12 @@ struct NativeWindow {
 
 // Builds the native window (hidden) for a window object and enters it at the head of the
 // window list; modal kinds go on the modal stack. Null when the system window cannot be made.
-// A frame kind outside 0..10 is a programming error: assertion, and it is built as kind 8.
-NativeWindow* nativeWindowCreate(WindowObject* window, int32_t frameKind);
+// A frame kind outside the table is a programming error: assertion, and it is built as a document.
+NativeWindow* nativeWindowCreate(WindowObject* window, FrameKind frameKind);
+// The system window's first message ties it to its native window, for its procedure (window
+// extra bytes) and for nativeWindowFromHandle, until nativeWindowDestroyed.
+void nativeWindowAttach(NativeWindow* native, HWND handle);
+// The native window of a top-level window of ours, or null for any other window.
 NativeWindow* nativeWindowFromHandle(HWND handle);
 // The native window of the top-level window that holds `handle` (itself, or a child of it).
 NativeWindow* nativeWindowHolding(HWND handle);

@@ -1,10 +1,23 @@
 // Panes: the native side of a control, with the operations the window's dispatch calls.
 #include "ui/windows/pane.h"
 
-#include "ui/windows/drawnpane.h"
-#include "ui/windows/nativepane.h"
 #include "ui/windows/shortcuts.h"
 #include "ui/windows/windowobject.h"
+
+#include <unordered_map>
+
+namespace {
+
+// Our panes by their child window. Native controls need their pane for every message; asking
+// the system about a window (a property, its class) costs a round trip to the server under
+// Wine (tens of microseconds), a lookup here well under one.
+std::unordered_map<HWND, Pane*>& panesByHandle()
+{
+    static std::unordered_map<HWND, Pane*> panes;
+    return panes;
+}
+
+} // namespace
 
 Pane::Pane(ObjectHeader* control, const PaneRect& bounds) : paneBounds(bounds), controlObject(control)
 {
@@ -17,8 +30,29 @@ Pane::Pane(ObjectHeader* control, const PaneRect& bounds) : paneBounds(bounds), 
 Pane::~Pane()
 {
     shortcutRemoveTarget(this);
+    if (!windowHandle)
+        return;
+    unlistHandle();
+    DestroyWindow(windowHandle);
+}
+
+void Pane::leaveChildToWindow()
+{
+    unlistHandle();
+    windowHandle = nullptr;
+}
+
+void Pane::listHandle()
+{
     if (windowHandle)
-        DestroyWindow(windowHandle);
+        panesByHandle()[windowHandle] = this;
+}
+
+void Pane::unlistHandle()
+{
+    auto listed = panesByHandle().find(windowHandle);
+    if (listed != panesByHandle().end() && listed->second == this)
+        panesByHandle().erase(listed);
 }
 
 bool Pane::mouseDown(int32_t, int32_t, int32_t)
@@ -106,11 +140,8 @@ void Pane::invalidateRect(const RECT& paneArea)
 
 Pane* paneFromHandle(HWND handle)
 {
-    if (!handle)
-        return nullptr;
-    if (Pane* drawn = drawnPaneFromHandle(handle))
-        return drawn;
-    return nativePaneFromHandle(handle);
+    auto listed = panesByHandle().find(handle);
+    return listed == panesByHandle().end() ? nullptr : listed->second;
 }
 
 Pane* paneOfControl(ObjectHeader* control)

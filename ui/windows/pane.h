@@ -14,6 +14,9 @@ struct WindowObject;
 // State changes handed to a pane when the control's flags change.
 enum class PaneState : int32_t { enable = 5, disable = 6, show = 7, hide = 8 };
 
+// The kinds of control that other panes ask a pane about; every other kind is `other`.
+enum class PaneKind { other, radioButton, groupBox, tabPanel };
+
 // Modifier word of mouse and key operations.
 constexpr int32_t modifierWindows = 0x100;
 constexpr int32_t modifierShift = 0x200;
@@ -34,6 +37,7 @@ public:
     virtual bool mouseDown(int32_t x, int32_t y, int32_t modifiers);
     virtual void mouseDrag(int32_t x, int32_t y);
     virtual void mouseUp(int32_t x, int32_t y);
+    virtual PaneKind kind() const { return PaneKind::other; }
     // Whether the mouse over the pane is offered to it at all; drawn shapes let it through.
     virtual bool receivesMouse() const { return false; }
     // True for a control that Return pushes instead of the window's default button.
@@ -43,6 +47,8 @@ public:
     virtual bool acceptsFocus() const { return false; }
     // True for a text field that takes Tab as text instead of moving the focus.
     virtual bool keepsTab() const { return false; }
+    // True for a control that uses the arrow keys itself instead of moving the focus with them.
+    virtual bool usesArrowKeys() const { return false; }
     virtual void takeFocus();
     virtual bool isDefaultButton() const { return false; }
     virtual bool isCancelButton() const { return false; }
@@ -64,7 +70,7 @@ public:
     virtual void drawBelow(HDC, int32_t, int32_t) {}
     // The whole window is closing and takes the child window with it: the pane lets go of its
     // handle instead of destroying it.
-    virtual void leaveChildToWindow() { windowHandle = nullptr; }
+    virtual void leaveChildToWindow();
 
     ObjectHeader* control() const { return controlObject; }
     WindowObject* window() const;
@@ -78,6 +84,10 @@ public:
     void invalidateRect(const RECT& paneArea);
 
 protected:
+    // The pane's child window is found by paneFromHandle from listHandle until unlistHandle.
+    void listHandle();
+    void unlistHandle();
+
     HWND windowHandle = nullptr;
     PaneRect paneBounds;
     bool isVisible = true;
@@ -87,6 +97,6 @@ private:
     ObjectHeader* controlObject;
 };
 
-// The pane behind a child window of ours: a "VX_Pane" or a native control carrying "VXInstance".
+// The pane behind a child window of ours (a "VX_Pane" or a native control), or null.
 Pane* paneFromHandle(HWND handle);
 Pane* paneOfControl(ObjectHeader* control);

@@ -5,8 +5,6 @@
 #include "ui/windows/drawnpane.h"
 #include "ui/windows/windowprocedure.h"
 
-#include <cstring>
-
 namespace {
 
 HICON applicationIcon()
@@ -32,12 +30,6 @@ void registerClass(const char* name, WNDPROC procedure, HICON icon, HBRUSH backg
     RegisterClassA(&cls);
 }
 
-bool hasClass(HWND handle, const char* name)
-{
-    char className[32];
-    return GetClassNameA(handle, className, sizeof className) && strcmp(className, name) == 0;
-}
-
 } // namespace
 
 void registerWindowClasses()
@@ -49,14 +41,4 @@ void registerWindowClasses()
     registerClass(mdiFrameClassName, frameWindowProcedure, applicationIcon(),
                   reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
     registerClass(mdiChildClassName, topLevelWindowProcedure, applicationIcon(), nullptr);
-}
-
-bool isFrameworkWindow(HWND handle)
-{
-    return hasClass(handle, windowClassName) || hasClass(handle, mdiChildClassName);
-}
-
-bool isPaneWindow(HWND handle)
-{
-    return hasClass(handle, paneClassName);
 }

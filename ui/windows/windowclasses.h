@@ -12,6 +12,3 @@ constexpr int applicationIconResource = 102;
 // Registers "VXWindow" and "VX_Pane", and in frame mode "VX_MDIFRAME" and "VX_MDICHILD".
 // Calling it again registers only what is missing.
 void registerWindowClasses();
-// A top-level framework window: "VXWindow" or "VX_MDICHILD".
-bool isFrameworkWindow(HWND handle);
-bool isPaneWindow(HWND handle);

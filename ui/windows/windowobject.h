@@ -37,7 +37,7 @@ struct WindowObject {
     int16_t minHeight;
     int16_t maxWidth;
     int16_t maxHeight;
-    int32_t frame;
+    int32_t frame;                 // the Frame property, which chooses the frame kind when it is built
     int32_t placement;
     int32_t backColor;             // 0xRRGGBB
     int32_t macProcId;

@@ -35,8 +35,7 @@ NativeWindow* nativeFromCreateParameters(HWND handle, LPARAM lParam)
     if (create->dwExStyle & WS_EX_MDICHILD)
         parameter = reinterpret_cast<void*>(reinterpret_cast<MDICREATESTRUCTA*>(create->lpCreateParams)->lParam);
     auto* native = static_cast<NativeWindow*>(parameter);
-    native->handle = handle;
-    SetWindowLongPtrA(handle, 0, reinterpret_cast<LONG_PTR>(native));
+    nativeWindowAttach(native, handle);
     return native;
 }
 
@@ -70,13 +69,6 @@ void onSized(NativeWindow* native, WPARAM kind)
         raiseEvent(&native->window->header, "Resized");
 }
 
-int32_t captionHeight(int32_t frame)
-{
-    if (frame == 4)
-        return 0;
-    return GetSystemMetrics(frame == 3 ? SM_CYSMCAPTION : SM_CYCAPTION);
-}
-
 // Keeps one side of a dragged rectangle within [low, high], moving the edge being dragged.
 void clampSide(LONG& nearEdge, LONG& farEdge, bool draggingNear, int32_t low, int32_t high)
 {
@@ -88,13 +80,14 @@ void clampSide(LONG& nearEdge, LONG& farEdge, bool draggingNear, int32_t low, in
         farEdge = nearEdge + clamped;
 }
 
+// The limits are of the client area: the frame, caption and menu bar of the window's own styles
+// are added to them.
 void onSizing(NativeWindow* native, WPARAM edge, RECT* dragged)
 {
     WindowObject* window = native->window;
-    int32_t extraWidth = 2 * GetSystemMetrics(SM_CXFRAME);
-    int32_t extraHeight = 2 * GetSystemMetrics(SM_CYFRAME) + captionHeight(window->frame);
-    if (GetMenu(native->handle) && !hostState().frameMode)
-        extraHeight += GetSystemMetrics(SM_CYMENU);
+    RECT frame = nativeWindowOuterRect(native, PaneRect{});
+    int32_t extraWidth = frame.right - frame.left;
+    int32_t extraHeight = frame.bottom - frame.top;
     bool left = edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT;
     bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
     clampSide(dragged->left, dragged->right, left, window->minWidth + extraWidth, window->maxWidth + extraWidth);
@@ -158,15 +151,10 @@ LRESULT onMouseActivate(NativeWindow* native, HWND handle, UINT message, WPARAM 
     return defaultProcedure(handle, message, wParam, lParam);
 }
 
-bool isFloating(const NativeWindow* native)
-{
-    return native->frameKind == 1 || native->frameKind == 9;
-}
-
 void placeFloatingWindows(HWND after)
 {
     for (NativeWindow* native = windowListHead(); native; native = native->next) {
-        if (isFloating(native))
+        if (frameKindFacts(native->frameKind).floating)
             SetWindowPos(native->handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }

@@ -10,7 +10,7 @@ namespace {
 CHILD_SCENARIO(assertTwice)
 {
     assertFailed(assertCategoryRuntime, 70000, "objects", 2368);   // shown as a 16-bit number
-    assertFailed(assertCategoryRuntime, 4, "RuntimeMain", 12);
+    assertFailed(assertCategoryRuntime, assertInconsistent, "RuntimeMain", 12);
     return 5;   // only reached when both were answered with OK
 }
 

@@ -4,6 +4,7 @@
 # the catch entry was taken; the handler releases the exception it finds at [ebp-4].
 # The registers the caller keeps (ebx, esi, edi) are saved below the locals and restored on
 # both ways out: a handler is entered with whatever the raise left in them.
+#include "tests/support/exceptiontables.inc"
         .intel_syntax noprefix
         .text
         .globl _callCatchingOutOfBounds
@@ -17,14 +18,14 @@ _callCatchingOutOfBounds:
         mov dword ptr [ebp-4], 0
         push dword ptr [ebp+12]
         call dword ptr [ebp+8]
-        .byte 0xEB, 0x03, 0x90, 0xEB, 0x00
+        call_site
         mov eax, 0
         jmp finished
 caught:
         lea esp, [ebp-24]
         push dword ptr [ebp-4]
         call _RuntimeUnlockObject
-        .byte 0xEB, 0x05, 0x90, 0xEB, 0x07, 0xEB, 0x00
+        call_site callSiteInsideHandler
         mov eax, 1
 finished:
         lea esp, [ebp-24]
@@ -33,10 +34,6 @@ finished:
         pop edi
         leave
         ret
-        .byte 0x2F
-# The catch entry: class number and handler distance, big-endian, the distance counted from
-# the distance field itself.
-        .byte 4, 0, 0
-9:      .byte ((caught - 9b) >> 24) & 0xFF, ((caught - 9b) >> 16) & 0xFF
-        .byte ((caught - 9b) >> 8) & 0xFF, (caught - 9b) & 0xFF
-        .byte 0
+        .byte functionTableMarker
+        catch_entry 0, caught
+        .byte tableEnd

@@ -143,9 +143,9 @@ TEST(Exceptions, TheStackCheckRaisesAtTheRoutineThatCrossesTheLimit)
 CHILD_SCENARIO(uncaughtOutOfBounds)
 {
     std::string text = ansiFromUtf8("クラス%1の例外は取り扱われませんでした。\rアプリケーションを終了します。");
-    static StringRecord* messages[5];
-    messages[4] = stringFromView(text);
-    exceptionSetMessages(messages, 5);
+    static StringRecord* messages[uncaughtExceptionMessage + 1];
+    messages[uncaughtExceptionMessage] = stringFromView(text);
+    exceptionSetMessages(messages, uncaughtExceptionMessage + 1);
     Held held;
     held.call(fixture().routine<OuterRoutine>("_catchNilObjectException"), newException(BuiltinException::OutOfBounds));
     return 9;   // not reached: an uncaught exception ends the process

@@ -8,27 +8,10 @@
 # A routine that catches saves the registers its callers keep (ebx, esi, edi) below its
 # locals and restores them on every way out: a handler is entered with whatever the raise
 # left in them.
+#include "tests/support/exceptiontables.inc"
         .intel_syntax noprefix
         .text
 
-# A call-site table: a short jump over the 0x90 and the units that follow.
-.macro plain_site
-        .byte 0xEB, 0x03, 0x90, 0xEB, 0x00
-.endm
-.macro handler_site
-        .byte 0xEB, 0x05, 0x90, 0xEB, 0x07, 0xEB, 0x00
-.endm
-# Arguments at byte offsets 4 (string) and 8 (object) are owned by the call.
-.macro owning_site
-        .byte 0xEB, 0x0B, 0x90, 0xEB, 0x01, 0xEB, 0x04, 0xEB, 0x02, 0xEB, 0x08, 0xEB, 0x00
-.endm
-# A catch entry: class number and handler distance, both big-endian, the distance counted
-# from the distance field itself.
-.macro catch_entry class, handler
-        .byte 4, (\class >> 8) & 0xFF, \class & 0xFF
-9:      .byte ((\handler - 9b) >> 24) & 0xFF, ((\handler - 9b) >> 16) & 0xFF
-        .byte ((\handler - 9b) >> 8) & 0xFF, (\handler - 9b) & 0xFF
-.endm
 # The prologue and the way out of a routine that catches.
 .macro catching_prologue
         push ebp
@@ -49,7 +32,7 @@
 .endm
 # Locals at [ebp-8] (a string) and [ebp-12] (an object), then the end of the table.
 .macro locals_and_end
-        .byte 5, 0xFF, 0xF8, 6, 0xFF, 0xF4, 0
+        .byte tableStringLocal, 0xFF, 0xF8, tableObjectLocal, 0xFF, 0xF4, tableEnd
 .endm
 
 # int raiseIt(exception): raises and returns 5 when the raise comes back (EndException).
@@ -61,12 +44,12 @@ _raiseIt:
         mov dword ptr [ebp-4], 0
         push dword ptr [ebp+8]
         call _RuntimeRaiseException
-        plain_site
+        call_site
         add esp, 4
         mov eax, 5
         leave
         ret
-        .byte 0x2F, 0
+        .byte functionTableMarker, tableEnd
 
 # int middle(exception, string, object, ownedString, ownedObject): keeps the string and the
 # object in its locals and passes the owned ones on to raiseIt's call.
@@ -84,11 +67,11 @@ _middle:
         push dword ptr [ebp+20]
         push dword ptr [ebp+8]
         call _raiseIt
-        owning_site
+        call_site callSiteOwnedString, 4, callSiteOwnedObject, 8   # the arguments at 4 and 8 are the call's
         add esp, 12
         leave
         ret
-        .byte 0x2F
+        .byte functionTableMarker
         locals_and_end
 
 # The outer routines take (exception, string, object, middleString, middleObject,
@@ -109,13 +92,13 @@ _middle:
         push dword ptr [ebp+20]
         push dword ptr [ebp+8]
         call _middle
-        plain_site
+        call_site
         mov eax, 0
         catching_return
 \name\()_handler:
         mov eax, [ebp-4]
         catching_return
-        .byte 0x2F
+        .byte functionTableMarker
         catch_entry \class, \name\()_handler
         locals_and_end
 .endm
@@ -131,15 +114,15 @@ _insideHandler:
         catching_prologue
         push dword ptr [ebp+8]
         call _raiseIt
-        handler_site
+        call_site callSiteInsideHandler
         mov eax, 0
         catching_return
 insideHandler_handler:
         mov eax, 1
         catching_return
-        .byte 0x2F
+        .byte functionTableMarker
         catch_entry 0, insideHandler_handler
-        .byte 0
+        .byte tableEnd
 
 # int aroundHandler(exception): calls insideHandler and returns 2 when it catches.
         .globl _aroundHandler
@@ -147,14 +130,14 @@ _aroundHandler:
         catching_prologue
         push dword ptr [ebp+8]
         call _insideHandler
-        plain_site
+        call_site
         catching_return
 aroundHandler_handler:
         mov eax, 2
         catching_return
-        .byte 0x2F
+        .byte functionTableMarker
         catch_entry 0, aroundHandler_handler
-        .byte 0
+        .byte tableEnd
 
 # int recurse(): checks the stack on entry, counts its depth, and calls itself.
         .globl _recurse
@@ -163,13 +146,13 @@ _recurse:
         mov ebp, esp
         sub esp, 12
         call _RuntimeStackCheck
-        plain_site
+        call_site
         inc dword ptr [_recursionDepth]
         call _recurse
-        plain_site
+        call_site
         leave
         ret
-        .byte 0x2F, 0
+        .byte functionTableMarker, tableEnd
 
 # int catchStackOverflow(): recurses until the stack check raises; returns the depth reached.
         .globl _catchStackOverflow
@@ -177,19 +160,19 @@ _catchStackOverflow:
         catching_prologue
         mov dword ptr [_recursionDepth], 0
         call _recurse
-        plain_site
+        call_site
         mov eax, -1
         catching_return
 catchStackOverflow_handler:
         lea esp, [ebp-24]
         push dword ptr [ebp-4]
         call _RuntimeUnlockObject
-        plain_site
+        call_site
         mov eax, [_recursionDepth]
         catching_return
-        .byte 0x2F
+        .byte functionTableMarker
         catch_entry 4, catchStackOverflow_handler
-        .byte 0
+        .byte tableEnd
 
 # The image's entry routine and class table, which this fixture does not use.
         .globl _ImageEntry

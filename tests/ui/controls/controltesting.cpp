@@ -152,6 +152,12 @@ int32_t ControlTest::progressBarClass()
     return index;
 }
 
+int32_t ControlTest::tabPanelClass()
+{
+    static int32_t index = testClass(BuiltinClassId::TabPanel, {{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}});
+    return index;
+}
+
 void ControlTest::clickControl(const char* name)
 {
     if (GetForegroundWindow() != windowHandleOf(window))

@@ -38,6 +38,7 @@ protected:
     static int32_t sliderClass();
     static int32_t scrollBarClass();
     static int32_t progressBarClass();
+    static int32_t tabPanelClass();
 
     // Clicks the middle of the control's native window, once it is under the cursor.
     void clickControl(const char* name);

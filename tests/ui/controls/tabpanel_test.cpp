@@ -7,12 +7,6 @@
 
 namespace {
 
-int32_t tabPanelClass()
-{
-    static int32_t index = testClass(BuiltinClassId::TabPanel, {{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}});
-    return index;
-}
-
 class TabPanels : public ControlTest {
 protected:
     void SetUp() override

@@ -257,16 +257,23 @@ TEST_F(Templates, FrameAndPlacementMoveTheBounds)
     struct Case {
         int32_t frame;
         int32_t placement;
-        int32_t frameKind;
+        FrameKind frameKind;
         int32_t dx;
         int32_t dy;
     };
     const int32_t width = 300, height = 200, screenWidth = 1280, screenHeight = 1024;
     const int32_t centredX = (screenWidth - width) / 2, centredY = (screenHeight - height) / 4;
     const Case cases[] = {
-        {0, 0, 8, 10, 50},   {0, 4, 8, 10, 50},         {3, 0, 1, 4, 100}, {7, 0, 9, 4, 100},
-        {1, 0, 3, centredX, centredY}, {6, 0, 6, 10, 50}, {0, 2, 8, centredX, centredY},
-        {0, 9, 8, 0, 0},     {12, 0, 8, 10, 50},        {-1, 0, 8, 10, 50},
+        {0, 0, FrameKind::document, 10, 50},
+        {0, 4, FrameKind::document, 10, 50},
+        {3, 0, FrameKind::floating, 4, 100},
+        {7, 0, FrameKind::palette, 4, 100},
+        {1, 0, FrameKind::movableModal, centredX, centredY},
+        {6, 0, FrameKind::fixedSize, 10, 50},
+        {0, 2, FrameKind::document, centredX, centredY},
+        {0, 9, FrameKind::document, 0, 0},
+        {12, 0, FrameKind::document, 10, 50},
+        {-1, 0, FrameKind::document, 10, 50},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("Frame " + std::to_string(c.frame) + " Placement " + std::to_string(c.placement));
