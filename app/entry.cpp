@@ -21,9 +21,18 @@ STRING_CONSTANT(joinedLeft, "joined: left+");
 STRING_CONSTANT(joinedRight, "right");
 STRING_CONSTANT(leaving, "image: entry routine returns");
 
-void traceFirst() { lineTrace(&firstRoutine.record); }
-void traceSecond() { LINETRACE(&secondRoutine.record); }
-void traceThird() { lineTrace(&thirdRoutine.record); }
+void traceFirst()
+{
+    lineTrace(&firstRoutine.record);
+}
+void traceSecond()
+{
+    LINETRACE(&secondRoutine.record);
+}
+void traceThird()
+{
+    lineTrace(&thirdRoutine.record);
+}
 
 // Ends in a jump to the runtime rather than a call.
 __attribute__((noinline)) void traceByTailCall(StringRecord* text)

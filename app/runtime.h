@@ -11,13 +11,11 @@ struct StringRecord {
 };
 
 // A constant's text in the runtime's buffer layout: length byte, bytes, closing 0.
-template <unsigned N>
-struct ConstantText {
+template <unsigned N> struct ConstantText {
     unsigned char bytes[N + 1];
 };
 
-template <unsigned N>
-constexpr ConstantText<N> constantText(const char (&literal)[N])
+template <unsigned N> constexpr ConstantText<N> constantText(const char (&literal)[N])
 {
     static_assert(N > 1, "the empty string is Nil, never a constant");
     ConstantText<N> text{};
@@ -27,16 +25,15 @@ constexpr ConstantText<N> constantText(const char (&literal)[N])
     return text;
 }
 
-template <unsigned N>
-struct StringConstant {
+template <unsigned N> struct StringConstant {
     StringRecord record;
     ConstantText<N> text;
 };
 
 // A string constant of the image: count 1, never released, buffer beside the record.
-#define STRING_CONSTANT(name, literal)                                                              \
-    StringConstant<sizeof(literal)> name = {                                                        \
-        {1, name.text.bytes, sizeof(literal) - 1, sizeof(literal) - 1}, constantText(literal)}
+#define STRING_CONSTANT(name, literal)                                                                                 \
+    StringConstant<sizeof(literal)> name = {{1, name.text.bytes, sizeof(literal) - 1, sizeof(literal) - 1},            \
+                                            constantText(literal)}
 
 struct ObjectHeader;
 struct ImageClassTableLayout;

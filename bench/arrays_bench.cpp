@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr double goalWithin = 1.5;   // ratio to the called std::vector baseline
+constexpr double goalWithin = 1.5; // ratio to the called std::vector baseline
 
 struct Settings {
     bool smoke;
     int repetitions;
-    int32_t elements;   // in the array and the vector
-    int passes;         // sweeps over them per timed run, for overwrites and reads
+    int32_t elements; // in the array and the vector
+    int passes;       // sweeps over them per timed run, for overwrites and reads
 };
 
 struct Outcome {
@@ -73,18 +73,23 @@ void benchFill(const Settings& settings, Outcome& outcome)
 {
     int32_t n = settings.elements;
     std::vector<int32_t> vector;
-    double baseline = benchBestNanoseconds(settings.repetitions, [&] { std::vector<int32_t>().swap(vector); }, [&] {
-        for (int32_t i = 0; i < n; ++i)
-            vectorAppend(vector, i);
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [&] { std::vector<int32_t>().swap(vector); },
+        [&] {
+            for (int32_t i = 0; i < n; ++i)
+                vectorAppend(vector, i);
+        });
     ArrayRecord* array = nullptr;
-    double ours = benchBestNanoseconds(settings.repetitions, [&] {
-        RuntimeDisposeIntArray(array);
-        array = integerArray(n);
-    }, [&] {
-        for (int32_t i = 0; i < n; ++i)
-            RuntimeDirectWriteIntArray(array, i, i);
-    });
+    double ours = benchBestNanoseconds(
+        settings.repetitions,
+        [&] {
+            RuntimeDisposeIntArray(array);
+            array = integerArray(n);
+        },
+        [&] {
+            for (int32_t i = 0; i < n; ++i)
+                RuntimeDirectWriteIntArray(array, i, i);
+        });
     check(outcome, holdsIndexTimes(array, n, 1), "filling a fresh array keeps every value");
     RuntimeDisposeIntArray(array);
     report(outcome, "DirectWrite, fresh array", n, ours / n, baseline / n);
@@ -94,25 +99,31 @@ void benchOverwrite(const Settings& settings, Outcome& outcome, ArrayRecord* arr
 {
     int32_t n = settings.elements;
     uint64_t operations = uint64_t(n) * settings.passes;
-    double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (int pass = 0; pass < settings.passes; ++pass) {
-            for (int32_t i = 0; i < n; ++i)
-                vectorWrite(vector, i, i * 2);
-        }
-    });
-    double ours = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (int pass = 0; pass < settings.passes; ++pass) {
-            for (int32_t i = 0; i < n; ++i)
-                RuntimeDirectWriteIntArray(array, i, i * 2);
-        }
-    });
-    double inlined = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (int pass = 0; pass < settings.passes; ++pass) {
-            for (int32_t i = 0; i < n; ++i)
-                vector[i] = i * 2;
-            asm volatile("" : : : "memory");   // each pass stores again
-        }
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (int pass = 0; pass < settings.passes; ++pass) {
+                for (int32_t i = 0; i < n; ++i)
+                    vectorWrite(vector, i, i * 2);
+            }
+        });
+    double ours = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (int pass = 0; pass < settings.passes; ++pass) {
+                for (int32_t i = 0; i < n; ++i)
+                    RuntimeDirectWriteIntArray(array, i, i * 2);
+            }
+        });
+    double inlined = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (int pass = 0; pass < settings.passes; ++pass) {
+                for (int32_t i = 0; i < n; ++i)
+                    vector[i] = i * 2;
+                asm volatile("" : : : "memory"); // each pass stores again
+            }
+        });
     check(outcome, holdsIndexTimes(array, n, 2), "overwriting keeps every value");
     report(outcome, "DirectWrite, written array", operations, ours / operations, baseline / operations);
     benchPrintRow("(vector[i] = v, inline)", operations, inlined / operations, baseline / operations);
@@ -123,18 +134,22 @@ void benchRead(const Settings& settings, Outcome& outcome, ArrayRecord* array, c
     int32_t n = settings.elements;
     uint64_t operations = uint64_t(n) * settings.passes;
     int64_t oursSum = 0, baselineSum = 0;
-    double baseline = benchBestNanoseconds(settings.repetitions, [&] { baselineSum = 0; }, [&] {
-        for (int pass = 0; pass < settings.passes; ++pass) {
-            for (int32_t i = 0; i < n; ++i)
-                baselineSum += vectorRead(vector, i);
-        }
-    });
-    double ours = benchBestNanoseconds(settings.repetitions, [&] { oursSum = 0; }, [&] {
-        for (int pass = 0; pass < settings.passes; ++pass) {
-            for (int32_t i = 0; i < n; ++i)
-                oursSum += RuntimeDirectReadIntArray(array, i);
-        }
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [&] { baselineSum = 0; },
+        [&] {
+            for (int pass = 0; pass < settings.passes; ++pass) {
+                for (int32_t i = 0; i < n; ++i)
+                    baselineSum += vectorRead(vector, i);
+            }
+        });
+    double ours = benchBestNanoseconds(
+        settings.repetitions, [&] { oursSum = 0; },
+        [&] {
+            for (int pass = 0; pass < settings.passes; ++pass) {
+                for (int32_t i = 0; i < n; ++i)
+                    oursSum += RuntimeDirectReadIntArray(array, i);
+            }
+        });
     check(outcome, oursSum == baselineSum, "reads of the array sum as the vector's do");
     report(outcome, "DirectRead", operations, ours / operations, baseline / operations);
 }

@@ -11,9 +11,10 @@ bool benchReadArguments(int argc, char** argv, bool& smoke)
     smoke = argc == 2 && strcmp(argv[1], "--smoke") == 0;
     if (argc == 1 || smoke)
         return true;
-    fprintf(stderr, "usage: %s [--smoke]\n"
-                    "  no argument: the full run, with timings\n"
-                    "  --smoke:     tiny sizes; checks the results and exits 1 if one is wrong\n",
+    fprintf(stderr,
+            "usage: %s [--smoke]\n"
+            "  no argument: the full run, with timings\n"
+            "  --smoke:     tiny sizes; checks the results and exits 1 if one is wrong\n",
             argv[0]);
     return false;
 }
@@ -43,6 +44,6 @@ void benchPrintHeader(const char* title, const char* baseline)
 
 void benchPrintRow(const char* name, uint64_t iterations, double nsPerOperation, double baselineNs)
 {
-    printf("%-28s %12llu %10.2f %12.2f %8.3f\n", name, static_cast<unsigned long long>(iterations),
-           nsPerOperation, baselineNs, nsPerOperation / baselineNs);
+    printf("%-28s %12llu %10.2f %12.2f %8.3f\n", name, static_cast<unsigned long long>(iterations), nsPerOperation,
+           baselineNs, nsPerOperation / baselineNs);
 }

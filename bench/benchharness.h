@@ -12,8 +12,7 @@ double benchTicksToNanoseconds(uint64_t ticks);
 
 // Calls prepare() untimed, then run() timed, `repetitions` times; the shortest run in ns.
 // The minimum is what the machine can do when nothing else gets in the way.
-template <class Prepare, class Run>
-double benchBestNanoseconds(int repetitions, Prepare prepare, Run run)
+template <class Prepare, class Run> double benchBestNanoseconds(int repetitions, Prepare prepare, Run run)
 {
     double best = 0;
     for (int i = 0; i < repetitions; ++i) {

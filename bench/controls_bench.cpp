@@ -5,12 +5,13 @@
 #include "bench/desktopbench.h"
 #include "bench/windowfixture.h"
 #include "runtime/strings/string.h"
+#include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/pane.h"
-#include "ui/templates/windowtemplate.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <windows.h>
+
 #include <richedit.h>
 
 #include <cstdio>
@@ -25,8 +26,8 @@ constexpr int32_t clientWidth = 320;
 constexpr int32_t clientHeight = 120;
 
 struct Settings {
-    int rounds;            // turns of every run; the best time of each counts
-    uint32_t operations;   // texts set, or rows added, in one run
+    int rounds;          // turns of every run; the best time of each counts
+    uint32_t operations; // texts set, or rows added, in one run
 };
 
 // Made before any timing: record i for the runtime, its bytes for the direct calls.
@@ -58,7 +59,7 @@ std::string textOf(StringRecord* adopted)
 
 // ---- The framework's window: one EditField and one PopupMenu, made from their template.
 struct RuntimeForm {
-    ObjectHeader* window = nullptr;   // one reference, dropped by closeForm
+    ObjectHeader* window = nullptr; // one reference, dropped by closeForm
     ObjectHeader* field = nullptr;
     ObjectHeader* popup = nullptr;
 };
@@ -80,10 +81,10 @@ RuntimeForm openForm()
     int32_t windowClass = fixtureSubclass(builtinClass(BuiltinClassId::Window), {});
     int32_t fieldClass = fixtureSubclass(builtinClass(BuiltinClassId::EditField), {});
     int32_t popupClass = fixtureSubclass(builtinClass(BuiltinClassId::PopupMenu), {});
-    std::vector<uint8_t> record = templateRecord(templateStream(
-        windowClass, windowProperties("Controls", clientWidth, clientHeight),
-        {{fieldClass, controlProperties("Amount", 10, 10, 240, 24)},
-         {popupClass, controlProperties("Payee", 10, 50, 240, 24)}}));
+    std::vector<uint8_t> record =
+        templateRecord(templateStream(windowClass, windowProperties("Controls", clientWidth, clientHeight),
+                                      {{fieldClass, controlProperties("Amount", 10, 10, 240, 24)},
+                                       {popupClass, controlProperties("Payee", 10, 50, 240, 24)}}));
     RuntimeForm form;
     form.window = RuntimeCreateWindow(record.data(), nullptr);
     if (!benchShowWindow(form.window))
@@ -128,9 +129,9 @@ HWND twinOf(HWND native, HWND parent)
     MapWindowPoints(nullptr, GetParent(native), reinterpret_cast<POINT*>(&area), 2);
     auto style = static_cast<DWORD>(GetWindowLongA(native, GWL_STYLE));
     auto exStyle = static_cast<DWORD>(GetWindowLongA(native, GWL_EXSTYLE));
-    HWND twin = CreateWindowExA(exStyle, className, "", style, area.left, area.top, area.right - area.left,
-                                heightAsMade(native, className, area), parent, nullptr, GetModuleHandleA(nullptr),
-                                nullptr);
+    HWND twin =
+        CreateWindowExA(exStyle, className, "", style, area.left, area.top, area.right - area.left,
+                        heightAsMade(native, className, area), parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (twin)
         SendMessageA(twin, WM_SETFONT, SendMessageA(native, WM_GETFONT, 0, 0), FALSE);
     return twin;
@@ -213,10 +214,11 @@ double printRows(const char* title, const char* baseline, uint32_t operations, c
 
 double benchEditText(const RuntimeForm& form, const DirectForm& direct, const Texts& texts, int rounds)
 {
-    std::vector<double> best = benchBestInTurns(rounds, {
-        {[&] { setTextsDirectly(direct.edit, texts); }, nullptr},
-        {[&] { setTextsThroughRuntime(form.field, texts); }, nullptr},
-    });
+    std::vector<double> best =
+        benchBestInTurns(rounds, {
+                                     {[&] { setTextsDirectly(direct.edit, texts); }, nullptr},
+                                     {[&] { setTextsThroughRuntime(form.field, texts); }, nullptr},
+                                 });
     return printRows("EditField text set, ns per text", "SetWindowTextA + EM_SETEVENTMASK, bare rich edit",
                      static_cast<uint32_t>(texts.records.size()), {"direct Win32", "editTextSetter"}, best);
 }
@@ -224,11 +226,12 @@ double benchEditText(const RuntimeForm& form, const DirectForm& direct, const Te
 double benchPopupRows(const RuntimeForm& form, const DirectForm& direct, const Texts& texts, int rounds)
 {
     HWND popupNative = nativeOf(form.popup);
-    std::vector<double> best = benchBestInTurns(rounds, {
-        {[&] { addRowsDirectly(direct.combo, texts); }, [&] { emptyCombo(direct.combo); }},
-        {[&] { addRowsDirectly(popupNative, texts); }, [&] { emptyCombo(popupNative); }},
-        {[&] { addRowsThroughRuntime(form.popup, texts); }, [&] { emptyCombo(popupNative); }},
-    });
+    std::vector<double> best = benchBestInTurns(
+        rounds, {
+                    {[&] { addRowsDirectly(direct.combo, texts); }, [&] { emptyCombo(direct.combo); }},
+                    {[&] { addRowsDirectly(popupNative, texts); }, [&] { emptyCombo(popupNative); }},
+                    {[&] { addRowsThroughRuntime(form.popup, texts); }, [&] { emptyCombo(popupNative); }},
+                });
     return printRows("PopupMenu row added, ns per row", "CB_ADDSTRING + CB_SETITEMDATA, bare combo box",
                      static_cast<uint32_t>(texts.records.size()),
                      {"direct Win32", " same, framework's control", "RuntimePopupAddRow"}, best);
@@ -252,7 +255,8 @@ std::string comboRow(HWND combo, int32_t row)
 bool checkEditText(const RuntimeForm& form, const DirectForm& direct, const Texts& texts)
 {
     const char* last = texts.bytes.back();
-    bool correct = benchCheck(textOf(editTextGetter(form.field, 0)) == last, "the field does not read back its last text");
+    bool correct =
+        benchCheck(textOf(editTextGetter(form.field, 0)) == last, "the field does not read back its last text");
     correct &= benchCheck(windowText(nativeOf(form.field)) == last, "the field's control does not show its last text");
     correct &= benchCheck(windowText(direct.edit) == last, "the bare rich edit does not hold its last text");
     return correct;
@@ -266,8 +270,8 @@ bool checkPopupRows(const RuntimeForm& form, const DirectForm& direct, const Tex
     bool correct = true;
     for (HWND combo : {nativeOf(form.popup), direct.combo}) {
         LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-        correct &= benchCheck(count == rows, "a combo box holds " + std::to_string(count) + " rows, not " +
-                                                 std::to_string(rows));
+        correct &= benchCheck(count == rows,
+                              "a combo box holds " + std::to_string(count) + " rows, not " + std::to_string(rows));
     }
     for (int32_t row : {0, rows / 2, rows - 1}) {
         RuntimePopupSelectionSetter(form.popup, row);

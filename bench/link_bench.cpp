@@ -66,8 +66,8 @@ struct Workbench {
 
     void relocate()
     {
-        relocateData(data.data(), size(data), image.relocations.data(), size(image.relocations),
-                     addressOf(code.data()), addressOf(data.data()), error);
+        relocateData(data.data(), size(data), image.relocations.data(), size(image.relocations), addressOf(code.data()),
+                     addressOf(data.data()), error);
     }
 
     void plainLink() { plainWriteCalls(code.data(), image.callSites); }
@@ -77,9 +77,9 @@ struct Workbench {
 using Stage = void (Workbench::*)();
 
 struct StageTimes {
-    double link;       // ns per call site
-    double relocate;   // ns per relocated word
-    double both;       // ns per call site, with its relocated word
+    double link;     // ns per call site
+    double relocate; // ns per relocated word
+    double both;     // ns per call site, with its relocated word
 };
 
 // Times linking, relocation and both; the blocks are left linked and relocated.
@@ -110,7 +110,10 @@ bool checkResult(const Workbench& bench, const char* what)
 
 void printStages(uint32_t count, const StageTimes& measured, const StageTimes& floor)
 {
-    const struct { const char* stage; double ns, floorNs; } rows[] = {
+    const struct {
+        const char* stage;
+        double ns, floorNs;
+    } rows[] = {
         {"link", measured.link, floor.link},
         {"relocate", measured.relocate, floor.relocate},
         {"link+relocate", measured.both, floor.both},
@@ -128,8 +131,8 @@ void printGrowth(const uint32_t counts[2], const double perSite[2])
 {
     double total[2] = {perSite[0] * counts[0], perSite[1] * counts[1]};
     double perExtraSite = (total[1] - total[0]) / (counts[1] - counts[0]);
-    printf("\nlink+relocate per site: %.2f ns at %u, %.2f ns at %u; ratio %.3f (1.000 is linear growth)\n",
-           perSite[0], counts[0], perSite[1], counts[1], perSite[1] / perSite[0]);
+    printf("\nlink+relocate per site: %.2f ns at %u, %.2f ns at %u; ratio %.3f (1.000 is linear growth)\n", perSite[0],
+           counts[0], perSite[1], counts[1], perSite[1] / perSite[0]);
     printf("as a line: %.2f ns per extra site, plus %.0f us that does not grow with the sites\n", perExtraSite,
            (total[0] - perExtraSite * counts[0]) / 1000);
 }

@@ -38,18 +38,17 @@ bool checkLinkedCode(const SyntheticImage& image, const uint8_t* linked, std::st
             return false;
         uint32_t called = codeBase + site.operandOffset + 4 + loadU32LE(linked + site.operandOffset);
         if (called != site.target) {
-            problem = describe("call site at 0x%X calls 0x%08X, not its routine at 0x%08X", site.operandOffset,
-                               called, site.target);
+            problem = describe("call site at 0x%X calls 0x%08X, not its routine at 0x%08X", site.operandOffset, called,
+                               site.target);
             return false;
         }
         checkedUpTo = site.operandOffset + 4;
     }
-    return unchangedBetween(image.code, linked, checkedUpTo, static_cast<uint32_t>(image.code.size()), "code",
-                            problem);
+    return unchangedBetween(image.code, linked, checkedUpTo, static_cast<uint32_t>(image.code.size()), "code", problem);
 }
 
-bool checkRelocatedData(const SyntheticImage& image, const uint8_t* relocated, uint32_t codeBase,
-                        uint32_t dataBase, std::string& problem)
+bool checkRelocatedData(const SyntheticImage& image, const uint8_t* relocated, uint32_t codeBase, uint32_t dataBase,
+                        std::string& problem)
 {
     uint32_t checkedUpTo = 0;
     for (const RelocatedRun& run : image.runs) {
@@ -59,8 +58,8 @@ bool checkRelocatedData(const SyntheticImage& image, const uint8_t* relocated, u
         for (uint32_t at = run.offset; at < run.offset + run.words * 4; at += 4) {
             uint32_t expected = base + loadU32LE(&image.data[at]);
             if (loadU32LE(relocated + at) != expected) {
-                problem = describe("relocated word at 0x%X holds 0x%08X, not 0x%08X", at,
-                                   loadU32LE(relocated + at), expected);
+                problem = describe("relocated word at 0x%X holds 0x%08X, not 0x%08X", at, loadU32LE(relocated + at),
+                                   expected);
                 return false;
             }
         }

@@ -9,5 +9,5 @@
 // Every call site calls its routine, and every other code byte is as stored.
 bool checkLinkedCode(const SyntheticImage& image, const uint8_t* linked, std::string& problem);
 // Every relocated word holds its base plus what was stored, and every other byte is as stored.
-bool checkRelocatedData(const SyntheticImage& image, const uint8_t* relocated, uint32_t codeBase,
-                        uint32_t dataBase, std::string& problem);
+bool checkRelocatedData(const SyntheticImage& image, const uint8_t* relocated, uint32_t codeBase, uint32_t dataBase,
+                        std::string& problem);

@@ -6,14 +6,14 @@
 #include "bench/windowfixture.h"
 #include "runtime/strings/string.h"
 #include "tests/ui/menus/menustream.h"
-#include "ui/windows/controlaccessors.h"
-#include "ui/windows/focus.h"
 #include "ui/menus/menubar.h"
 #include "ui/menus/menubuild.h"
 #include "ui/menus/menuenabling.h"
 #include "ui/menus/menuitem.h"
-#include "ui/windows/windowobject.h"
 #include "ui/templates/windowtemplate.h"
+#include "ui/windows/controlaccessors.h"
+#include "ui/windows/focus.h"
+#include "ui/windows/windowobject.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <windows.h>
@@ -31,7 +31,7 @@ constexpr int32_t itemsPerTitle = 10;
 constexpr const char* fieldText = "12,345,678";
 
 struct Settings {
-    int rounds;               // turns of every run; the best time of each counts
+    int rounds; // turns of every run; the best time of each counts
     uint32_t passesPerRun;
 };
 
@@ -119,15 +119,15 @@ bool buildRuntimeBar(const std::vector<PlannedTitle>& plan)
     }
     std::string stream = menuBarStream(titles);
     std::string error;
-    bool built = menuBarBuildFrom(reinterpret_cast<const uint8_t*>(stream.data()),
-                                  static_cast<uint32_t>(stream.size()), error);
+    bool built =
+        menuBarBuildFrom(reinterpret_cast<const uint8_t*>(stream.data()), static_cast<uint32_t>(stream.size()), error);
     return benchCheck(built && error.empty(), "the menu bar was not built: " + error);
 }
 
 // ---- The framework's window, which carries the bar, with its EditField focused and its text
 // selected.
 struct RuntimeForm {
-    ObjectHeader* window = nullptr;   // one reference
+    ObjectHeader* window = nullptr; // one reference
     ObjectHeader* field = nullptr;
 };
 
@@ -135,9 +135,9 @@ RuntimeForm openForm()
 {
     int32_t windowClass = fixtureSubclass(builtinClass(BuiltinClassId::Window), {});
     int32_t fieldClass = fixtureSubclass(builtinClass(BuiltinClassId::EditField), {});
-    std::vector<uint8_t> record = templateRecord(templateStream(
-        windowClass, windowProperties("Menus", clientWidth, clientHeight),
-        {{fieldClass, controlProperties("Amount", 10, 10, 240, 24)}}));
+    std::vector<uint8_t> record =
+        templateRecord(templateStream(windowClass, windowProperties("Menus", clientWidth, clientHeight),
+                                      {{fieldClass, controlProperties("Amount", 10, 10, 240, 24)}}));
     RuntimeForm form;
     form.window = RuntimeCreateWindow(record.data(), nullptr);
     if (!benchShowWindow(form.window))
@@ -186,7 +186,8 @@ void directPass(HWND window, const std::vector<PlannedTitle>& plan)
             Expected expected = plan[t].items[position].expected;
             auto at = static_cast<UINT>(position);
             EnableMenuItem(popup, at, MF_BYPOSITION | (shownEnabled(expected) ? MF_ENABLED : MF_GRAYED));
-            CheckMenuItem(popup, at, MF_BYPOSITION | (expected == Expected::EnabledChecked ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItem(popup, at,
+                          MF_BYPOSITION | (expected == Expected::EnabledChecked ? MF_CHECKED : MF_UNCHECKED));
         }
     }
     DrawMenuBar(window);
@@ -197,10 +198,22 @@ double benchPasses(NativeWindow* front, HWND direct, const std::vector<PlannedTi
 {
     uint32_t passes = settings.passesPerRun;
     std::vector<double> best = benchBestInTurns(settings.rounds, {
-        {[&] { for (uint32_t i = 0; i < passes; ++i) directPass(direct, plan); }, nullptr},
-        {[&] { for (uint32_t i = 0; i < passes; ++i) DrawMenuBar(direct); }, nullptr},
-        {[&] { for (uint32_t i = 0; i < passes; ++i) menuEnablingPass(front); }, nullptr},
-    });
+                                                                     {[&] {
+                                                                          for (uint32_t i = 0; i < passes; ++i)
+                                                                              directPass(direct, plan);
+                                                                      },
+                                                                      nullptr},
+                                                                     {[&] {
+                                                                          for (uint32_t i = 0; i < passes; ++i)
+                                                                              DrawMenuBar(direct);
+                                                                      },
+                                                                      nullptr},
+                                                                     {[&] {
+                                                                          for (uint32_t i = 0; i < passes; ++i)
+                                                                              menuEnablingPass(front);
+                                                                      },
+                                                                      nullptr},
+                                                                 });
     const char* names[] = {"direct Win32", " DrawMenuBar alone", "menuEnablingPass"};
     benchPrintHeader("Menu enabling over 50 items, ns per pass",
                      "EnableMenuItem + CheckMenuItem per item, DrawMenuBar");

@@ -41,8 +41,7 @@ int windowSlot(uint32_t batch, int index)
 
 // With `verify`, every block is filled with its slot's byte and checked before it goes back,
 // so two live blocks that overlap, or a block shorter than asked for, are found.
-template <class Pair, bool verify>
-bool churnWindow(void** window, int32_t size, uint32_t batches)
+template <class Pair, bool verify> bool churnWindow(void** window, int32_t size, uint32_t batches)
 {
     bool intact = true;
     for (uint32_t batch = 0; batch < batches; ++batch) {
@@ -61,14 +60,13 @@ bool churnWindow(void** window, int32_t size, uint32_t batches)
             if constexpr (verify)
                 memset(window[slot], slot + 1, size);
             else
-                *static_cast<uint32_t*>(window[slot]) = batch;   // a caller writes to what it gets
+                *static_cast<uint32_t*>(window[slot]) = batch; // a caller writes to what it gets
         }
     }
     return intact;
 }
 
-template <class Pair>
-void fillWindow(void** window, int32_t size)
+template <class Pair> void fillWindow(void** window, int32_t size)
 {
     for (int slot = 0; slot < windowSize; ++slot) {
         window[slot] = Pair::allocate(size);
@@ -76,20 +74,19 @@ void fillWindow(void** window, int32_t size)
     }
 }
 
-template <class Pair>
-void drainWindow(void** window, int32_t size)
+template <class Pair> void drainWindow(void** window, int32_t size)
 {
     for (int slot = 0; slot < windowSize; ++slot)
         Pair::release(window[slot], size);
 }
 
 // Nanoseconds per allocate/free pair.
-template <class Pair>
-double timePairs(int32_t size, uint32_t batches, int repetitions)
+template <class Pair> double timePairs(int32_t size, uint32_t batches, int repetitions)
 {
     void* window[windowSize];
     fillWindow<Pair>(window, size);
-    double best = benchBestNanoseconds(repetitions, [] {}, [&] { churnWindow<Pair, false>(window, size, batches); });
+    double best = benchBestNanoseconds(
+        repetitions, [] {}, [&] { churnWindow<Pair, false>(window, size, batches); });
     drainWindow<Pair>(window, size);
     return best / (double(batches) * batchSize);
 }
@@ -117,7 +114,10 @@ double benchOneSize(int32_t size, uint32_t batches, int repetitions)
     double crt = timePairs<MallocPair>(size, batches, repetitions);
     char name[32];
     uint64_t pairs = uint64_t(batches) * batchSize;
-    const struct { const char* kind; double ns; } rows[] = {{"pool", pool}, {"HeapAlloc", heap}, {"malloc", crt}};
+    const struct {
+        const char* kind;
+        double ns;
+    } rows[] = {{"pool", pool}, {"HeapAlloc", heap}, {"malloc", crt}};
     for (const auto& row : rows) {
         snprintf(name, sizeof name, "%s %d B", row.kind, size);
         benchPrintRow(name, pairs, row.ns, heap);

@@ -11,21 +11,21 @@
 
 namespace {
 
-constexpr double goalWithin = 1.5;   // ratio to the standard-library baseline, everywhere
-constexpr double goalFaster = 1.0;   // for short joins and long-pattern search
+constexpr double goalWithin = 1.5; // ratio to the standard-library baseline, everywhere
+constexpr double goalFaster = 1.0; // for short joins and long-pattern search
 
 struct Settings {
     bool smoke;
     int repetitions;
-    uint32_t pairs;          // retain/release pairs and joins per run
-    int32_t searchText;      // bytes of the text searched
-    int32_t doubleByteText;  // bytes of the Shift-JIS text
-    uint32_t textPasses;     // searches or walks per run
+    uint32_t pairs;         // retain/release pairs and joins per run
+    int32_t searchText;     // bytes of the text searched
+    int32_t doubleByteText; // bytes of the Shift-JIS text
+    uint32_t textPasses;    // searches or walks per run
 };
 
 struct Outcome {
     bool correct = true;
-    std::string missedGoals;   // names of the rows slower than their goal
+    std::string missedGoals; // names of the rows slower than their goal
 };
 
 void report(Outcome& outcome, const char* name, uint64_t iterations, double ns, double baselineNs, double goal)
@@ -57,13 +57,15 @@ volatile int32_t sink;
     *count = *count - 1;
 }
 
-template <class Pair>
-double timePairs(const Settings& settings, Pair pair)
+template <class Pair> double timePairs(const Settings& settings, Pair pair)
 {
-    return benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < settings.pairs; ++i)
-            pair();
-    }) / settings.pairs;
+    return benchBestNanoseconds(
+               settings.repetitions, [] {},
+               [&] {
+                   for (uint32_t i = 0; i < settings.pairs; ++i)
+                       pair();
+               }) /
+           settings.pairs;
 }
 
 void benchCounts(const Settings& settings, Outcome& outcome)
@@ -95,19 +97,23 @@ void benchOneJoin(const Settings& settings, Outcome& outcome, const char* name, 
 {
     StringRef a(stringFromView(left)), b(stringFromView(right));
     uint32_t joins = settings.pairs;
-    double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < joins; ++i) {
-            std::string joined = left + right;
-            sink = joined[0];
-        }
-    });
-    double ours = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < joins; ++i) {
-            StringRecord* joined = RuntimeAddString(a.get(), b.get());
-            sink = joined->buffer[1];
-            RuntimeUnlockString(joined);
-        }
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < joins; ++i) {
+                std::string joined = left + right;
+                sink = joined[0];
+            }
+        });
+    double ours = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < joins; ++i) {
+                StringRecord* joined = RuntimeAddString(a.get(), b.get());
+                sink = joined->buffer[1];
+                RuntimeUnlockString(joined);
+            }
+        });
     StringRef joined(RuntimeAddString(a.get(), b.get()));
     check(outcome, std::string(stringText(joined.get()), stringLength(joined.get())) == left + right,
           "RuntimeAddString joins the two texts");
@@ -142,14 +148,18 @@ void benchOneSearch(const Settings& settings, Outcome& outcome, const char* name
     StringRef find(stringFromView(pattern));
     uint32_t passes = settings.textPasses;
     size_t expected = text.find(pattern);
-    double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < passes; ++i)
-            sink = int32_t(text.find(pattern));
-    });
-    double ours = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < passes; ++i)
-            sink = StringInStrB(1, s.get(), find.get());
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < passes; ++i)
+                sink = int32_t(text.find(pattern));
+        });
+    double ours = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < passes; ++i)
+                sink = StringInStrB(1, s.get(), find.get());
+        });
     check(outcome, StringInStrB(1, s.get(), find.get()) == int32_t(expected) + 1, "StringInStrB finds the pattern");
     check(outcome, StringInStrB(int32_t(expected) + 2, s.get(), find.get()) == 0, "StringInStrB finds it only once");
     report(outcome, name, passes, ours / passes, baseline / passes, goal);
@@ -216,39 +226,47 @@ struct PlainWalk {
     }
 };
 
-void benchDoubleByteLength(const Settings& settings, Outcome& outcome, const DoubleByteSample& sample,
-                           StringRecord* s, const PlainWalk& plain)
+void benchDoubleByteLength(const Settings& settings, Outcome& outcome, const DoubleByteSample& sample, StringRecord* s,
+                           const PlainWalk& plain)
 {
     uint32_t passes = settings.textPasses;
-    double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < passes; ++i)
-            sink = plain.length(sample.text);
-    });
-    double ours = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < passes; ++i)
-            sink = StringDBCSLen(s);
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < passes; ++i)
+                sink = plain.length(sample.text);
+        });
+    double ours = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < passes; ++i)
+                sink = StringDBCSLen(s);
+        });
     check(outcome, StringDBCSLen(s) == sample.characters, "StringDBCSLen counts the characters");
     check(outcome, plain.length(sample.text) == sample.characters, "the baseline counts the characters");
     report(outcome, "DBCSLen", passes, ours / passes, baseline / passes, goalWithin);
 }
 
-void benchDoubleByteMiddle(const Settings& settings, Outcome& outcome, const DoubleByteSample& sample,
-                           StringRecord* s, const PlainWalk& plain)
+void benchDoubleByteMiddle(const Settings& settings, Outcome& outcome, const DoubleByteSample& sample, StringRecord* s,
+                           const PlainWalk& plain)
 {
     uint32_t passes = settings.textPasses;
     int32_t k = sample.characters / 2, n = 1000;
-    double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < passes; ++i)
-            sink = int32_t(plain.middle(sample.text, k, n).size());
-    });
-    double ours = benchBestNanoseconds(settings.repetitions, [] {}, [&] {
-        for (uint32_t i = 0; i < passes; ++i) {
-            StringRecord* middle = StringDBCSMid3(s, k, n);
-            sink = stringLength(middle);
-            RuntimeUnlockString(middle);
-        }
-    });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < passes; ++i)
+                sink = int32_t(plain.middle(sample.text, k, n).size());
+        });
+    double ours = benchBestNanoseconds(
+        settings.repetitions, [] {},
+        [&] {
+            for (uint32_t i = 0; i < passes; ++i) {
+                StringRecord* middle = StringDBCSMid3(s, k, n);
+                sink = stringLength(middle);
+                RuntimeUnlockString(middle);
+            }
+        });
     StringRef middle(StringDBCSMid3(s, k, n));
     check(outcome, std::string(stringText(middle.get()), stringLength(middle.get())) == plain.middle(sample.text, k, n),
           "StringDBCSMid3 takes the same characters as the baseline");
@@ -274,8 +292,8 @@ int main(int argc, char** argv)
     bool smoke;
     if (!benchReadArguments(argc, argv, smoke))
         return 2;
-    Settings settings = smoke ? Settings{true, 2, 1000, 4096, 8192, 2}
-                              : Settings{false, 7, 2000000, 1 << 20, 100 * 1024, 50};
+    Settings settings =
+        smoke ? Settings{true, 2, 1000, 4096, 8192, 2} : Settings{false, 7, 2000000, 1 << 20, 100 * 1024, 50};
     Outcome outcome;
     benchCounts(settings, outcome);
     benchJoins(settings, outcome);
@@ -284,8 +302,8 @@ int main(int argc, char** argv)
     if (smoke)
         printf("\nsmoke run: sizes too small for the timings to mean anything\n");
     else
-        printf("\ngoals (within %.1fx of the baseline; faster for short joins and long patterns): %s%s\n",
-               goalWithin, outcome.missedGoals.empty() ? "met" : "NOT met by ", outcome.missedGoals.c_str());
+        printf("\ngoals (within %.1fx of the baseline; faster for short joins and long patterns): %s%s\n", goalWithin,
+               outcome.missedGoals.empty() ? "met" : "NOT met by ", outcome.missedGoals.c_str());
     printf("%s\n", outcome.correct ? "results correct" : "results WRONG");
     return outcome.correct ? 0 : 1;
 }

@@ -14,10 +14,10 @@ namespace {
 constexpr uint8_t siteTemplate[syntheticSiteBytes] = {0xE8, 0, 0, 0, 0, 0x83, 0xC4, 0x04, 0x8B, 0xF8};
 constexpr uint32_t operandAt = 1;
 
-const char* const nameNouns[] = {"Window", "String", "File", "Graphics", "Print", "Sound",
-                                 "Menu", "Timer", "Memory", "Text", "Image", "Control"};
-const char* const nameVerbs[] = {"Open", "Close", "Get", "Set", "Find", "Add",
-                                 "Draw", "Move", "Copy", "Free", "Read", "Write"};
+const char* const nameNouns[] = {"Window", "String", "File",   "Graphics", "Print", "Sound",
+                                 "Menu",   "Timer",  "Memory", "Text",     "Image", "Control"};
+const char* const nameVerbs[] = {"Open", "Close", "Get",  "Set",  "Find", "Add",
+                                 "Draw", "Move",  "Copy", "Free", "Read", "Write"};
 const char* const nameEndings[] = {"", "Ex", "Count", "Size", "Text", "At", "All", "First"};
 
 // Varied run lengths and gaps, including the longest run and the longest advance.
@@ -128,8 +128,7 @@ SyntheticExports syntheticExports(uint32_t slotCount)
     return exports;
 }
 
-SyntheticImage syntheticImage(const SyntheticExports& exports, uint32_t sites, uint32_t names,
-                              uint32_t relocatedWords)
+SyntheticImage syntheticImage(const SyntheticExports& exports, uint32_t sites, uint32_t names, uint32_t relocatedWords)
 {
     SyntheticImage image;
     std::vector<const ExportSlot*> imports = chooseImports(exports, names);

@@ -31,17 +31,16 @@ struct RelocatedRun {
 
 // The blocks as stored, and what linking and relocation must make of them.
 struct SyntheticImage {
-    std::vector<uint8_t> code;          // each call operand holds the next site of its name
-    std::vector<uint8_t> records;       // one import per name
-    std::vector<uint8_t> data;          // each relocated word holds an offset into its block
-    std::vector<uint8_t> relocations;   // runs of at most 512 words, gaps of at most 4096 bytes
-    std::vector<CallSite> callSites;    // in code order
-    std::vector<RelocatedRun> runs;     // in data order
+    std::vector<uint8_t> code;        // each call operand holds the next site of its name
+    std::vector<uint8_t> records;     // one import per name
+    std::vector<uint8_t> data;        // each relocated word holds an offset into its block
+    std::vector<uint8_t> relocations; // runs of at most 512 words, gaps of at most 4096 bytes
+    std::vector<CallSite> callSites;  // in code order
+    std::vector<RelocatedRun> runs;   // in data order
 };
 
 // `sites` call sites of 10 bytes, shared round-robin by `names` imports spread over the named
 // slots of `exports`, and `relocatedWords` relocated words in runs with gaps between them.
-SyntheticImage syntheticImage(const SyntheticExports& exports, uint32_t sites, uint32_t names,
-                              uint32_t relocatedWords);
+SyntheticImage syntheticImage(const SyntheticExports& exports, uint32_t sites, uint32_t names, uint32_t relocatedWords);
 
 constexpr uint32_t syntheticSiteBytes = 10;

@@ -4,14 +4,14 @@
 #include "bench/benchharness.h"
 #include "bench/desktopbench.h"
 #include "bench/windowfixture.h"
+#include "host/image/templatereader.h"
 #include "runtime/strings/string.h"
+#include "ui/templates/templateproperties.h"
+#include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/events.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/pane.h"
-#include "ui/templates/templateproperties.h"
-#include "host/image/templatereader.h"
-#include "ui/templates/windowtemplate.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <windows.h>
@@ -26,7 +26,7 @@ extern "C" int32_t RuntimeDebugObjectCount(ObjectHeader* excluded);
 
 namespace {
 
-constexpr double goalWithin = 1.3;   // template window against the direct Win32 windows
+constexpr double goalWithin = 1.3; // template window against the direct Win32 windows
 constexpr int32_t windowWidth = 640;
 constexpr int32_t windowHeight = 480;
 constexpr int32_t gridColumns = 10;
@@ -37,7 +37,7 @@ constexpr const char* plainPaneClassName = "BenchPane";
 
 // A run makes one window: on a shared, busy system short runs find its quiet moments.
 struct Settings {
-    int rounds;   // turns of every run; the best time of each counts
+    int rounds; // turns of every run; the best time of each counts
     uint32_t eventsPerRun;
 };
 
@@ -65,8 +65,7 @@ int32_t countPlainEvent(ObjectHeader*)
     return 0;
 }
 
-template <typename Function>
-void* code(Function function)
+template <typename Function> void* code(Function function)
 {
     return reinterpret_cast<void*>(function);
 }
@@ -85,8 +84,8 @@ struct Form {
 
 Properties textKeys(const std::string& name, const RECT&)
 {
-    return {{"TextFont", "System"}, {"TextSize", "0"}, {"Bold", "False"}, {"Italic", "False"},
-            {"Underline", "False"}, {"Text", name}, {"TextAlign", "0"}, {"TextColor", "0"},
+    return {{"TextFont", "System"}, {"TextSize", "0"},  {"Bold", "False"},  {"Italic", "False"},
+            {"Underline", "False"}, {"Text", name},     {"TextAlign", "0"}, {"TextColor", "0"},
             {"MultiLine", "False"}, {"Enabled", "True"}};
 }
 Properties canvasKeys(const std::string&, const RECT&)
@@ -103,13 +102,13 @@ Properties ovalKeys(const std::string&, const RECT&)
 }
 Properties roundRectangleKeys(const std::string&, const RECT&)
 {
-    return {{"FillColor", "16777215"}, {"BorderWidth", "1"}, {"BorderColor", "0"}, {"OvalWidth", "8"},
-            {"OvalHeight", "8"}};
+    return {
+        {"FillColor", "16777215"}, {"BorderWidth", "1"}, {"BorderColor", "0"}, {"OvalWidth", "8"}, {"OvalHeight", "8"}};
 }
 Properties lineKeys(const std::string&, const RECT& at)
 {
-    return {{"X1", std::to_string(at.left)}, {"Y1", std::to_string(at.top)}, {"X2", std::to_string(at.right)},
-            {"Y2", std::to_string(at.bottom)}, {"BorderWidth", "1"}, {"BorderColor", "0"}};
+    return {{"X1", std::to_string(at.left)},   {"Y1", std::to_string(at.top)}, {"X2", std::to_string(at.right)},
+            {"Y2", std::to_string(at.bottom)}, {"BorderWidth", "1"},           {"BorderColor", "0"}};
 }
 
 struct KindInForm {
@@ -146,8 +145,8 @@ Form makeForm()
             RECT at = cellBounds(form.controls.size());
             std::string name = kind.namePrefix + std::to_string(i);
             form.controls.push_back({name, cls, at});
-            templates.push_back({cls, controlProperties(name, at.left, at.top, at.right - at.left,
-                                                           at.bottom - at.top, kind.ownKeys(name, at))});
+            templates.push_back({cls, controlProperties(name, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                                                        kind.ownKeys(name, at))});
         }
     }
     int32_t windowClass = fixtureSubclass(builtinClass(BuiltinClassId::Window), {{"Open", code(countWindowOpen)}});
@@ -191,9 +190,9 @@ void templateWorkWithoutWin32(const Form& form)
 // ---- The direct path, and the Win32 calls the framework makes beyond it, added one at a time.
 struct DirectSteps {
     const char* name;
-    bool panePointer;           // SetWindowLongPtr on each pane after it is made and before it goes
-    bool paneToTop;             // SetWindowPos(HWND_TOP) on each pane after it is made
-    bool panesDestroyedFirst;   // DestroyWindow on each pane before the window's own
+    bool panePointer;         // SetWindowLongPtr on each pane after it is made and before it goes
+    bool paneToTop;           // SetWindowPos(HWND_TOP) on each pane after it is made
+    bool panesDestroyedFirst; // DestroyWindow on each pane before the window's own
 };
 
 const DirectSteps directPaths[] = {
@@ -218,9 +217,9 @@ HWND createTopLevel()
 HWND createPane(HWND top, const FormControl& control, const DirectSteps& steps)
 {
     const RECT& at = control.bounds;
-    HWND pane = CreateWindowExA(0, plainPaneClassName, nullptr, WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, at.left,
-                                at.top, at.right - at.left, at.bottom - at.top, top, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND pane =
+        CreateWindowExA(0, plainPaneClassName, nullptr, WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, at.left, at.top,
+                        at.right - at.left, at.bottom - at.top, top, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (steps.panePointer)
         SetWindowLongPtrA(pane, 0, reinterpret_cast<LONG_PTR>(&control));
     if (steps.paneToTop)
@@ -316,9 +315,11 @@ void benchEvents(ObjectHeader* target, const Settings& settings)
 {
     uint32_t count = settings.eventsPerRun;
     std::vector<double> best = benchBestInTurns(settings.rounds, {
-        {[&] { callPoints(target, count); }, {}}, {[&] { raisePoints(target, count); }, {}},
-        {[&] { callPlains(target, count); }, {}}, {[&] { raisePlains(target, count); }, {}},
-    });
+                                                                     {[&] { callPoints(target, count); }, {}},
+                                                                     {[&] { raisePoints(target, count); }, {}},
+                                                                     {[&] { callPlains(target, count); }, {}},
+                                                                     {[&] { raisePlains(target, count); }, {}},
+                                                                 });
     benchPrintHeader("Events, ns per event; handler on the middle of 3 classes", "direct call through a pointer");
     benchPrintRow("direct MouseDown(x, y)", count, best[0] / count, best[0] / count);
     benchPrintRow("raisePointEvent MouseDown", count, best[1] / count, best[0] / count);
@@ -347,8 +348,8 @@ bool checkForm(const Form& form)
     windowsCloseAll();
     RuntimeUnlockObject(window);
     correct &= benchCheck(windowOpens == 1 && controlOpens == int32_t(form.controls.size()),
-                     "Open ran " + std::to_string(windowOpens) + " times on the window and " +
-                         std::to_string(controlOpens) + " times on controls");
+                          "Open ran " + std::to_string(windowOpens) + " times on the window and " +
+                              std::to_string(controlOpens) + " times on controls");
     correct &= benchCheck(RuntimeDebugObjectCount(nullptr) == objectsBefore, "objects left after the window closed");
     return correct;
 }
@@ -360,15 +361,17 @@ bool checkEvents(ObjectHeader* target, uint32_t count)
         void (*run)(ObjectHeader*, uint32_t);
         int32_t* counter;
     } cases[] = {
-        {"raisePointEvent MouseDown", raisePoints, &pointEvents}, {"direct MouseDown", callPoints, &pointEvents},
-        {"raiseEvent Open", raisePlains, &plainEvents},           {"direct Open", callPlains, &plainEvents},
+        {"raisePointEvent MouseDown", raisePoints, &pointEvents},
+        {"direct MouseDown", callPoints, &pointEvents},
+        {"raiseEvent Open", raisePlains, &plainEvents},
+        {"direct Open", callPlains, &plainEvents},
     };
     bool correct = true;
     for (const auto& c : cases) {
         *c.counter = 0;
         c.run(target, count);
-        correct &= benchCheck(*c.counter == int32_t(count), std::string(c.what) + ": the handler ran " +
-                                                            std::to_string(*c.counter) + " times");
+        correct &= benchCheck(*c.counter == int32_t(count),
+                              std::string(c.what) + ": the handler ran " + std::to_string(*c.counter) + " times");
     }
     return correct;
 }
@@ -385,7 +388,7 @@ int main(int argc, char** argv)
     registerPlainClasses();
     Form form = makeForm();
     ObjectRef target(makeEventTarget());
-    templateWindow(form);   // the first window fills caches: not part of any timing
+    templateWindow(form); // the first window fills caches: not part of any timing
     directWindow(form, directPaths[0]);
     bool correct = checkForm(form);
     correct &= checkEvents(target.get(), settings.eventsPerRun);

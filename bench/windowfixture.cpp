@@ -2,10 +2,9 @@
 #include "bench/windowfixture.h"
 
 #include "host/image/projectsettings.h"
+#include "host/startup/uisetup.h"
 #include "runtime/objects/object.h"
 #include "runtime/strings/string.h"
-#include "host/startup/uisetup.h"
-
 
 namespace {
 

@@ -14,7 +14,7 @@ constexpr int32_t cursorSide = 32;
 struct CursorPlanes {
     uint8_t andPlane[cursorSide * 4];
     uint8_t xorPlane[cursorSide * 4];
-    int32_t hotX;   // held inside the cursor
+    int32_t hotX; // held inside the cursor
     int32_t hotY;
 };
 

@@ -12,11 +12,11 @@
 struct GraphicsObject {
     ObjectHeader header;
     HDC dc;
-    int32_t originX;          // where the Graphics' (0, 0) lies on the device context
+    int32_t originX; // where the Graphics' (0, 0) lies on the device context
     int32_t originY;
     int32_t width;
     int32_t height;
-    int32_t foreColor;        // 0xRRGGBB
+    int32_t foreColor; // 0xRRGGBB
     StringRecord* textFont;
     int16_t textSize;
     uint8_t bold;

@@ -2,8 +2,8 @@
 #include "graphics/mousecursor.h"
 
 #include "graphics/cursorform.h"
-#include "runtime/objects/builtinclassset.h"
 #include "host/image/resourcetable.h"
+#include "runtime/objects/builtinclassset.h"
 
 namespace {
 
@@ -36,11 +36,9 @@ void destroyCursor(ObjectHeader* object, ClassDescriptor*)
 }
 
 // The built-in MouseCursor class frees the system cursor.
-[[maybe_unused]] const bool destructorRegistered = (builtinClassOnSetUp(BuiltinClassId::MouseCursor,
-                                                                        [](ClassDescriptor* cls) {
-                                                                            cls->destructor = destroyCursor;
-                                                                        }),
-                                                    true);
+[[maybe_unused]] const bool destructorRegistered =
+    (builtinClassOnSetUp(BuiltinClassId::MouseCursor, [](ClassDescriptor* cls) { cls->destructor = destroyCursor; }),
+     true);
 
 } // namespace
 
@@ -54,4 +52,3 @@ ObjectHeader* mouseCursorFromResource(int32_t number)
         cursor->cursor = makeCursor(form);
     return object;
 }
-

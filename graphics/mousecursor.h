@@ -7,7 +7,7 @@
 
 struct MouseCursorObject {
     ObjectHeader header;
-    HCURSOR cursor;           // null when the resource could not be read
+    HCURSOR cursor; // null when the resource could not be read
     int32_t resourceNumber;
 };
 static_assert(sizeof(MouseCursorObject) <= 32, "the MouseCursor class is 32 bytes");
@@ -15,4 +15,3 @@ static_assert(sizeof(MouseCursorObject) <= 32, "the MouseCursor class is 32 byte
 // A new MouseCursor (one reference) from the 68-byte form of resource `number`. A resource
 // that cannot be read gives a cursor without a system cursor, quietly.
 ObjectHeader* mouseCursorFromResource(int32_t number);
-

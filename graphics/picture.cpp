@@ -79,11 +79,9 @@ void destroyPicture(ObjectHeader* object, ClassDescriptor*)
 }
 
 // The built-in Picture class frees the bitmaps.
-[[maybe_unused]] const bool destructorRegistered = (builtinClassOnSetUp(BuiltinClassId::Picture,
-                                                                        [](ClassDescriptor* cls) {
-                                                                            cls->destructor = destroyPicture;
-                                                                        }),
-                                                    true);
+[[maybe_unused]] const bool destructorRegistered =
+    (builtinClassOnSetUp(BuiltinClassId::Picture, [](ClassDescriptor* cls) { cls->destructor = destroyPicture; }),
+     true);
 
 } // namespace
 

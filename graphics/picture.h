@@ -11,9 +11,9 @@
 // makes a 32-bit top-down DIB section and, for a transparent picture, a mask beside it.
 struct PictureObject {
     ObjectHeader header;
-    const uint8_t* description;   // the picture data in the image; null for none
-    uint32_t descriptionSize;     // bytes from `description` to the end of its block
-    int32_t transparent;          // the Transparent setting: non-zero asks for a mask
+    const uint8_t* description; // the picture data in the image; null for none
+    uint32_t descriptionSize;   // bytes from `description` to the end of its block
+    int32_t transparent;        // the Transparent setting: non-zero asks for a mask
     HBITMAP image;
     HBITMAP mask;
     int32_t width;
@@ -27,7 +27,7 @@ static_assert(sizeof(PictureObject) <= 64, "the Picture class is 64 bytes");
 // the mask drawn with SRCAND and then the image with SRCPAINT leave the background showing.
 struct PictureBitmaps {
     HBITMAP image;
-    HBITMAP mask;   // null for an opaque picture
+    HBITMAP mask; // null for an opaque picture
     int32_t width;
     int32_t height;
 };

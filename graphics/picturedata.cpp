@@ -38,11 +38,11 @@ std::string headerFault(const PictureHeader& header, uint32_t available)
         return imageFault(headerWord(8), "the height %u is not between 1 and %u", header.height, largest);
     uint64_t rowsBytes = rowBytesOf(header.width) * header.height;
     if (rowsBytes > header.byteCount)
-        return imageFault(headerWord(12), "the byte count %u is short of the %llu bytes of the rows",
-                          header.byteCount, static_cast<unsigned long long>(rowsBytes));
+        return imageFault(headerWord(12), "the byte count %u is short of the %llu bytes of the rows", header.byteCount,
+                          static_cast<unsigned long long>(rowsBytes));
     if (header.byteCount > available - headerBytes)
-        return imageFault(headerWord(12), "the byte count %u runs past the %u bytes after the header",
-                          header.byteCount, available - headerBytes);
+        return imageFault(headerWord(12), "the byte count %u runs past the %u bytes after the header", header.byteCount,
+                          available - headerBytes);
     return {};
 }
 
@@ -52,8 +52,8 @@ bool pictureDataRead(const uint8_t* bytes, uint32_t available, PictureData& pict
 {
     ByteCursor cursor(bytes, available);
     PictureHeader header;
-    if (!cursor.readU32LE(header.bitsPerPixel) || !cursor.readU32LE(header.width) ||
-        !cursor.readU32LE(header.height) || !cursor.readU32LE(header.byteCount)) {
+    if (!cursor.readU32LE(header.bitsPerPixel) || !cursor.readU32LE(header.width) || !cursor.readU32LE(header.height) ||
+        !cursor.readU32LE(header.byteCount)) {
         fault = imageFault(headerWord(0), "the header of %u bytes is cut short at %u", headerBytes, available);
         return false;
     }

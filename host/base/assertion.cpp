@@ -15,8 +15,7 @@ constexpr const char* assertionFormat =
 void assertFailed(int /*category*/, int number, const char* sourceName, int line)
 {
     char text[256];
-    snprintf(text, sizeof text, assertionFormat, static_cast<int16_t>(number),
-             sourceName ? sourceName : "", line);
+    snprintf(text, sizeof text, assertionFormat, static_cast<int16_t>(number), sourceName ? sourceName : "", line);
     int choice = MessageBoxA(nullptr, text, "", MB_OKCANCEL | MB_ICONERROR | MB_DEFBUTTON2);
     if (choice != IDCANCEL)
         return;

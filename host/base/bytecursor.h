@@ -56,8 +56,7 @@ class ByteCursor {
 public:
     explicit ByteCursor(std::span<const uint8_t> bytes, size_t position = 0)
         : bytes(bytes), pos(position <= bytes.size() ? position : bytes.size())
-    {
-    }
+    {}
     ByteCursor(const uint8_t* bytes, size_t size) : ByteCursor(std::span<const uint8_t>(bytes, size)) {}
 
     size_t position() const { return pos; }
@@ -106,8 +105,7 @@ public:
     }
 
 private:
-    template <typename Value, Value (*load)(const uint8_t*)>
-    bool readWith(Value& value)
+    template <typename Value, Value (*load)(const uint8_t*)> bool readWith(Value& value)
     {
         if (!has(sizeof(Value)))
             return false;

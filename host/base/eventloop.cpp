@@ -13,8 +13,8 @@ struct DeferredAction {
 };
 
 LoopSteps steps;
-LoopTimer* timers;             // newest first
-LoopTimer* timerCursor;        // the next timer of a running timer pass
+LoopTimer* timers;      // newest first
+LoopTimer* timerCursor; // the next timer of a running timer pass
 std::vector<DeferredAction> deferredActions;
 bool quitRequested;
 DWORD lastBackgroundTick;
@@ -30,10 +30,10 @@ bool takeMessage(MSG& message)
     bool polling = timers || (steps.paneHoldsCapture && steps.paneHoldsCapture());
     if (polling && steps.trackMouse)
         steps.trackMouse();
-    bool taken = polling ? PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0
-                         : GetMessageA(&message, nullptr, 0, 0) > 0;
+    bool taken =
+        polling ? PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0 : GetMessageA(&message, nullptr, 0, 0) > 0;
     if (!polling && !taken)
-        quitRequested = true;   // WM_QUIT, or the wait itself failed
+        quitRequested = true; // WM_QUIT, or the wait itself failed
     if (taken && message.message == WM_QUIT) {
         quitRequested = true;
         return false;

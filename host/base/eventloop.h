@@ -18,13 +18,13 @@ struct LoopTimer {
 // null is skipped; a pass runs them in the order of the fields.
 struct LoopSteps {
     void (*deliverDrops)();
-    void (*syncWindows)();               // recorded positions, and windows waiting to be shown
+    void (*syncWindows)(); // recorded positions, and windows waiting to be shown
     bool (*paneHoldsCapture)();
     void (*trackMouse)();
-    bool (*preTranslateMessage)(MSG& message);   // true: the message was consumed
+    bool (*preTranslateMessage)(MSG& message); // true: the message was consumed
     void (*idleFocusedControl)();
     void (*pollServices)();
-    bool (*anyWindowOpen)();             // outside frame mode, none open ends the loop
+    bool (*anyWindowOpen)(); // outside frame mode, none open ends the loop
 };
 
 LoopSteps& loopSteps();

@@ -11,7 +11,7 @@ struct HostState {
     bool frameMode;            // one frame window holds every other window
     bool quitting;             // ApplicationQuit is closing the windows
     DWORD startTick;           // when RuntimeInit began
-    ObjectHeader* application;   // the application object, for the whole run
+    ObjectHeader* application; // the application object, for the whole run
 };
 
 HostState& hostState();

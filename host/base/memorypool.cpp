@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int32_t wordSize = 4;
-constexpr int32_t smallWordLimit = 64;   // free lists for 1..63 words
+constexpr int32_t smallWordLimit = 64; // free lists for 1..63 words
 constexpr int32_t chunkSize = 8192;
 
 struct FreeBlock {
@@ -45,7 +45,7 @@ void* takeSmallBlock(int32_t words)
         char* chunk = static_cast<char*>(heapAllocate(chunkSize));
         if (!chunk)
             return nullptr;
-        chunkCursor = chunk;   // what was left of the old chunk is abandoned
+        chunkCursor = chunk; // what was left of the old chunk is abandoned
         chunkLeft = chunkSize;
     }
     void* block = chunkCursor;

@@ -12,15 +12,13 @@
 
 namespace {
 
-template <typename Record>
-Record* newRecord()
+template <typename Record> Record* newRecord()
 {
     return static_cast<Record*>(taggedAllocate(sizeof(Record)));
 }
 
 // An address of the image (checked) as the pointer it is.
-template <typename Pointer>
-Pointer pointerAt(uint32_t address)
+template <typename Pointer> Pointer pointerAt(uint32_t address)
 {
     return reinterpret_cast<Pointer>(static_cast<uintptr_t>(address));
 }
@@ -88,10 +86,10 @@ void joinInterfaces(ClassDescriptor* cls, const std::vector<int32_t>& interfaces
 void reportSmallInstance(const ClassDescriptor* cls)
 {
     const ClassDescriptor* super = cls->superclass;
-    std::string text = std::string("!!! RuntimeInit -- Bad class object size\n") + "\tClass Name: " +
-                       stringText(cls->name) + "\n" + "\tClass Size: " + std::to_string(cls->instanceSize) + "\n" +
-                       "\tSuper Name: " + stringText(super->name) + "\n" +
-                       "\tSuper Size: " + std::to_string(super->instanceSize) + "\n";
+    std::string text =
+        std::string("!!! RuntimeInit -- Bad class object size\n") + "\tClass Name: " + stringText(cls->name) + "\n" +
+        "\tClass Size: " + std::to_string(cls->instanceSize) + "\n" + "\tSuper Name: " + stringText(super->name) +
+        "\n" + "\tSuper Size: " + std::to_string(super->instanceSize) + "\n";
     OutputDebugStringA(text.c_str());
 }
 

@@ -2,13 +2,13 @@
 // runtime's built-in and plug-in classes.
 #include "host/classes/classregistry.h"
 
-#include "runtime/objects/builtinclassset.h"
-#include "runtime/objects/classchain.h"
 #include "host/classes/classbuild.h"
-#include "host/image/classtable.h"
-#include "host/image/imagedata.h"
 #include "host/classes/interfacetables.h"
 #include "host/classes/memberbinding.h"
+#include "host/image/classtable.h"
+#include "host/image/imagedata.h"
+#include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 
 #include <vector>
 

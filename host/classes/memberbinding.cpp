@@ -2,13 +2,13 @@
 #include "host/classes/memberbinding.h"
 
 #include "host/base/assertion.h"
-#include "runtime/objects/builtinclassset.h"
-#include "runtime/objects/classchain.h"
+#include "host/classes/namedclasses.h"
 #include "host/image/imagefault.h"
 #include "host/image/linker.h"
 #include "host/image/linkrecords.h"
-#include "host/classes/namedclasses.h"
 #include "runtime/exceptions/exceptions.h"
+#include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 
 #include <cstring>
 #include <string_view>
@@ -18,7 +18,7 @@ namespace {
 
 struct MemberName {
     char letter;
-    std::string_view className;   // empty for a global plug-in method
+    std::string_view className; // empty for a global plug-in method
     std::string_view member;
 };
 
@@ -85,7 +85,8 @@ bool globalMethod(const MemberName& name, void*& address, std::string& error)
     address = pluginGlobalMethodFind(name.member, name.letter != 'M');
     if (!address)
         error = formatText("The application could not be loaded because it calls the plug-in method %.*s, "
-                           "which no plug-in provides.", int(name.member.size()), name.member.data());
+                           "which no plug-in provides.",
+                           int(name.member.size()), name.member.data());
     return address != nullptr;
 }
 
@@ -117,7 +118,8 @@ bool bindDeferredMembers(std::string& error)
         void* address = nullptr;
         if (!resolve(member.name, address, error))
             return false;
-        patchCallChain(linkedImage().code, member.firstSite, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(address)));
+        patchCallChain(linkedImage().code, member.firstSite,
+                       static_cast<uint32_t>(reinterpret_cast<uintptr_t>(address)));
     }
     members.clear();
     return true;

@@ -12,8 +12,7 @@ class CheckedStream : public ImageStream, public ImageFaults {
 public:
     CheckedStream(const uint8_t* bytes, uint32_t length, std::string where)
         : ImageStream(bytes, length), where(std::move(where))
-    {
-    }
+    {}
 
     // False, with "the stream ends inside the record", once a read has run past the end.
     bool intact();
@@ -23,7 +22,7 @@ public:
     // when `smallestItem` is 0).
     bool countFits(int32_t value, uint32_t smallestItem);
 
-    std::string where;   // the stream and its record being read: "menu bar stream, title 1"
+    std::string where; // the stream and its record being read: "menu bar stream, title 1"
 
 protected:
     ImageFaultPlace faultPlace() const override { return {where, ImageOffsetUnit::byte, position()}; }

@@ -18,10 +18,12 @@ std::string entryName(int32_t index)
 class EntryReader : public ImageFaults {
 public:
     EntryReader(const ImageData& image, uint32_t offset, int32_t index, int32_t classCount)
-        : image(image), offset(offset), cursor(image.at(offset), image.dataSize() - offset), index(index),
+        : image(image),
+          offset(offset),
+          cursor(image.at(offset), image.dataSize() - offset),
+          index(index),
           classCount(classCount)
-    {
-    }
+    {}
 
     bool word(uint32_t& value, const char* what)
     {
@@ -90,8 +92,8 @@ bool readHeader(EntryReader& r, ClassTableEntry& entry)
         !r.classIndex(entry.superclass, true, "superclass") || !r.word(hasInitialisers, "initialiser flag"))
         return false;
     if (entry.instanceSize < classSmallestInstance || entry.instanceSize > classLargestInstance)
-        return r.fail("the instance size %u is not between %u and %u bytes", entry.instanceSize,
-                      classSmallestInstance, classLargestInstance);
+        return r.fail("the instance size %u is not between %u and %u bytes", entry.instanceSize, classSmallestInstance,
+                      classLargestInstance);
     if (hasInitialisers && (!r.code(entry.constructor, "constructor") || !r.code(entry.destructor, "destructor")))
         return false;
     if (!r.word(isInterface, "interface flag"))
@@ -214,8 +216,8 @@ bool checkSuperclassLoops(const std::vector<ClassTableEntry>& classes, const std
 }
 
 // The count and the entry addresses; `offset` is left at the item count.
-bool readClassAddresses(const ImageData& image, uint32_t address, std::vector<uint32_t>& entries,
-                        uint32_t& offset, std::string& error)
+bool readClassAddresses(const ImageData& image, uint32_t address, std::vector<uint32_t>& entries, uint32_t& offset,
+                        std::string& error)
 {
     uint32_t count;
     if (!image.dataOffset(address, 4, offset)) {
@@ -236,8 +238,7 @@ bool readClassAddresses(const ImageData& image, uint32_t address, std::vector<ui
 
 } // namespace
 
-bool classTableRead(const ImageData& image, uint32_t address, std::vector<ClassTableEntry>& classes,
-                    std::string& error)
+bool classTableRead(const ImageData& image, uint32_t address, std::vector<ClassTableEntry>& classes, std::string& error)
 {
     std::vector<uint32_t> entries;
     uint32_t offset;
@@ -248,8 +249,8 @@ bool classTableRead(const ImageData& image, uint32_t address, std::vector<ClassT
     for (size_t i = 0; i < entries.size(); ++i) {
         int32_t index = static_cast<int32_t>(i);
         if (!image.dataOffset(entries[i], 4, offsets[i])) {
-            error = imageDamaged(imageFault({entryName(index)}, "its address 0x%X lies outside the data block",
-                                            entries[i]));
+            error = imageDamaged(
+                imageFault({entryName(index)}, "its address 0x%X lies outside the data block", entries[i]));
             return false;
         }
         EntryReader reader(image, offsets[i], index, static_cast<int32_t>(entries.size()));
@@ -269,8 +270,8 @@ bool classTableReadItems(const ImageData& image, uint32_t address, std::vector<u
         return false;
     uint32_t count = loadU32LE(image.at(offset));
     if (uint64_t(count) * 4 > image.dataSize() - offset - 4) {
-        error = imageDamaged(
-            formatText("the class table lists %u project items, more than fit in the data block", count));
+        error =
+            imageDamaged(formatText("the class table lists %u project items, more than fit in the data block", count));
         return false;
     }
     items.resize(count);

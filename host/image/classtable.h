@@ -11,7 +11,7 @@
 
 struct ClassTableMethod {
     std::string_view name;
-    uint32_t code;   // 0 for the methods of an interface
+    uint32_t code; // 0 for the methods of an interface
 };
 
 struct ClassTableHandler {
@@ -29,9 +29,9 @@ struct ClassTableMenuHandler {
 // Texts point into the data block.
 struct ClassTableEntry {
     bool isReference = false;
-    std::string_view name;           // empty for an unnamed subclass
+    std::string_view name; // empty for an unnamed subclass
     uint32_t instanceSize = 0;
-    int32_t superclass = -1;         // an index of the table, or -1
+    int32_t superclass = -1; // an index of the table, or -1
     uint32_t constructor = 0;
     uint32_t destructor = 0;
     bool isInterface = false;
@@ -39,7 +39,7 @@ struct ClassTableEntry {
     std::vector<ClassTableMethod> methods;
     std::vector<ClassTableHandler> handlers;
     std::vector<ClassTableMenuHandler> menuHandlers;
-    uint32_t virtualTable = 0;       // address of the table in the data block
+    uint32_t virtualTable = 0; // address of the table in the data block
     uint32_t virtualTableSize = 0;
 };
 
@@ -53,5 +53,4 @@ constexpr uint32_t classLargestInstance = 0x100000;
 bool classTableRead(const ImageData& image, uint32_t address, std::vector<ClassTableEntry>& classes,
                     std::string& error);
 // Reads the project item addresses that follow the classes (0: an empty slot).
-bool classTableReadItems(const ImageData& image, uint32_t address, std::vector<uint32_t>& items,
-                         std::string& error);
+bool classTableReadItems(const ImageData& image, uint32_t address, std::vector<uint32_t>& items, std::string& error);

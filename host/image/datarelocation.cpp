@@ -27,10 +27,10 @@ bool checkRun(uint32_t index, uint16_t word, uint64_t cursor, uint32_t dataSize,
 
 } // namespace
 
-bool relocateData(uint8_t* data, uint32_t dataSize, const uint8_t* instructions, uint32_t length,
-                  uint32_t codeBase, uint32_t dataBase, std::string& error)
+bool relocateData(uint8_t* data, uint32_t dataSize, const uint8_t* instructions, uint32_t length, uint32_t codeBase,
+                  uint32_t dataBase, std::string& error)
 {
-    uint64_t cursor = 0;   // may run past the block; only a run there is an error
+    uint64_t cursor = 0; // may run past the block; only a run there is an error
     for (uint32_t index = 0; index < length / 2; ++index) {
         uint16_t word = loadU16LE(instructions + 2 * index);
         if ((word & advanceMask) == advanceOp) {

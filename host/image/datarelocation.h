@@ -6,5 +6,5 @@
 
 // Applies the instructions (length / 2 words; an odd last byte is ignored) to the data block.
 // Every run is checked against the block before it is written; false with a message otherwise.
-bool relocateData(uint8_t* data, uint32_t dataSize, const uint8_t* instructions, uint32_t length,
-                  uint32_t codeBase, uint32_t dataBase, std::string& error);
+bool relocateData(uint8_t* data, uint32_t dataSize, const uint8_t* instructions, uint32_t length, uint32_t codeBase,
+                  uint32_t dataBase, std::string& error);

@@ -9,8 +9,7 @@ class ImageData {
 public:
     ImageData(const uint8_t* data, uint32_t dataSize, const uint8_t* code, uint32_t codeSize)
         : data(data), size(dataSize), code(code), codeSize(codeSize)
-    {
-    }
+    {}
     // The blocks the linker was last given.
     static ImageData linked();
 

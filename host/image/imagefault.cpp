@@ -18,10 +18,14 @@ std::string offsetText(const ImageFaultPlace& place)
 {
     auto offset = static_cast<unsigned long long>(place.offset);
     switch (place.unit) {
-    case ImageOffsetUnit::none: return "";
-    case ImageOffsetUnit::byte: return formatText(" at byte %llu", offset);
-    case ImageOffsetUnit::dataOffset: return formatText(" at data offset 0x%llX", offset);
-    case ImageOffsetUnit::recordOffset: return formatText(" at 0x%llX", offset);
+    case ImageOffsetUnit::none:
+        return "";
+    case ImageOffsetUnit::byte:
+        return formatText(" at byte %llu", offset);
+    case ImageOffsetUnit::dataOffset:
+        return formatText(" at data offset 0x%llX", offset);
+    case ImageOffsetUnit::recordOffset:
+        return formatText(" at 0x%llX", offset);
     }
     return "";
 }

@@ -7,14 +7,14 @@
 
 // How a place counts its byte offset, which decides how the offset is written.
 enum class ImageOffsetUnit : uint8_t {
-    none,           // the place needs none: an address outside its block names it
-    byte,           // "at byte 12": from the first byte of a stream or file
-    dataOffset,     // "at data offset 0x1C": from the start of the data block
-    recordOffset,   // "at 0x1C": from the start of the block of records the place is one of
+    none,         // the place needs none: an address outside its block names it
+    byte,         // "at byte 12": from the first byte of a stream or file
+    dataOffset,   // "at data offset 0x1C": from the start of the data block
+    recordOffset, // "at 0x1C": from the start of the block of records the place is one of
 };
 
 struct ImageFaultPlace {
-    std::string where;   // "class table entry 3", "menu bar stream, title 1, item 2"
+    std::string where; // "class table entry 3", "menu bar stream, title 1, item 2"
     ImageOffsetUnit unit = ImageOffsetUnit::none;
     uint64_t offset = 0;
 };

@@ -1,10 +1,10 @@
 // The image loader: finds the application image, reads its four blocks, links, relocates, runs it.
 #include "host/image/imageloader.h"
-#include "host/base/hostmessage.h"
 
 #include "host/base/bytecursor.h"
-#include "host/image/datarelocation.h"
+#include "host/base/hostmessage.h"
 #include "host/base/hoststate.h"
+#include "host/image/datarelocation.h"
 #include "host/image/imagefault.h"
 #include "host/image/linker.h"
 #include "host/image/resourcetable.h"
@@ -58,7 +58,8 @@ bool readBlock(HANDLE file, ImageBlock& block, uint32_t size, int index, std::st
     block.size = size;
     if (size != 0 && !block.bytes) {
         error = formatText("The application could not be loaded: there is not enough memory for its %s block "
-                           "(%u bytes).", blockNames[index], size);
+                           "(%u bytes).",
+                           blockNames[index], size);
         return false;
     }
     if (!readExactly(file, block.bytes, size)) {
@@ -95,8 +96,8 @@ bool readAppendedBlocks(HANDLE file, uint32_t imageOffset, ImageBlocks& blocks, 
     for (int index = 0; index < 4; ++index) {
         uint8_t lengthBytes[4];
         if (left < 4 || !readExactly(file, lengthBytes, 4)) {
-            error = imageDamaged(
-                formatText("the program file ends before the length of the %s block", blockNames[index]));
+            error =
+                imageDamaged(formatText("the program file ends before the length of the %s block", blockNames[index]));
             return false;
         }
         left -= 4;
@@ -118,7 +119,8 @@ bool readLooseFile(const char* name, ImageBlock& block, int index, std::string& 
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error = formatText("The application could not be loaded: this program carries no image, and the "
-                           "image file %s could not be opened in the current folder.", name);
+                           "image file %s could not be opened in the current folder.",
+                           name);
         return false;
     }
     uint64_t size = fileSize(file);
@@ -135,8 +137,7 @@ bool readLooseFile(const char* name, ImageBlock& block, int index, std::string& 
 bool checkDataHeader(const ImageBlocks& blocks, ImageEntry& entry, std::string& error)
 {
     if (blocks.data.size < 8) {
-        error =
-            imageDamaged(formatText("the data block (%u bytes) is too short to hold its header", blocks.data.size));
+        error = imageDamaged(formatText("the data block (%u bytes) is too short to hold its header", blocks.data.size));
         return false;
     }
     uint32_t entryAddress = loadU32LE(blocks.data.bytes);
@@ -225,8 +226,8 @@ bool imagePrepare(ImageBlocks& blocks, const ExportIndex& exports, ImageEntry& e
     freeBlock(blocks.links, false);
     uint32_t codeBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(blocks.code.bytes));
     uint32_t dataBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(blocks.data.bytes));
-    if (!relocateData(blocks.data.bytes, blocks.data.size, blocks.relocations.bytes, blocks.relocations.size,
-                      codeBase, dataBase, error))
+    if (!relocateData(blocks.data.bytes, blocks.data.size, blocks.relocations.bytes, blocks.relocations.size, codeBase,
+                      dataBase, error))
         return false;
     freeBlock(blocks.relocations, false);
     return checkDataHeader(blocks, entry, error);

@@ -1,15 +1,13 @@
 // The image loader: finds the application image, reads its four blocks, links, relocates, runs it.
 #pragma once
 
-
-
 #include <cstdint>
 #include <string>
 
 class ExportIndex;
 
 struct ImageBlock {
-    uint8_t* bytes;   // its own allocation; nullptr for an empty block
+    uint8_t* bytes; // its own allocation; nullptr for an empty block
     uint32_t size;
 };
 

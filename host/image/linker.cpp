@@ -55,13 +55,13 @@ bool resolveSharedLibraryRoutine(const std::string& text, uint32_t& address, std
     return true;
 }
 
-bool resolveRuntimeRoutine(const std::string& name, const ExportIndex& exports, uint32_t& address,
-                           std::string& error)
+bool resolveRuntimeRoutine(const std::string& name, const ExportIndex& exports, uint32_t& address, std::string& error)
 {
     const ExportSlot* slot = exports.find(name.c_str());
     if (!slot) {
         error = formatText("The application could not be loaded because it calls the routine %s, "
-                           "which this runtime does not provide.", name.c_str());
+                           "which this runtime does not provide.",
+                           name.c_str());
         return false;
     }
     address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(slot->routine));
@@ -83,8 +83,8 @@ bool resolveImports(const std::vector<LinkRecord>& records, const ExportIndex& e
         const std::string& name = record.name;
         uint32_t address = 0;
         if (name == "!") {
-            error = imageDamaged(
-                imageFault(linkRecordPlace(record.recordOffset), "the import name \"!\" names nothing"));
+            error =
+                imageDamaged(imageFault(linkRecordPlace(record.recordOffset), "the import name \"!\" names nothing"));
             return false;
         }
         if (name.size() >= 2 && name[0] == '!' && name[1] != 'X') {

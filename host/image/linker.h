@@ -17,7 +17,7 @@ struct LinkedImage {
 // A member of a runtime or plug-in class ("M", "W", "G" or "S", then class "." member),
 // bound once the classes exist.
 struct DeferredMember {
-    std::string name;        // without its leading "!"
+    std::string name; // without its leading "!"
     uint32_t firstSite;
 };
 

@@ -38,8 +38,7 @@ public:
     Parser(const uint8_t* records, uint32_t length, const uint8_t* code, uint32_t codeSize,
            std::vector<LinkRecord>& parsed)
         : cursor(records, length), code(code), codeSize(codeSize), patched(codeSize), parsed(parsed)
-    {
-    }
+    {}
 
     bool run()
     {
@@ -112,7 +111,7 @@ private:
     uint32_t codeSize;
     PatchedWords patched;
     std::vector<LinkRecord>& parsed;
-    uint32_t at = 0;   // where the record being read starts
+    uint32_t at = 0; // where the record being read starts
 };
 
 } // namespace

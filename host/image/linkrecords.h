@@ -11,9 +11,9 @@ enum class LinkRecordKind { Fixup, Import };
 
 struct LinkRecord {
     LinkRecordKind kind;
-    uint32_t recordOffset;   // where the record starts in the link-record block
-    uint32_t codeOffset;     // fixup: the word to patch; import: the first call site (0: none)
-    std::string name;        // import only
+    uint32_t recordOffset; // where the record starts in the link-record block
+    uint32_t codeOffset;   // fixup: the word to patch; import: the first call site (0: none)
+    std::string name;      // import only
 };
 
 // Reads every record. Kind bytes other than 1 and 2 are passed over one byte at a time.

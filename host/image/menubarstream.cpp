@@ -9,8 +9,7 @@ namespace {
 constexpr uint32_t smallestRecord = 10;
 
 // The fields a title and an item share, up to their flags.
-template <typename Record>
-void readSharedFields(ImageStream& stream, Record& out)
+template <typename Record> void readSharedFields(ImageStream& stream, Record& out)
 {
     out.kind = stream.readNumber();
     out.text = stream.readString();
@@ -33,7 +32,7 @@ private:
     bool itemList(std::vector<MenuItemRecord>& out, int32_t depth);
     bool item(MenuItemRecord& out, int32_t depth);
 
-    CheckedStream stream;   // its place names the record being read
+    CheckedStream stream; // its place names the record being read
 };
 
 bool MenuBarReader::titles(std::vector<MenuTitleRecord>& out)

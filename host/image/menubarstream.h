@@ -11,10 +11,10 @@
 constexpr int32_t notInMenuArray = streamNotInArray;
 
 struct MenuItemRecord {
-    int32_t kind;          // streamMenuSkipped: read but not made
+    int32_t kind; // streamMenuSkipped: read but not made
     std::string text;
     std::string name;
-    int32_t index;         // notInMenuArray outside an array
+    int32_t index; // notInMenuArray outside an array
     std::string commandKey;
     std::string extra1;
     std::string extra2;
@@ -25,7 +25,7 @@ struct MenuItemRecord {
 };
 
 struct MenuTitleRecord {
-    int32_t kind;          // streamMenuSkippedTitle and streamMenuSkipped: read but not made
+    int32_t kind; // streamMenuSkippedTitle and streamMenuSkipped: read but not made
     std::string text;
     std::string name;
     int32_t index;

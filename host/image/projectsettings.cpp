@@ -29,8 +29,7 @@ struct AppliedSettings {
 AppliedSettings applied;
 
 // A count of entries; the first `capacity` of them are kept by `keep`, the rest are read only.
-template <typename Keep>
-bool readTable(CheckedStream& stream, int32_t capacity, const char* part, Keep keep)
+template <typename Keep> bool readTable(CheckedStream& stream, int32_t capacity, const char* part, Keep keep)
 {
     stream.where = std::string("settings stream, ") + part;
     int32_t count;

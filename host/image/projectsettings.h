@@ -43,6 +43,6 @@ int32_t charsetForLanguage(int32_t languageCode);
 
 uint8_t settingsFlag();
 bool settingsFrameMode();
-StringRecord* settingsFrameTitle();   // Nil when untitled
-int32_t settingsCharset();            // 1 (the system default) until settings are applied
+StringRecord* settingsFrameTitle(); // Nil when untitled
+int32_t settingsCharset();          // 1 (the system default) until settings are applied
 std::span<const FileType> settingsFileTypes();

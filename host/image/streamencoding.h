@@ -13,7 +13,7 @@
 // the next 7 bits; every byte but the last has `streamMoreBytes` set. A magnitude of exactly
 // 0x80000000 is the most negative number, whatever its sign bit says.
 constexpr uint8_t streamMoreBytes = 0x80;
-constexpr uint8_t streamNegative = 0x40;   // first byte only
+constexpr uint8_t streamNegative = 0x40; // first byte only
 constexpr uint8_t streamFirstBits = 0x3F;
 constexpr uint8_t streamNextBits = 0x7F;
 constexpr uint32_t streamFirstShift = 6, streamNextShift = 7;
@@ -35,8 +35,7 @@ constexpr int32_t streamArrayIndex(int32_t value)
 }
 
 // Appends to any container of bytes with push_back: the generator's vectors, the tests' strings.
-template <typename Bytes>
-void streamAppendNumber(Bytes& out, int32_t value)
+template <typename Bytes> void streamAppendNumber(Bytes& out, int32_t value)
 {
     using Byte = typename Bytes::value_type;
     uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
@@ -51,16 +50,14 @@ void streamAppendNumber(Bytes& out, int32_t value)
 }
 
 // A number N, then N bytes; the empty text is the number 0 alone.
-template <typename Bytes>
-void streamAppendText(Bytes& out, std::string_view text)
+template <typename Bytes> void streamAppendText(Bytes& out, std::string_view text)
 {
     streamAppendNumber(out, static_cast<int32_t>(text.size()));
     out.insert(out.end(), text.begin(), text.end());
 }
 
 // Four bytes, most significant first.
-template <typename Bytes>
-void streamAppendLong(Bytes& out, uint32_t value)
+template <typename Bytes> void streamAppendLong(Bytes& out, uint32_t value)
 {
     for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<typename Bytes::value_type>(value >> shift));

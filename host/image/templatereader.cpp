@@ -8,8 +8,8 @@
 namespace {
 
 // Every listed item takes at least this many bytes: a count can be checked before it is used.
-constexpr uint32_t smallestProperty = 2;   // two empty strings
-constexpr uint32_t smallestControl = 2;    // class index and a property count of 0
+constexpr uint32_t smallestProperty = 2; // two empty strings
+constexpr uint32_t smallestControl = 2;  // class index and a property count of 0
 constexpr uint32_t smallestBinding = 7;
 
 std::string_view nameAmong(const std::vector<TemplateProperty>& properties)
@@ -44,8 +44,7 @@ class TemplateReader final : public CheckedStream {
 public:
     TemplateReader(const uint8_t* bytes, uint32_t length, WindowTemplate& result)
         : CheckedStream(bytes, length, {}), result(result)
-    {
-    }
+    {}
 
     bool read()
     {
@@ -78,8 +77,8 @@ private:
     }
 
     WindowTemplate& result;
-    size_t controlNumber = 0;   // from 1 while a control is read
-    size_t bindingNumber = 0;   // from 1 while a binding is read
+    size_t controlNumber = 0; // from 1 while a control is read
+    size_t bindingNumber = 0; // from 1 while a binding is read
 };
 
 ImageFaultPlace TemplateReader::faultPlace() const

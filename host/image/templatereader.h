@@ -17,7 +17,7 @@ struct TemplateProperty {
 
 struct ControlTemplate {
     int32_t classIndex;
-    uint32_t classOffset;   // where the class index starts in the stream
+    uint32_t classOffset; // where the class index starts in the stream
     std::vector<TemplateProperty> properties;
 };
 

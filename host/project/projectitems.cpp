@@ -9,8 +9,8 @@
 #include "host/image/classtable.h"
 #include "host/image/imagedata.h"
 #include "host/image/imagefault.h"
-#include "host/project/projectobjects.h"
 #include "host/image/projectsettings.h"
+#include "host/project/projectobjects.h"
 
 #include <span>
 #include <vector>
@@ -18,13 +18,21 @@
 namespace {
 
 enum ItemKind : uint32_t {
-    pictureItem = 1, menuBarItem, movieItem, settingsItem, moduleItem, soundItem, valueItem7, valueItem8,
-    cursorItem, databaseItem,
+    pictureItem = 1,
+    menuBarItem,
+    movieItem,
+    settingsItem,
+    moduleItem,
+    soundItem,
+    valueItem7,
+    valueItem8,
+    cursorItem,
+    databaseItem,
 };
 
 // An item as read: what each kind needs of its layout, checked against the data block.
 struct ProjectItem {
-    bool present = false;   // false for an empty slot
+    bool present = false; // false for an empty slot
     uint32_t kind = 0;
     uint32_t value = 0;
     uint32_t valueB = 0;
@@ -42,8 +50,7 @@ class ItemReader : public ImageFaults {
 public:
     ItemReader(const ImageData& image, uint32_t offset, int32_t number)
         : image(image), offset(offset), cursor(image.at(offset), image.dataSize() - offset), number(number)
-    {
-    }
+    {}
 
     bool word(uint32_t& value)
     {
@@ -135,13 +142,24 @@ bool readItem(ItemReader& r, ProjectItem& item)
     if (!r.word(item.kind))
         return false;
     switch (item.kind) {
-    case pictureItem: case soundItem: return readInPlace(r, item);
-    case menuBarItem: return readStream(r, item);
-    case settingsItem: return readSettings(r, item);
-    case moduleItem: return readModule(r, item);
-    case databaseItem: return readDatabase(r, item);
-    case movieItem: case valueItem7: case valueItem8: case cursorItem: return r.word(item.value);
-    default: return true;   // an unknown kind is reported when the items are built
+    case pictureItem:
+    case soundItem:
+        return readInPlace(r, item);
+    case menuBarItem:
+        return readStream(r, item);
+    case settingsItem:
+        return readSettings(r, item);
+    case moduleItem:
+        return readModule(r, item);
+    case databaseItem:
+        return readDatabase(r, item);
+    case movieItem:
+    case valueItem7:
+    case valueItem8:
+    case cursorItem:
+        return r.word(item.value);
+    default:
+        return true; // an unknown kind is reported when the items are built
     }
 }
 
@@ -180,17 +198,31 @@ void buildModule(const ProjectItem& item)
 ObjectHeader* buildItem(const ProjectItem& item)
 {
     switch (item.kind) {
-    case pictureItem: return pictureFromImageData(item.bytes, item.length, static_cast<int32_t>(item.value));
-    case menuBarItem: menuBar = {item.bytes, item.length}; return nullptr;
-    case movieItem: return movieFromResource(static_cast<int32_t>(item.value));
-    case settingsItem: settingsApply(item.settings); return nullptr;
-    case moduleItem: buildModule(item); return nullptr;
-    case soundItem: return soundFromImageData(item.value, item.bytes, item.length);
-    case valueItem7: case valueItem8: return valueItemObject(item.kind, item.value);
-    case cursorItem: return mouseCursorFromResource(static_cast<int32_t>(item.value));
+    case pictureItem:
+        return pictureFromImageData(item.bytes, item.length, static_cast<int32_t>(item.value));
+    case menuBarItem:
+        menuBar = {item.bytes, item.length};
+        return nullptr;
+    case movieItem:
+        return movieFromResource(static_cast<int32_t>(item.value));
+    case settingsItem:
+        settingsApply(item.settings);
+        return nullptr;
+    case moduleItem:
+        buildModule(item);
+        return nullptr;
+    case soundItem:
+        return soundFromImageData(item.value, item.bytes, item.length);
+    case valueItem7:
+    case valueItem8:
+        return valueItemObject(item.kind, item.value);
+    case cursorItem:
+        return mouseCursorFromResource(static_cast<int32_t>(item.value));
     case databaseItem:
         return databaseFromImage({reinterpret_cast<const char*>(item.bytes), item.length}, item.value, item.valueB);
-    default: assertFailed(assertCategoryData, assertUnknownItemKind, "RuntimeMain", __LINE__); return nullptr;
+    default:
+        assertFailed(assertCategoryData, assertUnknownItemKind, "RuntimeMain", __LINE__);
+        return nullptr;
     }
 }
 

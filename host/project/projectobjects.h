@@ -15,8 +15,8 @@ struct MovieObject {
 struct SoundObject {
     ObjectHeader header;
     uint32_t value;
-    const uint8_t* data;     // the sound data in place in the image
-    uint32_t dataSize;       // bytes from `data` to the end of its block
+    const uint8_t* data; // the sound data in place in the image
+    uint32_t dataSize;   // bytes from `data` to the end of its block
     uint8_t playing;
 };
 

@@ -4,6 +4,7 @@
 #include "host/startup/runtimeexports.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)

@@ -1,21 +1,22 @@
 // Start-up of the runtime for an image: classes, project items, the application object and
 // its first events.
 #include "files/folderitem.h"
-#include "runtime/objects/builtinclassset.h"
-#include "host/base/hostmessage.h"
-#include "host/classes/classregistry.h"
 #include "host/base/commandline.h"
+#include "host/base/hostmessage.h"
 #include "host/base/hoststate.h"
-#include "host/project/projectitems.h"
-#include "host/image/projectsettings.h"
 #include "host/base/shutdown.h"
+#include "host/classes/classregistry.h"
+#include "host/image/projectsettings.h"
+#include "host/project/projectitems.h"
+#include "host/startup/uisetup.h"
 #include "runtime/exceptions/exceptions.h"
+#include "runtime/objects/builtinclassset.h"
+#include "ui/menus/menubuild.h"
 #include "ui/windows/events.h"
 #include "ui/windows/framewindow.h"
-#include "ui/menus/menubuild.h"
-#include "host/startup/uisetup.h"
 
 #include <windows.h>
+
 #include <ole2.h>
 
 #include <string>

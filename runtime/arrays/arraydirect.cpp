@@ -5,8 +5,7 @@
 
 namespace {
 
-template <class Value>
-Value directRead(ArrayRecord* array, int32_t index)
+template <class Value> Value directRead(ArrayRecord* array, int32_t index)
 {
     if (!arrayDirectIndexFits(array, index))
         return Value{};
@@ -22,8 +21,7 @@ Value directRead(ArrayRecord* array, int32_t index)
     vectorGrowTo(array->top, std::min(int64_t(index) + arrayGrowthStep, elements), elements);
 }
 
-template <class Value>
-void directWrite(ArrayRecord* array, int32_t index, Value value)
+template <class Value> void directWrite(ArrayRecord* array, int32_t index, Value value)
 {
     if (!arrayDirectIndexFits(array, index))
         return;

@@ -8,8 +8,7 @@ int32_t boundAfterGrowing(int32_t bound)
     return arrayBoundFrom(int64_t(bound) + 1);
 }
 
-template <class Value>
-void append(ArrayRecord* array, Value value)
+template <class Value> void append(ArrayRecord* array, Value value)
 {
     if (!arrayIsOneDimensional(array))
         return;
@@ -21,8 +20,7 @@ void append(ArrayRecord* array, Value value)
 }
 
 // The index may be anything from 0 to the bound; the element there and those above it move up.
-template <class Value>
-void insert(ArrayRecord* array, int32_t index, Value value)
+template <class Value> void insert(ArrayRecord* array, int32_t index, Value value)
 {
     if (!arrayDirectIndexFits(array, index))
         return;
@@ -35,8 +33,7 @@ void insert(ArrayRecord* array, int32_t index, Value value)
 }
 
 // The removed element is released once the array is whole again.
-template <class Value>
-void remove(ArrayRecord* array, int32_t index)
+template <class Value> void remove(ArrayRecord* array, int32_t index)
 {
     if (!arrayDirectIndexFits(array, index))
         return;

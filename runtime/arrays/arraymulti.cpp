@@ -52,8 +52,7 @@ void stepWrite(ArrayRecord* array, ArrayVector* from, int32_t dimension, int32_t
     array->accessDepth = dimension + 1;
 }
 
-template <class Value>
-Value accessRead(ArrayRecord* array, int32_t index)
+template <class Value> Value accessRead(ArrayRecord* array, int32_t index)
 {
     if (!arrayPresent(array) || !lastIndexFits(array, index) || !array->accessVector)
         return Value{};
@@ -61,8 +60,7 @@ Value accessRead(ArrayRecord* array, int32_t index)
     return arrayLoad<Value>(*array->accessVector, index);
 }
 
-template <class Value>
-void accessWrite(ArrayRecord* array, int32_t index, Value value)
+template <class Value> void accessWrite(ArrayRecord* array, int32_t index, Value value)
 {
     if (!arrayPresent(array) || !lastIndexFits(array, index) || !array->accessVector)
         return;

@@ -1,7 +1,6 @@
 // Array records: the dimensions and their bounds, the index checks, and the element kinds.
-#include "runtime/arrays/arrays.h"
-
 #include "host/base/assertion.h"
+#include "runtime/arrays/arrays.h"
 #include "runtime/exceptions/exceptions.h"
 
 #include <algorithm>

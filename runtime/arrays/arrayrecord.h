@@ -16,10 +16,10 @@ constexpr int32_t arrayMostDimensions = 20;
 // last dimension hold the elements.
 struct ArrayRecord {
     ArrayVector top;
-    int32_t dimensions;                      // declared so far
-    int32_t bounds[arrayMostDimensions];     // indices of dimension d run from 0 to bounds[d]
-    int32_t accessDepth;                     // indices taken by the access in progress
-    ArrayVector* accessVector;               // the vector that access has reached, or Nil
+    int32_t dimensions;                  // declared so far
+    int32_t bounds[arrayMostDimensions]; // indices of dimension d run from 0 to bounds[d]
+    int32_t accessDepth;                 // indices taken by the access in progress
+    ArrayVector* accessVector;           // the vector that access has reached, or Nil
 };
 static_assert(sizeof(ArrayRecord) == 108);
 
@@ -61,20 +61,17 @@ inline bool arrayDirectIndexFits(const ArrayRecord* array, int32_t index)
 int32_t arrayBoundFrom(int64_t bound);
 
 // Element kinds: the value type, its size in a vector and how the array owns it.
-template <class Value>
-struct ArrayElement {
+template <class Value> struct ArrayElement {
     static constexpr int32_t size = sizeof(Value) == 8 ? arrayDoubleSize : arrayWordSize;
     static void retain(Value) {}
     static void release(Value) {}
 };
-template <>
-struct ArrayElement<StringRecord*> {
+template <> struct ArrayElement<StringRecord*> {
     static constexpr int32_t size = arrayWordSize;
     static void retain(StringRecord* s) { RuntimeLockString(s); }
     static void release(StringRecord* s) { RuntimeUnlockString(s); }
 };
-template <>
-struct ArrayElement<ObjectHeader*> {
+template <> struct ArrayElement<ObjectHeader*> {
     static constexpr int32_t size = arrayWordSize;
     static void retain(ObjectHeader* o) { RuntimeLockObject(o); }
     static void release(ObjectHeader* o) { RuntimeUnlockObject(o); }
@@ -82,8 +79,7 @@ struct ArrayElement<ObjectHeader*> {
 
 // A vector about to be used for values of this kind: the first double operation widens its
 // elements to 8 bytes; no kind narrows them again (the integer routines serve doubles too).
-template <class Value>
-void arrayPrepareVector(ArrayVector& vector)
+template <class Value> void arrayPrepareVector(ArrayVector& vector)
 {
     if constexpr (ArrayElement<Value>::size == arrayDoubleSize) {
         if (vector.elementSize != arrayDoubleSize)
@@ -92,8 +88,7 @@ void arrayPrepareVector(ArrayVector& vector)
 }
 
 // The element at `index`, zero when it is not present; the array keeps its reference.
-template <class Value>
-Value arrayPeek(const ArrayVector& vector, int32_t index)
+template <class Value> Value arrayPeek(const ArrayVector& vector, int32_t index)
 {
     Value value{};
     if (index < vector.length)
@@ -102,8 +97,7 @@ Value arrayPeek(const ArrayVector& vector, int32_t index)
 }
 
 // A new reference to the element at `index` (strings and objects), zero when not present.
-template <class Value>
-Value arrayLoad(const ArrayVector& vector, int32_t index)
+template <class Value> Value arrayLoad(const ArrayVector& vector, int32_t index)
 {
     Value value = arrayPeek<Value>(vector, index);
     ArrayElement<Value>::retain(value);
@@ -112,8 +106,7 @@ Value arrayLoad(const ArrayVector& vector, int32_t index)
 
 // Stores into a present element; the value is retained and the one replaced released last,
 // when the array is already consistent again.
-template <class Value>
-void arrayStore(ArrayVector& vector, int32_t index, Value value)
+template <class Value> void arrayStore(ArrayVector& vector, int32_t index, Value value)
 {
     ArrayElement<Value>::retain(value);
     Value replaced = arrayPeek<Value>(vector, index);

@@ -1,7 +1,6 @@
 // Shaping arrays: the upper bound, redimensioning a level and disposing of the whole array.
-#include "runtime/arrays/arrays.h"
-
 #include "host/base/assertion.h"
+#include "runtime/arrays/arrays.h"
 
 #include <algorithm>
 

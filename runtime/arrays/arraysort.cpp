@@ -4,8 +4,7 @@
 namespace {
 
 // The elements of a vector seen through the two operations the sort needs.
-template <class Value, class Less>
-struct SortedElements {
+template <class Value, class Less> struct SortedElements {
     ArrayVector& vector;
     Less precedes;
 
@@ -28,8 +27,7 @@ struct SortedElements {
 // Splits first..last around its middle element and returns where that element ends up.
 // Both scans stop at elements equal to it, so runs of equal elements split evenly; and
 // neither leaves the segment, whatever the comparison answers.
-template <class Elements>
-int32_t partition(Elements& elements, int32_t first, int32_t last)
+template <class Elements> int32_t partition(Elements& elements, int32_t first, int32_t last)
 {
     elements.swap(first, first + (last - first) / 2);
     int32_t low = first, high = last + 1;
@@ -49,8 +47,7 @@ int32_t partition(Elements& elements, int32_t first, int32_t last)
 }
 
 // Short segments: the largest element goes to the end, again and again.
-template <class Elements>
-void selectionSort(Elements& elements, int32_t first, int32_t last)
+template <class Elements> void selectionSort(Elements& elements, int32_t first, int32_t last)
 {
     for (int32_t end = last; end > first; --end) {
         int32_t largest = first;
@@ -64,8 +61,7 @@ void selectionSort(Elements& elements, int32_t first, int32_t last)
 
 // The smaller part of every split is sorted first while the larger one waits, so at most one
 // segment per halving waits: 32 places are enough for any 32-bit count.
-template <class Elements>
-void quicksort(Elements& elements, int32_t first, int32_t last)
+template <class Elements> void quicksort(Elements& elements, int32_t first, int32_t last)
 {
     struct Segment {
         int32_t first, last;
@@ -92,8 +88,7 @@ void quicksort(Elements& elements, int32_t first, int32_t last)
 }
 
 // Elements never written take part as zero or Nil: the vector is filled out to the bound.
-template <class Value, class Less>
-void sortArray(ArrayRecord* array, Less precedes)
+template <class Value, class Less> void sortArray(ArrayRecord* array, Less precedes)
 {
     if (!arrayIsOneDimensional(array))
         return;
@@ -105,8 +100,7 @@ void sortArray(ArrayRecord* array, Less precedes)
     quicksort(sorted, 0, top.length - 1);
 }
 
-template <class Value>
-bool numericallyLess(Value a, Value b)
+template <class Value> bool numericallyLess(Value a, Value b)
 {
     return a < b;
 }

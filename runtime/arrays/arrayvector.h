@@ -13,10 +13,10 @@ struct ArrayStorage {
 // of the storage past the present elements is zero, so growing within the capacity only
 // moves the length.
 struct ArrayVector {
-    ArrayStorage* storage;   // Nil while the capacity is 0
-    int32_t length;          // elements present
-    int32_t capacity;        // elements the storage holds
-    int32_t elementSize;     // 4, or 8 once a double operation has touched the vector
+    ArrayStorage* storage; // Nil while the capacity is 0
+    int32_t length;        // elements present
+    int32_t capacity;      // elements the storage holds
+    int32_t elementSize;   // 4, or 8 once a double operation has touched the vector
 };
 static_assert(sizeof(ArrayVector) == 16);
 

@@ -1,18 +1,13 @@
 // The built-in exception classes, each with the header and two words the runtime never reads.
 #include "runtime/exceptions/exceptions.h"
-
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 
 namespace {
 // In the order of BuiltinException.
 const BuiltinClassId exceptionClassIds[] = {
-    BuiltinClassId::RuntimeException,
-    BuiltinClassId::NilObjectException,
-    BuiltinClassId::IllegalCastException,
-    BuiltinClassId::stackOverflowException,
-    BuiltinClassId::typeMismatchException,
-    BuiltinClassId::OutOfBoundsException,
+    BuiltinClassId::RuntimeException,       BuiltinClassId::NilObjectException,    BuiltinClassId::IllegalCastException,
+    BuiltinClassId::stackOverflowException, BuiltinClassId::typeMismatchException, BuiltinClassId::OutOfBoundsException,
     BuiltinClassId::EndException,
 };
 } // namespace

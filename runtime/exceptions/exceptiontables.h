@@ -12,9 +12,9 @@ constexpr uint8_t callSiteLead = 0x90;
 
 enum class CallSiteOp : uint8_t {
     end = 0,
-    ownedString = 1,     // then k: the string argument at byte k of the arguments is the call's own
-    ownedObject = 2,     // then k: the same for an object argument
-    insideHandler = 7,   // the call is made from a catch handler: the frame's catch entries are passed over
+    ownedString = 1,   // then k: the string argument at byte k of the arguments is the call's own
+    ownedObject = 2,   // then k: the same for an object argument
+    insideHandler = 7, // the call is made from a catch handler: the frame's catch entries are passed over
 };
 
 // The function table follows the first "leave; ret" that is followed by functionTableMarker.
@@ -26,7 +26,7 @@ constexpr uint8_t functionTableMarker = 0x2F;
 // passed over.
 enum class FunctionTableOp : uint8_t {
     end = 0,
-    catchEntry = 4,      // class number (16 bits), handler distance from this field (32 bits)
-    stringLocal = 5,     // the local's offset from the frame pointer (16 bits)
-    objectLocal = 6,     // the same for an object local
+    catchEntry = 4,  // class number (16 bits), handler distance from this field (32 bits)
+    stringLocal = 5, // the local's offset from the frame pointer (16 bits)
+    objectLocal = 6, // the same for an object local
 };

@@ -1,10 +1,10 @@
 // Raising: the walk up the frame-pointer chain of compiled code, releasing what abandoned
 // frames hold and entering the first catch entry that matches.
-#include "host/base/hostmessage.h"
 #include "host/base/assertion.h"
+#include "host/base/hostmessage.h"
+#include "host/base/shutdown.h"
 #include "runtime/exceptions/exceptions.h"
 #include "runtime/exceptions/exceptiontables.h"
-#include "host/base/shutdown.h"
 
 #include <windows.h>
 
@@ -153,7 +153,9 @@ StringRecord* uncaughtReport(ObjectHeader* exception)
     StringRef name(RuntimeLockString(objectClassName(exception)));
     StringRecord* message = messageCount > uncaughtExceptionMessage ? messageTable[uncaughtExceptionMessage] : nullptr;
     // An image without the message would show an empty box: say what happened instead.
-    StringRef fallback(message ? nullptr : stringFromText("An exception of class %1 was not handled.\rThe application will now quit."));
+    StringRef fallback(
+        message ? nullptr
+                : stringFromText("An exception of class %1 was not handled.\rThe application will now quit."));
     StringRef placeholder(stringFromText("%1"));
     return stringReplaceAll(message ? message : fallback.get(), placeholder.get(), name.get());
 }
@@ -191,7 +193,7 @@ __attribute__((noinline)) void raiseFromFrame(uintptr_t frame, ObjectHeader* exc
         RuntimeLockObject(exception);
     walk(frame, exception);
     uncaught(exception);
-    RuntimeUnlockObject(exception);   // only an uncaught EndException comes back here
+    RuntimeUnlockObject(exception); // only an uncaught EndException comes back here
 }
 
 extern "C" void RuntimeRaiseException(ObjectHeader* exception)

@@ -3,7 +3,7 @@
 
 namespace {
 constexpr uintptr_t stackAllowance = 0xE0000;
-uintptr_t stackLimit;   // 0 until set: nothing is ever below it
+uintptr_t stackLimit; // 0 until set: nothing is ever below it
 } // namespace
 
 void stackCheckSetLimitFromHere()

@@ -1,8 +1,8 @@
 // The built-in Date class: a point in local time, as a file time and as calendar fields.
 #include "runtime/numbers/date.h"
 
-#include "runtime/objects/builtinclassset.h"
 #include "runtime/numbers/datecalendar.h"
+#include "runtime/objects/builtinclassset.h"
 
 #include <cmath>
 
@@ -56,14 +56,22 @@ int32_t weekOfYear(const SYSTEMTIME& fields)
 WORD* settableField(SYSTEMTIME& fields, int32_t field)
 {
     switch (field) {
-    case dateYear: return &fields.wYear;
-    case dateMonth: return &fields.wMonth;
-    case dateDay: return &fields.wDay;
-    case dateHour: return &fields.wHour;
-    case dateMinute: return &fields.wMinute;
-    case dateSecond: return &fields.wSecond;
-    case dateDayOfWeek: return &fields.wDayOfWeek;
-    default: return nullptr;
+    case dateYear:
+        return &fields.wYear;
+    case dateMonth:
+        return &fields.wMonth;
+    case dateDay:
+        return &fields.wDay;
+    case dateHour:
+        return &fields.wHour;
+    case dateMinute:
+        return &fields.wMinute;
+    case dateSecond:
+        return &fields.wSecond;
+    case dateDayOfWeek:
+        return &fields.wDayOfWeek;
+    default:
+        return nullptr;
     }
 }
 } // namespace
@@ -105,9 +113,12 @@ extern "C" int32_t dateFieldGetter(ObjectHeader* object, int32_t field)
     normalise(*date);
     const SYSTEMTIME& fields = date->fields;
     switch (field) {
-    case dateDayOfWeek: return fields.wDayOfWeek + 1;
-    case dateDayOfYear: return static_cast<int32_t>(dayInYear(fields) + 1);
-    case dateWeekOfYear: return weekOfYear(fields);
+    case dateDayOfWeek:
+        return fields.wDayOfWeek + 1;
+    case dateDayOfYear:
+        return static_cast<int32_t>(dayInYear(fields) + 1);
+    case dateWeekOfYear:
+        return weekOfYear(fields);
     default: {
         WORD* stored = settableField(date->fields, field);
         return stored ? *stored : 0;

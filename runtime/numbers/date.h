@@ -14,8 +14,8 @@
 struct DateObject {
     ObjectHeader header;
     uint32_t unread[2];
-    FILETIME localFileTime;          // 100 ns units since 1601-01-01 00:00 local time
-    SYSTEMTIME fields;               // year, month, day of week, day, hour ... milliseconds
+    FILETIME localFileTime; // 100 ns units since 1601-01-01 00:00 local time
+    SYSTEMTIME fields;      // year, month, day of week, day, hour ... milliseconds
     uint8_t initialised;
     uint8_t pendingNormalisation;
 };
@@ -24,7 +24,15 @@ static_assert(offsetof(DateObject, initialised) == 48 && offsetof(DateObject, pe
 
 // Field numbers of dateFieldGetter and dateFieldSetter.
 enum DateField : int32_t {
-    dateYear, dateMonth, dateDay, dateHour, dateMinute, dateSecond, dateDayOfWeek, dateDayOfYear, dateWeekOfYear
+    dateYear,
+    dateMonth,
+    dateDay,
+    dateHour,
+    dateMinute,
+    dateSecond,
+    dateDayOfWeek,
+    dateDayOfYear,
+    dateWeekOfYear
 };
 
 // The class, made on first use.

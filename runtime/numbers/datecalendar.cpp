@@ -35,7 +35,7 @@ int64_t calendarDaysFrom1601(int64_t year, int32_t month, int32_t day)
 
 int32_t calendarDayOfWeek(int64_t daysFrom1601)
 {
-    return static_cast<int32_t>((daysFrom1601 % 7 + 8) % 7);   // 1601-01-01 was a Monday
+    return static_cast<int32_t>((daysFrom1601 % 7 + 8) % 7); // 1601-01-01 was a Monday
 }
 
 int64_t calendarLastFileTime()
@@ -54,8 +54,8 @@ int64_t calendarFileTime(const SYSTEMTIME& fields)
     int64_t year = floorDivide(monthsFromYear0, 12);
     int32_t month = static_cast<int32_t>(monthsFromYear0 - year * 12) + 1;
     int64_t days = calendarDaysFrom1601(year, month, 1) + int16_t(fields.wDay) - 1;
-    int64_t seconds = days * secondsPerDay + int16_t(fields.wHour) * 3600 + int16_t(fields.wMinute) * 60 +
-                      int16_t(fields.wSecond);
+    int64_t seconds =
+        days * secondsPerDay + int16_t(fields.wHour) * 3600 + int16_t(fields.wMinute) * 60 + int16_t(fields.wSecond);
     if (seconds < 0)
         return 0;
     if (seconds > lastSecond())

@@ -29,15 +29,20 @@ size_t runLength(const std::string& text, size_t at)
 int formatDate(const SYSTEMTIME& fields, int32_t which, char* text, int size)
 {
     switch (which) {
-    case shortDate: return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &fields, nullptr, text, size);
-    case longDate: return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &fields, nullptr, text, size);
+    case shortDate:
+        return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &fields, nullptr, text, size);
+    case longDate:
+        return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &fields, nullptr, text, size);
     case abbreviatedDate: {
         std::string picture = dateAbbreviatedPicture(userLongDatePicture());
         return GetDateFormatA(LOCALE_USER_DEFAULT, 0, &fields, picture.c_str(), text, size);
     }
-    case shortTime: return GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &fields, nullptr, text, size);
-    case longTime: return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &fields, nullptr, text, size);
-    default: return 0;
+    case shortTime:
+        return GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &fields, nullptr, text, size);
+    case longTime:
+        return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &fields, nullptr, text, size);
+    default:
+        return 0;
     }
 }
 } // namespace

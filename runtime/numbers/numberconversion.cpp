@@ -2,7 +2,7 @@
 #include "runtime/numbers/numberconversion.h"
 
 namespace {
-constexpr uint16_t x87RoundingBits = 0x0C00;   // 00 nearest, 11 chop
+constexpr uint16_t x87RoundingBits = 0x0C00; // 00 nearest, 11 chop
 
 // Compiled code leaves the x87 unit in whatever rounding mode it last set; after a
 // conversion the rest of the runtime expects round-to-nearest again.

@@ -1,9 +1,9 @@
 // Numbers formatted with picture patterns: the section for the number, and the number in it.
 #include "runtime/numbers/numberformat.h"
 
-#include "runtime/strings/identifier.h"
 #include "runtime/numbers/numbertext.h"
 #include "runtime/numbers/picturelayout.h"
+#include "runtime/strings/identifier.h"
 
 #include <cmath>
 

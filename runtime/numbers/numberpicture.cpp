@@ -19,13 +19,23 @@ PictureTokenKind placeholderKind(const Picture& picture, bool afterPoint)
 PictureTokenKind kindOf(char c, const Picture& picture, bool afterPoint)
 {
     switch (c) {
-    case '#': case '0': return placeholderKind(picture, afterPoint);
-    case '.': return afterPoint || picture.exponent ? PictureTokenKind::literal : PictureTokenKind::decimalPoint;
-    case 'e': case 'E': return picture.exponent ? PictureTokenKind::literal : PictureTokenKind::exponentMark;
-    case '+': case '-': return PictureTokenKind::numberSign;
-    case ',': return PictureTokenKind::grouping;
-    case '%': return PictureTokenKind::percent;
-    default: return PictureTokenKind::literal;
+    case '#':
+    case '0':
+        return placeholderKind(picture, afterPoint);
+    case '.':
+        return afterPoint || picture.exponent ? PictureTokenKind::literal : PictureTokenKind::decimalPoint;
+    case 'e':
+    case 'E':
+        return picture.exponent ? PictureTokenKind::literal : PictureTokenKind::exponentMark;
+    case '+':
+    case '-':
+        return PictureTokenKind::numberSign;
+    case ',':
+        return PictureTokenKind::grouping;
+    case '%':
+        return PictureTokenKind::percent;
+    default:
+        return PictureTokenKind::literal;
     }
 }
 
@@ -50,17 +60,30 @@ PictureToken nextToken(const std::string& section, size_t& at, const Picture& pi
 void count(Picture& picture, const PictureToken& token)
 {
     switch (token.kind) {
-    case PictureTokenKind::integerDigit: picture.integerPlaceholders += token.text; break;
-    case PictureTokenKind::decimalDigit: ++picture.decimalPlaces; break;
-    case PictureTokenKind::exponentMark: picture.exponent = true; break;
+    case PictureTokenKind::integerDigit:
+        picture.integerPlaceholders += token.text;
+        break;
+    case PictureTokenKind::decimalDigit:
+        ++picture.decimalPlaces;
+        break;
+    case PictureTokenKind::exponentMark:
+        picture.exponent = true;
+        break;
     case PictureTokenKind::exponentDigit:
         ++picture.exponentPlaces;
         picture.exponentZeros += token.text == "0";
         break;
-    case PictureTokenKind::numberSign: picture.numberSign = true; break;
-    case PictureTokenKind::grouping: picture.grouping = true; break;
-    case PictureTokenKind::percent: picture.percent = true; break;
-    default: break;
+    case PictureTokenKind::numberSign:
+        picture.numberSign = true;
+        break;
+    case PictureTokenKind::grouping:
+        picture.grouping = true;
+        break;
+    case PictureTokenKind::percent:
+        picture.percent = true;
+        break;
+    default:
+        break;
     }
 }
 } // namespace

@@ -26,10 +26,17 @@ uint32_t digitValue(char c)
 uint32_t radixOf(char selector)
 {
     switch (selector) {
-    case 'h': case 'H': return 16;
-    case 'o': case 'O': return 8;
-    case 'b': case 'B': return 2;
-    default: return 0;
+    case 'h':
+    case 'H':
+        return 16;
+    case 'o':
+    case 'O':
+        return 8;
+    case 'b':
+    case 'B':
+        return 2;
+    default:
+        return 0;
     }
 }
 

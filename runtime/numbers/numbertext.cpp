@@ -42,7 +42,7 @@ std::string numberPrinted(double x, int32_t decimals, NumberNotation notation)
 std::string numberGeneralText(double x)
 {
     if (x == 0)
-        return "0";   // negative zero too
+        return "0"; // negative zero too
     if (std::isnan(x))
         return "NaN";
     double magnitude = std::fabs(x);

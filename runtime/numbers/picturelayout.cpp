@@ -9,7 +9,7 @@
 namespace {
 // The digits of the number as the formatter printed it, without sign or point.
 struct PrintedParts {
-    std::string integerDigits;    // none for a fixed number below 1, so that "#" stays empty
+    std::string integerDigits; // none for a fixed number below 1, so that "#" stays empty
     std::string decimalDigits;
     std::string exponentDigits;
     bool negativeExponent = false;
@@ -18,7 +18,7 @@ struct PrintedParts {
 std::string exponentText(std::string digits, const Picture& picture)
 {
     if (picture.exponentPlaces == 0)
-        return digits;   // as the formatter gives it: at least two digits
+        return digits; // as the formatter gives it: at least two digits
     digits.erase(0, digits.find_first_not_of('0'));
     size_t least = std::max<size_t>(picture.exponentZeros, 1);
     if (digits.size() < least)
@@ -71,7 +71,7 @@ private:
     size_t integerPlaceholdersSeen = 0;
     size_t integerDigitsUsed = 0;
     size_t integerDigitsPrinted = 0;
-    size_t integerDigitsInAll = 0;   // the number's digits and the "0" placeholders that pad them
+    size_t integerDigitsInAll = 0; // the number's digits and the "0" placeholders that pad them
     size_t decimalDigitsUsed = 0;
     bool exponentDigitsPrinted = false;
 };
@@ -94,17 +94,30 @@ std::string PictureLayout::text()
 void PictureLayout::put(const PictureToken& token)
 {
     switch (token.kind) {
-    case PictureTokenKind::integerDigit: putIntegerPlaceholder(token.text[0]); break;
+    case PictureTokenKind::integerDigit:
+        putIntegerPlaceholder(token.text[0]);
+        break;
     case PictureTokenKind::decimalPoint:
         putRemainingIntegerDigits();
         out += decimalSeparator;
         break;
-    case PictureTokenKind::decimalDigit: putDecimalDigit(); break;
-    case PictureTokenKind::exponentMark: putExponent(token); break;
-    case PictureTokenKind::exponentDigit: putExponentDigits(); break;
-    case PictureTokenKind::numberSign: putNumberSign(token.text[0]); break;
-    case PictureTokenKind::grouping: break;
-    default: out += token.text; break;
+    case PictureTokenKind::decimalDigit:
+        putDecimalDigit();
+        break;
+    case PictureTokenKind::exponentMark:
+        putExponent(token);
+        break;
+    case PictureTokenKind::exponentDigit:
+        putExponentDigits();
+        break;
+    case PictureTokenKind::numberSign:
+        putNumberSign(token.text[0]);
+        break;
+    case PictureTokenKind::grouping:
+        break;
+    default:
+        out += token.text;
+        break;
     }
 }
 

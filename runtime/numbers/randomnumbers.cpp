@@ -4,10 +4,10 @@
 #include <windows.h>
 
 namespace {
-constexpr int32_t modulus = 2147483647;   // 2^31 - 1
+constexpr int32_t modulus = 2147483647; // 2^31 - 1
 constexpr int32_t multiplier = 16807;
-constexpr int32_t quotient = 127773;      // modulus / multiplier
-constexpr int32_t remainder = 2836;       // modulus % multiplier
+constexpr int32_t quotient = 127773; // modulus / multiplier
+constexpr int32_t remainder = 2836;  // modulus % multiplier
 
 int32_t seed = 0;
 

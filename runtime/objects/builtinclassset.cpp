@@ -6,14 +6,13 @@
 #include "runtime/objects/classchain.h"
 #include "runtime/objects/object.h"
 
-
 namespace {
 
 struct BuiltinClassRow {
     std::string_view name;
-    std::string_view superclass;   // "none" for a root class
+    std::string_view superclass; // "none" for a root class
     uint32_t instanceSize;
-    const char* alternateName;     // "" for none
+    const char* alternateName; // "" for none
 };
 
 constexpr BuiltinClassRow classRows[] = {
@@ -64,8 +63,7 @@ void makeClasses()
     }
 }
 
-template <typename Declaration>
-void appendDeclaration(Declaration*& list, Declaration* declaration)
+template <typename Declaration> void appendDeclaration(Declaration*& list, Declaration* declaration)
 {
     Declaration** tail = &list;
     while (*tail)

@@ -32,7 +32,7 @@ enum class PropertyKind : int32_t { String = 1, Integer, Color, Boolean, Single,
 
 struct PropertyType {
     PropertyKind kind;
-    ClassDescriptor* valueClass;   // Class only
+    ClassDescriptor* valueClass; // Class only
 };
 
 constexpr PropertyType propertyString{PropertyKind::String, nullptr};
@@ -41,7 +41,10 @@ constexpr PropertyType propertyColor{PropertyKind::Color, nullptr};
 constexpr PropertyType propertyBoolean{PropertyKind::Boolean, nullptr};
 constexpr PropertyType propertySingle{PropertyKind::Single, nullptr};
 constexpr PropertyType propertyDouble{PropertyKind::Double, nullptr};
-inline PropertyType propertyOfClass(ClassDescriptor* cls) { return {PropertyKind::Class, cls}; }
+inline PropertyType propertyOfClass(ClassDescriptor* cls)
+{
+    return {PropertyKind::Class, cls};
+}
 
 // Declarations keep their order. `parameters` is the rest of the declaration after the name,
 // "(X As Integer, Y As Integer) As Boolean" or null for none. A null getter or setter makes
@@ -64,8 +67,7 @@ struct PropertyRow {
 void classDeclareProperties(ClassDescriptor* cls, std::initializer_list<PropertyRow> rows);
 
 // An accessor routine as a property row takes it.
-template <typename Routine>
-void* accessor(Routine routine)
+template <typename Routine> void* accessor(Routine routine)
 {
     return reinterpret_cast<void*>(routine);
 }

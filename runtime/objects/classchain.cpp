@@ -56,7 +56,7 @@ struct RememberedLookup {
     const ClassDescriptor* cls;
     uint32_t generation;
     uint32_t length;
-    char name[24];   // longer names are not remembered
+    char name[24]; // longer names are not remembered
     FoundHandler found;
 };
 

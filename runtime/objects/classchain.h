@@ -35,8 +35,8 @@ inline MethodEntry* classFindMethod(ClassDescriptor* cls, std::string_view name)
 InterfaceEntry* classFindInterfaceEntry(ClassDescriptor* cls, const ClassDescriptor* interface);
 
 struct FoundHandler {
-    void* code;         // null when no handler runs for the event
-    bool inOwnClass;    // the handler sits in the object's own class
+    void* code;      // null when no handler runs for the event
+    bool inOwnClass; // the handler sits in the object's own class
 };
 
 // Walks the object's class chain up to the class that declares `event`. The handler nearest

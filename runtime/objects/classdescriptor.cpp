@@ -10,8 +10,8 @@
 
 namespace {
 
-ClassDescriptor* classList;    // newest first
-ClassDescriptor** classTable;  // the image's classes by index
+ClassDescriptor* classList;   // newest first
+ClassDescriptor** classTable; // the image's classes by index
 int32_t classTableCount;
 
 NameMap& builtinNames()

@@ -27,7 +27,7 @@ struct MethodEntry {
     StringRecord* name;
     void* code;
     void* secondEntry;
-    int32_t number;   // 1-based for methods of interfaces, else 0
+    int32_t number; // 1-based for methods of interfaces, else 0
 };
 
 struct EventDeclaration {
@@ -59,15 +59,15 @@ struct InterfaceEntry {
 
 // Every class on one list, newest first. Lists of handlers are newest first too.
 struct ClassDescriptor {
-    uint32_t headerWord;   // 3 for every class descriptor
+    uint32_t headerWord; // 3 for every class descriptor
     ClassDescriptor* superclass;
     void** virtualTable;
     uint32_t interfaceGeneration;
     uint32_t virtualTableSize;
-    StringRecord* name;            // Nil for the image's unnamed subclasses
-    StringRecord* alternateName;   // the second, qualified name of some built-in classes
+    StringRecord* name;          // Nil for the image's unnamed subclasses
+    StringRecord* alternateName; // the second, qualified name of some built-in classes
     uint8_t staticTables;
-    uint32_t instanceSize;         // bytes, header included
+    uint32_t instanceSize; // bytes, header included
     PropertyDeclaration* properties;
     MethodEntry* methods;
     EventDeclaration* events;
@@ -77,7 +77,7 @@ struct ClassDescriptor {
     uint8_t isInterface;
     ClassHook constructor;
     ClassHook destructor;
-    ClassDescriptor* nextClass;    // the list of all classes
+    ClassDescriptor* nextClass; // the list of all classes
 };
 
 constexpr uint32_t classHeaderWord = 3;

@@ -132,7 +132,7 @@ extern "C" void RuntimeUnlockObject(ObjectHeader* object)
     object->newer = nullptr;
     object->older = destructionQueue;
     destructionQueue = object;
-    object->count = 1;   // retains and releases inside destructors cannot end it twice
+    object->count = 1; // retains and releases inside destructors cannot end it twice
     if (!destroying)
         drainDestructionQueue();
 }

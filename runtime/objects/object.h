@@ -9,10 +9,10 @@
 // Every object starts with these four words; the fields of its classes follow. All words
 // after the first two are zero when the object is handed out.
 struct ObjectHeader {
-    int32_t count;              // a new object starts at 1
+    int32_t count; // a new object starts at 1
     ClassDescriptor* cls;
-    ObjectHeader* newer;        // live-object list: created after this one (Nil for the newest)
-    ObjectHeader* older;        // created before this one; links the destruction queue instead
+    ObjectHeader* newer; // live-object list: created after this one (Nil for the newest)
+    ObjectHeader* older; // created before this one; links the destruction queue instead
 };
 static_assert(sizeof(ObjectHeader) == 16);
 

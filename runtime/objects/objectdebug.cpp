@@ -9,7 +9,7 @@
 
 namespace {
 
-ObjectHeader* debugObject;   // the one "Runtime" object; holds no count of its own
+ObjectHeader* debugObject; // the one "Runtime" object; holds no count of its own
 
 // The live object at `index` (0 = newest), passing over `excluded`.
 ObjectHeader* liveObjectAt(ObjectHeader* excluded, int32_t index)
@@ -85,7 +85,8 @@ extern "C" ObjectHeader* RuntimeDebugInstance()
 // Lines end with a lone carriage return, as the report has always been written.
 extern "C" void debugDumpObjects(StringRecord* path)
 {
-    HANDLE file = CreateFileA(stringText(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(stringText(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     std::string report = std::to_string(poolBytesInUse()) + " used in heap1\r" +

@@ -2,8 +2,7 @@
 #include "runtime/objects/object.h"
 
 namespace {
-template <typename T>
-T*& fieldAt(ObjectHeader* object, int32_t offset)
+template <typename T> T*& fieldAt(ObjectHeader* object, int32_t offset)
 {
     return *reinterpret_cast<T**>(reinterpret_cast<char*>(object) + offset);
 }

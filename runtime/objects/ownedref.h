@@ -1,8 +1,7 @@
 // One counted reference held by the runtime's own C++ code, released when the holder goes.
 #pragma once
 
-template <typename Record, void (*releaseRecord)(Record*)>
-class OwnedRef {
+template <typename Record, void (*releaseRecord)(Record*)> class OwnedRef {
 public:
     OwnedRef() = default;
     explicit OwnedRef(Record* adopted) : record(adopted) {}

@@ -7,11 +7,11 @@
 // seam below). In double-byte mode only `lead` is filled: case and space then come from the
 // system for each character, since a single byte says nothing about a two-byte character.
 struct CharTables {
-    uint8_t lead[256];    // 1 for every lead byte of the code page
-    bool doubleByte;      // the code page has at least one lead byte
-    uint8_t upper[256];   // single-byte mode only
-    uint8_t lower[256];   // single-byte mode only
-    uint8_t space[256];   // single-byte mode only: 1 for white space and blanks
+    uint8_t lead[256];  // 1 for every lead byte of the code page
+    bool doubleByte;    // the code page has at least one lead byte
+    uint8_t upper[256]; // single-byte mode only
+    uint8_t lower[256]; // single-byte mode only
+    uint8_t space[256]; // single-byte mode only: 1 for white space and blanks
 };
 
 const CharTables& charTables();

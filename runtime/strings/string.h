@@ -13,7 +13,7 @@
 struct StringRecord {
     int32_t count;
     uint8_t* buffer;
-    int32_t bufferSize;   // length + 2, the size the buffer was taken from the pool with
+    int32_t bufferSize; // length + 2, the size the buffer was taken from the pool with
     int32_t length;
 };
 
@@ -32,7 +32,10 @@ inline const uint8_t* stringBytes(const StringRecord* s)
 {
     return reinterpret_cast<const uint8_t*>(stringText(s));
 }
-inline int32_t stringLength(const StringRecord* s) { return s ? s->length : 0; }
+inline int32_t stringLength(const StringRecord* s)
+{
+    return s ? s->length : 0;
+}
 
 // Stores `value` in `target`, keeping the counts right; storing what is already there is safe.
 void stringAssign(StringRecord*& target, StringRecord* value);

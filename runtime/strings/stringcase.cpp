@@ -1,7 +1,6 @@
 // Upper, lower and title case of strings, by the system's case rules for the ANSI code page.
-#include "runtime/strings/string.h"
-
 #include "runtime/strings/chartables.h"
+#include "runtime/strings/string.h"
 
 #include <windows.h>
 
@@ -18,7 +17,7 @@ StringRecord* convertedCopy(StringRecord* s, Convert convert)
 
 WORD characterType(const uint8_t* at, int32_t size)
 {
-    WORD types[2] = {0, 0};   // one entry per character, or per byte on some systems
+    WORD types[2] = {0, 0}; // one entry per character, or per byte on some systems
     GetStringTypeExA(LOCALE_USER_DEFAULT, CT_CTYPE1, reinterpret_cast<const char*>(at), size, types);
     return types[0];
 }

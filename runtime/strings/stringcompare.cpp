@@ -9,8 +9,8 @@ namespace {
 // -1, 0 or 1; a comparison the system cannot make counts as equal.
 int32_t collate(StringRecord* a, StringRecord* b, DWORD flags)
 {
-    int result = CompareStringA(LOCALE_USER_DEFAULT, flags, stringText(a), stringLength(a), stringText(b),
-                                stringLength(b));
+    int result =
+        CompareStringA(LOCALE_USER_DEFAULT, flags, stringText(a), stringLength(a), stringText(b), stringLength(b));
     return result == 0 ? 0 : result - CSTR_EQUAL;
 }
 

@@ -1,6 +1,5 @@
 // Fields of a string: the texts between occurrences of a separator, found without regard to case.
 #include "runtime/strings/string.h"
-
 #include "runtime/strings/stringsearch.h"
 
 extern "C" int32_t StringCountFields(StringRecord* s, StringRecord* separator)

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 struct NameMapEntry {
-    NameMapEntry* next;        // in its bucket
-    NameMapEntry* nextAdded;   // in insertion order
+    NameMapEntry* next;      // in its bucket
+    NameMapEntry* nextAdded; // in insertion order
     uint32_t hash;
-    StringRecord* key;         // the map holds a reference
+    StringRecord* key; // the map holds a reference
     void* value;
 };
 

@@ -1,6 +1,5 @@
 // Replacing the first or every occurrence of a text, without regard to case.
 #include "runtime/strings/string.h"
-
 #include "runtime/strings/stringsearch.h"
 
 #include <cstring>

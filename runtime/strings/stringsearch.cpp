@@ -57,8 +57,7 @@ int32_t searchBytes(const uint8_t* text, int32_t length, const uint8_t* find, in
 }
 
 CaselessSearch::CaselessSearch(const StringRecord* s, const StringRecord* findString)
-    : text(stringBytes(s)), length(stringLength(s)), find(stringBytes(findString)),
-      findLength(stringLength(findString))
+    : text(stringBytes(s)), length(stringLength(s)), find(stringBytes(findString)), findLength(stringLength(findString))
 {
     if (!charTables().doubleByte || length == 0 || findLength == 0)
         return;

@@ -26,7 +26,7 @@ private:
     int32_t length;
     const uint8_t* find;
     int32_t findLength;
-    uint8_t* upperText = nullptr;   // double-byte mode: the texts upper-cased
+    uint8_t* upperText = nullptr; // double-byte mode: the texts upper-cased
     uint8_t* upperFind = nullptr;
 };
 

@@ -1,7 +1,6 @@
 // Trimming white space from either end of a string.
-#include "runtime/strings/string.h"
-
 #include "runtime/strings/chartables.h"
+#include "runtime/strings/string.h"
 
 #include <windows.h>
 

@@ -6,10 +6,10 @@
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 #include <string>
@@ -51,7 +51,7 @@ Lines tracedAfterOpen(const std::string& folder)
 
 struct ChildSearch {
     const char* className;
-    std::string text;   // empty: any
+    std::string text; // empty: any
     std::vector<HWND> found;
 };
 
@@ -77,13 +77,13 @@ class SampleProgram : public testing::Test {
 protected:
     void SetUp() override
     {
-        SetCursorPos(1200, 1000);   // where the window will not be
+        SetCursorPos(1200, 1000); // where the window will not be
         folder = freshFolder(fullPath("controls-sample"));
         session = std::make_unique<ProgramSession>("\"" + fullPath("sample_controls.exe") + "\"", folder);
         window = session->waitForWindow(windowTitle);
         ASSERT_NE(window, nullptr) << "no window titled " << windowTitle;
         ASSERT_TRUE(waitForTrace({}, 5000)) << "the window did not open";
-        Sleep(300);   // a program just started may still be activating its window
+        Sleep(300); // a program just started may still be activating its window
     }
 
     void TearDown() override
@@ -196,7 +196,8 @@ TEST_F(SampleProgram, ButtonsAnswerTheMouseReturnAndEscape)
     clickIntoField(fields()[0]);
     typeIntoWindow(window, {VK_RETURN, VK_ESCAPE});
     clickChild(child("Button", "取消"));
-    EXPECT_TRUE(waitForTrace({"OK.Action", "OK.Action", "Cancel.Action", "Cancel.Action"})) << joined(tracedAfterOpen(folder));
+    EXPECT_TRUE(waitForTrace({"OK.Action", "OK.Action", "Cancel.Action", "Cancel.Action"}))
+        << joined(tracedAfterOpen(folder));
 }
 
 TEST_F(SampleProgram, APopupRowACheckBoxAndARadioButtonAreChosenWithTheMouse)
@@ -219,7 +220,7 @@ TEST_F(SampleProgram, APopupRowACheckBoxAndARadioButtonAreChosenWithTheMouse)
 TEST_F(SampleProgram, AGrayedItemRefusesItsShortcutAndMenusAreChosenFromTheKeyboard)
 {
     clickIntoField(fields()[0]);
-    pressInWindow(window, 'E', {VK_CONTROL});   // Erase is grayed while there is no amount
+    pressInWindow(window, 'E', {VK_CONTROL}); // Erase is grayed while there is no amount
     typeIntoWindow(window, {'5'});
     // The menu bar from the keyboard: F10, right twice to 金額, open it, take 表示; each key
     // once the menu has taken the one before, as a person watches it.
@@ -262,8 +263,8 @@ TEST_F(SampleProgram, EveryControlKindIsShown)
     EXPECT_GT(colours.size(), 20u) << "a blank window";
     Capture client = captureClient(window);
     EXPECT_EQ(client.at(360, 92), client.at(10, 380)) << "the window shows through the group frame";
-    for (const char* className : {"RichEdit", "Button", "ComboBox", "msctls_trackbar32", "ScrollBar", "msctls_progress32",
-                                  "SysTabControl32", "VX_Pane"})
+    for (const char* className : {"RichEdit", "Button", "ComboBox", "msctls_trackbar32", "ScrollBar",
+                                  "msctls_progress32", "SysTabControl32", "VX_Pane"})
         EXPECT_NE(child(className), nullptr) << className;
 }
 

@@ -56,7 +56,10 @@ void sampleWindowOpen(ObjectHeader* window)
     mediaControllerLoopingSetter(tune, 0, 1);
 }
 
-void sampleWindowClose(ObjectHeader*) { lineTrace(&windowClose.record); }
+void sampleWindowClose(ObjectHeader*)
+{
+    lineTrace(&windowClose.record);
+}
 
 // Showing the amount is always offered, erasing it only while there is one.
 void sampleWindowEnableMenuItems(ObjectHeader* window)
@@ -82,17 +85,33 @@ bool sampleWindowEraseAmount(ObjectHeader* window)
     return true;
 }
 
-void okAction(ObjectHeader*) { lineTrace(&okAct.record); }
-void cancelAction(ObjectHeader*) { lineTrace(&cancelAct.record); }
-void currencyChange(ObjectHeader* popup) { traceWith(&currencyChanged.record, popupTextGetter(popup, 0)); }
-void crossedAction(ObjectHeader* box) { traceWith(&crossedActed.record, StringStr(checkBoxValueGetter(box, 0))); }
-void kindAction(ObjectHeader*) { lineTrace(&kindActed.record); }
+void okAction(ObjectHeader*)
+{
+    lineTrace(&okAct.record);
+}
+void cancelAction(ObjectHeader*)
+{
+    lineTrace(&cancelAct.record);
+}
+void currencyChange(ObjectHeader* popup)
+{
+    traceWith(&currencyChanged.record, popupTextGetter(popup, 0));
+}
+void crossedAction(ObjectHeader* box)
+{
+    traceWith(&crossedActed.record, StringStr(checkBoxValueGetter(box, 0)));
+}
+void kindAction(ObjectHeader*)
+{
+    lineTrace(&kindActed.record);
+}
 
 int ImageEntry()
 {
     Win32InstallPlugins(nullptr);
     RuntimeInit(&ImageClassTable);
-    ObjectHeader* window = RuntimeCreateWindow(SampleWindowTemplate, reinterpret_cast<ObjectHeader**>(&SampleWindowSlot));
+    ObjectHeader* window =
+        RuntimeCreateWindow(SampleWindowTemplate, reinterpret_cast<ObjectHeader**>(&SampleWindowSlot));
     int result = RuntimeRun();
     RuntimeUnlockObject(window);
     lineTrace(&runEnded.record);

@@ -2,29 +2,28 @@
 // images stop the start with a message that names the fault, never a crash or a hang.
 #include "tests/support/programdriver.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
 // What the first image writes, in order (UTF-8 here; the file holds code page 932).
-const char* const expectedTrace =
-    "image: entry routine running\r\n"
-    "image: 手形・小切手\r\n"
-    "routines: first\r\n"
-    "routines: second\r\n"
-    "routines: third\r\n"
-    "strings: alpha\r\n"
-    "strings: beta\r\n"
-    "strings: 約束手形\r\n"
-    "tail call: reached\r\n"
-    "joined: left+right\r\n"
-    "image: entry routine returns\r\n";
+const char* const expectedTrace = "image: entry routine running\r\n"
+                                  "image: 手形・小切手\r\n"
+                                  "routines: first\r\n"
+                                  "routines: second\r\n"
+                                  "routines: third\r\n"
+                                  "strings: alpha\r\n"
+                                  "strings: beta\r\n"
+                                  "strings: 約束手形\r\n"
+                                  "tail call: reached\r\n"
+                                  "joined: left+right\r\n"
+                                  "image: entry routine returns\r\n";
 
 struct LooseImage {
     std::string code, links, data, relocations;
@@ -131,7 +130,7 @@ TEST(ImageStart, TheBareHostRunsLooseImageFilesFromTheCurrentFolder)
 struct BadImage {
     const char* name;
     std::function<void(LooseImage&)> damage;
-    const char* message;   // a part of the box's text; nullptr: the image starts normally
+    const char* message; // a part of the box's text; nullptr: the image starts normally
 };
 
 const std::string damaged = "The application could not be loaded because its image is damaged: ";
@@ -139,7 +138,8 @@ const std::string damaged = "The application could not be loaded because its ima
 std::vector<BadImage> looseCases()
 {
     return {
-        {"fixup past the code block", [](LooseImage& i) { i.links = std::string(1, '\2') + le32(uint32_t(i.code.size())) + i.links; },
+        {"fixup past the code block",
+         [](LooseImage& i) { i.links = std::string(1, '\2') + le32(uint32_t(i.code.size())) + i.links; },
          "link record at 0x0: fixup at 0x"},
         {"call site past the code block", [](LooseImage& i) { i.links += importRecord("lineTrace", 0x00FFFFFF); },
          "call site of lineTrace at 0xFFFFFF leaves the code block"},
@@ -152,7 +152,12 @@ std::vector<BadImage> looseCases()
              i.code.replace(site, 4, le32(first));
          },
          "call-site chain of lineTrace loops or overlaps"},
-        {"import cut short", [](LooseImage& i) { i.links += std::string("\1\0\0\0\0\x14" "ab", 8); },
+        {"import cut short",
+         [](LooseImage& i) {
+             i.links += std::string("\1\0\0\0\0\x14"
+                                    "ab",
+                                    8);
+         },
          "the import is cut short"},
         {"unknown routine",
          [](LooseImage& i) { i.links.replace(findImport(i.links, "lineTrace") + 6, 9, "lineTrack"); },
@@ -171,16 +176,23 @@ std::vector<BadImage> looseCases()
              i.relocations += relocationWords({0x8FFF, 0x8FFF, 0x8FFF, 0x8FFF, 0x8FFF, 0x8FFF, 0x8FFF, 0x8FFF, 0x41FF});
          },
          "a run of 512 words leaves the data block"},
-        {"junk relocation words", [](LooseImage& i) { i.relocations = relocationWords({0x0000, 0x6000}) + i.relocations; },
+        {"junk relocation words",
+         [](LooseImage& i) {
+             i.relocations = relocationWords({0x0000, 0x6000}) + i.relocations;
+         },
          nullptr},
         {"entry routine outside the code block", [](LooseImage& i) { i.data.replace(0, 4, le32(0x7FFFFFF0)); },
          "the entry routine 0x"},
-        {"data block too short for its header", [](LooseImage& i) { i.data = "abcd"; i.relocations.clear(); },
+        {"data block too short for its header",
+         [](LooseImage& i) {
+             i.data = "abcd";
+             i.relocations.clear();
+         },
          "the data block (4 bytes) is too short to hold its header"},
         {"empty code block", [](LooseImage& i) { i.code.clear(); }, "leaves the code block (0x0 bytes)"},
         {"empty link records with an image that needs none",
          [](LooseImage& i) {
-             i.code = "\x31\xC0\xC3";   // xor eax, eax; ret
+             i.code = "\x31\xC0\xC3"; // xor eax, eax; ret
              i.links.clear();
              i.data = le32(0) + le32(8) + le32(0);
              i.relocations = relocationWords({0x4000, 0x4200});
@@ -232,12 +244,11 @@ TEST(ImageStart, DamagedProgramFilesStopWithAMessage)
     std::string program, host;
     ASSERT_TRUE(readWholeFile("tegata.exe", program));
     ASSERT_TRUE(readWholeFile("tegata-host.exe", host));
-    const size_t imageOffset = host.size();   // the image is appended to the bare host
+    const size_t imageOffset = host.size(); // the image is appended to the bare host
     ASSERT_GT(program.size(), imageOffset + 4) << "tegata.exe is older than tegata-host.exe: rebuild";
     const uint32_t codeLength = readLe32(program, imageOffset);
     const BadImage cases[] = {
-        {"image offset past the end", [&](LooseImage&) { program.resize(imageOffset - 16); },
-         "the image offset 0x"},
+        {"image offset past the end", [&](LooseImage&) { program.resize(imageOffset - 16); }, "the image offset 0x"},
         {"file ends before a block length", [&](LooseImage&) { program.resize(imageOffset + 4 + codeLength + 2); },
          "the program file ends before the length of the link-record block"},
         {"truncated inside the code block", [&](LooseImage&) { program.resize(imageOffset + 100); },

@@ -41,14 +41,33 @@ void tracePoint(StringRecord* text, int x, int y)
 } // namespace
 
 extern "C" {
-void proofAppOpen(ObjectHeader*) { lineTrace(&appOpen.record); }
-void proofAppNewDocument(ObjectHeader*) { lineTrace(&appNewDocument.record); }
-void proofAppOpenDocument(ObjectHeader*, ObjectHeader*) { lineTrace(&appOpenDocument.record); }
-void proofAppClose(ObjectHeader*) { lineTrace(&appClose.record); }
-void proofAppActivate(ObjectHeader*) { lineTrace(&appActivate.record); }
+void proofAppOpen(ObjectHeader*)
+{
+    lineTrace(&appOpen.record);
+}
+void proofAppNewDocument(ObjectHeader*)
+{
+    lineTrace(&appNewDocument.record);
+}
+void proofAppOpenDocument(ObjectHeader*, ObjectHeader*)
+{
+    lineTrace(&appOpenDocument.record);
+}
+void proofAppClose(ObjectHeader*)
+{
+    lineTrace(&appClose.record);
+}
+void proofAppActivate(ObjectHeader*)
+{
+    lineTrace(&appActivate.record);
+}
 
-void proofWindowOpen(ObjectHeader*) { lineTrace(&windowOpen.record); }
-void proofWindowActivate(ObjectHeader*) {}
+void proofWindowOpen(ObjectHeader*)
+{
+    lineTrace(&windowOpen.record);
+}
+void proofWindowActivate(ObjectHeader*)
+{}
 
 // In frame mode the program runs on without windows, so the application ends it here.
 void proofWindowClose(ObjectHeader*)
@@ -76,13 +95,19 @@ bool proofWindowKeyDown(ObjectHeader*, StringRecord* key)
     return false;
 }
 
-void padOpen(ObjectHeader*) { lineTrace(&padOpened.record); }
+void padOpen(ObjectHeader*)
+{
+    lineTrace(&padOpened.record);
+}
 bool padMouseDown(ObjectHeader*, int x, int y)
 {
     tracePoint(&padDown.record, x, y);
     return true;
 }
-void padMouseUp(ObjectHeader*, int x, int y) { tracePoint(&padUp.record, x, y); }
+void padMouseUp(ObjectHeader*, int x, int y)
+{
+    tracePoint(&padUp.record, x, y);
+}
 
 int ImageEntry()
 {

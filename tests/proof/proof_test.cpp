@@ -3,10 +3,10 @@
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,11 +41,10 @@ struct DrivenProgram {
     HWND window = nullptr;
 
     DrivenProgram(const char* program, const char* folderName, const std::string& arguments = "")
-        : folder(freshFolder(fullPath(folderName))),
-          session("\"" + fullPath(program) + "\"" + arguments, folder)
+        : folder(freshFolder(fullPath(folderName))), session("\"" + fullPath(program) + "\"" + arguments, folder)
     {
         window = session.waitForWindow(windowTitle);
-        Sleep(500);   // a program just started may still be activating its first window
+        Sleep(500); // a program just started may still be activating its first window
     }
 
     // Waits until the program has traced `line`; false after two seconds.
@@ -86,7 +85,7 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
 {
     DrivenProgram run("proof_plain.exe", "proof-plain");
     ASSERT_NE(run.window, nullptr) << "no window titled " << windowTitle;
-    run.clickUntilTraced(50, 40, "Pad.MouseUp 30,20");   // inside the canvas at (20, 20)
+    run.clickUntilTraced(50, 40, "Pad.MouseUp 30,20"); // inside the canvas at (20, 20)
     typeIntoWindow(run.window, {'A', 'B', VK_ESCAPE});
     EXPECT_EQ(run.closeTwiceAndWait(), 0u);
     EXPECT_EQ(traceLines(run.folder),
@@ -120,10 +119,9 @@ TEST(StartedImage, InFrameModeTheDocumentWindowLivesInsideTheFrameUntilTheApplic
     EXPECT_GE(frameClient.right, document.right - document.left) << "the frame shows the whole window";
     EXPECT_GE(frameClient.bottom, document.bottom - document.top);
     EXPECT_EQ(run.closeTwiceAndWait(), 0u);
-    EXPECT_EQ(traceLines(run.folder),
-              (Lines{"App.Open", "App.NewDocument", "App.Activate", "Pad.Open", "Window.Open",
-                     "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close", "App.Close",
-                     "Run ended"}));
+    EXPECT_EQ(traceLines(run.folder), (Lines{"App.Open", "App.NewDocument", "App.Activate", "Pad.Open", "Window.Open",
+                                             "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close",
+                                             "App.Close", "Run ended"}));
 }
 
 } // namespace

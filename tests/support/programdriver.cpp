@@ -102,14 +102,15 @@ void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, P
             continue;
         }
         answered[box] = GetTickCount();
-        Sleep(100);   // let it finish drawing before it is read
+        Sleep(100); // let it finish drawing before it is read
         run.boxes.push_back(readMessageBox(box));
         if (answer == pressReturnKey) {
             pressReturn(box);
             continue;
         }
         int button = GetDlgItem(box, answer) ? answer : IDOK;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
     }
 }
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 struct SeenMessageBox {
-    std::string caption;     // UTF-8
-    std::string text;        // UTF-8
+    std::string caption; // UTF-8
+    std::string text;    // UTF-8
     bool hasOk = false;
     bool hasCancel = false;
-    bool redIcon = false;    // its icon shows the red of the system's error icon
+    bool redIcon = false; // its icon shows the red of the system's error icon
 };
 
 struct ProgramRun {
@@ -26,9 +26,9 @@ struct ProgramRun {
 constexpr int pressReturnKey = -1;
 
 struct ProgramOptions {
-    std::string folder;          // current folder of the program; empty: ours
-    int answer = IDOK;           // the button pressed in every message box, or pressReturnKey
-    DWORD timeoutMs = 30000;     // after this the program is ended and the run is timed out
+    std::string folder;      // current folder of the program; empty: ours
+    int answer = IDOK;       // the button pressed in every message box, or pressReturnKey
+    DWORD timeoutMs = 30000; // after this the program is ended and the run is timed out
 };
 
 // Runs the command line to its end, reading and answering every message box it shows.

@@ -10,7 +10,7 @@
 class ProgramSession {
 public:
     ProgramSession(const std::string& commandLine, const std::string& folder);
-    ~ProgramSession();   // ends the program if it still runs
+    ~ProgramSession(); // ends the program if it still runs
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
 

@@ -10,7 +10,7 @@
 struct Capture {
     int32_t width = 0;
     int32_t height = 0;
-    std::vector<uint32_t> pixels;   // 0x00RRGGBB, top row first
+    std::vector<uint32_t> pixels; // 0x00RRGGBB, top row first
 
     uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y * width + x)]; }
 };

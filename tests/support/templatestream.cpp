@@ -22,11 +22,26 @@ void applyOverrides(Properties& properties, const Properties& overrides)
 Properties windowProperties(const std::string& title, int32_t width, int32_t height, const Properties& overrides)
 {
     Properties properties = {
-        {"Name", "TestWindow"}, {"Frame", "0"}, {"HasBackColor", "False"}, {"BackColor", "16777215"},
-        {"Backdrop", "0"}, {"Title", title}, {"Visible", "True"}, {"FullScreen", "False"},
-        {"MenuBarVisible", "True"}, {"CloseBox", "True"}, {"GrowIcon", "True"}, {"ZoomIcon", "False"},
-        {"BalloonHelp", ""}, {"MacProcID", "0"}, {"Placement", "0"}, {"Width", std::to_string(width)},
-        {"Height", std::to_string(height)}, {"MinWidth", "64"}, {"MinHeight", "64"}, {"MaxWidth", "32000"},
+        {"Name", "TestWindow"},
+        {"Frame", "0"},
+        {"HasBackColor", "False"},
+        {"BackColor", "16777215"},
+        {"Backdrop", "0"},
+        {"Title", title},
+        {"Visible", "True"},
+        {"FullScreen", "False"},
+        {"MenuBarVisible", "True"},
+        {"CloseBox", "True"},
+        {"GrowIcon", "True"},
+        {"ZoomIcon", "False"},
+        {"BalloonHelp", ""},
+        {"MacProcID", "0"},
+        {"Placement", "0"},
+        {"Width", std::to_string(width)},
+        {"Height", std::to_string(height)},
+        {"MinWidth", "64"},
+        {"MinHeight", "64"},
+        {"MaxWidth", "32000"},
         {"MaxHeight", "32000"},
     };
     applyOverrides(properties, overrides);
@@ -37,10 +52,21 @@ Properties controlProperties(const std::string& name, int32_t left, int32_t top,
                              const Properties& own, int32_t index)
 {
     Properties properties = {
-        {"Name", name}, {"Index", std::to_string(index)}, {"TabPanelIndex", "0"}, {"Visible", "True"},
-        {"Left", std::to_string(left)}, {"Top", std::to_string(top)}, {"Width", std::to_string(width)},
-        {"Height", std::to_string(height)}, {"HelpTag", ""}, {"BalloonHelp", ""}, {"DisabledBalloonHelp", ""},
-        {"AutoDeactivate", "True"}, {"LockLeft", "True"}, {"LockTop", "True"}, {"LockRight", "False"},
+        {"Name", name},
+        {"Index", std::to_string(index)},
+        {"TabPanelIndex", "0"},
+        {"Visible", "True"},
+        {"Left", std::to_string(left)},
+        {"Top", std::to_string(top)},
+        {"Width", std::to_string(width)},
+        {"Height", std::to_string(height)},
+        {"HelpTag", ""},
+        {"BalloonHelp", ""},
+        {"DisabledBalloonHelp", ""},
+        {"AutoDeactivate", "True"},
+        {"LockLeft", "True"},
+        {"LockTop", "True"},
+        {"LockRight", "False"},
         {"LockBottom", "False"},
     };
     properties.insert(properties.end(), own.begin(), own.end());

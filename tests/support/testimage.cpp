@@ -22,7 +22,8 @@ void appendWord(std::vector<uint32_t>& words, uint32_t value)
 }
 } // namespace
 
-TestImage::TestImage() : data(dataCapacity, 0), codeBlock(codeCapacity, 0x90) {}
+TestImage::TestImage() : data(dataCapacity, 0), codeBlock(codeCapacity, 0x90)
+{}
 
 uint32_t TestImage::words(std::initializer_list<uint32_t> values)
 {

@@ -9,7 +9,7 @@
 
 struct TestMethod {
     const char* name;
-    uint32_t code;   // an offset in the code block; ignored for interfaces
+    uint32_t code; // an offset in the code block; ignored for interfaces
 };
 
 struct TestHandler {
@@ -23,14 +23,14 @@ struct TestClass {
     uint32_t size = 24;
     int32_t superclass = -1;
     bool initialisers = false;
-    uint32_t constructor = 0;   // offsets in the code block
+    uint32_t constructor = 0; // offsets in the code block
     uint32_t destructor = 0;
     bool isInterface = false;
     std::vector<int32_t> interfaces;
     std::vector<TestMethod> methods;
     std::vector<TestHandler> handlers;
     std::vector<TestMethod> menuHandlers;
-    std::vector<uint32_t> virtualTable;   // offsets in the code block, 0 for none
+    std::vector<uint32_t> virtualTable; // offsets in the code block, 0 for none
 };
 
 class TestImage {
@@ -40,7 +40,7 @@ public:
     // Each appends to the data block and gives the address of what it appended.
     uint32_t words(std::initializer_list<uint32_t> values);
     uint32_t bytes(const std::vector<uint8_t>& values);
-    uint32_t text(std::string_view value);   // a string constant
+    uint32_t text(std::string_view value); // a string constant
     uint32_t reference(const char* name);
     uint32_t definition(const TestClass& cls);
     // The class table: count, entries, item count, items.
@@ -64,7 +64,7 @@ public:
 private:
     std::vector<uint8_t> data;
     std::vector<uint8_t> codeBlock;
-    uint32_t used = 8;   // the two header words
+    uint32_t used = 8; // the two header words
     std::vector<uint8_t> records;
     std::vector<std::pair<std::string, std::vector<uint32_t>>> sites;
     uint32_t nextSite = 64;

@@ -1,10 +1,10 @@
 // Test programs that can also run as their own child process, for paths that end a process.
 #include "tests/support/testmain.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace {

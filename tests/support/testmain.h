@@ -9,9 +9,9 @@ struct ChildScenario {
     ChildScenario(const char* name, int (*run)());
 };
 
-#define CHILD_SCENARIO(name)                                    \
-    static int childScenario_##name();                          \
-    static ChildScenario childRegistration_##name(#name, childScenario_##name); \
+#define CHILD_SCENARIO(name)                                                                                           \
+    static int childScenario_##name();                                                                                 \
+    static ChildScenario childRegistration_##name(#name, childScenario_##name);                                        \
     static int childScenario_##name()
 
 // The command line that starts this same program as the named child.

@@ -13,25 +13,24 @@ namespace tools {
 std::string hex(uint64_t value);
 
 class Diagnostics {
- public:
-  explicit Diagnostics(std::string tool) : tool_(std::move(tool)) {}
+public:
+    explicit Diagnostics(std::string tool) : tool_(std::move(tool)) {}
 
-  // "tool: what"
-  void error(std::string_view what);
-  // "tool: file: what"
-  void error(std::string_view file, std::string_view what);
-  // "tool: file: section +0xoffset: what"
-  void error(std::string_view file, std::string_view section, uint64_t offset,
-             std::string_view what);
+    // "tool: what"
+    void error(std::string_view what);
+    // "tool: file: what"
+    void error(std::string_view file, std::string_view what);
+    // "tool: file: section +0xoffset: what"
+    void error(std::string_view file, std::string_view section, uint64_t offset, std::string_view what);
 
-  bool hasErrors() const { return !messages_.empty(); }
-  size_t count() const { return messages_.size(); }
-  const std::vector<std::string>& messages() const { return messages_; }
-  void print(std::ostream& out) const;
+    bool hasErrors() const { return !messages_.empty(); }
+    size_t count() const { return messages_.size(); }
+    const std::vector<std::string>& messages() const { return messages_; }
+    void print(std::ostream& out) const;
 
- private:
-  std::string tool_;
-  std::vector<std::string> messages_;
+private:
+    std::string tool_;
+    std::vector<std::string> messages_;
 };
 
-}  // namespace tools
+} // namespace tools

@@ -19,4 +19,4 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::st
 bool writeFileAtomic(const std::string& path, std::span<const uint8_t> bytes,
                      std::optional<std::filesystem::perms> permissions, std::string& error);
 
-}  // namespace tools
+} // namespace tools

@@ -2,14 +2,14 @@
 // symbols and relocations as plain checked views.
 #pragma once
 
+#include "common/diagnostics.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "common/diagnostics.h"
 
 namespace imagelink {
 
@@ -41,45 +41,45 @@ constexpr uint8_t kComdatNoDuplicates = 1;
 constexpr uint8_t kComdatAssociative = 5;
 
 struct CoffRelocation {
-  uint32_t offset = 0;  // from the start of its section; the field lies inside the section
-  uint32_t symbolIndex = 0;  // a symbol record, never an auxiliary record
-  uint16_t type = 0;
+    uint32_t offset = 0;      // from the start of its section; the field lies inside the section
+    uint32_t symbolIndex = 0; // a symbol record, never an auxiliary record
+    uint16_t type = 0;
 };
 
 struct CoffSection {
-  std::string name;
-  uint32_t characteristics = 0;
-  uint32_t size = 0;           // SizeOfRawData; for uninitialised data the size to reserve
-  uint32_t alignment = 16;     // in bytes
-  std::vector<uint8_t> data;   // `size` bytes; empty for uninitialised data
-  std::vector<CoffRelocation> relocations;
-  // Taken from the section definition symbol of a COMDAT section.
-  bool hasComdatDefinition = false;
-  uint8_t comdatSelection = 0;
-  uint16_t comdatAssociate = 0;      // 1-based section number, for associative COMDATs
-  int64_t comdatSymbol = -1;         // index of the COMDAT symbol, -1 when there is none
+    std::string name;
+    uint32_t characteristics = 0;
+    uint32_t size = 0;         // SizeOfRawData; for uninitialised data the size to reserve
+    uint32_t alignment = 16;   // in bytes
+    std::vector<uint8_t> data; // `size` bytes; empty for uninitialised data
+    std::vector<CoffRelocation> relocations;
+    // Taken from the section definition symbol of a COMDAT section.
+    bool hasComdatDefinition = false;
+    uint8_t comdatSelection = 0;
+    uint16_t comdatAssociate = 0; // 1-based section number, for associative COMDATs
+    int64_t comdatSymbol = -1;    // index of the COMDAT symbol, -1 when there is none
 
-  bool isUninitialized() const { return (characteristics & kScnCntUninitializedData) != 0; }
+    bool isUninitialized() const { return (characteristics & kScnCntUninitializedData) != 0; }
 };
 
 struct CoffSymbol {
-  std::string name;
-  uint32_t value = 0;
-  int16_t section = 0;  // 1-based section number, or 0, -1, -2; always valid
-  uint16_t type = 0;
-  uint8_t storageClass = 0;
-  uint8_t auxCount = 0;
-  bool isAuxiliary = false;  // this slot is an auxiliary record of the symbol before it
-  bool isSectionDefinition = false;
-  uint32_t weakDefault = 0;  // weak externals: the symbol to use when nothing defines the name
+    std::string name;
+    uint32_t value = 0;
+    int16_t section = 0; // 1-based section number, or 0, -1, -2; always valid
+    uint16_t type = 0;
+    uint8_t storageClass = 0;
+    uint8_t auxCount = 0;
+    bool isAuxiliary = false; // this slot is an auxiliary record of the symbol before it
+    bool isSectionDefinition = false;
+    uint32_t weakDefault = 0; // weak externals: the symbol to use when nothing defines the name
 };
 
 struct CoffObject {
-  std::string path;
-  std::vector<CoffSection> sections;  // section number n is sections[n - 1]
-  std::vector<CoffSymbol> symbols;    // indexed like the file's symbol table
+    std::string path;
+    std::vector<CoffSection> sections; // section number n is sections[n - 1]
+    std::vector<CoffSymbol> symbols;   // indexed like the file's symbol table
 
-  const CoffSection& section(int16_t number) const { return sections[number - 1]; }
+    const CoffSection& section(int16_t number) const { return sections[number - 1]; }
 };
 
 // Reads one object. Every problem found is reported through `diagnostics`; the result is
@@ -93,4 +93,4 @@ std::string relocationTypeName(uint16_t type);
 // Width in bytes of the field a relocation type patches.
 uint32_t relocationWidth(uint16_t type);
 
-}  // namespace imagelink
+} // namespace imagelink

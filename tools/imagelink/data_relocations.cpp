@@ -8,35 +8,37 @@ namespace imagelink {
 
 namespace {
 
-void appendAdvances(std::vector<uint8_t>& out, uint32_t gap) {
-  while (gap > 0) {
-    const uint32_t step = gap < kMaxAdvance ? gap : kMaxAdvance;
-    tools::appendU16LE(out, static_cast<uint16_t>(kRelocAdvance | (step - 1)));
-    gap -= step;
-  }
-}
-
-}  // namespace
-
-std::vector<uint8_t> encodeDataRelocations(std::span<const DataRelocation> relocations) {
-  std::vector<uint8_t> out;
-  uint32_t cursor = 0;
-  size_t i = 0;
-  while (i < relocations.size()) {
-    appendAdvances(out, relocations[i].offset - cursor);
-    cursor = relocations[i].offset;
-    const RelocationBase base = relocations[i].base;
-    uint32_t words = 0;
-    while (i < relocations.size() && words < kMaxRunWords && relocations[i].base == base &&
-           relocations[i].offset == cursor) {
-      ++words;
-      ++i;
-      cursor += 4;
+void appendAdvances(std::vector<uint8_t>& out, uint32_t gap)
+{
+    while (gap > 0) {
+        const uint32_t step = gap < kMaxAdvance ? gap : kMaxAdvance;
+        tools::appendU16LE(out, static_cast<uint16_t>(kRelocAdvance | (step - 1)));
+        gap -= step;
     }
-    const uint16_t opcode = base == RelocationBase::Code ? kRelocCodeRun : kRelocDataRun;
-    tools::appendU16LE(out, static_cast<uint16_t>(opcode | (words - 1)));
-  }
-  return out;
 }
 
-}  // namespace imagelink
+} // namespace
+
+std::vector<uint8_t> encodeDataRelocations(std::span<const DataRelocation> relocations)
+{
+    std::vector<uint8_t> out;
+    uint32_t cursor = 0;
+    size_t i = 0;
+    while (i < relocations.size()) {
+        appendAdvances(out, relocations[i].offset - cursor);
+        cursor = relocations[i].offset;
+        const RelocationBase base = relocations[i].base;
+        uint32_t words = 0;
+        while (i < relocations.size() && words < kMaxRunWords && relocations[i].base == base &&
+               relocations[i].offset == cursor) {
+            ++words;
+            ++i;
+            cursor += 4;
+        }
+        const uint16_t opcode = base == RelocationBase::Code ? kRelocCodeRun : kRelocDataRun;
+        tools::appendU16LE(out, static_cast<uint16_t>(opcode | (words - 1)));
+    }
+    return out;
+}
+
+} // namespace imagelink

@@ -11,4 +11,4 @@ namespace imagelink {
 // Returns 0 on success, 1 when the inputs are bad, 2 for a bad command line.
 int runImagelink(std::span<const std::string> arguments, std::ostream& errors);
 
-}  // namespace imagelink
+} // namespace imagelink

@@ -12,8 +12,8 @@ constexpr uint8_t kLinkRecordImport = 1;
 constexpr uint8_t kLinkRecordFixup = 2;
 
 struct ImportChain {
-  std::string name;             // the runtime export's name, without the C underscore
-  std::vector<uint32_t> sites;  // code offsets of the 32-bit operands, ascending, none is 0
+    std::string name;            // the runtime export's name, without the C underscore
+    std::vector<uint32_t> sites; // code offsets of the 32-bit operands, ascending, none is 0
 };
 
 // Stores each chain in the operands it links: every site's operand holds the offset of the
@@ -21,7 +21,6 @@ struct ImportChain {
 void threadImportChains(std::span<uint8_t> code, const std::vector<ImportChain>& chains);
 
 // Fixup records (ascending code offsets) first, then one import record per chain.
-std::vector<uint8_t> encodeLinkRecords(std::span<const uint32_t> fixups,
-                                       const std::vector<ImportChain>& chains);
+std::vector<uint8_t> encodeLinkRecords(std::span<const uint32_t> fixups, const std::vector<ImportChain>& chains);
 
-}  // namespace imagelink
+} // namespace imagelink

@@ -2,11 +2,11 @@
 // or data block.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "common/diagnostics.h"
 #include "imagelink/coff_object.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace imagelink {
 
@@ -22,30 +22,27 @@ constexpr uint32_t kDataHeaderSize = 8;
 constexpr uint32_t kMaxBlockSize = 256u << 20;
 
 struct SectionPlace {
-  bool kept = false;
-  Block block = Block::Code;
-  uint32_t offset = 0;  // of the section's first byte in its block
+    bool kept = false;
+    Block block = Block::Code;
+    uint32_t offset = 0; // of the section's first byte in its block
 };
 
 struct SectionLayout {
-  // places[object][section number - 1]
-  std::vector<std::vector<SectionPlace>> places;
-  uint32_t codeSize = 0;
-  uint32_t dataSize = kDataHeaderSize;  // includes the zero-filled tail
+    // places[object][section number - 1]
+    std::vector<std::vector<SectionPlace>> places;
+    uint32_t codeSize = 0;
+    uint32_t dataSize = kDataHeaderSize; // includes the zero-filled tail
 
-  const SectionPlace& place(size_t object, int16_t section) const {
-    return places[object][section - 1];
-  }
-  // Reserves zero-filled bytes at the end of the data block; returns their offset, or
-  // false when the block would pass kMaxBlockSize.
-  bool reserveZeroFill(uint32_t size, uint32_t alignment, uint32_t& offset);
+    const SectionPlace& place(size_t object, int16_t section) const { return places[object][section - 1]; }
+    // Reserves zero-filled bytes at the end of the data block; returns their offset, or
+    // false when the block would pass kMaxBlockSize.
+    bool reserveZeroFill(uint32_t size, uint32_t alignment, uint32_t& offset);
 };
 
 // Chooses the sections to keep (dropping linker directives, debugging data, unwind tables,
 // the compiler's identification string and duplicate COMDATs) and lays them out: code
 // sections in object order, then initialised data after the data header, then
 // uninitialised data.
-SectionLayout layOutSections(const std::vector<CoffObject>& objects,
-                             tools::Diagnostics& diagnostics);
+SectionLayout layOutSections(const std::vector<CoffObject>& objects, tools::Diagnostics& diagnostics);
 
-}  // namespace imagelink
+} // namespace imagelink

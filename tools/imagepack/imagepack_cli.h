@@ -12,4 +12,4 @@ namespace imagepack {
 // Returns 0 on success, 1 when the inputs are bad, 2 for a bad command line.
 int runImagepack(std::span<const std::string> arguments, std::ostream& errors);
 
-}  // namespace imagepack
+} // namespace imagepack

@@ -15,4 +15,4 @@ constexpr uint32_t kPickleResourceSize = 8;
 // still begin with "PICK". On failure sets `error` to what is wrong with the file.
 bool findPickleResource(std::span<const uint8_t> pe, uint32_t& fileOffset, std::string& error);
 
-}  // namespace imagepack
+} // namespace imagepack

@@ -10,9 +10,9 @@
 namespace imagepack {
 
 struct ResourceItem {
-  bool blob = false;  // false: the bytes are the item's data; true: they are stored apart
-  std::string path;
-  std::vector<uint8_t> bytes;
+    bool blob = false; // false: the bytes are the item's data; true: they are stored apart
+    std::string path;
+    std::vector<uint8_t> bytes;
 };
 
 // Size of the table itself (count, entries and item data, without blob bytes).
@@ -28,4 +28,4 @@ std::vector<uint8_t> concatenateBlobs(const std::vector<ResourceItem>& items);
 // will sit; each blob item's data is the big-endian offset of its own bytes.
 std::vector<uint8_t> buildResourceTable(const std::vector<ResourceItem>& items, uint32_t firstBlobOffset);
 
-}  // namespace imagepack
+} // namespace imagepack

@@ -2,13 +2,13 @@
 // (freestanding, no library), and appdata.h with what the application's code refers to.
 #pragma once
 
-#include <string>
-
 #include "resgen/image_model.h"
+
+#include <string>
 
 namespace resgen {
 
 std::string appdataSource(const ImageModel& model);
 std::string appdataHeader(const ImageModel& model);
 
-}  // namespace resgen
+} // namespace resgen

@@ -3,10 +3,10 @@
 // elements left out).
 #pragma once
 
+#include "resgen/image_model.h"
+
 #include <functional>
 #include <string>
-
-#include "resgen/image_model.h"
 
 namespace resgen {
 
@@ -14,4 +14,4 @@ namespace resgen {
 std::string classEntrySource(const ClassTableEntry& entry, const std::string& symbol,
                              const std::function<std::string(const std::string&)>& nameOf);
 
-}  // namespace resgen
+} // namespace resgen

@@ -16,4 +16,4 @@ std::string u32Bytes(uint32_t value);
 // that nothing ends the comment or continues it onto the next line.
 std::string commentText(std::string_view text);
 
-}  // namespace resgen
+} // namespace resgen

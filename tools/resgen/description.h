@@ -9,41 +9,40 @@
 //   Text = "two\rlines"               a quoted value: \\ \" \r \n \t are escapes
 #pragma once
 
+#include "common/diagnostics.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/diagnostics.h"
-
 namespace resgen {
 
 struct Location {
-  std::string file;
-  int line = 0;
+    std::string file;
+    int line = 0;
 
-  std::string text() const { return file + ":" + std::to_string(line); }
+    std::string text() const { return file + ":" + std::to_string(line); }
 };
 
 // "resgen: file:line: what"
 void report(tools::Diagnostics& diagnostics, const Location& where, std::string_view what);
 
 struct Entry {
-  std::vector<std::string> key;      // never empty
-  std::optional<std::string> value;  // absent when the line has no "="
-  Location where;
+    std::vector<std::string> key;     // never empty
+    std::optional<std::string> value; // absent when the line has no "="
+    Location where;
 
-  std::string keyText() const;  // the key words joined by one blank
+    std::string keyText() const; // the key words joined by one blank
 };
 
 struct Section {
-  std::vector<std::string> header;  // never empty: the kind, then its arguments
-  Location where;
-  std::vector<Entry> entries;
+    std::vector<std::string> header; // never empty: the kind, then its arguments
+    Location where;
+    std::vector<Entry> entries;
 };
 
 // Splits the text into sections. Bad lines are reported and skipped.
-std::vector<Section> parseDescription(const std::string& file, std::string_view text,
-                                      tools::Diagnostics& diagnostics);
+std::vector<Section> parseDescription(const std::string& file, std::string_view text, tools::Diagnostics& diagnostics);
 
-}  // namespace resgen
+} // namespace resgen

@@ -2,14 +2,14 @@
 // given twice. Each reports a bad entry at its line and yields nothing.
 #pragma once
 
+#include "common/diagnostics.h"
+#include "resgen/description.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "common/diagnostics.h"
-#include "resgen/description.h"
 
 namespace resgen {
 
@@ -33,12 +33,12 @@ bool checkIdentifier(std::string_view name, const Location& where, tools::Diagno
 // Remembers the keys of one section, compared without regard to case, to report a key
 // given twice.
 class KeysSeen {
- public:
-  // True the first time; reports "<key> is given twice (first at line N)" after that.
-  bool first(const std::string& key, const Location& where, tools::Diagnostics& diagnostics);
+public:
+    // True the first time; reports "<key> is given twice (first at line N)" after that.
+    bool first(const std::string& key, const Location& where, tools::Diagnostics& diagnostics);
 
- private:
-  std::map<std::string, int> lines_;
+private:
+    std::map<std::string, int> lines_;
 };
 
-}  // namespace resgen
+} // namespace resgen

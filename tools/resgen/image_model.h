@@ -3,59 +3,59 @@
 // Everything here has been checked; streams and pictures are already encoded.
 #pragma once
 
+#include "resgen/descriptions.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "resgen/descriptions.h"
 
 namespace resgen {
 
 // One entry of the class table: a reference to a class of the runtime or the plug-in, or a
 // definition of one of the application's classes.
 struct ClassTableEntry {
-  bool isReference = false;
-  std::string name;  // empty for an unnamed subclass
-  // Definitions only:
-  std::string instanceSize;  // a C++ constant expression
-  std::string structName;    // when set, checked not to be smaller than...
-  std::string superclassSize;  // ...this expression
-  int32_t superclass = -1;
-  std::string constructor, destructor;
-  bool isInterface = false;
-  std::vector<int32_t> interfaces;
-  std::vector<Binding> methods;  // an interface's have no routine
-  std::vector<Binding> events;
-  std::vector<Binding> menuHandlers;
+    bool isReference = false;
+    std::string name; // empty for an unnamed subclass
+    // Definitions only:
+    std::string instanceSize;   // a C++ constant expression
+    std::string structName;     // when set, checked not to be smaller than...
+    std::string superclassSize; // ...this expression
+    int32_t superclass = -1;
+    std::string constructor, destructor;
+    bool isInterface = false;
+    std::vector<int32_t> interfaces;
+    std::vector<Binding> methods; // an interface's have no routine
+    std::vector<Binding> events;
+    std::vector<Binding> menuHandlers;
 };
 
 struct WindowTemplate {
-  std::string className;
-  std::vector<uint8_t> stream;
+    std::string className;
+    std::vector<uint8_t> stream;
 };
 
 struct ProjectItem {
-  ProjectItemKind kind;
-  std::string name;            // for the item's number constant; empty for none
-  int32_t classIndex = 0;      // modules
-  std::string global;          // modules
-  uint32_t transparent = 0;    // pictures
-  std::vector<uint8_t> bytes;  // pictures: the picture data; menu bar and settings: the stream
-  int32_t resource = 0;        // movies
+    ProjectItemKind kind;
+    std::string name;           // for the item's number constant; empty for none
+    int32_t classIndex = 0;     // modules
+    std::string global;         // modules
+    uint32_t transparent = 0;   // pictures
+    std::vector<uint8_t> bytes; // pictures: the picture data; menu bar and settings: the stream
+    int32_t resource = 0;       // movies
 };
 
 // A variable of the image that the runtime stores an object into.
 struct GlobalVariable {
-  std::string name;
-  std::string structName;  // its pointer type; empty for a plain pointer
+    std::string name;
+    std::string structName; // its pointer type; empty for a plain pointer
 };
 
 struct ImageModel {
-  std::vector<ClassTableEntry> classes;
-  std::vector<std::string> headers;  // #included by the data source, for the structs
-  std::vector<WindowTemplate> windows;
-  std::vector<ProjectItem> items;
-  std::vector<GlobalVariable> globals;
+    std::vector<ClassTableEntry> classes;
+    std::vector<std::string> headers; // #included by the data source, for the structs
+    std::vector<WindowTemplate> windows;
+    std::vector<ProjectItem> items;
+    std::vector<GlobalVariable> globals;
 };
 
-}  // namespace resgen
+} // namespace resgen

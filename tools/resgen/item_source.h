@@ -1,9 +1,9 @@
 // The C++ definitions of a project item and of a window template.
 #pragma once
 
-#include <string>
-
 #include "resgen/image_model.h"
+
+#include <string>
 
 namespace resgen {
 
@@ -12,4 +12,4 @@ std::string projectItemSource(const ProjectItem& item, const std::string& symbol
 std::string windowTemplateSource(const WindowTemplate& window);
 std::string windowTemplateSymbol(const WindowTemplate& window);
 
-}  // namespace resgen
+} // namespace resgen

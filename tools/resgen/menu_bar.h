@@ -1,13 +1,13 @@
 // The menu bar stream: the titles, each with its items, each item with its submenu.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "common/diagnostics.h"
 #include "resgen/class_catalog.h"
 #include "resgen/class_table.h"
 #include "resgen/descriptions.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace resgen {
 
@@ -16,4 +16,4 @@ namespace resgen {
 std::vector<uint8_t> buildMenuBarStream(const Descriptions& descriptions, const ClassCatalog& catalog,
                                         const ClassTable& classes, tools::Diagnostics& diagnostics);
 
-}  // namespace resgen
+} // namespace resgen

@@ -11,4 +11,4 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 // The name in upper case, as a key for maps that must not tell cases apart.
 std::string foldedName(std::string_view name);
 
-}  // namespace resgen
+} // namespace resgen

@@ -22,4 +22,4 @@ std::vector<uint8_t> encodePicture16(uint32_t width, uint32_t height, std::span<
 // Decodes the PNG bytes and encodes them; on failure returns false and sets `error`.
 bool pictureFromPng(std::span<const uint8_t> png, std::vector<uint8_t>& picture, std::string& error);
 
-}  // namespace resgen
+} // namespace resgen

@@ -2,13 +2,13 @@
 // module instances into.
 #pragma once
 
-#include <vector>
-
 #include "common/diagnostics.h"
 #include "resgen/class_catalog.h"
 #include "resgen/class_table.h"
 #include "resgen/descriptions.h"
 #include "resgen/image_model.h"
+
+#include <vector>
 
 namespace resgen {
 
@@ -21,4 +21,4 @@ std::vector<ProjectItem> buildProjectItems(const Descriptions& descriptions, con
 // Reports a variable named twice, and a class variable that nothing would ever fill.
 std::vector<GlobalVariable> collectGlobals(const Descriptions& descriptions, tools::Diagnostics& diagnostics);
 
-}  // namespace resgen
+} // namespace resgen

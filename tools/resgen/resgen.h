@@ -1,19 +1,19 @@
 // The resource generator's work from description texts to the image's data, without files.
 #pragma once
 
-#include <optional>
-#include <span>
-#include <string>
-
 #include "common/diagnostics.h"
 #include "resgen/builtin_classes.h"
 #include "resgen/image_model.h"
 
+#include <optional>
+#include <span>
+#include <string>
+
 namespace resgen {
 
 struct DescriptionFile {
-  std::string path;  // in messages; pictures are found relative to its folder
-  std::string text;
+    std::string path; // in messages; pictures are found relative to its folder
+    std::string text;
 };
 
 // Reads, checks and encodes everything the files describe. Every problem found is reported;
@@ -21,4 +21,4 @@ struct DescriptionFile {
 std::optional<ImageModel> buildImageModel(const BuiltinClasses& builtins, std::span<const DescriptionFile> files,
                                           tools::Diagnostics& diagnostics);
 
-}  // namespace resgen
+} // namespace resgen

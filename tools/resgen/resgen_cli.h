@@ -14,4 +14,4 @@ namespace resgen {
 // Returns 0 on success, 1 when the inputs are bad (nothing is written), 2 for a bad command line.
 int runResgen(std::span<const std::string> arguments, std::ostream& errors);
 
-}  // namespace resgen
+} // namespace resgen

@@ -2,12 +2,12 @@
 // every entry it cannot use.
 #pragma once
 
-#include <span>
-
 #include "common/diagnostics.h"
 #include "resgen/description.h"
 #include "resgen/descriptions.h"
 #include "resgen/entry_values.h"
+
+#include <span>
 
 namespace resgen {
 
@@ -35,4 +35,4 @@ bool readClassSetting(const Entry& entry, ClassDescription& description, KeysSee
 bool readEventHandler(const Entry& entry, std::vector<Binding>& events, KeysSeen& seen,
                       tools::Diagnostics& diagnostics);
 
-}  // namespace resgen
+} // namespace resgen

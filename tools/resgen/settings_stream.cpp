@@ -6,20 +6,23 @@
 
 namespace resgen {
 
-std::vector<uint8_t> encodeSettings(const SettingsDescription& settings) {
-  ImageStreamWriter out;
-  out.byte(settings.flag);
-  out.longValue(0);  // skipped by the runtime
-  out.longValue(static_cast<uint32_t>(settings.language));
-  out.number(static_cast<int32_t>(settings.fileTypes.size()));
-  for (const FileType& type : settings.fileTypes) {
-    for (const std::string& field : type.fields) out.text(field);
-  }
-  out.number(static_cast<int32_t>(settings.messages.size()));
-  for (const std::string& message : settings.messages) out.text(message);
-  out.byte(settings.frameMode);
-  out.text(settings.frameTitle);
-  return out.bytes();
+std::vector<uint8_t> encodeSettings(const SettingsDescription& settings)
+{
+    ImageStreamWriter out;
+    out.byte(settings.flag);
+    out.longValue(0); // skipped by the runtime
+    out.longValue(static_cast<uint32_t>(settings.language));
+    out.number(static_cast<int32_t>(settings.fileTypes.size()));
+    for (const FileType& type : settings.fileTypes) {
+        for (const std::string& field : type.fields)
+            out.text(field);
+    }
+    out.number(static_cast<int32_t>(settings.messages.size()));
+    for (const std::string& message : settings.messages)
+        out.text(message);
+    out.byte(settings.frameMode);
+    out.text(settings.frameTitle);
+    return out.bytes();
 }
 
-}  // namespace resgen
+} // namespace resgen

@@ -2,13 +2,13 @@
 // the frame window's mode and title.
 #pragma once
 
+#include "resgen/descriptions.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "resgen/descriptions.h"
 
 namespace resgen {
 
 std::vector<uint8_t> encodeSettings(const SettingsDescription& settings);
 
-}  // namespace resgen
+} // namespace resgen

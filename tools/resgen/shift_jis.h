@@ -15,4 +15,4 @@ bool toShiftJis(std::string_view utf8, std::string& shiftJis, std::string& error
 size_t utf8SequenceLength(std::string_view text);
 bool isValidUtf8(std::string_view text);
 
-}  // namespace resgen
+} // namespace resgen

@@ -3,9 +3,9 @@
 // it out.
 #include "resgen/template_keys.h"
 
-#include <array>
-
 #include "resgen/names.h"
+
+#include <array>
 
 namespace resgen {
 
@@ -16,7 +16,7 @@ using enum ValueKind;
 constexpr std::string_view kNotInArray = "-2147483648";
 
 constexpr TemplateKey kWindowKeys[] = {
-    {"Name", Text, ""},  // the window's class name
+    {"Name", Text, ""}, // the window's class name
     {"Frame", Integer, "0", 0, 7},
     {"HasBackColor", Boolean, "False"},
     {"BackColor", Color, "16777215"},
@@ -58,26 +58,34 @@ constexpr TemplateKey kBaseKeys[] = {
     {"LockBottom", Boolean, "False"},
 };
 
-#define FONT_KEYS                                                                                      \
-  {"TextFont", Text, "System"}, {"TextSize", Integer, "0"}, {"Bold", Boolean, "False"},               \
-      {"Italic", Boolean, "False"}, {"Underline", Boolean, "False"}
+#define FONT_KEYS                                                                                                      \
+    {"TextFont", Text, "System"}, {"TextSize", Integer, "0"}, {"Bold", Boolean, "False"},                              \
+        {"Italic", Boolean, "False"},                                                                                  \
+    {                                                                                                                  \
+        "Underline", Boolean, "False"                                                                                  \
+    }
 
-constexpr TemplateKey kRectangleKeys[] = {
-    {"FillColor", Color, "16777215"}, {"BorderWidth", Integer, "1"},
-    {"TopLeftColor", Color, "0"},     {"BottomRightColor", Color, "0"}};
+constexpr TemplateKey kRectangleKeys[] = {{"FillColor", Color, "16777215"},
+                                          {"BorderWidth", Integer, "1"},
+                                          {"TopLeftColor", Color, "0"},
+                                          {"BottomRightColor", Color, "0"}};
 
-constexpr TemplateKey kRoundRectangleKeys[] = {
-    {"FillColor", Color, "16777215"}, {"BorderWidth", Integer, "1"}, {"BorderColor", Color, "0"},
-    {"OvalWidth", Integer, "8"},      {"OvalHeight", Integer, "8"}};
+constexpr TemplateKey kRoundRectangleKeys[] = {{"FillColor", Color, "16777215"},
+                                               {"BorderWidth", Integer, "1"},
+                                               {"BorderColor", Color, "0"},
+                                               {"OvalWidth", Integer, "8"},
+                                               {"OvalHeight", Integer, "8"}};
 
 constexpr TemplateKey kOvalKeys[] = {
     {"FillColor", Color, "16777215"}, {"BorderWidth", Integer, "1"}, {"BorderColor", Color, "0"}};
 
 constexpr TemplateKey kCanvasKeys[] = {{"Backdrop", Picture, "0"}, {"Enabled", Boolean, "True"}};
 
-constexpr TemplateKey kPushButtonKeys[] = {
-    FONT_KEYS, {"Caption", Text, ""}, {"Default", Boolean, "False"}, {"Cancel", Boolean, "False"},
-    {"Enabled", Boolean, "True"}};
+constexpr TemplateKey kPushButtonKeys[] = {FONT_KEYS,
+                                           {"Caption", Text, ""},
+                                           {"Default", Boolean, "False"},
+                                           {"Cancel", Boolean, "False"},
+                                           {"Enabled", Boolean, "True"}};
 
 constexpr TemplateKey kEditFieldKeys[] = {
     FONT_KEYS,
@@ -96,9 +104,11 @@ constexpr TemplateKey kEditFieldKeys[] = {
     {"Text", Text, ""},
 };
 
-constexpr TemplateKey kStaticTextKeys[] = {
-    FONT_KEYS, {"Text", Text, ""}, {"TextAlign", Integer, "0", 0, 2}, {"TextColor", Color, "0"},
-    {"MultiLine", Boolean, "False"}};
+constexpr TemplateKey kStaticTextKeys[] = {FONT_KEYS,
+                                           {"Text", Text, ""},
+                                           {"TextAlign", Integer, "0", 0, 2},
+                                           {"TextColor", Color, "0"},
+                                           {"MultiLine", Boolean, "False"}};
 
 constexpr TemplateKey kPopupMenuKeys[] = {
     FONT_KEYS, {"Enabled", Boolean, "True"}, {"InitialValue", Text, ""}, {"ListIndex", Integer, "0"}};
@@ -121,10 +131,10 @@ constexpr TemplateKey kListboxKeys[] = {
     {"ScrollPosition", Integer, "0"},
 };
 
-constexpr TemplateKey kMoviePlayerKeys[] = {
-    {"Controller", Integer, "0"}, {"Looping", Boolean, "False"}, {"Palindrome", Boolean, "False"},
-    {"AutoResize", Boolean, "False"}, {"Border", Boolean, "True"}, {"Speaker", Boolean, "True"},
-    {"HasStep", Boolean, "True"}, {"Movie", Movie, "0"}};
+constexpr TemplateKey kMoviePlayerKeys[] = {{"Controller", Integer, "0"},     {"Looping", Boolean, "False"},
+                                            {"Palindrome", Boolean, "False"}, {"AutoResize", Boolean, "False"},
+                                            {"Border", Boolean, "True"},      {"Speaker", Boolean, "True"},
+                                            {"HasStep", Boolean, "True"},     {"Movie", Movie, "0"}};
 
 // The kinds this application's own windows do not use carry the properties the runtime
 // declares for them.
@@ -136,8 +146,8 @@ constexpr TemplateKey kGroupBoxKeys[] = {FONT_KEYS, {"Caption", Text, ""}, {"Ena
 constexpr TemplateKey kRangeKeys[] = {
     {"Minimum", Integer, "0"}, {"Maximum", Integer, "100"}, {"Value", Integer, "0"}, {"Enabled", Boolean, "True"}};
 
-constexpr TemplateKey kScrollBarKeys[] = {{"Minimum", Integer, "0"},  {"Maximum", Integer, "100"},
-                                          {"Value", Integer, "0"},    {"LineStep", Integer, "1"},
+constexpr TemplateKey kScrollBarKeys[] = {{"Minimum", Integer, "0"},   {"Maximum", Integer, "100"},
+                                          {"Value", Integer, "0"},     {"LineStep", Integer, "1"},
                                           {"PageStep", Integer, "20"}, {"Enabled", Boolean, "True"}};
 
 constexpr TemplateKey kTabPanelKeys[] = {
@@ -147,12 +157,21 @@ constexpr TemplateKey kLineKeys[] = {{"X1", Integer, "0"},          {"Y1", Integ
                                      {"X2", Integer, "100"},        {"Y2", Integer, "100"},
                                      {"BorderWidth", Integer, "1"}, {"BorderColor", Color, "0"}};
 
-constexpr TemplateKey kBevelButtonKeys[] = {
-    {"Enabled", Boolean, "True"},   {"Caption", Text, ""},         {"CaptionAlign", Integer, "3"},
-    {"CaptionPlacement", Integer, "1"}, {"CaptionDelta", Integer, "0"}, {"Icon", Picture, "0"},
-    {"IconAlign", Integer, "0"},    {"IconDX", Integer, "0"},      {"IconDY", Integer, "0"},
-    {"Bevel", Integer, "0"},        {"HasMenu", Integer, "0", 0, 2}, {"Value", Boolean, "False"},
-    {"MenuValue", Integer, "0"},    {"ButtonType", Integer, "0", 0, 2}, FONT_KEYS};
+constexpr TemplateKey kBevelButtonKeys[] = {{"Enabled", Boolean, "True"},
+                                            {"Caption", Text, ""},
+                                            {"CaptionAlign", Integer, "3"},
+                                            {"CaptionPlacement", Integer, "1"},
+                                            {"CaptionDelta", Integer, "0"},
+                                            {"Icon", Picture, "0"},
+                                            {"IconAlign", Integer, "0"},
+                                            {"IconDX", Integer, "0"},
+                                            {"IconDY", Integer, "0"},
+                                            {"Bevel", Integer, "0"},
+                                            {"HasMenu", Integer, "0", 0, 2},
+                                            {"Value", Boolean, "False"},
+                                            {"MenuValue", Integer, "0"},
+                                            {"ButtonType", Integer, "0", 0, 2},
+                                            FONT_KEYS};
 
 constexpr TemplateKey kLittleArrowsKeys[] = {{"Enabled", Boolean, "True"}};
 
@@ -182,17 +201,25 @@ constexpr std::array kControlClasses = {
     ControlClassKeys{"Separator", true, "64", "4", {}},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const TemplateKey> windowTemplateKeys() { return kWindowKeys; }
-
-std::span<const TemplateKey> baseControlKeys() { return kBaseKeys; }
-
-const ControlClassKeys* controlClassKeys(std::string_view className) {
-  for (const ControlClassKeys& keys : kControlClasses) {
-    if (equalsIgnoringCase(keys.className, className)) return &keys;
-  }
-  return nullptr;
+std::span<const TemplateKey> windowTemplateKeys()
+{
+    return kWindowKeys;
 }
 
-}  // namespace resgen
+std::span<const TemplateKey> baseControlKeys()
+{
+    return kBaseKeys;
+}
+
+const ControlClassKeys* controlClassKeys(std::string_view className)
+{
+    for (const ControlClassKeys& keys : kControlClasses) {
+        if (equalsIgnoringCase(keys.className, className))
+            return &keys;
+    }
+    return nullptr;
+}
+
+} // namespace resgen

@@ -2,14 +2,14 @@
 // keys of its class in stream order. Keys a description leaves out get their defaults.
 #pragma once
 
-#include <vector>
-
 #include "common/diagnostics.h"
 #include "resgen/class_catalog.h"
 #include "resgen/class_table.h"
 #include "resgen/descriptions.h"
 #include "resgen/image_model.h"
 #include "resgen/template_values.h"
+
+#include <vector>
 
 namespace resgen {
 
@@ -19,4 +19,4 @@ std::vector<WindowTemplate> buildWindowTemplates(const Descriptions& description
                                                  const ClassTable& classes, const ItemNumbers& items,
                                                  tools::Diagnostics& diagnostics);
 
-}  // namespace resgen
+} // namespace resgen

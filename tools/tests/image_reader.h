@@ -13,21 +13,21 @@
 namespace testsupport {
 
 struct ImageFile {
-  std::vector<uint8_t> code, links, data, relocations;
+    std::vector<uint8_t> code, links, data, relocations;
 };
 
 // Empty when the bytes are not exactly four length-prefixed blocks.
 std::optional<ImageFile> readImageFile(std::span<const uint8_t> bytes);
 
 struct ImportRecord {
-  std::string name;
-  uint32_t firstSite;
+    std::string name;
+    uint32_t firstSite;
 };
 
 struct LinkRecordList {
-  std::vector<uint32_t> fixups;
-  std::vector<ImportRecord> imports;
-  std::string order;  // one letter per record, "F" or "I", in stream order
+    std::vector<uint32_t> fixups;
+    std::vector<ImportRecord> imports;
+    std::string order; // one letter per record, "F" or "I", in stream order
 };
 
 LinkRecordList decodeLinkRecords(std::span<const uint8_t> links);
@@ -38,15 +38,15 @@ std::vector<uint32_t> walkChain(std::span<const uint8_t> code, uint32_t firstSit
 // Words of the data block that the relocation instructions patch, with the base each
 // gets: 'C' code, 'D' data.
 struct RelocatedWord {
-  uint32_t offset;
-  char base;
-  bool operator==(const RelocatedWord&) const = default;
+    uint32_t offset;
+    char base;
+    bool operator==(const RelocatedWord&) const = default;
 };
 void PrintTo(const RelocatedWord& word, std::ostream* out);
 std::vector<RelocatedWord> decodeDataRelocations(std::span<const uint8_t> relocations);
 
 struct LoadedImage {
-  std::vector<uint8_t> code, data;
+    std::vector<uint8_t> code, data;
 };
 
 // Links and relocates the image as the runtime does, with the code block at `codeBase`,
@@ -56,4 +56,4 @@ LoadedImage loadImage(const ImageFile& image, uint32_t codeBase, uint32_t dataBa
 
 uint32_t wordAt(std::span<const uint8_t> bytes, uint32_t offset);
 
-}  // namespace testsupport
+} // namespace testsupport

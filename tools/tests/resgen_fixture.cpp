@@ -24,33 +24,38 @@ BUILTIN_CLASS(QuitMenuItem, MenuItem, 64, "")
 BUILTIN_CLASS(Date, none, 52, "java/util/Date")
 )";
 
-GeneratorRun runGenerator(const std::vector<resgen::DescriptionFile>& files) {
-  tools::Diagnostics diagnostics("resgen");
-  const std::optional<resgen::BuiltinClasses> builtins =
-      resgen::parseBuiltinClasses("builtins.def", kTestBuiltinClasses, diagnostics);
-  if (!builtins) throw std::logic_error("the test's built-in classes do not read");
-  GeneratorRun run;
-  run.model = resgen::buildImageModel(*builtins, files, diagnostics);
-  run.messages = diagnostics.messages();
-  return run;
+GeneratorRun runGenerator(const std::vector<resgen::DescriptionFile>& files)
+{
+    tools::Diagnostics diagnostics("resgen");
+    const std::optional<resgen::BuiltinClasses> builtins =
+        resgen::parseBuiltinClasses("builtins.def", kTestBuiltinClasses, diagnostics);
+    if (!builtins)
+        throw std::logic_error("the test's built-in classes do not read");
+    GeneratorRun run;
+    run.model = resgen::buildImageModel(*builtins, files, diagnostics);
+    run.messages = diagnostics.messages();
+    return run;
 }
 
-void writePng(const std::string& path, uint32_t width, uint32_t height, const std::vector<uint8_t>& rgba) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = width;
-  image.height = height;
-  image.format = PNG_FORMAT_RGBA;
-  if (!png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), 0, nullptr)) {
-    throw std::runtime_error("cannot write " + path + ": " + image.message);
-  }
+void writePng(const std::string& path, uint32_t width, uint32_t height, const std::vector<uint8_t>& rgba)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = width;
+    image.height = height;
+    image.format = PNG_FORMAT_RGBA;
+    if (!png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), 0, nullptr)) {
+        throw std::runtime_error("cannot write " + path + ": " + image.message);
+    }
 }
 
-const resgen::ProjectItem* findItem(const resgen::ImageModel& model, resgen::ProjectItemKind kind) {
-  for (const resgen::ProjectItem& item : model.items) {
-    if (item.kind == kind) return &item;
-  }
-  return nullptr;
+const resgen::ProjectItem* findItem(const resgen::ImageModel& model, resgen::ProjectItemKind kind)
+{
+    for (const resgen::ProjectItem& item : model.items) {
+        if (item.kind == kind)
+            return &item;
+    }
+    return nullptr;
 }
 
-}  // namespace testsupport
+} // namespace testsupport

@@ -2,13 +2,13 @@
 // the generator over description texts, and PNG files made on the spot.
 #pragma once
 
+#include "resgen/image_model.h"
+#include "resgen/resgen.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "resgen/image_model.h"
-#include "resgen/resgen.h"
 
 namespace testsupport {
 
@@ -16,8 +16,8 @@ namespace testsupport {
 extern const char* const kTestBuiltinClasses;
 
 struct GeneratorRun {
-  std::optional<resgen::ImageModel> model;
-  std::vector<std::string> messages;
+    std::optional<resgen::ImageModel> model;
+    std::vector<std::string> messages;
 };
 
 GeneratorRun runGenerator(const std::vector<resgen::DescriptionFile>& files);
@@ -27,4 +27,4 @@ void writePng(const std::string& path, uint32_t width, uint32_t height, const st
 
 const resgen::ProjectItem* findItem(const resgen::ImageModel& model, resgen::ProjectItemKind kind);
 
-}  // namespace testsupport
+} // namespace testsupport

@@ -11,17 +11,17 @@ namespace testsupport {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
 
-  std::string path(const std::string& name) const { return (root_ / name).string(); }
-  const std::filesystem::path& root() const { return root_; }
+    std::string path(const std::string& name) const { return (root_ / name).string(); }
+    const std::filesystem::path& root() const { return root_; }
 
- private:
-  std::filesystem::path root_;
+private:
+    std::filesystem::path root_;
 };
 
 void writeBytes(const std::string& path, std::span<const uint8_t> bytes);
@@ -30,4 +30,4 @@ std::vector<uint8_t> readBytes(const std::string& path);
 std::string readText(const std::string& path);
 std::vector<std::string> listFolder(const std::filesystem::path& folder);
 
-}  // namespace testsupport
+} // namespace testsupport

@@ -44,15 +44,17 @@ void buttonDeclareCaption(ClassDescriptor* cls)
     cls->destructor = destroyButton;
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
-    classDeclareProperties(cls, {
-        {"Caption", accessor(buttonCaptionGetter), accessor(buttonCaptionSetter), 0, propertyString},
-        {"TextFont", accessor(stringGetter), accessor(stringSetter), offsetof(ButtonObject, textFont), propertyString},
-        {"TextSize", accessor(shortFieldGetter), accessor(shortFieldSetter), offsetof(ButtonObject, textSize),
-         propertyInteger},
-        {"Bold", booleanGetter, booleanSetter, offsetof(ButtonObject, bold), propertyBoolean},
-        {"Italic", booleanGetter, booleanSetter, offsetof(ButtonObject, italic), propertyBoolean},
-        {"Underline", booleanGetter, booleanSetter, offsetof(ButtonObject, underline), propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Caption", accessor(buttonCaptionGetter), accessor(buttonCaptionSetter), 0, propertyString},
+                 {"TextFont", accessor(stringGetter), accessor(stringSetter), offsetof(ButtonObject, textFont),
+                  propertyString},
+                 {"TextSize", accessor(shortFieldGetter), accessor(shortFieldSetter), offsetof(ButtonObject, textSize),
+                  propertyInteger},
+                 {"Bold", booleanGetter, booleanSetter, offsetof(ButtonObject, bold), propertyBoolean},
+                 {"Italic", booleanGetter, booleanSetter, offsetof(ButtonObject, italic), propertyBoolean},
+                 {"Underline", booleanGetter, booleanSetter, offsetof(ButtonObject, underline), propertyBoolean},
+             });
 }
 
 HFONT buttonFont(ObjectHeader* button)

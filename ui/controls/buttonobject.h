@@ -14,9 +14,9 @@ struct ButtonObject {
     uint8_t bold;
     uint8_t italic;
     uint8_t underline;
-    uint8_t value;        // CheckBox and RadioButton: checked
-    uint8_t isDefault;    // PushButton: Return pushes it
-    uint8_t isCancel;     // PushButton: Escape pushes it
+    uint8_t value;     // CheckBox and RadioButton: checked
+    uint8_t isDefault; // PushButton: Return pushes it
+    uint8_t isCancel;  // PushButton: Escape pushes it
 };
 static_assert(sizeof(ButtonObject) <= 120, "the button classes are 120 bytes");
 

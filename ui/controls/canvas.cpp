@@ -13,7 +13,7 @@ namespace {
 
 struct CanvasObject {
     RectControlObject rect;
-    ObjectHeader* backdrop;   // a Picture or nil
+    ObjectHeader* backdrop; // a Picture or nil
 };
 static_assert(sizeof(CanvasObject) <= 112, "the Canvas class is 112 bytes");
 
@@ -77,8 +77,8 @@ void canvasSetUpClass(ClassDescriptor* cls)
 {
     cls->destructor = destroyCanvas;
     classDeclareProperties(cls, {
-        {"Backdrop", accessor(canvasBackdropGetter), accessor(canvasBackdropSetter), 0,
-         propertyOfClass(builtinClass(BuiltinClassId::Picture))},
-    });
+                                    {"Backdrop", accessor(canvasBackdropGetter), accessor(canvasBackdropSetter), 0,
+                                     propertyOfClass(builtinClass(BuiltinClassId::Picture))},
+                                });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<CanvasPane>));
 }

@@ -1,7 +1,7 @@
 // CheckBox: a native "BUTTON" that checks and unchecks itself when clicked, raising Action.
 #include "ui/controls/buttonobject.h"
-#include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativepane.h"
@@ -49,8 +49,9 @@ extern "C" void checkBoxValueSetter(ObjectHeader* box, int32_t, int32_t value)
 void checkBoxSetUpClass(ClassDescriptor* cls)
 {
     buttonDeclareCaption(cls);
-    classDeclareProperties(cls, {
-        {"Value", accessor(checkBoxValueGetter), accessor(checkBoxValueSetter), 0, propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Value", accessor(checkBoxValueGetter), accessor(checkBoxValueSetter), 0, propertyBoolean},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<CheckBoxPane>));
 }

@@ -31,8 +31,7 @@ void moviePlayerSetUpClass(ClassDescriptor* cls);
 void classAddRuntimeHandler(ClassDescriptor* cls, const char* eventName, void* code);
 
 // The CreatePane handler of a drawn kind: makes the pane in the control's open window.
-template <typename PaneKind>
-int32_t createDrawnPane(ObjectHeader* control)
+template <typename PaneKind> int32_t createDrawnPane(ObjectHeader* control)
 {
     ControlObject* base = asControl(control);
     if (base->pane || !base->window || !base->window->native)

@@ -2,9 +2,9 @@
 // and the text styles Windows does not have.
 #include "graphics/fontcache.h"
 #include "host/base/hostmessage.h"
-#include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/controls/editfieldpane.h"
+#include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
 
@@ -148,28 +148,36 @@ void editFieldSetUpClass(ClassDescriptor* cls)
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
     void* const styleSetter = accessor(editFontStyleSetter);
-    classDeclareProperties(cls, {
-        {"Text", accessor(editTextGetter), accessor(editTextSetter), 0, propertyString},
-        {"TextFont", accessor(stringGetter), accessor(editTextFontSetter), offsetof(EditFieldObject, textFont),
-         propertyString},
-        {"TextSize", accessor(shortFieldGetter), styleSetter, offsetof(EditFieldObject, textSize), propertyInteger},
-        {"TextColor", accessor(integerFieldGetter), styleSetter, offsetof(EditFieldObject, textColor), propertyColor},
-        {"Bold", booleanGetter, styleSetter, offsetof(EditFieldObject, bold), propertyBoolean},
-        {"Italic", booleanGetter, styleSetter, offsetof(EditFieldObject, italic), propertyBoolean},
-        {"Underline", booleanGetter, styleSetter, offsetof(EditFieldObject, underline), propertyBoolean},
-        {"MultiLine", booleanGetter, booleanSetter, offsetof(EditFieldObject, multiLine), propertyBoolean},
-        {"Border", booleanGetter, booleanSetter, offsetof(EditFieldObject, border), propertyBoolean},
-        {"ReadOnly", booleanGetter, accessor(editReadOnlySetter), offsetof(EditFieldObject, readOnly), propertyBoolean},
-        {"Password", booleanGetter, booleanSetter, offsetof(EditFieldObject, password), propertyBoolean},
-        {"AcceptTabs", booleanGetter, booleanSetter, offsetof(EditFieldObject, acceptTabs), propertyBoolean},
-        {"LimitText", accessor(integerFieldGetter), accessor(integerFieldSetter), offsetof(EditFieldObject, limitText),
-         propertyInteger},
-        {"SelStart", accessor(editSelStartGetter), accessor(editSelStartSetter), 0, propertyInteger},
-        {"SelLength", accessor(editSelLengthGetter), accessor(editSelLengthSetter), 0, propertyInteger},
-        {"SelOutline", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 0, propertyBoolean},
-        {"SelShadow", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 1, propertyBoolean},
-        {"SelCondense", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 2, propertyBoolean},
-        {"SelExtend", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 3, propertyBoolean},
-    });
+    classDeclareProperties(
+        cls,
+        {
+            {"Text", accessor(editTextGetter), accessor(editTextSetter), 0, propertyString},
+            {"TextFont", accessor(stringGetter), accessor(editTextFontSetter), offsetof(EditFieldObject, textFont),
+             propertyString},
+            {"TextSize", accessor(shortFieldGetter), styleSetter, offsetof(EditFieldObject, textSize), propertyInteger},
+            {"TextColor", accessor(integerFieldGetter), styleSetter, offsetof(EditFieldObject, textColor),
+             propertyColor},
+            {"Bold", booleanGetter, styleSetter, offsetof(EditFieldObject, bold), propertyBoolean},
+            {"Italic", booleanGetter, styleSetter, offsetof(EditFieldObject, italic), propertyBoolean},
+            {"Underline", booleanGetter, styleSetter, offsetof(EditFieldObject, underline), propertyBoolean},
+            {"MultiLine", booleanGetter, booleanSetter, offsetof(EditFieldObject, multiLine), propertyBoolean},
+            {"Border", booleanGetter, booleanSetter, offsetof(EditFieldObject, border), propertyBoolean},
+            {"ReadOnly", booleanGetter, accessor(editReadOnlySetter), offsetof(EditFieldObject, readOnly),
+             propertyBoolean},
+            {"Password", booleanGetter, booleanSetter, offsetof(EditFieldObject, password), propertyBoolean},
+            {"AcceptTabs", booleanGetter, booleanSetter, offsetof(EditFieldObject, acceptTabs), propertyBoolean},
+            {"LimitText", accessor(integerFieldGetter), accessor(integerFieldSetter),
+             offsetof(EditFieldObject, limitText), propertyInteger},
+            {"SelStart", accessor(editSelStartGetter), accessor(editSelStartSetter), 0, propertyInteger},
+            {"SelLength", accessor(editSelLengthGetter), accessor(editSelLengthSetter), 0, propertyInteger},
+            {"SelOutline", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 0,
+             propertyBoolean},
+            {"SelShadow", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 1,
+             propertyBoolean},
+            {"SelCondense", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 2,
+             propertyBoolean},
+            {"SelExtend", accessor(editUnsupportedStyleGetter), accessor(editUnsupportedStyleSetter), 3,
+             propertyBoolean},
+        });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<EditFieldPane>));
 }

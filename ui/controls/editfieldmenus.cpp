@@ -1,10 +1,9 @@
 // The standard editing of an EditField from the Edit menu and its shortcuts: which of "EditCut",
 // "EditCopy", "EditPaste", "EditClear" and "EditUndo" the focused field offers, and doing them.
 // A password field never gives its text away and keeps its typed text in step.
-#include "ui/controls/editfieldpane.h"
-
-#include "ui/menus/menuenabling.h"
 #include "runtime/strings/identifier.h"
+#include "ui/controls/editfieldpane.h"
+#include "ui/menus/menuenabling.h"
 
 #include <string>
 
@@ -14,15 +13,13 @@ struct EditCommand {
     const char* itemName;
     UINT message;
     bool needsSelection;
-    bool changesText;      // refused in a read-only field
-    bool revealsText;      // refused in a password field
+    bool changesText; // refused in a read-only field
+    bool revealsText; // refused in a password field
 };
 
 const EditCommand editCommands[] = {
-    {"EditCut", WM_CUT, true, true, true},
-    {"EditCopy", WM_COPY, true, false, true},
-    {"EditPaste", WM_PASTE, false, true, false},
-    {"EditClear", WM_CLEAR, true, true, false},
+    {"EditCut", WM_CUT, true, true, true},       {"EditCopy", WM_COPY, true, false, true},
+    {"EditPaste", WM_PASTE, false, true, false}, {"EditClear", WM_CLEAR, true, true, false},
     {"EditUndo", EM_UNDO, false, true, true},
 };
 

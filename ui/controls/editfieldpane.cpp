@@ -66,8 +66,8 @@ void EditFieldPane::applyFont()
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
     format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_FACE | CFM_CHARSET | CFM_COLOR;
-    format.dwEffects = (field->bold ? CFE_BOLD : 0) | (field->italic ? CFE_ITALIC : 0) |
-                       (field->underline ? CFE_UNDERLINE : 0);
+    format.dwEffects =
+        (field->bold ? CFE_BOLD : 0) | (field->italic ? CFE_ITALIC : 0) | (field->underline ? CFE_UNDERLINE : 0);
     // Size 0 is the system's default height, which the control already has.
     if (field->textSize > 0) {
         format.dwMask |= CFM_SIZE;
@@ -235,7 +235,9 @@ void EditFieldPane::eraseTyped(bool backwards)
 CHARRANGE EditFieldPane::clampedSelection(size_t length) const
 {
     CHARRANGE range = selection();
-    auto clamp = [length](LONG at) { return at < 0 ? 0 : static_cast<size_t>(at) > length ? static_cast<LONG>(length) : at; };
+    auto clamp = [length](LONG at) {
+        return at < 0 ? 0 : static_cast<size_t>(at) > length ? static_cast<LONG>(length) : at;
+    };
     return {clamp(range.cpMin), clamp(range.cpMax)};
 }
 

@@ -13,12 +13,12 @@
 
 struct EditFieldObject {
     RectControlObject rect;
-    StringRecord* text;        // in password mode the typed text, which the control shows as stars
+    StringRecord* text; // in password mode the typed text, which the control shows as stars
     StringRecord* textFont;
-    int32_t textColor;         // 0xRRGGBB
+    int32_t textColor; // 0xRRGGBB
     int32_t selStart;
     int32_t selLength;
-    int32_t limitText;         // characters the field takes at most; 0 for no limit of ours
+    int32_t limitText; // characters the field takes at most; 0 for no limit of ours
     int16_t textSize;
     uint8_t bold;
     uint8_t italic;
@@ -75,7 +75,7 @@ private:
     void pasteIntoPassword();
 
     bool quiet = false;
-    uint8_t leadByte = 0;   // the first byte of a double-byte character being typed
+    uint8_t leadByte = 0; // the first byte of a double-byte character being typed
 };
 
 // The field's pane while its native control exists, else null.

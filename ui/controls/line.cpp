@@ -1,8 +1,8 @@
 // Line: drawn between two points in the window; its pane covers the two points and the pen.
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/shapedrawing.h"
 #include "ui/windows/controlproperties.h"
 #include "ui/windows/fieldaccessors.h"
-#include "ui/controls/shapedrawing.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -73,14 +73,16 @@ void lineSetUpClass(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(lineCoordinateSetter);
-    classDeclareProperties(cls, {
-        {"X1", getter, setter, offsetof(LineObject, x1), propertyInteger},
-        {"Y1", getter, setter, offsetof(LineObject, y1), propertyInteger},
-        {"X2", getter, setter, offsetof(LineObject, x2), propertyInteger},
-        {"Y2", getter, setter, offsetof(LineObject, y2), propertyInteger},
-        {"BorderWidth", getter, setter, offsetof(LineObject, borderWidth), propertyInteger},
-        {"BorderColor", getter, accessor(controlIntegerSetter), offsetof(LineObject, borderColor), propertyColor},
-        {"Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0, propertyBoolean},
-    });
+    classDeclareProperties(
+        cls,
+        {
+            {"X1", getter, setter, offsetof(LineObject, x1), propertyInteger},
+            {"Y1", getter, setter, offsetof(LineObject, y1), propertyInteger},
+            {"X2", getter, setter, offsetof(LineObject, x2), propertyInteger},
+            {"Y2", getter, setter, offsetof(LineObject, y2), propertyInteger},
+            {"BorderWidth", getter, setter, offsetof(LineObject, borderWidth), propertyInteger},
+            {"BorderColor", getter, accessor(controlIntegerSetter), offsetof(LineObject, borderColor), propertyColor},
+            {"Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0, propertyBoolean},
+        });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<LinePane>));
 }

@@ -3,14 +3,14 @@
 #include "graphics/fontcache.h"
 #include "host/base/assertion.h"
 #include "runtime/exceptions/exceptions.h"
-#include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/rowlistobject.h"
+#include "ui/controls/textlines.h"
+#include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/gdiobjects.h"
 #include "ui/windows/nativepane.h"
-#include "ui/controls/rowlistobject.h"
-#include "ui/controls/textlines.h"
 
 #include <cstddef>
 #include <string>
@@ -24,8 +24,7 @@ class HeldFont {
 public:
     explicit HeldFont(const RowListObject* list)
         : font(nativeFontAcquire(list->textFont, list->textSize, list->bold, list->italic, list->underline))
-    {
-    }
+    {}
     ~HeldFont()
     {
         if (font)
@@ -218,10 +217,12 @@ extern "C" void listIndexSetter(ObjectHeader* list, int32_t, int32_t index)
 
 void listboxSetUpClass(ClassDescriptor* cls)
 {
-    rowListSetUpClass(cls, {accessor(controlStringSetter), accessor(controlShortSetter), accessor(controlBooleanSetter)});
-    classDeclareProperties(cls, {
-        {"ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger},
-        {"ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger},
-    });
+    rowListSetUpClass(cls,
+                      {accessor(controlStringSetter), accessor(controlShortSetter), accessor(controlBooleanSetter)});
+    classDeclareProperties(cls,
+                           {
+                               {"ListCount", accessor(listCountGetter), nullptr, 0, propertyInteger},
+                               {"ListIndex", accessor(listIndexGetter), accessor(listIndexSetter), 0, propertyInteger},
+                           });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<ListboxPane>));
 }

@@ -4,12 +4,12 @@
 // and the window goes on without it.
 #include "ui/controls/movieplayer.h"
 
-#include "runtime/objects/builtinclassset.h"
-#include "host/project/projectobjects.h"
 #include "host/image/resourcetable.h"
+#include "host/project/projectobjects.h"
+#include "runtime/objects/builtinclassset.h"
 #include "ui/controls/controlkinds.h"
-#include "ui/windows/fieldaccessors.h"
 #include "ui/media/soundplayer.h"
+#include "ui/windows/fieldaccessors.h"
 
 #include <cstddef>
 #include <memory>
@@ -161,17 +161,19 @@ void moviePlayerSetUpClass(ClassDescriptor* cls)
     cls->destructor = destroyMoviePlayer;
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
-    classDeclareProperties(cls, {
-        {"Movie", accessor(objGetter), accessor(objSetter), offsetof(MoviePlayerObject, movie),
-         propertyOfClass(builtinClass(BuiltinClassId::Movie))},
-        {"Controller", accessor(integerFieldGetter), accessor(integerFieldSetter),
-         offsetof(MoviePlayerObject, controller), propertyInteger},
-        {"Looping", accessor(mediaControllerLoopingGetter), accessor(mediaControllerLoopingSetter), 0, propertyBoolean},
-        {"Palindrome", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, palindrome), propertyBoolean},
-        {"AutoResize", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, autoResize), propertyBoolean},
-        {"Border", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, border), propertyBoolean},
-        {"Speaker", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, speaker), propertyBoolean},
-        {"HasStep", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, hasStep), propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Movie", accessor(objGetter), accessor(objSetter), offsetof(MoviePlayerObject, movie),
+                  propertyOfClass(builtinClass(BuiltinClassId::Movie))},
+                 {"Controller", accessor(integerFieldGetter), accessor(integerFieldSetter),
+                  offsetof(MoviePlayerObject, controller), propertyInteger},
+                 {"Looping", accessor(mediaControllerLoopingGetter), accessor(mediaControllerLoopingSetter), 0,
+                  propertyBoolean},
+                 {"Palindrome", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, palindrome), propertyBoolean},
+                 {"AutoResize", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, autoResize), propertyBoolean},
+                 {"Border", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, border), propertyBoolean},
+                 {"Speaker", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, speaker), propertyBoolean},
+                 {"HasStep", booleanGetter, booleanSetter, offsetof(MoviePlayerObject, hasStep), propertyBoolean},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<MoviePlayerPane>));
 }

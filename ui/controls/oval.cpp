@@ -1,7 +1,7 @@
 // Oval: a filled ellipse inside the control's rectangle, with a border.
 #include "ui/controls/controlkinds.h"
-#include "ui/windows/fieldaccessors.h"
 #include "ui/controls/shapedrawing.h"
+#include "ui/windows/fieldaccessors.h"
 
 #include <cstddef>
 
@@ -36,9 +36,9 @@ void ovalSetUpClass(ClassDescriptor* cls)
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(controlIntegerSetter);
     classDeclareProperties(cls, {
-        {"FillColor", getter, setter, offsetof(OvalObject, fillColor), propertyColor},
-        {"BorderWidth", getter, setter, offsetof(OvalObject, borderWidth), propertyInteger},
-        {"BorderColor", getter, setter, offsetof(OvalObject, borderColor), propertyColor},
-    });
+                                    {"FillColor", getter, setter, offsetof(OvalObject, fillColor), propertyColor},
+                                    {"BorderWidth", getter, setter, offsetof(OvalObject, borderWidth), propertyInteger},
+                                    {"BorderColor", getter, setter, offsetof(OvalObject, borderColor), propertyColor},
+                                });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<OvalPane>));
 }

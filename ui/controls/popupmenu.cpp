@@ -1,13 +1,13 @@
 // PopupMenu: a native drop-down list ("COMBOBOX") whose rows the application adds; choosing a
 // row raises Change.
-#include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/rowlistobject.h"
+#include "ui/controls/textlines.h"
+#include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/gdiobjects.h"
 #include "ui/windows/nativepane.h"
-#include "ui/controls/rowlistobject.h"
-#include "ui/controls/textlines.h"
 
 #include <cstddef>
 #include <cstring>
@@ -149,10 +149,11 @@ extern "C" int32_t popupListCountGetter(ObjectHeader* popup, int32_t)
 void popupMenuSetUpClass(ClassDescriptor* cls)
 {
     rowListSetUpClass(cls, {accessor(stringSetter), accessor(shortFieldSetter), accessor(booleanFieldSetter)});
-    classDeclareProperties(cls, {
-        {"Text", accessor(popupTextGetter), nullptr, 0, propertyString},
-        {"ListIndex", accessor(popupListIndexGetter), accessor(popupListIndexSetter), 0, propertyInteger},
-        {"ListCount", accessor(popupListCountGetter), nullptr, 0, propertyInteger},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Text", accessor(popupTextGetter), nullptr, 0, propertyString},
+                 {"ListIndex", accessor(popupListIndexGetter), accessor(popupListIndexSetter), 0, propertyInteger},
+                 {"ListCount", accessor(popupListCountGetter), nullptr, 0, propertyInteger},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PopupMenuPane>));
 }

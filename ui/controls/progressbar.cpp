@@ -1,9 +1,9 @@
 // ProgressBar: a native progress bar ("msctls_progress32") showing Value between Minimum and
 // Maximum.
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/rangeobject.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativepane.h"
-#include "ui/controls/rangeobject.h"
 
 #include <commctrl.h>
 

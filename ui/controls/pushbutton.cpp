@@ -39,9 +39,10 @@ void pushButtonSetUpClass(ClassDescriptor* cls)
     buttonDeclareCaption(cls);
     void* const booleanGetter = accessor(booleanFieldGetter);
     void* const booleanSetter = accessor(booleanFieldSetter);
-    classDeclareProperties(cls, {
-        {"Default", booleanGetter, booleanSetter, offsetof(ButtonObject, isDefault), propertyBoolean},
-        {"Cancel", booleanGetter, booleanSetter, offsetof(ButtonObject, isCancel), propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Default", booleanGetter, booleanSetter, offsetof(ButtonObject, isDefault), propertyBoolean},
+                 {"Cancel", booleanGetter, booleanSetter, offsetof(ButtonObject, isCancel), propertyBoolean},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<PushButtonPane>));
 }

@@ -1,8 +1,8 @@
 // RadioButton: a native "BUTTON"; clicking it checks it, unchecks the radio buttons that share
 // its parent (the window, a group or a tab control) and raises Action.
 #include "ui/controls/buttonobject.h"
-#include "ui/windows/controlaccessors.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativepane.h"
@@ -78,8 +78,9 @@ extern "C" void radioButtonValueSetter(ObjectHeader* radio, int32_t, int32_t val
 void radioButtonSetUpClass(ClassDescriptor* cls)
 {
     buttonDeclareCaption(cls);
-    classDeclareProperties(cls, {
-        {"Value", accessor(radioButtonValueGetter), accessor(radioButtonValueSetter), 0, propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Value", accessor(radioButtonValueGetter), accessor(radioButtonValueSetter), 0, propertyBoolean},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<RadioButtonPane>));
 }

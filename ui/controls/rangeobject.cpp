@@ -22,10 +22,10 @@ void rangeDeclareProperties(ClassDescriptor* cls)
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(rangeFieldSetter);
     classDeclareProperties(cls, {
-        {"Value", getter, setter, offsetof(RangeObject, value), propertyInteger},
-        {"Minimum", getter, setter, offsetof(RangeObject, minimum), propertyInteger},
-        {"Maximum", getter, setter, offsetof(RangeObject, maximum), propertyInteger},
-    });
+                                    {"Value", getter, setter, offsetof(RangeObject, value), propertyInteger},
+                                    {"Minimum", getter, setter, offsetof(RangeObject, minimum), propertyInteger},
+                                    {"Maximum", getter, setter, offsetof(RangeObject, maximum), propertyInteger},
+                                });
 }
 
 bool rangeIsVertical(ObjectHeader* control)

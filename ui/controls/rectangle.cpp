@@ -1,8 +1,8 @@
 // Rectangle: a filled rectangle with a border, its top and left edges in one colour and its
 // bottom and right edges in another.
 #include "ui/controls/controlkinds.h"
-#include "ui/windows/fieldaccessors.h"
 #include "ui/controls/shapedrawing.h"
+#include "ui/windows/fieldaccessors.h"
 
 #include <cstddef>
 
@@ -49,11 +49,12 @@ void rectangleSetUpClass(ClassDescriptor* cls)
 {
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(controlIntegerSetter);
-    classDeclareProperties(cls, {
-        {"FillColor", getter, setter, offsetof(RectangleObject, fillColor), propertyColor},
-        {"BorderWidth", getter, setter, offsetof(RectangleObject, borderWidth), propertyInteger},
-        {"TopLeftColor", getter, setter, offsetof(RectangleObject, topLeftColor), propertyColor},
-        {"BottomRightColor", getter, setter, offsetof(RectangleObject, bottomRightColor), propertyColor},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"FillColor", getter, setter, offsetof(RectangleObject, fillColor), propertyColor},
+                 {"BorderWidth", getter, setter, offsetof(RectangleObject, borderWidth), propertyInteger},
+                 {"TopLeftColor", getter, setter, offsetof(RectangleObject, topLeftColor), propertyColor},
+                 {"BottomRightColor", getter, setter, offsetof(RectangleObject, bottomRightColor), propertyColor},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<RectanglePane>));
 }

@@ -26,14 +26,16 @@ void rowListSetUpClass(ClassDescriptor* cls, const RowListFontSetters& setters)
     cls->constructor = initRowList;
     cls->destructor = destroyRowList;
     void* const booleanGetter = accessor(booleanFieldGetter);
-    classDeclareProperties(cls, {
-        {"InitialValue", accessor(stringGetter), accessor(stringSetter), offsetof(RowListObject, initialValue),
-         propertyString},
-        {"TextFont", accessor(stringGetter), setters.string, offsetof(RowListObject, textFont), propertyString},
-        {"TextSize", accessor(shortFieldGetter), setters.shortValue, offsetof(RowListObject, textSize),
-         propertyInteger},
-        {"Bold", booleanGetter, setters.boolean, offsetof(RowListObject, bold), propertyBoolean},
-        {"Italic", booleanGetter, setters.boolean, offsetof(RowListObject, italic), propertyBoolean},
-        {"Underline", booleanGetter, setters.boolean, offsetof(RowListObject, underline), propertyBoolean},
-    });
+    classDeclareProperties(
+        cls,
+        {
+            {"InitialValue", accessor(stringGetter), accessor(stringSetter), offsetof(RowListObject, initialValue),
+             propertyString},
+            {"TextFont", accessor(stringGetter), setters.string, offsetof(RowListObject, textFont), propertyString},
+            {"TextSize", accessor(shortFieldGetter), setters.shortValue, offsetof(RowListObject, textSize),
+             propertyInteger},
+            {"Bold", booleanGetter, setters.boolean, offsetof(RowListObject, bold), propertyBoolean},
+            {"Italic", booleanGetter, setters.boolean, offsetof(RowListObject, italic), propertyBoolean},
+            {"Underline", booleanGetter, setters.boolean, offsetof(RowListObject, underline), propertyBoolean},
+        });
 }

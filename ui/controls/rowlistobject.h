@@ -7,9 +7,9 @@
 
 struct RowListObject {
     RectControlObject rect;
-    StringRecord* initialValue;   // rows made at opening, one per line
+    StringRecord* initialValue; // rows made at opening, one per line
     StringRecord* textFont;
-    int32_t listIndex;            // the selection asked for before the window opened
+    int32_t listIndex; // the selection asked for before the window opened
     int16_t textSize;
     uint8_t bold;
     uint8_t italic;

@@ -2,9 +2,9 @@
 // LineStep, the track by PageStep, the thumb to where it is dragged; each move raises
 // ValueChanged.
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/rangeobject.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativepane.h"
-#include "ui/controls/rangeobject.h"
 
 #include <cstddef>
 
@@ -44,17 +44,34 @@ public:
         const ScrollBarObject* bar = asScrollBar(control());
         int32_t value = bar->range.value;
         switch (code) {
-        case SB_LINEUP: value -= bar->lineStep; break;
-        case SB_LINEDOWN: value += bar->lineStep; break;
-        case SB_PAGEUP: value -= bar->pageStep; break;
-        case SB_PAGEDOWN: value += bar->pageStep; break;
-        case SB_TOP: value = bar->range.minimum; break;
-        case SB_BOTTOM: value = bar->range.maximum; break;
+        case SB_LINEUP:
+            value -= bar->lineStep;
+            break;
+        case SB_LINEDOWN:
+            value += bar->lineStep;
+            break;
+        case SB_PAGEUP:
+            value -= bar->pageStep;
+            break;
+        case SB_PAGEDOWN:
+            value += bar->pageStep;
+            break;
+        case SB_TOP:
+            value = bar->range.minimum;
+            break;
+        case SB_BOTTOM:
+            value = bar->range.maximum;
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: value = trackedPosition(); break;
-        default: return;
+        case SB_THUMBPOSITION:
+            value = trackedPosition();
+            break;
+        default:
+            return;
         }
-        value = value < bar->range.minimum ? bar->range.minimum : value > bar->range.maximum ? bar->range.maximum : value;
+        value = value < bar->range.minimum   ? bar->range.minimum
+                : value > bar->range.maximum ? bar->range.maximum
+                                             : value;
         rangeValueChosen(control(), value);
         propertiesChanged();
     }
@@ -85,8 +102,8 @@ void scrollBarSetUpClass(ClassDescriptor* cls)
     void* const getter = accessor(integerFieldGetter);
     void* const setter = accessor(integerFieldSetter);
     classDeclareProperties(cls, {
-        {"LineStep", getter, setter, offsetof(ScrollBarObject, lineStep), propertyInteger},
-        {"PageStep", getter, setter, offsetof(ScrollBarObject, pageStep), propertyInteger},
-    });
+                                    {"LineStep", getter, setter, offsetof(ScrollBarObject, lineStep), propertyInteger},
+                                    {"PageStep", getter, setter, offsetof(ScrollBarObject, pageStep), propertyInteger},
+                                });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<ScrollBarPane>));
 }

@@ -1,8 +1,8 @@
 // Slider: a native trackbar ("msctls_trackbar32"); moving it raises ValueChanged.
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/rangeobject.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativepane.h"
-#include "ui/controls/rangeobject.h"
 
 #include <commctrl.h>
 

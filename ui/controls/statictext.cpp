@@ -12,10 +12,10 @@ namespace {
 
 struct StaticTextObject {
     RectControlObject rect;
-    StringRecord* text;       // Text and Caption are the same value
+    StringRecord* text; // Text and Caption are the same value
     StringRecord* textFont;
-    int32_t textAlign;        // 0 left, 1 centred, 2 right
-    int32_t textColor;        // 0xRRGGBB
+    int32_t textAlign; // 0 left, 1 centred, 2 right
+    int32_t textColor; // 0xRRGGBB
     int16_t textSize;
     uint8_t bold;
     uint8_t italic;
@@ -50,8 +50,7 @@ public:
     explicit HeldFont(const StaticTextObject* text)
         : font(fontAcquire(text->textFont ? stringText(text->textFont) : "System", text->textSize, text->bold != 0,
                            text->italic != 0, text->underline != 0))
-    {
-    }
+    {}
     ~HeldFont()
     {
         if (font)
@@ -83,7 +82,8 @@ void drawLines(HDC dc, std::string_view text, int32_t align, int32_t width)
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find_first_of("\r\n", start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::string_view line =
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!line.empty())
             TextOutA(dc, alignedX(dc, line, align, width), y, line.data(), static_cast<int>(line.size()));
         if (end == std::string_view::npos)
@@ -150,19 +150,20 @@ void staticTextSetUpClass(ClassDescriptor* cls)
     void* const booleanSetter = accessor(controlBooleanSetter);
     void* const integerGetter = accessor(integerFieldGetter);
     void* const integerSetter = accessor(controlIntegerSetter);
-    classDeclareProperties(cls, {
-        {"TextFont", accessor(stringGetter), accessor(controlStringSetter), offsetof(StaticTextObject, textFont),
-         propertyString},
-        {"TextSize", accessor(shortFieldGetter), accessor(controlShortSetter), offsetof(StaticTextObject, textSize),
-         propertyInteger},
-        {"Bold", booleanGetter, booleanSetter, offsetof(StaticTextObject, bold), propertyBoolean},
-        {"Italic", booleanGetter, booleanSetter, offsetof(StaticTextObject, italic), propertyBoolean},
-        {"Underline", booleanGetter, booleanSetter, offsetof(StaticTextObject, underline), propertyBoolean},
-        {"Text", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString},
-        {"Caption", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString},
-        {"TextAlign", integerGetter, integerSetter, offsetof(StaticTextObject, textAlign), propertyInteger},
-        {"TextColor", integerGetter, integerSetter, offsetof(StaticTextObject, textColor), propertyColor},
-        {"MultiLine", booleanGetter, booleanSetter, offsetof(StaticTextObject, multiLine), propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"TextFont", accessor(stringGetter), accessor(controlStringSetter),
+                  offsetof(StaticTextObject, textFont), propertyString},
+                 {"TextSize", accessor(shortFieldGetter), accessor(controlShortSetter),
+                  offsetof(StaticTextObject, textSize), propertyInteger},
+                 {"Bold", booleanGetter, booleanSetter, offsetof(StaticTextObject, bold), propertyBoolean},
+                 {"Italic", booleanGetter, booleanSetter, offsetof(StaticTextObject, italic), propertyBoolean},
+                 {"Underline", booleanGetter, booleanSetter, offsetof(StaticTextObject, underline), propertyBoolean},
+                 {"Text", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString},
+                 {"Caption", accessor(staticCaptionGetter), accessor(staticCaptionSetter), 0, propertyString},
+                 {"TextAlign", integerGetter, integerSetter, offsetof(StaticTextObject, textAlign), propertyInteger},
+                 {"TextColor", integerGetter, integerSetter, offsetof(StaticTextObject, textColor), propertyColor},
+                 {"MultiLine", booleanGetter, booleanSetter, offsetof(StaticTextObject, multiLine), propertyBoolean},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<StaticTextPane>));
 }

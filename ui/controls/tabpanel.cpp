@@ -2,10 +2,10 @@
 // the controls inside it show only on their own tab (TabPanelIndex, from 0), and choosing a
 // tab raises Change.
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/textlines.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativepane.h"
-#include "ui/controls/textlines.h"
 
 #include <commctrl.h>
 
@@ -17,8 +17,8 @@ namespace {
 
 struct TabPanelObject {
     RectControlObject rect;
-    StringRecord* initialValue;   // the tabs' captions, one per line
-    int32_t value;                // the tab chosen before the window opened
+    StringRecord* initialValue; // the tabs' captions, one per line
+    int32_t value;              // the tab chosen before the window opened
 };
 static_assert(sizeof(TabPanelObject) <= 124, "the TabPanel class is 124 bytes");
 
@@ -125,10 +125,11 @@ extern "C" void tabPanelValueSetter(ObjectHeader* panel, int32_t, int32_t tab)
 void tabPanelSetUpClass(ClassDescriptor* cls)
 {
     cls->destructor = destroyTabPanel;
-    classDeclareProperties(cls, {
-        {"InitialValue", accessor(stringGetter), accessor(stringSetter), offsetof(TabPanelObject, initialValue),
-         propertyString},
-        {"Value", accessor(tabPanelValueGetter), accessor(tabPanelValueSetter), 0, propertyInteger},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"InitialValue", accessor(stringGetter), accessor(stringSetter),
+                  offsetof(TabPanelObject, initialValue), propertyString},
+                 {"Value", accessor(tabPanelValueGetter), accessor(tabPanelValueSetter), 0, propertyInteger},
+             });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createNativePane<TabPanelPane>));
 }

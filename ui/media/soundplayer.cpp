@@ -74,8 +74,8 @@ bool SoundPlayer::open(std::string& error)
     format.nAvgBytesPerSec = wave.samplesPerSecond * wave.blockAlign;
     format.nBlockAlign = wave.blockAlign;
     format.wBitsPerSample = wave.bitsPerSample;
-    MMRESULT result = waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(listener), 0,
-                                  CALLBACK_WINDOW);
+    MMRESULT result =
+        waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(listener), 0, CALLBACK_WINDOW);
     if (result == MMSYSERR_NOERROR)
         return true;
     device = nullptr;
@@ -99,7 +99,7 @@ void SoundPlayer::queue(WAVEHDR& header)
 void SoundPlayer::passEnded(HWAVEOUT from, WAVEHDR* header)
 {
     if (!device || from != device || (header != &headers[0] && header != &headers[1]))
-        return;   // a report of a device this player has already closed
+        return; // a report of a device this player has already closed
     ++passes;
     --queued;
     waveOutUnprepareHeader(device, header, sizeof *header);

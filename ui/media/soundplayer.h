@@ -5,6 +5,7 @@
 #include "ui/media/wavedata.h"
 
 #include <windows.h>
+
 #include <mmsystem.h>
 
 #include <cstdint>

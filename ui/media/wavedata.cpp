@@ -52,7 +52,7 @@ bool readChunks(const uint8_t* bytes, uint32_t fileSize, WaveData& wave, uint32_
             wave.samples = head + 8;
             wave.sampleBytes = length;
         }
-        at += chunkHeaderBytes + length + (length & 1);   // chunks are padded to even lengths
+        at += chunkHeaderBytes + length + (length & 1); // chunks are padded to even lengths
         if (at > fileSize)
             break;
     }

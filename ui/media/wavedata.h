@@ -6,7 +6,7 @@
 
 // A view into the bytes it was read from.
 struct WaveData {
-    uint16_t formatTag = 0;        // 1: PCM
+    uint16_t formatTag = 0; // 1: PCM
     uint16_t channels = 0;
     uint32_t samplesPerSecond = 0;
     uint32_t bytesPerSecond = 0;

@@ -2,12 +2,12 @@
 // number and by name.
 #include "ui/menus/menubar.h"
 
+#include "host/base/hoststate.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/identifier.h"
-#include "host/base/hoststate.h"
+#include "ui/menus/menushortcut.h"
 #include "ui/windows/framewindow.h"
 #include "ui/windows/nativewindow.h"
-#include "ui/menus/menushortcut.h"
 
 #include <algorithm>
 
@@ -202,6 +202,6 @@ void menuBarReset()
         delete menu;
     }
     if (bar && IsMenu(bar))
-        DestroyMenu(bar);   // takes the pop-ups attached to it
+        DestroyMenu(bar); // takes the pop-ups attached to it
     bar = nullptr;
 }

@@ -13,8 +13,8 @@
 // One per menu-bar title and per submenu. Each item is held with one reference.
 struct Menu {
     HMENU handle;
-    std::vector<MenuItemObject*> items;   // display order
-    MenuItemObject* owner;                // the item that opens it; null for a title
+    std::vector<MenuItemObject*> items; // display order
+    MenuItemObject* owner;              // the item that opens it; null for a title
 };
 
 constexpr int32_t firstMenuCommand = 1000;

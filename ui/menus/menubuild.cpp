@@ -1,11 +1,11 @@
 // Building the menu bar from the image's menu bar stream, once at start-up.
 #include "ui/menus/menubuild.h"
 
+#include "host/image/menubarstream.h"
+#include "host/project/projectitems.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
-#include "host/project/projectitems.h"
 #include "ui/menus/menubar.h"
-#include "host/image/menubarstream.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ ClassDescriptor* itemClass(int32_t classIndex, const std::string& name, std::str
 {
     ClassDescriptor* menuItem = builtinClass(BuiltinClassId::MenuItem);
     ClassDescriptor* cls = classIndex >= 0 && classIndex < classCount() ? classAt(classIndex) : nullptr;
-    const char* fault = !cls ? "names no class"
+    const char* fault = !cls                                         ? "names no class"
                         : cls->instanceSize < sizeof(MenuItemObject) ? "names a class too small for a MenuItem"
                                                                      : nullptr;
     if (fault) {

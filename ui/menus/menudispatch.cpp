@@ -2,16 +2,16 @@
 // the item itself, in that order.
 #include "ui/menus/menudispatch.h"
 
-#include "ui/windows/applicationquit.h"
-#include "host/classes/classlookup.h"
 #include "host/base/eventloop.h"
 #include "host/base/hoststate.h"
+#include "host/classes/classlookup.h"
+#include "runtime/strings/identifier.h"
+#include "ui/menus/menubar.h"
+#include "ui/windows/applicationquit.h"
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"
 #include "ui/windows/framewindow.h"
-#include "ui/menus/menubar.h"
 #include "ui/windows/pane.h"
-#include "runtime/strings/identifier.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // menus with the items' enabled, checked and visible flags.
 #include "ui/menus/menuenabling.h"
 
+#include "host/base/hoststate.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/identifier.h"
-#include "host/base/hoststate.h"
+#include "ui/menus/menubar.h"
+#include "ui/menus/menudispatch.h"
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"
-#include "ui/menus/menubar.h"
 #include "ui/windows/pane.h"
-#include "ui/menus/menudispatch.h"
 
 namespace {
 

@@ -148,4 +148,5 @@ extern "C" void menuItemCommandKeySetter(ObjectHeader* object, StringRecord* def
     showText(item);
 }
 
-extern "C" void enableMenuItems() {}
+extern "C" void enableMenuItems()
+{}

@@ -2,10 +2,10 @@
 #include "ui/menus/menuitem.h"
 
 #include "runtime/objects/builtinclassset.h"
-#include "ui/windows/fieldaccessors.h"
 #include "ui/menus/menuenabling.h"
 #include "ui/menus/menuexports.h"
 #include "ui/menus/menushortcut.h"
+#include "ui/windows/fieldaccessors.h"
 
 #include <cstddef>
 
@@ -80,17 +80,18 @@ void menuItemSetUpClass()
     if (cls->destructor)
         return;
     cls->destructor = destroyMenuItem;
-    classDeclareProperties(cls, {
-        {"Name", accessor(stringGetter), nullptr, offsetof(MenuItemObject, name), propertyString},
-        {"Text", accessor(textProperty), accessor(textPropertySetter), 0, propertyString},
-        {"CommandKey", accessor(stringGetter), accessor(commandKeyPropertySetter), offsetof(MenuItemObject, commandKey),
-         propertyString},
-        {"Index", accessor(integerFieldGetter), nullptr, offsetof(MenuItemObject, index), propertyInteger},
-        {"Enabled", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, enabled),
-         propertyBoolean},
-        {"Checked", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, checked),
-         propertyBoolean},
-        {"Visible", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, visible),
-         propertyBoolean},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Name", accessor(stringGetter), nullptr, offsetof(MenuItemObject, name), propertyString},
+                 {"Text", accessor(textProperty), accessor(textPropertySetter), 0, propertyString},
+                 {"CommandKey", accessor(stringGetter), accessor(commandKeyPropertySetter),
+                  offsetof(MenuItemObject, commandKey), propertyString},
+                 {"Index", accessor(integerFieldGetter), nullptr, offsetof(MenuItemObject, index), propertyInteger},
+                 {"Enabled", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, enabled),
+                  propertyBoolean},
+                 {"Checked", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, checked),
+                  propertyBoolean},
+                 {"Visible", accessor(booleanFieldGetter), accessor(stateSetter), offsetof(MenuItemObject, visible),
+                  propertyBoolean},
+             });
 }

@@ -14,21 +14,21 @@ struct Menu;
 struct MenuItemObject {
     ObjectHeader header;
     StringRecord* name;
-    StringRecord* text;            // "-" makes a separator
-    StringRecord* extra1;          // kept for the application
+    StringRecord* text;   // "-" makes a separator
+    StringRecord* extra1; // kept for the application
     StringRecord* extra2;
-    int32_t index;                 // notInMenuArray outside an array
-    int32_t templateValue;         // the byte kept with the item in the menu bar stream
-    Menu* parent;                  // null once closed
-    int32_t position;              // in the parent's item list
-    StringRecord* commandKey;      // the shortcut definition: "N", "Shift-N", "Control-Shift-S"
+    int32_t index;            // notInMenuArray outside an array
+    int32_t templateValue;    // the byte kept with the item in the menu bar stream
+    Menu* parent;             // null once closed
+    int32_t position;         // in the parent's item list
+    StringRecord* commandKey; // the shortcut definition: "N", "Shift-N", "Control-Shift-S"
     uint8_t enabled;
     uint8_t enabledShown;
     uint8_t checked;
     uint8_t checkedShown;
     uint8_t visible;
-    uint8_t present;               // entered in the Win32 menu
-    int32_t command;               // 1000..2023, or 0 when every number was taken
+    uint8_t present; // entered in the Win32 menu
+    int32_t command; // 1000..2023, or 0 when every number was taken
 };
 static_assert(sizeof(MenuItemObject) <= 64, "the MenuItem class is 64 bytes");
 

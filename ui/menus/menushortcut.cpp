@@ -43,7 +43,7 @@ void noteModifier(std::string_view field, Modifiers& held)
 void runItemShortcut(void* target)
 {
     auto* item = static_cast<MenuItemObject*>(target);
-    ObjectRef kept(RuntimeLockObject(&item->header));   // the pass's handlers may close it
+    ObjectRef kept(RuntimeLockObject(&item->header)); // the pass's handlers may close it
     menuEnablingPass();
     if (item->parent && item->present && item->enabledShown)
         menuDispatchCommand(item->command);

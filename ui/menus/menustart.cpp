@@ -1,13 +1,13 @@
 // The menus' part in starting the window framework.
 #include "ui/menus/menustart.h"
 
-#include "ui/windows/applicationquit.h"
 #include "host/base/eventloop.h"
 #include "host/base/hoststate.h"
 #include "ui/menus/menubar.h"
 #include "ui/menus/menudispatch.h"
 #include "ui/menus/menuenabling.h"
 #include "ui/menus/menuitem.h"
+#include "ui/windows/applicationquit.h"
 #include "ui/windows/windowhooks.h"
 
 namespace {

@@ -4,15 +4,15 @@
 
 #include "host/base/bytecursor.h"
 #include "host/base/hostmessage.h"
+#include "host/image/templatereader.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 #include "runtime/strings/identifier.h"
+#include "ui/templates/templatebindings.h"
+#include "ui/templates/templateproperties.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/events.h"
-#include "ui/templates/templatebindings.h"
 #include "ui/windows/nativewindow.h"
-#include "ui/templates/templateproperties.h"
-#include "host/image/templatereader.h"
 #include "ui/windows/windowhooks.h"
 #include "ui/windows/windowvisibility.h"
 
@@ -21,9 +21,9 @@
 namespace {
 
 // Placement values: where a window starts. 1 and 3 centre it as 2 does; other values leave it.
-constexpr int32_t placementPalette = 0;    // right by 4, down by 100
-constexpr int32_t placementCentred = 2;    // across the middle, a quarter of the room left below it
-constexpr int32_t placementDocument = 4;   // right by 10, down by 50
+constexpr int32_t placementPalette = 0;  // right by 4, down by 100
+constexpr int32_t placementCentred = 2;  // across the middle, a quarter of the room left below it
+constexpr int32_t placementDocument = 4; // right by 10, down by 50
 
 struct FrameDefaults {
     FrameKind frameKind;
@@ -32,14 +32,14 @@ struct FrameDefaults {
 
 // In the order of the Frame values.
 const FrameDefaults frameDefaults[] = {
-    {FrameKind::document, placementDocument},      // document
-    {FrameKind::movableModal, placementCentred},   // movableModal
-    {FrameKind::modal, placementCentred},          // modal
-    {FrameKind::floating, placementPalette},       // floating
-    {FrameKind::plainBox, placementCentred},       // plainBox
-    {FrameKind::shadowedBox, placementCentred},    // shadowedBox
-    {FrameKind::fixedSize, placementDocument},     // fixedSize
-    {FrameKind::palette, placementPalette},        // palette
+    {FrameKind::document, placementDocument},    // document
+    {FrameKind::movableModal, placementCentred}, // movableModal
+    {FrameKind::modal, placementCentred},        // modal
+    {FrameKind::floating, placementPalette},     // floating
+    {FrameKind::plainBox, placementCentred},     // plainBox
+    {FrameKind::shadowedBox, placementCentred},  // shadowedBox
+    {FrameKind::fixedSize, placementDocument},   // fixedSize
+    {FrameKind::palette, placementPalette},      // palette
 };
 static_assert(std::size(frameDefaults) == static_cast<size_t>(WindowFrame::palette) + 1, "one entry per Frame");
 
@@ -193,11 +193,17 @@ PaneRect templatePlacedBounds(const PaneRect& bounds, int32_t placement, int32_t
 {
     PaneRect placed = bounds;
     switch (placement) {
-    case placementPalette: placed.offset(4, 100); break;
+    case placementPalette:
+        placed.offset(4, 100);
+        break;
     case 1:
     case placementCentred:
-    case 3: placed.offset((screenWidth - bounds.right) / 2, (screenHeight - bounds.bottom) / 4); break;
-    case placementDocument: placed.offset(10, 50); break;
+    case 3:
+        placed.offset((screenWidth - bounds.right) / 2, (screenHeight - bounds.bottom) / 4);
+        break;
+    case placementDocument:
+        placed.offset(10, 50);
+        break;
     }
     return placed;
 }

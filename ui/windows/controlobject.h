@@ -14,16 +14,16 @@ constexpr int32_t notInControlArray = INT32_MIN;
 
 struct ControlObject {
     ObjectHeader header;
-    Pane* pane;                     // null while the window is not open
+    Pane* pane; // null while the window is not open
     StringRecord* name;
     int32_t index;
     int32_t tabPanelIndex;
-    WindowObject* window;           // not counted: the window holds its controls
+    WindowObject* window; // not counted: the window holds its controls
     ObjectHeader* mouseCursor;
     StringRecord* balloonHelp;
     StringRecord* disabledBalloonHelp;
     StringRecord* helpTag;
-    ObjectHeader* enclosingCanvas;  // not counted; a Canvas created earlier around this control
+    ObjectHeader* enclosingCanvas; // not counted; a Canvas created earlier around this control
     uint8_t fromTemplate;
 };
 static_assert(sizeof(ControlObject) <= 64, "the Control class is 64 bytes");
@@ -37,7 +37,7 @@ struct RectControlObject {
     uint8_t lockTop;
     uint8_t lockRight;
     uint8_t lockBottom;
-    PaneRect bounds;                // window-client coordinates
+    PaneRect bounds; // window-client coordinates
 };
 static_assert(sizeof(RectControlObject) <= 104, "the RectControl class is 104 bytes");
 

@@ -4,9 +4,9 @@
 
 #include "runtime/objects/builtinclassset.h"
 #include "ui/windows/fieldaccessors.h"
+#include "ui/windows/nativewindow.h"
 #include "ui/windows/pane.h"
 #include "ui/windows/windowobject.h"
-#include "ui/windows/nativewindow.h"
 
 #include <cstddef>
 
@@ -20,7 +20,7 @@ void* const textSetter = accessor(stringSetter);
 void destroyControl(ObjectHeader* object, ClassDescriptor*)
 {
     ControlObject* control = asControl(object);
-    delete control->pane;   // only a control whose window is gone can get here; its pane is gone too
+    delete control->pane; // only a control whose window is gone can get here; its pane is gone too
     control->pane = nullptr;
     RuntimeUnlockString(control->name);
     RuntimeUnlockString(control->balloonHelp);
@@ -82,10 +82,14 @@ extern "C" int32_t ctlPosGetter(ObjectHeader* object, int32_t selector)
         return 0;
     const PaneRect& bounds = control->bounds;
     switch (selector) {
-    case 0: return bounds.left;
-    case 1: return bounds.top;
-    case 2: return bounds.width();
-    case 3: return bounds.height();
+    case 0:
+        return bounds.left;
+    case 1:
+        return bounds.top;
+    case 2:
+        return bounds.width();
+    case 3:
+        return bounds.height();
     }
     return 0;
 }
@@ -97,11 +101,20 @@ extern "C" void ctlPosSetter(ObjectHeader* object, int32_t selector, int32_t val
         return;
     PaneRect& bounds = control->bounds;
     switch (selector) {
-    case 0: bounds.offset(value - bounds.left, 0); break;
-    case 1: bounds.offset(0, value - bounds.top); break;
-    case 2: bounds.right = static_cast<int16_t>(bounds.left + value); break;
-    case 3: bounds.bottom = static_cast<int16_t>(bounds.top + value); break;
-    default: return;
+    case 0:
+        bounds.offset(value - bounds.left, 0);
+        break;
+    case 1:
+        bounds.offset(0, value - bounds.top);
+        break;
+    case 2:
+        bounds.right = static_cast<int16_t>(bounds.left + value);
+        break;
+    case 3:
+        bounds.bottom = static_cast<int16_t>(bounds.top + value);
+        break;
+    default:
+        return;
     }
     if (Pane* pane = control->control.pane)
         pane->setBounds(bounds);
@@ -196,38 +209,44 @@ void controlSetUpClasses(ClassDescriptor* control, ClassDescriptor* rectControl)
 {
     control->destructor = destroyControl;
     rectControl->constructor = initRectControl;
-    classDeclareProperties(control, {
-        {"Name", textGetter, textSetter, offsetof(ControlObject, name), propertyString},
-        {"Index", integerGetter, accessor(integerFieldSetter), offsetof(ControlObject, index), propertyInteger},
-        {"TabPanelIndex", integerGetter, accessor(integerFieldSetter), offsetof(ControlObject, tabPanelIndex),
-         propertyInteger},
-        {"HelpTag", textGetter, textSetter, offsetof(ControlObject, helpTag), propertyString},
-        {"BalloonHelp", textGetter, textSetter, offsetof(ControlObject, balloonHelp), propertyString},
-        {"DisabledBalloonHelp", textGetter, textSetter, offsetof(ControlObject, disabledBalloonHelp), propertyString},
-        {"MouseCursor", accessor(objGetter), accessor(objSetter), offsetof(ControlObject, mouseCursor),
-         propertyOfClass(builtinClass(BuiltinClassId::MouseCursor))},
-        {"MouseX", accessor(controlMouseXGetter), nullptr, 0, propertyInteger},
-        {"MouseY", accessor(controlMouseYGetter), nullptr, 0, propertyInteger},
-        {"Window", accessor(controlWindowGetter), nullptr, 0, propertyOfClass(builtinClass(BuiltinClassId::Window))},
-        {"MacControlHandle", accessor(controlHandleGetter), nullptr, 0, propertyInteger},
-        {"Handle", accessor(controlHandleGetter), nullptr, 0, propertyInteger},
-    });
-    classDeclareProperties(rectControl, {
-        {"Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0, propertyBoolean},
-        {"Left", accessor(ctlPosGetter), accessor(ctlPosSetter), 0, propertyInteger},
-        {"Top", accessor(ctlPosGetter), accessor(ctlPosSetter), 1, propertyInteger},
-        {"Width", accessor(ctlPosGetter), accessor(ctlPosSetter), 2, propertyInteger},
-        {"Height", accessor(ctlPosGetter), accessor(ctlPosSetter), 3, propertyInteger},
-        {"Enabled", accessor(controlEnabledGetter), accessor(controlEnabledSetter), 0, propertyBoolean},
-        {"AutoDeactivate", booleanGetter, accessor(booleanFieldSetter), offsetof(RectControlObject, autoDeactivate),
-         propertyBoolean},
-        {"LockLeft", booleanGetter, accessor(controlLockLeftSetter), offsetof(RectControlObject, lockLeft),
-         propertyBoolean},
-        {"LockTop", booleanGetter, accessor(controlLockTopSetter), offsetof(RectControlObject, lockTop),
-         propertyBoolean},
-        {"LockRight", booleanGetter, accessor(controlLockRightSetter), offsetof(RectControlObject, lockRight),
-         propertyBoolean},
-        {"LockBottom", booleanGetter, accessor(controlLockBottomSetter), offsetof(RectControlObject, lockBottom),
-         propertyBoolean},
-    });
+    classDeclareProperties(
+        control,
+        {
+            {"Name", textGetter, textSetter, offsetof(ControlObject, name), propertyString},
+            {"Index", integerGetter, accessor(integerFieldSetter), offsetof(ControlObject, index), propertyInteger},
+            {"TabPanelIndex", integerGetter, accessor(integerFieldSetter), offsetof(ControlObject, tabPanelIndex),
+             propertyInteger},
+            {"HelpTag", textGetter, textSetter, offsetof(ControlObject, helpTag), propertyString},
+            {"BalloonHelp", textGetter, textSetter, offsetof(ControlObject, balloonHelp), propertyString},
+            {"DisabledBalloonHelp", textGetter, textSetter, offsetof(ControlObject, disabledBalloonHelp),
+             propertyString},
+            {"MouseCursor", accessor(objGetter), accessor(objSetter), offsetof(ControlObject, mouseCursor),
+             propertyOfClass(builtinClass(BuiltinClassId::MouseCursor))},
+            {"MouseX", accessor(controlMouseXGetter), nullptr, 0, propertyInteger},
+            {"MouseY", accessor(controlMouseYGetter), nullptr, 0, propertyInteger},
+            {"Window", accessor(controlWindowGetter), nullptr, 0,
+             propertyOfClass(builtinClass(BuiltinClassId::Window))},
+            {"MacControlHandle", accessor(controlHandleGetter), nullptr, 0, propertyInteger},
+            {"Handle", accessor(controlHandleGetter), nullptr, 0, propertyInteger},
+        });
+    classDeclareProperties(
+        rectControl,
+        {
+            {"Visible", accessor(controlVisibleGetter), accessor(ControlVisibleSetter), 0, propertyBoolean},
+            {"Left", accessor(ctlPosGetter), accessor(ctlPosSetter), 0, propertyInteger},
+            {"Top", accessor(ctlPosGetter), accessor(ctlPosSetter), 1, propertyInteger},
+            {"Width", accessor(ctlPosGetter), accessor(ctlPosSetter), 2, propertyInteger},
+            {"Height", accessor(ctlPosGetter), accessor(ctlPosSetter), 3, propertyInteger},
+            {"Enabled", accessor(controlEnabledGetter), accessor(controlEnabledSetter), 0, propertyBoolean},
+            {"AutoDeactivate", booleanGetter, accessor(booleanFieldSetter), offsetof(RectControlObject, autoDeactivate),
+             propertyBoolean},
+            {"LockLeft", booleanGetter, accessor(controlLockLeftSetter), offsetof(RectControlObject, lockLeft),
+             propertyBoolean},
+            {"LockTop", booleanGetter, accessor(controlLockTopSetter), offsetof(RectControlObject, lockTop),
+             propertyBoolean},
+            {"LockRight", booleanGetter, accessor(controlLockRightSetter), offsetof(RectControlObject, lockRight),
+             propertyBoolean},
+            {"LockBottom", booleanGetter, accessor(controlLockBottomSetter), offsetof(RectControlObject, lockBottom),
+             propertyBoolean},
+        });
 }

@@ -7,8 +7,8 @@
 #include "ui/windows/messagestate.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/nativepane.h"
-#include "ui/windows/panemouse.h"
 #include "ui/windows/nativewindow.h"
+#include "ui/windows/panemouse.h"
 #include "ui/windows/windowbackground.h"
 #include "ui/windows/windowclasses.h"
 #include "ui/windows/windowprocedure.h"
@@ -19,7 +19,7 @@ namespace {
 
 constexpr UINT backgroundWorkMessage = 0x7FFF;
 
-HBRUSH backColorBrush;   // the last brush handed out for native children's backgrounds
+HBRUSH backColorBrush; // the last brush handed out for native children's backgrounds
 
 DrawnPane* drawnPaneOf(HWND handle)
 {
@@ -53,7 +53,7 @@ LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wPa
         pane->paint();
         return 0;
     case WM_ERASEBKGND:
-        return 1;   // the paint covers the whole pane
+        return 1; // the paint covers the whole pane
     case WM_MOUSEMOVE:
         mouseMessageSeen(handle);
         return 0;
@@ -87,7 +87,8 @@ bool overlapsEarlierPane(NativeWindow* native, const Pane* self)
 
 } // namespace
 
-DrawnPane::DrawnPane(ObjectHeader* control, const PaneRect& bounds) : Pane(control, bounds) {}
+DrawnPane::DrawnPane(ObjectHeader* control, const PaneRect& bounds) : Pane(control, bounds)
+{}
 
 DrawnPane::~DrawnPane()
 {
@@ -106,9 +107,9 @@ void DrawnPane::createIn(NativeWindow* native)
 {
     const bool shown = isVisible && !paneOnHiddenTab(this);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (shown ? WS_VISIBLE : 0);
-    windowHandle = CreateWindowExA(0, paneClassName, nullptr, style, paneBounds.left, paneBounds.top,
-                                   paneBounds.width(), paneBounds.height(), native->handle, nullptr,
-                                   hostState().instance, nullptr);
+    windowHandle =
+        CreateWindowExA(0, paneClassName, nullptr, style, paneBounds.left, paneBounds.top, paneBounds.width(),
+                        paneBounds.height(), native->handle, nullptr, hostState().instance, nullptr);
     if (!windowHandle)
         return;
     SetWindowLongPtrA(windowHandle, 0, reinterpret_cast<LONG_PTR>(this));
@@ -142,7 +143,8 @@ void DrawnPane::paint()
         RECT overlap;
         RECT belowArea = below->bounds().toRect();
         if (IntersectRect(&overlap, &area, &belowArea))
-            below->drawBelow(buffer.get(), below->bounds().left - paneBounds.left, below->bounds().top - paneBounds.top);
+            below->drawBelow(buffer.get(), below->bounds().left - paneBounds.left,
+                             below->bounds().top - paneBounds.top);
     });
     {
         SavedDC saved(buffer.get());

@@ -7,8 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-template <typename Field>
-Field& objectField(ObjectHeader* object, int32_t offset)
+template <typename Field> Field& objectField(ObjectHeader* object, int32_t offset)
 {
     return *reinterpret_cast<Field*>(reinterpret_cast<uint8_t*>(object) + offset);
 }

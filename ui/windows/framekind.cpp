@@ -6,7 +6,8 @@ namespace {
 constexpr DWORD floatingExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE;
 constexpr DWORD toolBoxExStyle = WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE;
 
-// In the order of the kinds' numbers.
+// In the order of the kinds' numbers; the columns are kept aligned by hand.
+// clang-format off
 const FrameKindFacts frameKinds[frameKindCount] = {
     // style                     extended style        modal  mayResize document floating
     {WS_CAPTION,                 0,                    false, true,     true,    false},   // documentSpare
@@ -21,6 +22,7 @@ const FrameKindFacts frameKinds[frameKindCount] = {
     {WS_POPUP | WS_CAPTION,      floatingExStyle,      false, true,     false,   true},    // palette
     {WS_POPUP | WS_DLGFRAME,     0,                    true,  false,    false,   false},   // modalSpare
 };
+// clang-format on
 
 } // namespace
 

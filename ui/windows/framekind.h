@@ -10,7 +10,7 @@
 enum class FrameKind : int32_t {
     documentSpare = 0,
     floating = 1,
-    modal = 2,             // no caption
+    modal = 2, // no caption
     movableModal = 3,
     plainBox = 4,
     shadowedBox = 5,
@@ -25,10 +25,10 @@ constexpr int32_t frameKindCount = 11;
 struct FrameKindFacts {
     DWORD style;
     DWORD exStyle;
-    bool modal;            // goes on the modal stack
-    bool mayResize;        // false: never recorded as resizable, whatever GrowIcon says
-    bool document;         // carries the menu bar; an MDI child in frame mode
-    bool floating;         // kept above the other windows while the program is active
+    bool modal;     // goes on the modal stack
+    bool mayResize; // false: never recorded as resizable, whatever GrowIcon says
+    bool document;  // carries the menu bar; an MDI child in frame mode
+    bool floating;  // kept above the other windows while the program is active
 };
 
 bool frameKindIsValid(FrameKind kind);

@@ -11,8 +11,7 @@ inline COLORREF colorRefFromRgb(int32_t rgb)
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-template <typename Handle>
-class GdiObject {
+template <typename Handle> class GdiObject {
 public:
     explicit GdiObject(Handle handle) : handle(handle) {}
     ~GdiObject()

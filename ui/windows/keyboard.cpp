@@ -17,20 +17,20 @@ struct NamedKey {
 };
 
 const NamedKey namedKeys[] = {
-    {VK_BACK, "Bsp"},      {VK_TAB, "Tab"},       {VK_CLEAR, "Clr"},     {VK_RETURN, "Enter"},
-    {VK_ESCAPE, "Esc"},    {VK_SPACE, "Space"},   {VK_PRIOR, "PgUp"},    {VK_NEXT, "PgDn"},
-    {VK_END, "End"},       {VK_HOME, "Home"},     {VK_LEFT, "Left"},     {VK_UP, "Up"},
-    {VK_RIGHT, "Right"},   {VK_DOWN, "Down"},     {VK_SELECT, "Select"}, {VK_PRINT, "Print"},
-    {VK_EXECUTE, "Execute"}, {VK_SNAPSHOT, "Snapshot"}, {VK_INSERT, "Ins"}, {VK_DELETE, "Del"},
+    {VK_BACK, "Bsp"},        {VK_TAB, "Tab"},           {VK_CLEAR, "Clr"},     {VK_RETURN, "Enter"},
+    {VK_ESCAPE, "Esc"},      {VK_SPACE, "Space"},       {VK_PRIOR, "PgUp"},    {VK_NEXT, "PgDn"},
+    {VK_END, "End"},         {VK_HOME, "Home"},         {VK_LEFT, "Left"},     {VK_UP, "Up"},
+    {VK_RIGHT, "Right"},     {VK_DOWN, "Down"},         {VK_SELECT, "Select"}, {VK_PRINT, "Print"},
+    {VK_EXECUTE, "Execute"}, {VK_SNAPSHOT, "Snapshot"}, {VK_INSERT, "Ins"},    {VK_DELETE, "Del"},
     {VK_HELP, "Help"},
 };
 
 // Movement keys stand for control characters in KeyDown; Insert sits where the help key was
 // and stands for its character.
 const NamedKey keyCharacters[] = {
-    {VK_BACK, "\x08"}, {VK_TAB, "\x09"},  {VK_RETURN, "\x0D"}, {VK_ESCAPE, "\x1B"}, {VK_LEFT, "\x1C"},
-    {VK_RIGHT, "\x1D"}, {VK_UP, "\x1E"},  {VK_DOWN, "\x1F"},   {VK_DELETE, "\x7F"}, {VK_HOME, "\x01"},
-    {VK_END, "\x04"},  {VK_PRIOR, "\x0B"}, {VK_NEXT, "\x0C"},  {VK_HELP, "\x05"}, {VK_INSERT, "\x05"},
+    {VK_BACK, "\x08"},  {VK_TAB, "\x09"},   {VK_RETURN, "\x0D"}, {VK_ESCAPE, "\x1B"}, {VK_LEFT, "\x1C"},
+    {VK_RIGHT, "\x1D"}, {VK_UP, "\x1E"},    {VK_DOWN, "\x1F"},   {VK_DELETE, "\x7F"}, {VK_HOME, "\x01"},
+    {VK_END, "\x04"},   {VK_PRIOR, "\x0B"}, {VK_NEXT, "\x0C"},   {VK_HELP, "\x05"},   {VK_INSERT, "\x05"},
 };
 
 const char* keyName(int32_t virtualKey, const NamedKey* table, size_t count)

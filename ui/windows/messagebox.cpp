@@ -1,10 +1,11 @@
 // Message boxes and the beep for application code.
+#include "ui/windows/messagebox.h"
+
 #include "host/base/hostmessage.h"
 #include "host/base/hoststate.h"
 #include "host/image/projectsettings.h"
 #include "runtime/strings/string.h"
 #include "ui/windows/framewindow.h"
-#include "ui/windows/messagebox.h"
 #include "ui/windows/nativewindow.h"
 
 #include <windows.h>

@@ -11,7 +11,7 @@ struct LastMessage {
     WPARAM wParam;
     LPARAM lParam;
     LONG time;
-    DWORD position;   // screen position packed as GetMessagePos gives it
+    DWORD position; // screen position packed as GetMessagePos gives it
 };
 
 void recordMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

@@ -15,7 +15,7 @@ struct MouseHolder {
 };
 
 MouseHolder holder;
-NativeWindow* mouseWindow;   // the window remembered as having the mouse inside
+NativeWindow* mouseWindow; // the window remembered as having the mouse inside
 
 POINT clientPoint(NativeWindow* native, POINT screen)
 {

@@ -11,8 +11,7 @@
 // A button went down at window-client (x, y) of `native`: the topmost pane there that takes
 // the mouse gets it, otherwise the window's MouseDown. When the receiver takes the mouse it
 // holds it (the system capture goes to `receiver`) until the button is released.
-void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modifiers, bool rightButton,
-                       HWND receiver);
+void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modifiers, bool rightButton, HWND receiver);
 // The button was released: the holder gets its mouse up and the capture is released.
 void mouseButtonReleased();
 bool mouseCaptureHeld();

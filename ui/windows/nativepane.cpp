@@ -25,7 +25,7 @@ NativePane* nativePaneOf(HWND handle)
     return static_cast<NativePane*>(paneFromHandle(handle));
 }
 
-bool inMouseDown;   // the window's mouse down is running; nested mouse messages go straight on
+bool inMouseDown; // the window's mouse down is running; nested mouse messages go straight on
 
 // Whether the pane holds the controls that lie inside it: a group only those of its own tab panel.
 bool holds(const Pane* container, const Pane* inside)
@@ -124,7 +124,8 @@ LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam
     if (inMouseDown && (isButtonDown(message) || message == WM_MOUSEMOVE))
         return CallWindowProcA(previous, handle, message, wParam, lParam);
     LRESULT result = 0;
-    if (fromChildOf(handle, message, wParam, lParam) && routeControlNotification(handle, message, wParam, lParam, result))
+    if (fromChildOf(handle, message, wParam, lParam) &&
+        routeControlNotification(handle, message, wParam, lParam, result))
         return result;
     if (pane->handleMessage(message, wParam, lParam, result))
         return result;
@@ -154,7 +155,8 @@ HFONT nativeFontAcquire(StringRecord* name, int32_t size, bool bold, bool italic
     return fontAcquire(requested, size, bold, italic, underline);
 }
 
-NativePane::NativePane(ObjectHeader* control) : Pane(control, asRectControl(control)->bounds) {}
+NativePane::NativePane(ObjectHeader* control) : Pane(control, asRectControl(control)->bounds)
+{}
 
 NativePane::~NativePane()
 {
@@ -206,9 +208,9 @@ void NativePane::makeHelp(NativeWindow* native)
     const ControlObject* base = asControl(control());
     if (!*text && !stringLength(base->disabledBalloonHelp))
         return;
-    help = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, native->handle, nullptr, hostState().instance,
-                           nullptr);
+    help =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, native->handle, nullptr, hostState().instance, nullptr);
     TOOLINFOA tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND;

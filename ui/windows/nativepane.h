@@ -49,7 +49,7 @@ private:
     WNDPROC previous = nullptr;
     HFONT font = nullptr;
     HWND help = nullptr;
-    POINT parentOrigin = {0, 0};   // window-client position of the parent's client area
+    POINT parentOrigin = {0, 0}; // window-client position of the parent's client area
 };
 
 // Whether the pane lies in a tab control on a tab other than the chosen one.
@@ -62,8 +62,7 @@ void nativeEnsureCommonControls();
 HFONT nativeFontAcquire(StringRecord* name, int32_t size, bool bold, bool italic, bool underline);
 
 // The CreatePane handler of a native kind.
-template <typename PaneKind>
-int32_t createNativePane(ObjectHeader* control)
+template <typename PaneKind> int32_t createNativePane(ObjectHeader* control)
 {
     ControlObject* base = asControl(control);
     if (base->pane || !base->window || !base->window->native)

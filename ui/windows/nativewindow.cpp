@@ -21,7 +21,7 @@ NativeWindow* listHead;
 // From the system window's first message to its last; any handle may be asked about, a window
 // of another program too.
 std::unordered_map<HWND, NativeWindow*> windowsByHandle;
-std::vector<NativeWindow*> modalStack;   // oldest first
+std::vector<NativeWindow*> modalStack; // oldest first
 bool activatedOnce;
 bool menuWindowMade;
 
@@ -53,9 +53,9 @@ HWND createSystemWindow(NativeWindow* native, const FrameKindFacts& kind)
     const char* title = stringText(window->title);
     if (native->mdiChild) {
         RECT outer = nativeWindowOuterRect(native, window->bounds);
-        return CreateWindowExA(WS_EX_MDICHILD, mdiChildClassName, title, style | WS_CHILD | WS_CLIPSIBLINGS,
-                               outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                               frameClientHandle(), nullptr, hostState().instance, native);
+        return CreateWindowExA(WS_EX_MDICHILD, mdiChildClassName, title, style | WS_CHILD | WS_CLIPSIBLINGS, outer.left,
+                               outer.top, outer.right - outer.left, outer.bottom - outer.top, frameClientHandle(),
+                               nullptr, hostState().instance, native);
     }
     HMENU menu = menuBarFor(kind);
     RECT client = window->bounds.toRect();
@@ -101,7 +101,7 @@ void destroyPanes(WindowObject* window)
         Pane* pane = asControl(control)->pane;
         asControl(control)->pane = nullptr;
         mouseForgetPane(pane);
-        pane->leaveChildToWindow();   // destroyed with the window, not one by one
+        pane->leaveChildToWindow(); // destroyed with the window, not one by one
         delete pane;
     }
 }

@@ -13,19 +13,19 @@
 
 struct NativeWindow {
     HWND handle;
-    void* dropTarget;              // none registered yet
-    NativeWindow* next;            // window list, newest first
+    void* dropTarget;   // none registered yet
+    NativeWindow* next; // window list, newest first
     FrameKind frameKind;
-    PaneRect bounds;               // client area as last seen on the system window
-    bool shown;                    // marked to be shown; the loop shows it if it is not yet
+    PaneRect bounds; // client area as last seen on the system window
+    bool shown;      // marked to be shown; the loop shows it if it is not yet
     bool active;
     bool resizable;
     bool modal;
     bool mdiChild;
     bool destroying;
-    WindowObject* window;          // one reference while the native window lives
-    ObjectHeader* mouseControl;    // the control that has the mouse inside, not counted
-    POINT lastMouseMove;           // last position a move was raised for
+    WindowObject* window;       // one reference while the native window lives
+    ObjectHeader* mouseControl; // the control that has the mouse inside, not counted
+    POINT lastMouseMove;        // last position a move was raised for
     bool hadMouseMove;
 };
 
@@ -66,8 +66,7 @@ bool anyWindowActivated();
 void noteWindowActivated();
 
 // The panes of a window's controls, in creation order (controls without a pane are skipped).
-template <typename Visit>
-void forEachPane(WindowObject* window, Visit visit)
+template <typename Visit> void forEachPane(WindowObject* window, Visit visit)
 {
     if (!window || !window->parts)
         return;

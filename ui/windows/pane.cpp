@@ -60,9 +60,11 @@ bool Pane::mouseDown(int32_t, int32_t, int32_t)
     return false;
 }
 
-void Pane::mouseDrag(int32_t, int32_t) {}
+void Pane::mouseDrag(int32_t, int32_t)
+{}
 
-void Pane::mouseUp(int32_t, int32_t) {}
+void Pane::mouseUp(int32_t, int32_t)
+{}
 
 bool Pane::keyDown(int32_t, int32_t)
 {

@@ -53,7 +53,7 @@ bool shortcutRun(std::string_view keyText)
         return false;
     for (const Shortcut& shortcut : shortcuts()) {
         if (shortcut.keyText == keyText) {
-            Shortcut chosen = shortcut;   // running it may change the list
+            Shortcut chosen = shortcut; // running it may change the list
             chosen.run(chosen.target);
             return true;
         }

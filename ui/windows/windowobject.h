@@ -30,24 +30,24 @@ struct WindowControls {
 
 struct WindowObject {
     ObjectHeader header;
-    NativeWindow* native;          // null before the window opens and after it closed
-    WindowControls* parts;         // null until the window is built from a template
-    PaneRect bounds;               // client area, screen coordinates
+    NativeWindow* native;  // null before the window opens and after it closed
+    WindowControls* parts; // null until the window is built from a template
+    PaneRect bounds;       // client area, screen coordinates
     int16_t minWidth;
     int16_t minHeight;
     int16_t maxWidth;
     int16_t maxHeight;
-    int32_t frame;                 // the Frame property, which chooses the frame kind when it is built
+    int32_t frame; // the Frame property, which chooses the frame kind when it is built
     int32_t placement;
-    int32_t backColor;             // 0xRRGGBB
+    int32_t backColor; // 0xRRGGBB
     int32_t macProcId;
     StringRecord* title;
     StringRecord* balloonHelp;
     StringRecord* floaterProcess;
-    ObjectHeader* backdrop;        // a Picture or nil
+    ObjectHeader* backdrop; // a Picture or nil
     ObjectHeader* mouseCursor;
-    ObjectHeader* focusControl;    // not counted: the control list holds it
-    ObjectHeader** slot;           // the global that names this window; cleared when it closes
+    ObjectHeader* focusControl; // not counted: the control list holds it
+    ObjectHeader** slot;        // the global that names this window; cleared when it closes
     uint8_t visible;
     uint8_t hasBackColor;
     uint8_t fullScreen;
@@ -55,7 +55,7 @@ struct WindowObject {
     uint8_t closeBox;
     uint8_t growIcon;
     uint8_t zoomIcon;
-    uint8_t viewWindow;            // built from a template: asked by the application's quit
+    uint8_t viewWindow; // built from a template: asked by the application's quit
 };
 static_assert(sizeof(WindowObject) <= 160, "the Window class is 160 bytes");
 

@@ -98,10 +98,14 @@ extern "C" int32_t windowPosGetter(ObjectHeader* object, int32_t selector)
     if (!window)
         return 0;
     switch (selector) {
-    case 0: return window->bounds.left;
-    case 1: return window->bounds.top;
-    case 2: return window->bounds.width();
-    case 3: return window->bounds.height();
+    case 0:
+        return window->bounds.left;
+    case 1:
+        return window->bounds.top;
+    case 2:
+        return window->bounds.width();
+    case 3:
+        return window->bounds.height();
     }
     return 0;
 }
@@ -113,11 +117,20 @@ extern "C" void windowPosSetter(ObjectHeader* object, int32_t selector, int32_t 
         return;
     PaneRect& bounds = window->bounds;
     switch (selector) {
-    case 0: bounds.offset(value - bounds.left, 0); break;
-    case 1: bounds.offset(0, value - bounds.top); break;
-    case 2: bounds.right = static_cast<int16_t>(bounds.left + value); break;
-    case 3: bounds.bottom = static_cast<int16_t>(bounds.top + value); break;
-    default: return;
+    case 0:
+        bounds.offset(value - bounds.left, 0);
+        break;
+    case 1:
+        bounds.offset(0, value - bounds.top);
+        break;
+    case 2:
+        bounds.right = static_cast<int16_t>(bounds.left + value);
+        break;
+    case 3:
+        bounds.bottom = static_cast<int16_t>(bounds.top + value);
+        break;
+    default:
+        return;
     }
     if (window->native)
         nativeWindowPlace(window->native, bounds);
@@ -297,40 +310,43 @@ void windowSetUpClass(ClassDescriptor* cls)
     cls->constructor = initWindow;
     void* const shortGetter = accessor(shortFieldGetter);
     void* const shortSetter = accessor(shortFieldSetter);
-    classDeclareProperties(cls, {
-        {"Visible", accessor(WindowVisibleGetter), accessor(WindowVisibleSetter), 0, propertyBoolean},
-        {"Left", accessor(windowPosGetter), accessor(windowPosSetter), 0, propertyInteger},
-        {"Top", accessor(windowPosGetter), accessor(windowPosSetter), 1, propertyInteger},
-        {"Width", accessor(windowPosGetter), accessor(windowPosSetter), 2, propertyInteger},
-        {"Height", accessor(windowPosGetter), accessor(windowPosSetter), 3, propertyInteger},
-        {"Placement", accessor(windowPlacementGetter), accessor(windowPlacementSetter), 0, propertyInteger},
-        {"Title", accessor(windowTitleGetter), accessor(windowTitleSetter), 0, propertyString},
-        {"FullScreen", accessor(windowFullScreenGetter), accessor(windowFullScreenSetter), 0, propertyBoolean},
-        {"MenuBarVisible", accessor(windowMenusVisibleGetter), accessor(windowMenusVisibleSetter), 0, propertyBoolean},
-        {"CloseBox", accessor(windowCloseBoxGetter), accessor(windowCloseBoxSetter), 0, propertyBoolean},
-        {"GrowIcon", accessor(windowGrowIconGetter), accessor(windowGrowIconSetter), 0, propertyBoolean},
-        {"ZoomIcon", accessor(windowZoomIconGetter), accessor(windowZoomIconSetter), 0, propertyBoolean},
-        {"Frame", accessor(windowFrameGetter), accessor(windowFrameSetter), 0, propertyInteger},
-        {"Backdrop", accessor(windowBackdropGetter), accessor(windowBackdropSetter), 0,
-         propertyOfClass(builtinClass(BuiltinClassId::Picture))},
-        {"HasBackColor", accessor(windowHasBackColorGetter), accessor(windowHasBackColorSetter), 0, propertyBoolean},
-        {"BackColor", accessor(windowBackColorGetter), accessor(windowBackColorSetter), 0, propertyColor},
-        {"BalloonHelp", accessor(stringGetter), accessor(windowBalloonHelpSetter), offsetof(WindowObject, balloonHelp),
-         propertyString},
-        {"MinWidth", shortGetter, shortSetter, offsetof(WindowObject, minWidth), propertyInteger},
-        {"MinHeight", shortGetter, shortSetter, offsetof(WindowObject, minHeight), propertyInteger},
-        {"MaxWidth", shortGetter, shortSetter, offsetof(WindowObject, maxWidth), propertyInteger},
-        {"MaxHeight", shortGetter, shortSetter, offsetof(WindowObject, maxHeight), propertyInteger},
-        {"MacProcID", accessor(integerFieldGetter), accessor(integerFieldSetter), offsetof(WindowObject, macProcId),
-         propertyInteger},
-        {"MouseCursor", accessor(objGetter), accessor(formMouseCursorSetter), offsetof(WindowObject, mouseCursor),
-         propertyOfClass(builtinClass(BuiltinClassId::MouseCursor))},
-        {"FloaterProcess", accessor(stringGetter), accessor(stringSetter), offsetof(WindowObject, floaterProcess),
-         propertyString},
-        {"ControlCount", accessor(windowControlCountGetter), nullptr, 0, propertyInteger},
-        {"MouseX", accessor(windowMouseXGetter), nullptr, 0, propertyInteger},
-        {"MouseY", accessor(windowMouseYGetter), nullptr, 0, propertyInteger},
-        {"MacWindowPtr", accessor(windowWindowPtrGetter), nullptr, 0, propertyInteger},
-        {"WinHWND", accessor(getterWinHWND), nullptr, 0, propertyInteger},
-    });
+    classDeclareProperties(
+        cls, {
+                 {"Visible", accessor(WindowVisibleGetter), accessor(WindowVisibleSetter), 0, propertyBoolean},
+                 {"Left", accessor(windowPosGetter), accessor(windowPosSetter), 0, propertyInteger},
+                 {"Top", accessor(windowPosGetter), accessor(windowPosSetter), 1, propertyInteger},
+                 {"Width", accessor(windowPosGetter), accessor(windowPosSetter), 2, propertyInteger},
+                 {"Height", accessor(windowPosGetter), accessor(windowPosSetter), 3, propertyInteger},
+                 {"Placement", accessor(windowPlacementGetter), accessor(windowPlacementSetter), 0, propertyInteger},
+                 {"Title", accessor(windowTitleGetter), accessor(windowTitleSetter), 0, propertyString},
+                 {"FullScreen", accessor(windowFullScreenGetter), accessor(windowFullScreenSetter), 0, propertyBoolean},
+                 {"MenuBarVisible", accessor(windowMenusVisibleGetter), accessor(windowMenusVisibleSetter), 0,
+                  propertyBoolean},
+                 {"CloseBox", accessor(windowCloseBoxGetter), accessor(windowCloseBoxSetter), 0, propertyBoolean},
+                 {"GrowIcon", accessor(windowGrowIconGetter), accessor(windowGrowIconSetter), 0, propertyBoolean},
+                 {"ZoomIcon", accessor(windowZoomIconGetter), accessor(windowZoomIconSetter), 0, propertyBoolean},
+                 {"Frame", accessor(windowFrameGetter), accessor(windowFrameSetter), 0, propertyInteger},
+                 {"Backdrop", accessor(windowBackdropGetter), accessor(windowBackdropSetter), 0,
+                  propertyOfClass(builtinClass(BuiltinClassId::Picture))},
+                 {"HasBackColor", accessor(windowHasBackColorGetter), accessor(windowHasBackColorSetter), 0,
+                  propertyBoolean},
+                 {"BackColor", accessor(windowBackColorGetter), accessor(windowBackColorSetter), 0, propertyColor},
+                 {"BalloonHelp", accessor(stringGetter), accessor(windowBalloonHelpSetter),
+                  offsetof(WindowObject, balloonHelp), propertyString},
+                 {"MinWidth", shortGetter, shortSetter, offsetof(WindowObject, minWidth), propertyInteger},
+                 {"MinHeight", shortGetter, shortSetter, offsetof(WindowObject, minHeight), propertyInteger},
+                 {"MaxWidth", shortGetter, shortSetter, offsetof(WindowObject, maxWidth), propertyInteger},
+                 {"MaxHeight", shortGetter, shortSetter, offsetof(WindowObject, maxHeight), propertyInteger},
+                 {"MacProcID", accessor(integerFieldGetter), accessor(integerFieldSetter),
+                  offsetof(WindowObject, macProcId), propertyInteger},
+                 {"MouseCursor", accessor(objGetter), accessor(formMouseCursorSetter),
+                  offsetof(WindowObject, mouseCursor), propertyOfClass(builtinClass(BuiltinClassId::MouseCursor))},
+                 {"FloaterProcess", accessor(stringGetter), accessor(stringSetter),
+                  offsetof(WindowObject, floaterProcess), propertyString},
+                 {"ControlCount", accessor(windowControlCountGetter), nullptr, 0, propertyInteger},
+                 {"MouseX", accessor(windowMouseXGetter), nullptr, 0, propertyInteger},
+                 {"MouseY", accessor(windowMouseYGetter), nullptr, 0, propertyInteger},
+                 {"MacWindowPtr", accessor(windowWindowPtrGetter), nullptr, 0, propertyInteger},
+                 {"WinHWND", accessor(getterWinHWND), nullptr, 0, propertyInteger},
+             });
 }

@@ -126,7 +126,7 @@ void windowsCloseAll()
     while (NativeWindow* first = firstWindowNotClosing()) {
         destroySystemWindow(first);
         if (firstWindowNotClosing() == first)
-            break;   // the system would not destroy it: leave the rest to the process end
+            break; // the system would not destroy it: leave the rest to the process end
     }
     frameWindowDestroy();
 }

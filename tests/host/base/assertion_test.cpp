@@ -9,9 +9,9 @@ namespace {
 
 CHILD_SCENARIO(assertTwice)
 {
-    assertFailed(assertCategoryRuntime, 70000, "objects", 2368);   // shown as a 16-bit number
+    assertFailed(assertCategoryRuntime, 70000, "objects", 2368); // shown as a 16-bit number
     assertFailed(assertCategoryRuntime, assertInconsistent, "RuntimeMain", 12);
-    return 5;   // only reached when both were answered with OK
+    return 5; // only reached when both were answered with OK
 }
 
 TEST(AssertionDialog, ShowsTheReportAndOkGoesOn)

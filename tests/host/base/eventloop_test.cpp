@@ -2,7 +2,6 @@
 #include "host/base/eventloop.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -11,7 +10,7 @@ namespace {
 std::vector<std::string> events;
 
 struct NamedTimer {
-    LoopTimer timer;   // first, so the action can find its name
+    LoopTimer timer; // first, so the action can find its name
     const char* name;
 };
 
@@ -28,8 +27,7 @@ protected:
         loopSteps() = {};
         events.clear();
         MSG stale;
-        while (PeekMessageA(&stale, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&stale, nullptr, 0, 0, PM_REMOVE)) {}
     }
     void TearDown() override
     {
@@ -53,7 +51,7 @@ TEST_F(EventLoop, ATimerWaitsForItsPeriodAfterTheFirstFiring)
 {
     NamedTimer slow{{}, "slow"};
     slow.timer.action = recordTimer;
-    loopAddTimer(&slow.timer, 1000);   // 16 seconds
+    loopAddTimer(&slow.timer, 1000); // 16 seconds
     loopRunTimers();
     loopRunTimers();
     EXPECT_EQ(events, (std::vector<std::string>{"slow"})) << "a new timer fires at once, then waits";
@@ -74,7 +72,7 @@ TEST_F(EventLoop, ATimerMayRemoveItselfAndTheNextOneWhileFiring)
     first.timer.action = recordTimer;
     second.timer.action = removeItselfAndTheOther;
     loopAddTimer(&first.timer, 0);
-    loopAddTimer(&second.timer, 0);   // newest: fires first and removes both
+    loopAddTimer(&second.timer, 0); // newest: fires first and removes both
     loopRunTimers();
     loopRunTimers();
     EXPECT_EQ(events, (std::vector<std::string>{"second"}));
@@ -129,10 +127,16 @@ TEST_F(EventLoop, PluggedStepsRunInTheirOrderAroundTheMessage)
     steps.syncWindows = [] { events.push_back("windows"); };
     steps.paneHoldsCapture = [] { return true; };
     steps.trackMouse = [] { events.push_back("mouse"); };
-    steps.preTranslateMessage = [](MSG& m) { events.push_back(m.message == WM_USER ? "pretranslate" : "?"); return true; };
+    steps.preTranslateMessage = [](MSG& m) {
+        events.push_back(m.message == WM_USER ? "pretranslate" : "?");
+        return true;
+    };
     steps.idleFocusedControl = [] { events.push_back("idle"); };
     steps.pollServices = [] { events.push_back("services"); };
-    steps.anyWindowOpen = [] { events.push_back("windows open?"); return true; };
+    steps.anyWindowOpen = [] {
+        events.push_back("windows open?");
+        return true;
+    };
     loopDefer(deferNamed, const_cast<char*>("deferred"));
     PostMessageA(nullptr, WM_USER, 0, 0);
     loopRunPass();

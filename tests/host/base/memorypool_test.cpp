@@ -3,9 +3,8 @@
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -98,7 +97,7 @@ CHILD_SCENARIO(outOfMemory)
 {
     poolFailHeapAfter(0);
     poolAllocate(100000, false);
-    return 7;   // not reached: the out-of-memory exit ends the process with 0
+    return 7; // not reached: the out-of-memory exit ends the process with 0
 }
 
 TEST(MemoryPool, OutOfMemoryEndsTheProcessWithExitCodeZero)

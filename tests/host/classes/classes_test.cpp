@@ -1,15 +1,16 @@
 // Building the image's classes: references and definitions in two passes, the application
 // class, plug-in classes, a class found nowhere and instances smaller than their superclass.
-#include "runtime/objects/builtinclassset.h"
 #include "host/classes/classregistry.h"
 #include "host/classes/namedclasses.h"
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/object.h"
-#include "tests/support/testimage.h"
 #include "tests/support/programdriver.h"
+#include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,11 +22,20 @@ std::string nameOf(const ClassDescriptor* cls)
 TEST(ClassTable, ReferencesAndDefinitionsAreJoinedInTwoPasses)
 {
     TestImage image;
-    TestClass app{.name = "MyApp", .size = 28, .superclass = 0, .handlers = {{"EnableMenuItems", 0x100}},
+    TestClass app{.name = "MyApp",
+                  .size = 28,
+                  .superclass = 0,
+                  .handlers = {{"EnableMenuItems", 0x100}},
                   .menuHandlers = {{"mnuApple", 0x110}}};
-    TestClass forward{.name = "Forward", .size = 40, .superclass = 3, .initialisers = true, .constructor = 0x120,
-                      .destructor = 0x130, .methods = {{"First", 0x140}, {"Second", 0x150}},
-                      .handlers = {{"Open", 0x160}, {"Close", 0x170}}, .virtualTable = {0}};
+    TestClass forward{.name = "Forward",
+                      .size = 40,
+                      .superclass = 3,
+                      .initialisers = true,
+                      .constructor = 0x120,
+                      .destructor = 0x130,
+                      .methods = {{"First", 0x140}, {"Second", 0x150}},
+                      .handlers = {{"Open", 0x160}, {"Close", 0x170}},
+                      .virtualTable = {0}};
     TestClass unnamed{.size = 120, .superclass = 4, .handlers = {{"Action", 0x180}}};
     uint32_t table = image.table({image.reference("Application"), image.definition(app), image.definition(forward),
                                   image.definition({.name = "Base", .size = 32}), image.reference("pushbutton"),
@@ -64,10 +74,10 @@ TEST(ClassTable, ReferencesAndDefinitionsAreJoinedInTwoPasses)
 TEST(ClassTable, TheApplicationClassIsTheLastThatDescendsFromApplication)
 {
     TestImage image;
-    uint32_t table = image.table({image.reference("Application"), image.definition({.name = "First", .superclass = 0}),
-                                  image.definition({.name = "Window1", .superclass = 3}),
-                                  image.reference("Window"), image.definition({.name = "Second", .superclass = 1}),
-                                  image.definition({.name = "Module"})});
+    uint32_t table =
+        image.table({image.reference("Application"), image.definition({.name = "First", .superclass = 0}),
+                     image.definition({.name = "Window1", .superclass = 3}), image.reference("Window"),
+                     image.definition({.name = "Second", .superclass = 1}), image.definition({.name = "Module"})});
     std::string error;
     ASSERT_TRUE(buildClasses(image, table, error)) << error;
     EXPECT_EQ(registryApplicationClass(), classAt(4)) << "through an image class between";
@@ -91,7 +101,8 @@ TEST(ClassTable, PluginClassesAndControlsAreFoundAfterTheBuiltinOnes)
     pluginControlAdd(arrows);
 
     TestImage image;
-    uint32_t table = image.table({image.reference("testgadget"), image.reference("TESTARROWS"), image.reference("Window")});
+    uint32_t table =
+        image.table({image.reference("testgadget"), image.reference("TESTARROWS"), image.reference("Window")});
     std::string error;
     ASSERT_TRUE(buildClasses(image, table, error)) << error;
     EXPECT_EQ(classAt(0), gadget);
@@ -102,7 +113,8 @@ TEST(ClassTable, PluginClassesAndControlsAreFoundAfterTheBuiltinOnes)
 CHILD_SCENARIO(classFoundNowhere)
 {
     TestImage image;
-    uint32_t table = image.table({image.reference("NoSuchClass"), image.definition({.name = "Orphan", .superclass = 0})});
+    uint32_t table =
+        image.table({image.reference("NoSuchClass"), image.definition({.name = "Orphan", .superclass = 0})});
     std::string error;
     if (!buildClasses(image, table, error))
         return 2;
@@ -123,8 +135,9 @@ TEST(ClassTable, AReferencedClassFoundNowhereIsAFailedAssertionAndStaysEmpty)
 CHILD_SCENARIO(smallInstances)
 {
     TestImage image;
-    uint32_t table = image.table({image.reference("PushButton"), image.definition({.name = "Tiny", .size = 100, .superclass = 0}),
-                                  image.definition({.name = "Tinier", .size = 90, .superclass = 1})});
+    uint32_t table =
+        image.table({image.reference("PushButton"), image.definition({.name = "Tiny", .size = 100, .superclass = 0}),
+                     image.definition({.name = "Tinier", .size = 90, .superclass = 1})});
     std::string error;
     if (!buildClasses(image, table, error))
         return 2;
@@ -150,7 +163,8 @@ DebuggedRun runDebugged(const std::string& commandLine)
         DWORD status = DBG_CONTINUE;
         if (event.dwDebugEventCode == OUTPUT_DEBUG_STRING_EVENT && !event.u.DebugString.fUnicode) {
             std::string text(event.u.DebugString.nDebugStringLength, '\0');
-            ReadProcessMemory(process.hProcess, event.u.DebugString.lpDebugStringData, text.data(), text.size(), nullptr);
+            ReadProcessMemory(process.hProcess, event.u.DebugString.lpDebugStringData, text.data(), text.size(),
+                              nullptr);
             run.debugStrings.push_back(text.c_str());
         } else if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT &&
                    event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) {

@@ -1,12 +1,12 @@
 // The registry's lookups: event handlers along the class chain, menu handlers of the own
 // class, keyed hooks, virtual tables and interface method tables.
-#include "runtime/objects/builtinclassset.h"
 #include "host/classes/classlookup.h"
-#include "runtime/objects/classchain.h"
 #include "host/classes/classregistry.h"
 #include "host/classes/namedclasses.h"
-#include "tests/support/testimage.h"
+#include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 #include "tests/support/programdriver.h"
+#include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +50,14 @@ protected:
         uint32_t table = i.table({
             i.reference("Window"),
             i.definition({.name = "W1", .superclass = window, .handlers = {{"Open", 0x200}, {"Paint", 0x204}}}),
-            i.definition({.name = "W2", .superclass = w1,
-                          .handlers = {{"Open", 0x208}, {"Moved", 0x20C}, {"Action", 0x210}}}),
+            i.definition(
+                {.name = "W2", .superclass = w1, .handlers = {{"Open", 0x208}, {"Moved", 0x20C}, {"Action", 0x210}}}),
             i.reference("TestEventMiddle"),
             i.definition({.name = "E1", .superclass = middle, .handlers = {{"Ping", 0x220}, {"Pong", 0x224}}}),
             i.definition({.name = "E2", .superclass = e1, .handlers = {{"PING", 0x228}}}),
             i.definition({.name = "Module", .handlers = {{"Open", 0x230}}}),
-            i.definition({.name = "M1", .superclass = window,
+            i.definition({.name = "M1",
+                          .superclass = window,
                           .menuHandlers = {{"FilePrint", 0x240}, {"FileQuit", 0x244}, {"fileprint", 0x248}}}),
             i.definition({.name = "M2", .superclass = m1, .menuHandlers = {{"Other", 0x250}}}),
             i.definition({.name = "K1", .superclass = window, .handlers = {{"Open", 0x260, 7}}}),
@@ -92,7 +93,7 @@ struct HandlerCase {
     const char* what;
     int32_t object;
     EventDeclaration* event;
-    uint32_t code;   // offset in the code block, 0 for none
+    uint32_t code; // offset in the code block, 0 for none
     bool inOwnClass;
 };
 
@@ -162,8 +163,8 @@ TEST(Interfaces, EachMethodOfAnInterfaceIsOneTableRead)
         image.definition({.name = "IRunner", .isInterface = true, .methods = {{"Run", 0}, {"Stop", 0}}}),
         image.definition({.name = "Runner", .interfaces = {iRunner}, .methods = {{"stop", 0x300}, {"RUN", 0x304}}}),
         image.definition({.name = "FastRunner", .superclass = runner}),
-        image.definition({.name = "HalfRunner", .superclass = runner, .interfaces = {iRunner},
-                          .methods = {{"Run", 0x308}}}),
+        image.definition(
+            {.name = "HalfRunner", .superclass = runner, .interfaces = {iRunner}, .methods = {{"Run", 0x308}}}),
         image.definition({.name = "Other", .methods = {{"Run", 0x30C}}}),
         image.definition({.name = "Late", .interfaces = {iGo}, .methods = {{"Go", 0x310}}}),
         image.definition({.name = "IGo", .isInterface = true, .methods = {{"Go", 0}}}),

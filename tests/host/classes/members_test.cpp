@@ -1,25 +1,34 @@
 // Member imports bound once the classes exist: methods, second entries, getters and setters
 // of built-in and plug-in classes, global plug-in methods, and members that are missing.
-#include "runtime/objects/builtinclassset.h"
 #include "host/classes/classregistry.h"
-#include "host/image/linker.h"
 #include "host/classes/namedclasses.h"
+#include "host/image/linker.h"
 #include "runtime/numbers/date.h"
-#include "tests/support/testimage.h"
+#include "runtime/objects/builtinclassset.h"
 #include "tests/support/programdriver.h"
+#include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-void spin() {}
-void spinAssigned() {}
-void halt() {}
-int32_t speedGetter(ObjectHeader*, int32_t) { return 0; }
-void speedSetter(ObjectHeader*, int32_t, int32_t) {}
-void globalBeep() {}
-void globalBeepAssigned() {}
+void spin()
+{}
+void spinAssigned()
+{}
+void halt()
+{}
+int32_t speedGetter(ObjectHeader*, int32_t)
+{
+    return 0;
+}
+void speedSetter(ObjectHeader*, int32_t, int32_t)
+{}
+void globalBeep()
+{}
+void globalBeepAssigned()
+{}
 
 uint32_t address(auto* routine)
 {
@@ -122,7 +131,7 @@ CHILD_SCENARIO(memberOfMissingClass)
         return 2;
     uint32_t target = image.callTarget(image.site("MNoSuchClass.Run", 0));
     reinterpret_cast<void (*)()>(static_cast<uintptr_t>(target))();
-    return 3;   // the call raises, and the uncaught exception ends the process
+    return 3; // the call raises, and the uncaught exception ends the process
 }
 
 TEST(MemberImports, AMemberOfAClassFoundNowhereIsAFailedAssertionAndItsCallsRaise)

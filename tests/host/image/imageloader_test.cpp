@@ -1,13 +1,12 @@
 // Data relocation, the data header check and the resource table reader.
 #include "host/image/datarelocation.h"
 #include "host/image/imageloader.h"
-#include "host/startup/runtimeexports.h"
 #include "host/image/resourcetable.h"
+#include "host/startup/runtimeexports.h"
 #include "tests/support/programdriver.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -35,8 +34,8 @@ uint32_t wordAt(const std::vector<uint8_t>& data, uint32_t offset)
 struct RelocationCase {
     const char* what;
     std::vector<uint8_t> program;
-    uint32_t offset;     // a word to look at afterwards
-    uint32_t expected;   // its value (every word starts as its own offset)
+    uint32_t offset;   // a word to look at afterwards
+    uint32_t expected; // its value (every word starts as its own offset)
 };
 
 TEST(DataRelocation, InstructionsMoveTheCursorAndAddTheBases)
@@ -65,7 +64,7 @@ TEST(DataRelocation, InstructionsMoveTheCursorAndAddTheBases)
 TEST(DataRelocation, ARunThatLeavesTheBlockIsRefusedBeforeItWrites)
 {
     std::vector<uint8_t> data(16, 0);
-    std::vector<uint8_t> fits = instructions({0x8007, 0x4001});   // the last two words exactly
+    std::vector<uint8_t> fits = instructions({0x8007, 0x4001}); // the last two words exactly
     std::string error;
     EXPECT_TRUE(relocateData(data.data(), 16, fits.data(), uint32_t(fits.size()), codeBase, dataBase, error));
     std::vector<uint8_t> before(16, 0);
@@ -84,7 +83,8 @@ ImageBlocks tinyImage(std::vector<uint8_t> relocations)
 {
     ImageBlocks blocks{};
     auto own = [](std::vector<uint8_t> bytes) {
-        ImageBlock block{static_cast<uint8_t*>(HeapAlloc(GetProcessHeap(), 0, bytes.size() + 1)), uint32_t(bytes.size())};
+        ImageBlock block{static_cast<uint8_t*>(HeapAlloc(GetProcessHeap(), 0, bytes.size() + 1)),
+                         uint32_t(bytes.size())};
         memcpy(block.bytes, bytes.data(), bytes.size());
         return block;
     };
@@ -102,7 +102,7 @@ TEST(ImagePrepare, TheHeaderMustPointIntoTheCodeAndDataBlocks)
     struct Case {
         const char* what;
         std::vector<uint8_t> relocations;
-        const char* error;   // nullptr: prepares and runs
+        const char* error; // nullptr: prepares and runs
     } cases[] = {
         {"both header words relocated", instructions({0x4000, 0x4200}), nullptr},
         {"entry left unrelocated", instructions({0x8003, 0x4200}), "the entry routine 0x0 lies outside the code block"},
@@ -134,10 +134,10 @@ TEST(ResourceTable, ItemsAreFoundByNumberAndOutOfRangeYieldsNothing)
     // Loose-file mode: the table is data3.dat in the current folder.
     std::string folder = freshFolder("resourcetable-test");
     std::string table;
-    appendBigEndian(table, 3);    // N
-    appendBigEndian(table, 0);    // item 1 at the start of the item data
-    appendBigEndian(table, 4);    // item 2 four bytes later
-    appendBigEndian(table, 900);  // item 3 past the end of the file
+    appendBigEndian(table, 3);   // N
+    appendBigEndian(table, 0);   // item 1 at the start of the item data
+    appendBigEndian(table, 4);   // item 2 four bytes later
+    appendBigEndian(table, 900); // item 3 past the end of the file
     table += "ABCDEFGH";
     ASSERT_TRUE(writeWholeFile(folder + "\\data3.dat", table));
     char previous[MAX_PATH];

@@ -3,7 +3,6 @@
 #include "host/image/imagestream.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -52,7 +51,7 @@ TEST(ImageStream, TextsBytesAndLongs)
 struct ShortCase {
     const char* what;
     std::vector<uint8_t> bytes;
-    int (*read)(ImageStream& stream);   // the value read, as a number
+    int (*read)(ImageStream& stream); // the value read, as a number
 };
 
 TEST(ImageStream, AReadPastTheEndFailsYieldsNothingAndStaysFailed)

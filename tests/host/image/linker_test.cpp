@@ -1,11 +1,11 @@
 // Linking: fixups, call-site chains, shared-library and member imports, and damaged link records.
-#include "host/startup/runtimeexports.h"
 #include "host/image/linker.h"
+#include "host/startup/runtimeexports.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -63,14 +63,10 @@ struct LinkFixture {
         return linkImage(image, records.data(), uint32_t(records.size()), runtimeExports(), error);
     }
     // Where the rel32 operand at `site` now sends the call.
-    uintptr_t target(uint32_t site) const
-    {
-        return reinterpret_cast<uintptr_t>(code.data()) + site + 4 + word(site);
-    }
+    uintptr_t target(uint32_t site) const { return reinterpret_cast<uintptr_t>(code.data()) + site + 4 + word(site); }
 };
 
-template <typename Pointer>
-uintptr_t address(Pointer routine)
+template <typename Pointer> uintptr_t address(Pointer routine)
 {
     return reinterpret_cast<uintptr_t>(routine);
 }
@@ -149,7 +145,11 @@ const char* damaged = "The application could not be loaded because its image is 
 const BadLink badLinks[] = {
     {"fixup past the code block", [](LinkFixture& f) { f.fixup(uint32_t(f.code.size()) - 3); },
      "link record at 0x0: fixup at 0x3D leaves the code block (0x40 bytes)"},
-    {"fixup cut short", [](LinkFixture& f) { f.records = {2, 1, 0}; }, "link record at 0x0: the fixup is cut short"},
+    {"fixup cut short",
+     [](LinkFixture& f) {
+         f.records = {2, 1, 0};
+     },
+     "link record at 0x0: the fixup is cut short"},
     {"import name longer than the records", [](LinkFixture& f) { f.records = {1, 0, 0, 0, 0, 10, 'a', 'b'}; },
      "link record at 0x0: the import is cut short"},
     {"import without a name", [](LinkFixture& f) { f.importRecord("", 0); },

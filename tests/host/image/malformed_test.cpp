@@ -1,14 +1,13 @@
 // Damaged class tables: each stops the start with a message that names the entry, its data
 // offset and the fault, and nothing of the table is built.
-#include "runtime/objects/builtinclassset.h"
 #include "host/classes/classregistry.h"
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classdescriptor.h"
 #include "tests/support/testimage.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +32,7 @@ struct DamagedTable {
     const char* what;
     // Builds the image and gives the table's address; `message` receives what the start says.
     std::function<uint32_t(TestImage& image, std::string& message)> build;
-    uint32_t cut = 0;   // bytes cut from the end of the data block
+    uint32_t cut = 0; // bytes cut from the end of the data block
 };
 
 // The start of a message about the entry of that index at that address.

@@ -3,8 +3,8 @@
 #include "host/image/projectsettings.h"
 #include "host/image/streamencoding.h"
 #include "runtime/exceptions/exceptions.h"
-#include "tests/support/testimage.h"
 #include "tests/support/programdriver.h"
+#include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>
@@ -98,7 +98,7 @@ TEST(Settings, TablesLargerThanTheirRoomKeepTheFirstEntriesAndTheRestIsStillRead
 
 struct ShortStream {
     const char* what;
-    size_t keep;   // bytes of the full stream kept
+    size_t keep; // bytes of the full stream kept
     const char* message;
 };
 

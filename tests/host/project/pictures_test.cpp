@@ -5,9 +5,8 @@
 #include "host/project/projectitems.h"
 #include "tests/support/testimage.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -77,7 +76,8 @@ TEST(Pictures, ATransparentPictureClearsItsWhitePixelsThroughItsMask)
     uint32_t* background = nullptr;
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, 3, -2, 1, 32, BI_RGB};
-    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&background), nullptr, 0);
+    HBITMAP target =
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&background), nullptr, 0);
     ASSERT_NE(target, nullptr);
     std::fill(background, background + 6, 0x123456u);
     HDC targetDc = CreateCompatibleDC(nullptr), sourceDc = CreateCompatibleDC(nullptr);
@@ -98,23 +98,26 @@ TEST(Pictures, ATransparentPictureClearsItsWhitePixelsThroughItsMask)
 
 struct BadHeader {
     const char* what;
-    size_t keep;         // bytes of the form given (0: all)
-    int word;            // a header word to change (-1: none)
+    size_t keep; // bytes of the form given (0: all)
+    int word;    // a header word to change (-1: none)
     uint32_t value;
     const char* fault;
 };
 
 TEST(Pictures, DataWhoseHeaderDoesNotFitItsBytesDecodesToNothing)
 {
-    const std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);   // 16 bytes of header, rows of 8
+    const std::vector<uint8_t> form = pictureForm(3, 2, sixPixels); // 16 bytes of header, rows of 8
     const BadHeader cases[] = {
         {"header cut", 10, -1, 0, "picture at byte 0: the header of 16 bytes is cut short at 10"},
-        {"last row cut", form.size() - 1, -1, 0, "picture at byte 12: the byte count 16 runs past the 15 bytes "
-                                                   "after the header"},
-        {"byte count past the data", 0, 3, 17, "picture at byte 12: the byte count 17 runs past the 16 bytes after "
-                                               "the header"},
-        {"byte count short of the rows", 0, 3, 15, "picture at byte 12: the byte count 15 is short of the 16 bytes "
-                                                   "of the rows"},
+        {"last row cut", form.size() - 1, -1, 0,
+         "picture at byte 12: the byte count 16 runs past the 15 bytes "
+         "after the header"},
+        {"byte count past the data", 0, 3, 17,
+         "picture at byte 12: the byte count 17 runs past the 16 bytes after "
+         "the header"},
+        {"byte count short of the rows", 0, 3, 15,
+         "picture at byte 12: the byte count 15 is short of the 16 bytes "
+         "of the rows"},
         {"8 bits per pixel", 0, 0, 8, "picture at byte 0: 8 bits per pixel instead of 16"},
         {"no width", 0, 1, 0, "picture at byte 4: the width 0 is not between 1 and 16384"},
         {"no height", 0, 2, 0, "picture at byte 8: the height 0 is not between 1 and 16384"},

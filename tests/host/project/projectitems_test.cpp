@@ -3,21 +3,20 @@
 #include "graphics/cursorform.h"
 #include "graphics/mousecursor.h"
 #include "graphics/picture.h"
-#include "runtime/objects/builtinclassset.h"
 #include "host/classes/classregistry.h"
-#include "host/project/projectitems.h"
-#include "host/project/projectobjects.h"
 #include "host/image/projectsettings.h"
 #include "host/image/streamencoding.h"
-#include "tests/support/testimage.h"
+#include "host/project/projectitems.h"
+#include "host/project/projectobjects.h"
+#include "runtime/objects/builtinclassset.h"
 #include "tests/support/programdriver.h"
+#include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -40,11 +39,10 @@ ClassDescriptor* classOfItem(int32_t number)
     return object.get() ? object.get()->cls : nullptr;
 }
 
-template <typename Layout>
-Layout* itemAs(int32_t number)
+template <typename Layout> Layout* itemAs(int32_t number)
 {
     ObjectRef object(RuntimeProjectObject(number));
-    return reinterpret_cast<Layout*>(object.get());   // the items array keeps its own reference
+    return reinterpret_cast<Layout*>(object.get()); // the items array keeps its own reference
 }
 
 TEST(ProjectItems, EveryKindBuildsItsObjectUnderItsNumber)
@@ -80,17 +78,17 @@ TEST(ProjectItems, EveryKindBuildsItsObjectUnderItsNumber)
         {-1, nullptr},
         {0, nullptr},
         {1, builtinClass(BuiltinClassId::Picture)},
-        {2, nullptr},   // the menu bar
+        {2, nullptr}, // the menu bar
         {3, builtinClass(BuiltinClassId::Movie)},
-        {4, nullptr},   // the settings
-        {5, nullptr},   // a module instance
+        {4, nullptr}, // the settings
+        {5, nullptr}, // a module instance
         {6, builtinClass(BuiltinClassId::Sound)},
         {7, valueItemClass(7)},
         {8, valueItemClass(8)},
         {9, builtinClass(BuiltinClassId::MouseCursor)},
         {10, databaseClass()},
-        {11, nullptr},   // an empty slot
-        {12, nullptr},   // past the last item
+        {11, nullptr}, // an empty slot
+        {12, nullptr}, // past the last item
     };
     for (auto [number, cls] : numbers)
         EXPECT_EQ(classOfItem(number), cls) << "item " << number;
@@ -230,10 +228,10 @@ TEST(ProjectItems, ADamagedItemStopsTheStartAndNothingIsBuilt)
 TEST(MouseCursors, TheFormBecomesTheTopLeftCornerOfA32PixelCursor)
 {
     uint8_t form[cursorFormBytes] = {};
-    form[0] = 0xF0, form[1] = 0x0F;     // picture, row 0
-    form[32] = 0xFF, form[33] = 0x00;   // mask, row 0
-    form[64] = 0xFF, form[65] = 0xFF;   // vertical hot spot -1
-    form[66] = 0x00, form[67] = 40;     // horizontal hot spot 40
+    form[0] = 0xF0, form[1] = 0x0F;   // picture, row 0
+    form[32] = 0xFF, form[33] = 0x00; // mask, row 0
+    form[64] = 0xFF, form[65] = 0xFF; // vertical hot spot -1
+    form[66] = 0x00, form[67] = 40;   // horizontal hot spot 40
     CursorPlanes planes = cursorPlanesFromForm(form);
     const uint8_t andRow0[4] = {0x00, 0xFF, 0xFF, 0xFF}, xorRow0[4] = {0x0F, 0x0F, 0x00, 0x00};
     EXPECT_EQ(memcmp(planes.andPlane, andRow0, 4), 0) << "NOT mask, all ones beside it";
@@ -264,10 +262,10 @@ CHILD_SCENARIO(cursorFromResource)
 TEST(MouseCursors, ACursorItemIsBuiltFromItsResource)
 {
     std::string folder = freshFolder("registry-cursor");
-    std::string table = {0, 0, 0, 1, 0, 0, 0, 0};   // one entry, its data right after the list
+    std::string table = {0, 0, 0, 1, 0, 0, 0, 0}; // one entry, its data right after the list
     std::string form(cursorFormBytes, '\0');
     form[0] = char(0x80), form[32] = char(0xC0);
-    form[65] = 9, form[67] = 5;   // vertical first
+    form[65] = 9, form[67] = 5; // vertical first
     ASSERT_TRUE(writeWholeFile(folder + "/data3.dat", table + form));
     ProgramRun run = runProgram(childCommandLine("cursorFromResource"), {.folder = folder});
     ASSERT_TRUE(run.started);

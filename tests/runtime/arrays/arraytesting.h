@@ -23,11 +23,9 @@ std::string arraySnapshot(const ArrayRecord* array);
 
 // Each element kind: its routines (the integer forms where the kind has none of its own),
 // four distinct sample values, and how sample values are recognised when read back.
-template <class Value>
-struct ArrayKind;
+template <class Value> struct ArrayKind;
 
-template <>
-struct ArrayKind<int32_t> {
+template <> struct ArrayKind<int32_t> {
     static constexpr auto directRead = RuntimeDirectReadIntArray;
     static constexpr auto directWrite = RuntimeDirectWriteIntArray;
     static constexpr auto read = RuntimeReadIntArray;
@@ -42,8 +40,7 @@ struct ArrayKind<int32_t> {
     static constexpr int sortedSamples[4] = {1, 2, 0, 3};
 };
 
-template <>
-struct ArrayKind<float> {
+template <> struct ArrayKind<float> {
     static constexpr auto directRead = RuntimeDirectReadSingleArray;
     static constexpr auto directWrite = RuntimeDirectWriteSingleArray;
     static constexpr auto read = RuntimeReadSingleArray;
@@ -58,8 +55,7 @@ struct ArrayKind<float> {
     static constexpr int sortedSamples[4] = {1, 2, 0, 3};
 };
 
-template <>
-struct ArrayKind<double> {
+template <> struct ArrayKind<double> {
     static constexpr auto directRead = RuntimeDirectReadDoubleArray;
     static constexpr auto directWrite = RuntimeDirectWriteDoubleArray;
     static constexpr auto read = RuntimeReadDoubleArray;
@@ -74,8 +70,7 @@ struct ArrayKind<double> {
     static constexpr int sortedSamples[4] = {1, 2, 3, 0};
 };
 
-template <>
-struct ArrayKind<StringRecord*> {
+template <> struct ArrayKind<StringRecord*> {
     static constexpr auto directRead = RuntimeDirectReadStringArray;
     static constexpr auto directWrite = RuntimeDirectWriteStringArray;
     static constexpr auto read = RuntimeReadStringArray;
@@ -94,8 +89,7 @@ struct ArrayKind<StringRecord*> {
     static void release(StringRecord* s) { RuntimeUnlockString(s); }
 };
 
-template <>
-struct ArrayKind<ObjectHeader*> {
+template <> struct ArrayKind<ObjectHeader*> {
     static constexpr auto directRead = RuntimeDirectReadObjectArray;
     static constexpr auto directWrite = RuntimeDirectWriteObjectArray;
     static constexpr auto read = RuntimeReadObjectArray;
@@ -111,8 +105,7 @@ struct ArrayKind<ObjectHeader*> {
 };
 
 // The number of the sample a value is, -1 for zero or Nil, -2 for anything else.
-template <class Value>
-int sampleNumber(Value value)
+template <class Value> int sampleNumber(Value value)
 {
     if (value == Value{})
         return -1;
@@ -125,16 +118,14 @@ int sampleNumber(Value value)
 }
 
 // Strings and objects read are new references; the tests let them go at once.
-template <class Value>
-void releaseRead(Value value)
+template <class Value> void releaseRead(Value value)
 {
     if constexpr (requires { ArrayKind<Value>::release(value); })
         ArrayKind<Value>::release(value);
 }
 
 // Elements 0 to the bound of a one-dimensional array, as sample numbers.
-template <class Value>
-std::vector<int> arrayContents(ArrayRecord* array)
+template <class Value> std::vector<int> arrayContents(ArrayRecord* array)
 {
     std::vector<int> numbers;
     for (int32_t i = 0; i <= RuntimeUBound(array); ++i) {

@@ -10,7 +10,7 @@ enum class Op { Write, Append, Insert, Remove, Redim };
 
 struct Step {
     Op op;
-    int32_t index;   // the index, or the bound for a redim
+    int32_t index; // the index, or the bound for a redim
     int32_t value;
 };
 
@@ -25,11 +25,21 @@ std::vector<int32_t> booleanContents(FastBooleanArray* array)
 void runStep(FastBooleanArray* array, const Step& step)
 {
     switch (step.op) {
-    case Op::Write: RuntimeFastWriteBoolArray(array, step.index, step.value); break;
-    case Op::Append: RuntimeFastBooleanArrayAppend(array, step.value); break;
-    case Op::Insert: RuntimeFastBooleanArrayInsert(array, step.index, step.value); break;
-    case Op::Remove: RuntimeFastBooleanArrayRemove(array, step.index); break;
-    case Op::Redim: RuntimeRedimFastBoolArray(array, step.index); break;
+    case Op::Write:
+        RuntimeFastWriteBoolArray(array, step.index, step.value);
+        break;
+    case Op::Append:
+        RuntimeFastBooleanArrayAppend(array, step.value);
+        break;
+    case Op::Insert:
+        RuntimeFastBooleanArrayInsert(array, step.index, step.value);
+        break;
+    case Op::Remove:
+        RuntimeFastBooleanArrayRemove(array, step.index);
+        break;
+    case Op::Redim:
+        RuntimeRedimFastBoolArray(array, step.index);
+        break;
     }
 }
 
@@ -50,9 +60,12 @@ TEST(FastBooleanArray, EveryOperationMovesTheElementsAndTheCountTogether)
         {"insert at the element count", 1, {{Op::Write, 1, 1}, {Op::Insert, 2, 3}}, {0, 1, 3}},
         {"remove moves the elements above down", 2, {{Op::Write, 1, 1}, {Op::Write, 2, 2}, {Op::Remove, 0, 0}}, {1, 2}},
         {"remove the last element", 0, {{Op::Write, 0, 1}, {Op::Remove, 0, 0}}, {}},
-        {"redim down and up: the elements come back false", 3,
-         {{Op::Write, 0, 1}, {Op::Write, 3, 1}, {Op::Redim, 0, 0}, {Op::Redim, 4, 0}}, {1, 0, 0, 0, 0}},
-        {"a removed element does not come back with a redim", 1,
+        {"redim down and up: the elements come back false",
+         3,
+         {{Op::Write, 0, 1}, {Op::Write, 3, 1}, {Op::Redim, 0, 0}, {Op::Redim, 4, 0}},
+         {1, 0, 0, 0, 0}},
+        {"a removed element does not come back with a redim",
+         1,
          {{Op::Write, 1, 1}, {Op::Append, 0, 1}, {Op::Remove, 2, 0}, {Op::Remove, 1, 0}, {Op::Redim, 2, 0}},
          {0, 0, 0}},
     };

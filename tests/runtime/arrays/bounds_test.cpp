@@ -51,27 +51,33 @@ TEST(OutOfBounds, ABadIndexRaisesAndLeavesTheArrayAsItWas)
         void (*call)(void* array);
         bool raises;
     } cases[] = {
-        {"direct read at the bound", integersWithBound100, [](void* a) { RuntimeDirectReadIntArray(toArray(a), 100); }, false},
-        {"direct read past the bound", integersWithBound100, [](void* a) { RuntimeDirectReadIntArray(toArray(a), 101); }, true},
+        {"direct read at the bound", integersWithBound100, [](void* a) { RuntimeDirectReadIntArray(toArray(a), 100); },
+         false},
+        {"direct read past the bound", integersWithBound100,
+         [](void* a) { RuntimeDirectReadIntArray(toArray(a), 101); }, true},
         {"direct read at -1", integersWithBound100, [](void* a) { RuntimeDirectReadIntArray(toArray(a), -1); }, true},
         {"direct write past the bound", integersWithBound100,
          [](void* a) { RuntimeDirectWriteIntArray(toArray(a), 101, 1); }, true},
-        {"direct write at -1", integersWithBound100, [](void* a) { RuntimeDirectWriteStringArray(toArray(a), -1, nullptr); },
-         true},
-        {"direct write to an array without elements", noElements, [](void* a) { RuntimeDirectWriteIntArray(toArray(a), 0, 1); },
-         true},
+        {"direct write at -1", integersWithBound100,
+         [](void* a) { RuntimeDirectWriteStringArray(toArray(a), -1, nullptr); }, true},
+        {"direct write to an array without elements", noElements,
+         [](void* a) { RuntimeDirectWriteIntArray(toArray(a), 0, 1); }, true},
         {"direct double read of a two-dimensional array", twoDimensions,
          [](void* a) { RuntimeDirectReadDoubleArray(toArray(a), 0); }, true},
         {"direct integer write to a two-dimensional array", twoDimensions,
          [](void* a) { RuntimeDirectWriteIntArray(toArray(a), 1, 1); }, true},
-        {"insert at the bound", integersWithBound100, [](void* a) { RuntimeIntArrayInsert(toArray(a), 100, 1); }, false},
-        {"insert past the bound", integersWithBound100, [](void* a) { RuntimeIntArrayInsert(toArray(a), 101, 1); }, true},
+        {"insert at the bound", integersWithBound100, [](void* a) { RuntimeIntArrayInsert(toArray(a), 100, 1); },
+         false},
+        {"insert past the bound", integersWithBound100, [](void* a) { RuntimeIntArrayInsert(toArray(a), 101, 1); },
+         true},
         {"insert into no elements", noElements, [](void* a) { RuntimeDoubleArrayInsert(toArray(a), 0, 1.0); }, true},
         {"remove past the bound", integersWithBound100, [](void* a) { RuntimeIntArrayRemove(toArray(a), 101); }, true},
         {"remove at -1", integersWithBound100, [](void* a) { RuntimeObjectArrayRemove(toArray(a), -1); }, true},
-        {"append to a two-dimensional array", twoDimensions, [](void* a) { RuntimeIntArrayAppend(toArray(a), 1); }, true},
+        {"append to a two-dimensional array", twoDimensions, [](void* a) { RuntimeIntArrayAppend(toArray(a), 1); },
+         true},
         {"sort of a two-dimensional array", twoDimensions, [](void* a) { RuntimeIntArraySort(toArray(a)); }, true},
-        {"first index past its bound", twoDimensions, [](void* a) { RuntimeArrayStartWriteAccess(toArray(a), 4); }, true},
+        {"first index past its bound", twoDimensions, [](void* a) { RuntimeArrayStartWriteAccess(toArray(a), 4); },
+         true},
         {"first index of a one-dimensional array", integersWithBound100,
          [](void* a) { RuntimeArrayStartReadAccess(toArray(a), 0); }, true},
         {"last index past its bound", twoDimensions,
@@ -151,7 +157,7 @@ CHILD_SCENARIO(uncaughtOutOfBounds)
 {
     ArrayRecord* array = arrayWithBound(100);
     RuntimeDirectWriteIntArray(array, 101, 1);
-    return 9;   // not reached: the uncaught exception ends the process
+    return 9; // not reached: the uncaught exception ends the process
 }
 
 TEST(OutOfBounds, AnUncaughtOneIsReportedByItsClassAndEndsTheProgram)

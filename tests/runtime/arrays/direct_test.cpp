@@ -2,9 +2,8 @@
 // the counts of the strings and objects an array holds.
 #include "tests/runtime/arrays/arraytesting.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -72,8 +71,7 @@ TEST(ArrayGrowth, DoublesTakeEightBytesAndDoNotDisturbIntegerArrays)
     RuntimeDisposeIntArray(integers);
 }
 
-template <class Value>
-class EveryKind : public testing::Test {};
+template <class Value> class EveryKind : public testing::Test {};
 using ElementKinds = testing::Types<int32_t, float, double, StringRecord*, ObjectHeader*>;
 TYPED_TEST_SUITE(EveryKind, ElementKinds);
 
@@ -94,8 +92,7 @@ TYPED_TEST(EveryKind, DirectWritesReadBackAndReplaceWhatWasThere)
 
 // Strings and objects are retained when stored and released exactly once when they leave the
 // array, however they leave it.
-template <class Value>
-class CountedKind : public testing::Test {};
+template <class Value> class CountedKind : public testing::Test {};
 using CountedKinds = testing::Types<StringRecord*, ObjectHeader*>;
 TYPED_TEST_SUITE(CountedKind, CountedKinds);
 
@@ -108,7 +105,7 @@ TYPED_TEST(CountedKind, EveryWayInRetainsAndEveryWayOutReleasesOnce)
     struct Step {
         const char* what;
         std::function<void()> run;
-        int32_t kept, other;   // counts above the base after the step
+        int32_t kept, other; // counts above the base after the step
     } steps[] = {
         {"write", [&] { Kind::directWrite(array, 2, kept); }, 1, 0},
         {"write of the value already there", [&] { Kind::directWrite(array, 2, kept); }, 1, 0},

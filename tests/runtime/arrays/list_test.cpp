@@ -2,10 +2,9 @@
 // sort.
 #include "tests/runtime/arrays/arraytesting.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,15 +12,15 @@ enum class Op { Append, Insert, Remove, Redim, Write };
 
 struct Step {
     Op op;
-    int32_t index;    // the index, or the bound for a redim
-    int sample;       // the sample number of the value stored
+    int32_t index; // the index, or the bound for a redim
+    int sample;    // the sample number of the value stored
 };
 
 struct Scenario {
     const char* what;
     int32_t bound;
     std::vector<Step> steps;
-    std::vector<int> contents;   // sample numbers, -1 for zero or Nil; the bound follows
+    std::vector<int> contents; // sample numbers, -1 for zero or Nil; the bound follows
 };
 
 const Scenario scenarios[] = {
@@ -30,7 +29,9 @@ const Scenario scenarios[] = {
     {"insert at 0 moves everything up", -1, {{Op::Append, 0, 0}, {Op::Append, 0, 1}, {Op::Insert, 0, 2}}, {2, 0, 1}},
     {"insert at the bound", 1, {{Op::Write, 1, 3}, {Op::Insert, 1, 2}}, {-1, 2, 3}},
     {"insert among elements never written", 5, {{Op::Write, 0, 0}, {Op::Insert, 3, 1}}, {0, -1, -1, 1, -1, -1, -1}},
-    {"insert beyond the present elements", 40, {{Op::Write, 0, 0}, {Op::Insert, 30, 1}},
+    {"insert beyond the present elements",
+     40,
+     {{Op::Write, 0, 0}, {Op::Insert, 30, 1}},
      [] {
          std::vector<int> expected(42, -1);
          expected[0] = 0, expected[30] = 1;
@@ -41,31 +42,43 @@ const Scenario scenarios[] = {
      {{Op::Append, 0, 0}, {Op::Append, 0, 1}, {Op::Append, 0, 2}, {Op::Remove, 1, 0}},
      {0, 2}},
     {"remove the only element", 0, {{Op::Write, 0, 3}, {Op::Remove, 0, 0}}, {}},
-    {"remove where nothing is present only lowers the bound", 40, {{Op::Write, 0, 0}, {Op::Remove, 30, 0}},
+    {"remove where nothing is present only lowers the bound",
+     40,
+     {{Op::Write, 0, 0}, {Op::Remove, 30, 0}},
      [] {
          std::vector<int> expected(40, -1);
          expected[0] = 0;
          return expected;
      }()},
-    {"redim down and up again", 5, {{Op::Write, 4, 1}, {Op::Write, 1, 2}, {Op::Redim, 2, 0}, {Op::Redim, 5, 0}},
+    {"redim down and up again",
+     5,
+     {{Op::Write, 4, 1}, {Op::Write, 1, 2}, {Op::Redim, 2, 0}, {Op::Redim, 5, 0}},
      {-1, 2, -1, -1, -1, -1}},
 };
 
-template <class Value>
-void runStep(ArrayRecord* array, const Step& step, const std::vector<Value>& samples)
+template <class Value> void runStep(ArrayRecord* array, const Step& step, const std::vector<Value>& samples)
 {
     using Kind = ArrayKind<Value>;
     switch (step.op) {
-    case Op::Append: Kind::append(array, samples[step.sample]); break;
-    case Op::Insert: Kind::insert(array, step.index, samples[step.sample]); break;
-    case Op::Remove: Kind::remove(array, step.index); break;
-    case Op::Redim: Kind::redim(array, 0, step.index); break;
-    case Op::Write: Kind::directWrite(array, step.index, samples[step.sample]); break;
+    case Op::Append:
+        Kind::append(array, samples[step.sample]);
+        break;
+    case Op::Insert:
+        Kind::insert(array, step.index, samples[step.sample]);
+        break;
+    case Op::Remove:
+        Kind::remove(array, step.index);
+        break;
+    case Op::Redim:
+        Kind::redim(array, 0, step.index);
+        break;
+    case Op::Write:
+        Kind::directWrite(array, step.index, samples[step.sample]);
+        break;
     }
 }
 
-template <class Value>
-class ListOfEveryKind : public testing::Test {};
+template <class Value> class ListOfEveryKind : public testing::Test {};
 using ElementKinds = testing::Types<int32_t, float, double, StringRecord*, ObjectHeader*>;
 TYPED_TEST_SUITE(ListOfEveryKind, ElementKinds);
 
@@ -82,8 +95,7 @@ TYPED_TEST(ListOfEveryKind, AppendInsertRemoveAndRedimMoveElementsAndTheBound)
     }
 }
 
-template <class Value>
-class SortOfEveryKind : public testing::Test {};
+template <class Value> class SortOfEveryKind : public testing::Test {};
 using SortedKinds = testing::Types<int32_t, float, double, StringRecord*>;
 TYPED_TEST_SUITE(SortOfEveryKind, SortedKinds);
 

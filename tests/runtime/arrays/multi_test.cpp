@@ -8,8 +8,7 @@
 
 namespace {
 
-template <class Value>
-void writeAt(ArrayRecord* array, const std::vector<int32_t>& indices, Value value)
+template <class Value> void writeAt(ArrayRecord* array, const std::vector<int32_t>& indices, Value value)
 {
     RuntimeArrayStartWriteAccess(array, indices.front());
     for (size_t i = 1; i + 1 < indices.size(); ++i)
@@ -17,8 +16,7 @@ void writeAt(ArrayRecord* array, const std::vector<int32_t>& indices, Value valu
     ArrayKind<Value>::write(array, indices.back(), value);
 }
 
-template <class Value>
-int sampleAt(ArrayRecord* array, const std::vector<int32_t>& indices)
+template <class Value> int sampleAt(ArrayRecord* array, const std::vector<int32_t>& indices)
 {
     RuntimeArrayStartReadAccess(array, indices.front());
     for (size_t i = 1; i + 1 < indices.size(); ++i)
@@ -29,8 +27,7 @@ int sampleAt(ArrayRecord* array, const std::vector<int32_t>& indices)
     return number;
 }
 
-template <class Value>
-class EveryKindInTwoDimensions : public testing::Test {};
+template <class Value> class EveryKindInTwoDimensions : public testing::Test {};
 using ElementKinds = testing::Types<int32_t, float, double, StringRecord*, ObjectHeader*>;
 TYPED_TEST_SUITE(EveryKindInTwoDimensions, ElementKinds);
 

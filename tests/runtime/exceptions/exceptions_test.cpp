@@ -7,9 +7,8 @@
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 #include <string>
@@ -26,7 +25,8 @@ struct FrameFixture {
         ImageBlocks blocks{};
         std::string error;
         ImageEntry entry = nullptr;
-        if (!imageReadExecutable("images\\exception_frames.bin", 0, blocks, error) || !imagePrepare(blocks, runtimeExports(), entry, error))
+        if (!imageReadExecutable("images\\exception_frames.bin", 0, blocks, error) ||
+            !imagePrepare(blocks, runtimeExports(), entry, error))
             ADD_FAILURE() << error;
         std::ifstream map("images\\exception_frames.map");
         std::string block, offset, name;
@@ -43,8 +43,7 @@ struct FrameFixture {
         classSetTable(table, 5);
     }
 
-    template <typename Routine>
-    Routine routine(const char* name)
+    template <typename Routine> Routine routine(const char* name)
     {
         EXPECT_TRUE(routines.count(name)) << name;
         return reinterpret_cast<Routine>(routines[name]);
@@ -68,7 +67,7 @@ struct Held {
 
     Held()
     {
-        fixture();   // makes the classes
+        fixture(); // makes the classes
         outerString = stringFromText("outer local");
         middleString = stringFromText("middle local");
         ownedString = stringFromText("owned argument");
@@ -127,7 +126,7 @@ TEST(Exceptions, ACallSiteInsideAHandlerPassesTheExceptionToTheCallers)
     typedef int (*Routine)(ObjectHeader*);
     ObjectRef exception(newException(BuiltinException::OutOfBounds));
     EXPECT_EQ(fixture().routine<Routine>("_aroundHandler")(exception.get()), 2);
-    RuntimeUnlockObject(exception.get());   // the reference the caught slot held
+    RuntimeUnlockObject(exception.get()); // the reference the caught slot held
 }
 
 TEST(Exceptions, TheStackCheckRaisesAtTheRoutineThatCrossesTheLimit)
@@ -148,7 +147,7 @@ CHILD_SCENARIO(uncaughtOutOfBounds)
     exceptionSetMessages(messages, uncaughtExceptionMessage + 1);
     Held held;
     held.call(fixture().routine<OuterRoutine>("_catchNilObjectException"), newException(BuiltinException::OutOfBounds));
-    return 9;   // not reached: an uncaught exception ends the process
+    return 9; // not reached: an uncaught exception ends the process
 }
 
 CHILD_SCENARIO(uncaughtWithoutMessage)
@@ -163,7 +162,7 @@ CHILD_SCENARIO(failedCast)
     fixture();
     ObjectHeader* plain = objectInstantiate(classFindBuiltinText("NotAnException"));
     if (RuntimeCheckCast(nullptr, 0) != nullptr || RuntimeCheckCast(plain, 3) != classAt(3))
-        return 8;   // Nil and a matching class pass
+        return 8; // Nil and a matching class pass
     RuntimeCheckCast(plain, 0);
     return 9;
 }
@@ -180,8 +179,10 @@ TEST(Exceptions, AnUncaughtExceptionIsReportedByClassAndEndsTheProcess)
         const char* scenario;
         const char* report;
     } cases[] = {
-        {"uncaughtOutOfBounds", "クラスOutOfBoundsExceptionの例外は取り扱われませんでした。\rアプリケーションを終了します。"},
-        {"uncaughtWithoutMessage", "An exception of class NilObjectException was not handled.\rThe application will now quit."},
+        {"uncaughtOutOfBounds",
+         "クラスOutOfBoundsExceptionの例外は取り扱われませんでした。\rアプリケーションを終了します。"},
+        {"uncaughtWithoutMessage",
+         "An exception of class NilObjectException was not handled.\rThe application will now quit."},
         {"failedCast", "An exception of class IllegalCastException was not handled.\rThe application will now quit."},
         {"nilObject", "An exception of class NilObjectException was not handled.\rThe application will now quit."},
     };

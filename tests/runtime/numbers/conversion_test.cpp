@@ -1,9 +1,8 @@
 // Integer and floating-point conversions, the x87 rounding mode they leave, and bit operations.
 #include "runtime/numbers/numberconversion.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
@@ -30,11 +29,21 @@ TEST(FPToInt, TruncatesTowardZeroAndGivesTheIndefiniteIntegerOutsideTheRange)
         double x;
         int32_t expected;
     } cases[] = {
-        {2.9, 2}, {-2.9, -2}, {0.5, 0}, {-0.5, 0}, {-0.0, 0},
-        {2147483647.0, INT32_MAX}, {2147483647.9, INT32_MAX},
-        {-2147483648.0, INT32_MIN}, {-2147483648.9, INT32_MIN},
-        {2147483648.0, INT32_MIN}, {3e9, INT32_MIN}, {-2147483649.0, INT32_MIN},
-        {infinity, INT32_MIN}, {-infinity, INT32_MIN}, {std::nan(""), INT32_MIN},
+        {2.9, 2},
+        {-2.9, -2},
+        {0.5, 0},
+        {-0.5, 0},
+        {-0.0, 0},
+        {2147483647.0, INT32_MAX},
+        {2147483647.9, INT32_MAX},
+        {-2147483648.0, INT32_MIN},
+        {-2147483648.9, INT32_MIN},
+        {2147483648.0, INT32_MIN},
+        {3e9, INT32_MIN},
+        {-2147483649.0, INT32_MIN},
+        {infinity, INT32_MIN},
+        {-infinity, INT32_MIN},
+        {std::nan(""), INT32_MIN},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FPToInt(c.x), c.expected) << "x = " << c.x;

@@ -3,9 +3,8 @@
 #include "runtime/numbers/datetext.h"
 #include "tests/runtime/numbers/numbertesting.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -187,13 +186,20 @@ TEST(Date, TextsAndSecondsReadANormalisedCopyAndLeaveTheDatePending)
     date.set(dateSecond, 9);
     // The Japanese locale's texts in its ANSI code page: 2024年2月29日木曜日, and 木 for the
     // abbreviated day name.
-    const std::string day = "2024\x94\x4E" "2\x8C\x8E" "29\x93\xFA";
+    const std::string day = "2024\x94\x4E"
+                            "2\x8C\x8E"
+                            "29\x93\xFA";
     struct Case {
         int32_t which;
         std::string expected;
     } cases[] = {
-        {0, "2024/2/29"}, {1, day + "\x96\xD8\x97\x6A\x93\xFA"}, {2, day + "\x96\xD8"},
-        {3, "13:05"}, {4, "13:05:09"}, {5, ""}, {-1, ""},
+        {0, "2024/2/29"},
+        {1, day + "\x96\xD8\x97\x6A\x93\xFA"},
+        {2, day + "\x96\xD8"},
+        {3, "13:05"},
+        {4, "13:05:09"},
+        {5, ""},
+        {-1, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(date.text(c.which), c.expected) << "text " << c.which;
@@ -215,7 +221,10 @@ TEST(Date, AbbreviatedPictureShortensNamesOutsideQuotedText)
         {"'dddd MMMM' dddd", "'dddd MMMM' ddd"},
         {"'it''s' MMMM", "'it''s' MMM"},
         {"yyyy'\x94\x4E'M'\x8C\x8E'd'\x93\xFA'", "yyyy'\x94\x4E'M'\x8C\x8E'd'\x93\xFA'"},
-        {"\x83\x64" "ddd", "\x83\x64" "ddd"},   // a double-byte character whose second byte is "d"
+        {"\x83\x64"
+         "ddd",
+         "\x83\x64"
+         "ddd"}, // a double-byte character whose second byte is "d"
     };
     for (const Case& c : cases)
         EXPECT_EQ(dateAbbreviatedPicture(c.picture), c.expected) << c.picture;

@@ -2,9 +2,8 @@
 #include "runtime/numbers/mathfunctions.h"
 #include "runtime/numbers/randomnumbers.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace {
@@ -19,12 +18,12 @@ TEST(MathFunctions, OneArgumentFunctions)
         double x;
         double expected;
     } cases[] = {
-        {"Abs", RuntimeAbs, -2.5, 2.5},     {"Ceil", RuntimeCeil, -2.5, -2},  {"Floor", RuntimeFloor, -2.5, -3},
-        {"Round", RuntimeRound, 2.5, 3},    {"Round", RuntimeRound, -2.5, -2}, {"Round", RuntimeRound, -2.6, -3},
-        {"Sqrt", RuntimeSqrt, 16, 4},       {"Exp", RuntimeExp, 0, 1},        {"Log", RuntimeLog, std::exp(2.0), 2},
-        {"Sin", RuntimeSin, pi / 2, 1},     {"Cos", RuntimeCos, 0, 1},        {"Tan", RuntimeTan, pi / 4, 1},
-        {"ASin", RuntimeASin, 1, pi / 2},   {"ATan", RuntimeATan, 1, pi / 4}, {"ACos", RuntimeACos, 1, 0},
-        {"ACos", RuntimeACos, -1, pi},      {"ACos", RuntimeACos, 0, pi / 2}, {"ACos", RuntimeACos, 0.5, pi / 3},
+        {"Abs", RuntimeAbs, -2.5, 2.5},   {"Ceil", RuntimeCeil, -2.5, -2},   {"Floor", RuntimeFloor, -2.5, -3},
+        {"Round", RuntimeRound, 2.5, 3},  {"Round", RuntimeRound, -2.5, -2}, {"Round", RuntimeRound, -2.6, -3},
+        {"Sqrt", RuntimeSqrt, 16, 4},     {"Exp", RuntimeExp, 0, 1},         {"Log", RuntimeLog, std::exp(2.0), 2},
+        {"Sin", RuntimeSin, pi / 2, 1},   {"Cos", RuntimeCos, 0, 1},         {"Tan", RuntimeTan, pi / 4, 1},
+        {"ASin", RuntimeASin, 1, pi / 2}, {"ATan", RuntimeATan, 1, pi / 4},  {"ACos", RuntimeACos, 1, 0},
+        {"ACos", RuntimeACos, -1, pi},    {"ACos", RuntimeACos, 0, pi / 2},  {"ACos", RuntimeACos, 0.5, pi / 3},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(c.function(c.x), c.expected, 1e-12) << c.what << "(" << c.x << ")";
@@ -44,10 +43,16 @@ TEST(MathFunctions, TwoArgumentFunctions)
         double a, b;
         double expected;
     } cases[] = {
-        {"Max", RuntimeMax, 1, 2, 2},  {"Max", RuntimeMax, 2, 1, 2},  {"Max", RuntimeMax, NAN, 1, 1},
-        {"Min", RuntimeMin, 1, 2, 1},  {"Min", RuntimeMin, 2, 1, 1},  {"Min", RuntimeMin, NAN, 1, 1},
-        {"Pow", RuntimePow, 2, 10, 1024}, {"Pow", RuntimePow, 4, 0.5, 2},
-        {"ATan2", RuntimeATan2, 1, -1, 3 * pi / 4}, {"ATan2", RuntimeATan2, -1, 0, -pi / 2},
+        {"Max", RuntimeMax, 1, 2, 2},
+        {"Max", RuntimeMax, 2, 1, 2},
+        {"Max", RuntimeMax, NAN, 1, 1},
+        {"Min", RuntimeMin, 1, 2, 1},
+        {"Min", RuntimeMin, 2, 1, 1},
+        {"Min", RuntimeMin, NAN, 1, 1},
+        {"Pow", RuntimePow, 2, 10, 1024},
+        {"Pow", RuntimePow, 4, 0.5, 2},
+        {"ATan2", RuntimeATan2, 1, -1, 3 * pi / 4},
+        {"ATan2", RuntimeATan2, -1, 0, -pi / 2},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(c.function(c.a, c.b), c.expected, 1e-12) << c.what << "(" << c.a << ", " << c.b << ")";

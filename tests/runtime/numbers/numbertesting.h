@@ -16,10 +16,7 @@ inline std::string taken(StringRecord* result)
 // A runtime string to pass as an argument; released when the variable goes.
 struct TestString {
     StringRef owned;
-    explicit TestString(const std::string& text)
-        : owned(stringFromView(text))
-    {
-    }
+    explicit TestString(const std::string& text) : owned(stringFromView(text)) {}
     StringRecord* get() const { return owned.get(); }
 };
 

@@ -3,10 +3,9 @@
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -82,8 +81,8 @@ TEST(ClassChain, RememberedEventLookupsFollowEveryChangeOfTheClasses)
         bool inOwnClass;
     } steps[] = {
         {"no handler yet", [] {}, nullptr, false},
-        {"a handler added to the object's class",
-         [&] { classAddEventHandler(classes.leaf, "Ping", codeOf(leafCode)); }, codeOf(leafCode), true},
+        {"a handler added to the object's class", [&] { classAddEventHandler(classes.leaf, "Ping", codeOf(leafCode)); },
+         codeOf(leafCode), true},
         {"a handler added nearer the declaring class",
          [&] { classAddEventHandler(classes.middle, "PING", codeOf(middleCode)); }, codeOf(middleCode), false},
         {"a declaration of the name in the middle ends the walk there",

@@ -5,7 +5,6 @@
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -56,7 +55,7 @@ struct Classes {
             cls->destructor = [](ObjectHeader* o, ClassDescriptor* c) {
                 record(o, c, "destroyed");
                 Holder* holder = reinterpret_cast<Holder*>(o);
-                if (c->superclass == nullptr) {   // the root releases what the object holds
+                if (c->superclass == nullptr) { // the root releases what the object holds
                     RuntimeUnlockObject(holder->other);
                     RuntimeUnlockString(holder->text);
                 }
@@ -110,7 +109,7 @@ TEST_F(Objects, AnObjectReleasedByADestructorIsDestroyedAfterItNotInsideIt)
     ObjectHeader* first = RuntimeNewObject(0);
     ObjectHeader* second = RuntimeNewObject(1);
     objSetter(first, otherOffset, second);
-    RuntimeUnlockObject(second);   // `first` now holds the only reference
+    RuntimeUnlockObject(second); // `first` now holds the only reference
     events.clear();
     RuntimeUnlockObject(first);
     EXPECT_EQ(events, (std::vector<std::string>{"TestBase destroyed count=1", "TestDerived destroyed count=1",
@@ -137,8 +136,8 @@ TEST_F(Objects, ClassTestsFollowTheChainAndImplementedInterfaces)
         int32_t classIndex;
         bool isa;
     } cases[] = {
-        {derived.get(), 0, true},  {derived.get(), 1, true},    {derived.get(), 3, true}, {derived.get(), 4, false},
-        {derived.get(), 2, false}, {derived.get(), 99, false},  {nullptr, 0, false},      {derived.get(), -1, false},
+        {derived.get(), 0, true},  {derived.get(), 1, true},   {derived.get(), 3, true}, {derived.get(), 4, false},
+        {derived.get(), 2, false}, {derived.get(), 99, false}, {nullptr, 0, false},      {derived.get(), -1, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RuntimeObjectIsa(c.object, c.classIndex), c.isa) << "class index " << c.classIndex;
@@ -149,7 +148,7 @@ TEST_F(Objects, FieldSettersKeepCountsRightEvenWhenStoringTheValueAlreadyHeld)
     ObjectRef holder(RuntimeNewObject(0));
     ObjectHeader* value = RuntimeNewObject(0);
     objSetter(holder.get(), otherOffset, value);
-    RuntimeUnlockObject(value);   // the field holds the only reference now
+    RuntimeUnlockObject(value); // the field holds the only reference now
     objSetter(holder.get(), otherOffset, value);
     EXPECT_EQ(value->count, 1) << "storing the held value keeps it alive with its count";
     ObjectRef read(objGetter(holder.get(), otherOffset));
@@ -216,12 +215,12 @@ std::string assertionModule(const std::string& report)
 CHILD_SCENARIO(deadRecords)
 {
     ObjectHeader dead{0, nullptr, nullptr, nullptr};
-    RuntimeUnlockObject(&dead);   // assertion, nothing else
-    RuntimeLockObject(&dead);     // assertion, nothing else
+    RuntimeUnlockObject(&dead); // assertion, nothing else
+    RuntimeLockObject(&dead);   // assertion, nothing else
     void* block = taggedAllocate(16);
     taggedFree(block);
-    taggedFree(block);            // assertion: freed twice
-    RuntimeNewObject(1000);       // assertion: no such class
+    taggedFree(block);      // assertion: freed twice
+    RuntimeNewObject(1000); // assertion: no such class
     return dead.count == 0 ? 3 : 4;
 }
 

@@ -37,7 +37,7 @@ TEST_P(CaseAndTrim, TitleCaseStartsEachWordUpperAndGoesOnLower)
     struct Case {
         const char* text;
         const char* title;
-        bool doubleByteOnly;   // a wide letter is one character only when lead bytes are known
+        bool doubleByteOnly; // a wide letter is one character only when lead bytes are known
     } cases[] = {
         {"hello wORLD", "Hello World", false},
         {"  two\tspaced  words", "  Two\tSpaced  Words", false},
@@ -59,7 +59,7 @@ TEST_P(CaseAndTrim, TitleCaseStartsEachWordUpperAndGoesOnLower)
 struct TrimCase {
     const char* name;
     std::string text;
-    const char* left;    // nullptr: Nil; "=": the argument itself
+    const char* left; // nullptr: Nil; "=": the argument itself
     const char* right;
     const char* both;
 };
@@ -96,13 +96,17 @@ TEST_P(CaseAndTrim, TrimmingRemovesWhiteSpaceAndSharesWhenNothingIsRemoved)
 // after a lead byte is that character's trail byte.
 TEST_P(CaseAndTrim, DoubleByteModeTrimsWholeCharacters)
 {
-    std::string wide = "\x81\x40" "ab\x81\x40";
+    std::string wide = "\x81\x40"
+                       "ab\x81\x40";
     if (doubleByte()) {
-        checkTrims({{"ideographic spaces", wide, "ab\x81\x40", "\x81\x40" "ab", "ab"},
+        checkTrims({{"ideographic spaces", wide, "ab\x81\x40",
+                     "\x81\x40"
+                     "ab",
+                     "ab"},
                     {"space as a trail byte", "\x82 ", "=", "=", "="}});
     } else {
-        checkTrims({{"ideographic spaces", wide, "=", "=", "="},
-                    {"space as a trail byte", "\x82 ", "=", "\x82", "\x82"}});
+        checkTrims(
+            {{"ideographic spaces", wide, "=", "=", "="}, {"space as a trail byte", "\x82 ", "=", "\x82", "\x82"}});
     }
 }
 

@@ -1,7 +1,6 @@
 // String records: making, the two views, counts, sharing, joining, assignment and comparison.
-#include "tests/runtime/strings/stringtesting.h"
-
 #include "host/base/memorypool.h"
+#include "tests/runtime/strings/stringtesting.h"
 
 #include <cstring>
 #include <functional>
@@ -18,7 +17,7 @@ TEST_F(StringRecords, HoldTheLengthByteTheTextAndAClosingZero)
     } cases[] = {{1, 1}, {254, 254}, {255, 255}, {256, 255}, {300, 255}};
     for (const Case& c : cases) {
         std::string text(c.length, 'x');
-        text[c.length / 2] = '\0';   // a 0 byte inside the text is part of it
+        text[c.length / 2] = '\0'; // a 0 byte inside the text is part of it
         StringRef s(bytes(text));
         ASSERT_NE(s.get(), nullptr) << c.length;
         EXPECT_EQ(s.get()->count, 1);
@@ -69,10 +68,8 @@ TEST_F(StringRecords, AddStringSharesAnArgumentWhenTheOtherSideIsEmpty)
         StringRecord* sharedRecord;
         const char* text;
     } cases[] = {
-        {"Nil + Nil", nullptr, nullptr, nullptr, nullptr},
-        {"a + Nil", a.get(), nullptr, a.get(), "ab"},
-        {"Nil + b", nullptr, b.get(), b.get(), "cd"},
-        {"a + b", a.get(), b.get(), nullptr, "abcd"},
+        {"Nil + Nil", nullptr, nullptr, nullptr, nullptr}, {"a + Nil", a.get(), nullptr, a.get(), "ab"},
+        {"Nil + b", nullptr, b.get(), b.get(), "cd"},      {"a + b", a.get(), b.get(), nullptr, "abcd"},
         {"a + a", a.get(), a.get(), nullptr, "abab"},
     };
     for (const Case& c : cases) {
@@ -93,7 +90,7 @@ TEST_F(StringRecords, AddStringSharesAnArgumentWhenTheOtherSideIsEmpty)
 TEST_F(StringRecords, AssignmentKeepsTheCountsRightEvenForTheValueAlreadyHeld)
 {
     StringRecord* variable = stringFromText("only held here");
-    stringAssign(variable, variable);   // must not free what it is about to store
+    stringAssign(variable, variable); // must not free what it is about to store
     ASSERT_EQ(variable->count, 1);
     EXPECT_STREQ(stringText(variable), "only held here");
 
@@ -121,14 +118,11 @@ TEST_F(StringRecords, CompareByCollationWithoutCaseAndByBytesOrWithCase)
         const char* b;
         int32_t ignoringCase, bytes, withCase;
     } cases[] = {
-        {nullptr, nullptr, 0, 0, 0},
-        {nullptr, "a", -1, -1, -1},
-        {"abc", "ABC", 0, 1, -1},      // bytes: 'a' (0x61) is above 'A'; the collation puts lower case first
-        {"abc", "abd", -1, -1, -1},
-        {"ab", "abc", -1, -1, -1},     // a prefix is the smaller
-        {"b", "A", 1, 1, 1},
-        {"円", "a", 1, 1, 1},          // bytes are unsigned: 0x89 is above 'a'
-        {"ａ", "Ａ", 0, 1, -1},        // full-width letters are letters with case too
+        {nullptr, nullptr, 0, 0, 0}, {nullptr, "a", -1, -1, -1},
+        {"abc", "ABC", 0, 1, -1}, // bytes: 'a' (0x61) is above 'A'; the collation puts lower case first
+        {"abc", "abd", -1, -1, -1},  {"ab", "abc", -1, -1, -1}, // a prefix is the smaller
+        {"b", "A", 1, 1, 1},         {"円", "a", 1, 1, 1},      // bytes are unsigned: 0x89 is above 'a'
+        {"ａ", "Ａ", 0, 1, -1},                                 // full-width letters are letters with case too
     };
     for (const Case& c : cases) {
         StringRef a(sjis(c.a)), b(sjis(c.b));

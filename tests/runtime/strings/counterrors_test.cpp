@@ -1,8 +1,7 @@
 // Count errors: retaining or releasing a dead string shows the failed-assertion dialog and
 // changes nothing; the program goes on when the user presses OK.
-#include "runtime/strings/string.h"
-
 #include "host/base/memorypool.h"
+#include "runtime/strings/string.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"
 

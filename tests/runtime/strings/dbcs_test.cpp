@@ -1,8 +1,7 @@
 // Double-byte functions: characters of one or two bytes, and their byte counterparts when the
 // code page has no lead bytes.
-#include "tests/runtime/strings/stringtesting.h"
-
 #include "runtime/strings/dbcs.h"
+#include "tests/runtime/strings/stringtesting.h"
 #include "tests/support/programdriver.h"
 
 #include <algorithm>
@@ -46,10 +45,10 @@ const PartFunction mid3 = {"Mid3", [](StringRecord* s, int32_t k, int32_t n) { r
                            [](StringRecord* s, int32_t k, int32_t n) { return StringMid3(s, k, n); }};
 
 struct PartCase {
-    const char* text;          // a name of one of the sample texts
+    const char* text; // a name of one of the sample texts
     const PartFunction& function;
     int32_t a, b;
-    std::string doubleByte;    // the result in double-byte mode: its bytes, nil or whole
+    std::string doubleByte; // the result in double-byte mode: its bytes, nil or whole
 };
 
 void checkPart(const PartCase& c, const std::string& text, bool doubleByteMode)
@@ -111,7 +110,7 @@ TEST_P(DoubleByteText, LengthAndAscReadCharacters)
 {
     struct Case {
         std::string text;
-        int32_t length, asc;   // in double-byte mode
+        int32_t length, asc; // in double-byte mode
     } cases[] = {
         {sj("壱万円"), 3, 0x88EB}, {sj("a円"), 2, 'a'}, {"a\x82", 2, 'a'}, {"\x82", 1, 0x82}, {"", 0, 0},
     };
@@ -131,10 +130,10 @@ TEST_P(DoubleByteText, InStrCountsCharacters)
         const char* find;
         int32_t doubleByte;
     } cases[] = {
-        {1, "壱万円", "円", 3}, {2, "壱万円", "万", 2}, {3, "壱万円", "壱", 0}, {4, "壱万円", "円", 0},
-        {2, "壱万円", nullptr, 2}, {0, "壱万円", "壱", 1}, {1, nullptr, "a", 0},
-        {1, "円ａb", "Ａ", 2},    // wide letters fold
-        {1, "アb", "A", 0},       // the trail byte of "ア" is 'A'
+        {1, "壱万円", "円", 3}, {2, "壱万円", "万", 2},    {3, "壱万円", "壱", 0},
+        {4, "壱万円", "円", 0}, {2, "壱万円", nullptr, 2}, {0, "壱万円", "壱", 1},
+        {1, nullptr, "a", 0},   {1, "円ａb", "Ａ", 2}, // wide letters fold
+        {1, "アb", "A", 0},                            // the trail byte of "ア" is 'A'
     };
     for (const Case& c : cases) {
         StringRef s(sjis(c.text)), find(sjis(c.find));
@@ -150,8 +149,13 @@ TEST_P(DoubleByteText, ChrMakesOneOrTwoBytesWhateverTheMode)
         int32_t code;
         std::string bytes;
     } cases[] = {
-        {0x897E, sj("円")}, {65, "A"}, {0, std::string(1, '\0')}, {255, "\xFF"}, {256, std::string("\x01\x00", 2)},
-        {-1, "\xFF"}, {0x12345, "\x23\x45"},
+        {0x897E, sj("円")},
+        {65, "A"},
+        {0, std::string(1, '\0')},
+        {255, "\xFF"},
+        {256, std::string("\x01\x00", 2)},
+        {-1, "\xFF"},
+        {0x12345, "\x23\x45"},
     };
     for (const auto& c : cases) {
         StringRef s(StringDBCSChr(c.code));
@@ -164,7 +168,8 @@ TEST_P(DoubleByteText, ChrMakesOneOrTwoBytesWhateverTheMode)
 
 TEST_P(DoubleByteText, PositionsOfCharacters)
 {
-    StringRef s(bytes("a\x89\x7E" "b\x82"));   // a, 円, b, and a lone lead byte
+    StringRef s(bytes("a\x89\x7E"
+                      "b\x82")); // a, 円, b, and a lone lead byte
     struct Case {
         int32_t k, start, end;
     } doubleByteCases[] = {{0, 0, 0}, {1, 1, 1}, {2, 2, 3}, {3, 4, 4}, {4, 5, 5}, {5, 6, 6}, {9, 6, 6}};

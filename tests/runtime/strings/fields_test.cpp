@@ -15,14 +15,14 @@ TEST_P(ReplaceAndFields, ReplaceTheFirstOrEveryOccurrenceAndShareWhenNothingChan
         const char* text;
         const char* find;
         const char* replacement;
-        const char* first;   // StringReplace; nullptr for Nil
-        const char* every;   // StringReplaceAll
+        const char* first; // StringReplace; nullptr for Nil
+        const char* every; // StringReplaceAll
     } cases[] = {
         {"aXbxc", "x", "-", "a-bxc", "a-b-c"},
-        {"aaa", "a", "aa", "aaaa", "aaaaaa"},        // a replacement holding find is not replaced again
+        {"aaa", "a", "aa", "aaaa", "aaaaaa"}, // a replacement holding find is not replaced again
         {"aaaa", "aa", "b", "baa", "bb"},
         {"abc", "b", nullptr, "ac", "ac"},
-        {"xx", "X", nullptr, "x", nullptr},           // nothing left: Nil
+        {"xx", "X", nullptr, "x", nullptr}, // nothing left: Nil
         {"abc", "abc", "def", "def", "def"},
         {"壱万円", "万", "千", "壱千円", "壱千円"},
         {nullptr, "a", "b", nullptr, nullptr},
@@ -53,7 +53,7 @@ TEST_P(ReplaceAndFields, FieldsAreTheTextsBetweenSeparators)
         const char* text;
         const char* separator;
         int32_t count;
-        std::vector<const char*> fields;   // fields 0 to count + 1; nullptr for Nil
+        std::vector<const char*> fields; // fields 0 to count + 1; nullptr for Nil
     } cases[] = {
         {"a,b", ",", 2, {nullptr, "a", "b", nullptr}},
         {"a,,b", ",", 3, {nullptr, "a", nullptr, "b", nullptr}},

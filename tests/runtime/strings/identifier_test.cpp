@@ -1,9 +1,8 @@
 // Identifier comparison: a fixed upper-case fold, whatever the system's code page.
 #include "runtime/strings/identifier.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -19,11 +18,11 @@ TEST(IdentifierCompare, FoldsLettersAndTheHighPairsAndPutsAPrefixFirst)
         {"b", "A", 1},
         {"", "", 0},
         {"", "a", -1},
-        {"\x8A", "\x80", 0},     // paired high bytes fold together
-        {"\xF5", "i", 0},        // 0xF5 folds to 'I', as 'i' does
+        {"\x8A", "\x80", 0}, // paired high bytes fold together
+        {"\xF5", "i", 0},    // 0xF5 folds to 'I', as 'i' does
         {"\xE7", "\x87", 0},
-        {"\xA0", "\xA1", -1},    // unpaired high bytes compare as themselves
-        {"_", "a", 1},           // 'a' folds to 'A', which is below '_'
+        {"\xA0", "\xA1", -1}, // unpaired high bytes compare as themselves
+        {"_", "a", 1},        // 'a' folds to 'A', which is below '_'
     };
     for (const Case& c : cases) {
         int32_t aLength = static_cast<int32_t>(strlen(c.a)), bLength = static_cast<int32_t>(strlen(c.b));

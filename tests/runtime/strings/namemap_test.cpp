@@ -2,7 +2,6 @@
 #include "runtime/strings/stringmap.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {

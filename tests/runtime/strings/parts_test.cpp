@@ -10,10 +10,10 @@ class StringParts : public StringTest {};
 
 struct PartCase {
     const char* name;
-    const char* text;                             // the argument; nullptr for Nil
+    const char* text; // the argument; nullptr for Nil
     std::function<StringRecord*(StringRecord*)> part;
-    const char* result;                           // nullptr for Nil
-    bool sharesArgument;                          // the result is the argument's own record
+    const char* result;  // nullptr for Nil
+    bool sharesArgument; // the result is the argument's own record
 };
 
 void checkParts(const std::vector<PartCase>& cases)
@@ -56,8 +56,8 @@ TEST_F(StringParts, LeftRightAndMidCutByBytesAndShareTheWholeArgument)
         {"Mid3(s, -1, 3)", "abc", [](StringRecord* s) { return StringMid3(s, -1, 3); }, "a", false},
         {"Mid3(s, -1, 2)", "abc", [](StringRecord* s) { return StringMid3(s, -1, 2); }, nullptr, false},
         {"Mid3(s, 1, INT32_MAX)", "abc", [](StringRecord* s) { return StringMid3(s, 1, INT32_MAX); }, "abc", true},
-        {"Mid3(s, INT32_MIN, INT32_MAX)", "abc",
-         [](StringRecord* s) { return StringMid3(s, INT32_MIN, INT32_MAX); }, nullptr, false},
+        {"Mid3(s, INT32_MIN, INT32_MAX)", "abc", [](StringRecord* s) { return StringMid3(s, INT32_MIN, INT32_MAX); },
+         nullptr, false},
         {"Mid3 of a double-byte text by bytes", "壱万円", [](StringRecord* s) { return StringMid3(s, 3, 2); }, "万",
          false},
     });

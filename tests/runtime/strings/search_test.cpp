@@ -1,7 +1,6 @@
 // Searching: without regard to case in both character modes, and byte for byte with its fast path.
-#include "tests/runtime/strings/stringtesting.h"
-
 #include "runtime/strings/stringsearch.h"
+#include "tests/runtime/strings/stringtesting.h"
 
 #include <cstring>
 #include <random>
@@ -16,8 +15,8 @@ struct SearchCase {
     int32_t start;
     const char* text;
     const char* find;
-    int32_t caseless;     // StringInStr
-    int32_t exact;        // StringInStrB
+    int32_t caseless; // StringInStr
+    int32_t exact;    // StringInStrB
 };
 
 void checkSearches(const std::vector<SearchCase>& cases)
@@ -36,7 +35,7 @@ void checkSearches(const std::vector<SearchCase>& cases)
 TEST_P(StringSearch, FindsTheFirstOccurrenceAtOrAfterTheStart)
 {
     checkSearches({
-        {7, "abc", nullptr, 7, 7},          // an empty find is found where the search starts
+        {7, "abc", nullptr, 7, 7}, // an empty find is found where the search starts
         {-3, "abc", nullptr, -3, -3},
         {1, nullptr, "a", 0, 0},
         {1, nullptr, nullptr, 0, 0},
@@ -45,13 +44,16 @@ TEST_P(StringSearch, FindsTheFirstOccurrenceAtOrAfterTheStart)
         {1, "abcabc", "BC", 2, 0},
         {3, "abcabc", "bc", 5, 5},
         {5, "abcabc", "bc", 5, 5},
-        {6, "abcabc", "bc", 0, 0},           // fewer bytes left than the find has
+        {6, "abcabc", "bc", 0, 0}, // fewer bytes left than the find has
         {0, "abcabc", "ab", 1, 1},
         {INT32_MIN, "abc", "c", 3, 3},
         {4, "abc", "c", 0, 0},
         {INT32_MAX, "abc", "c", 0, 0},
         {1, "abc", "abcd", 0, 0},
-        {1, "ab\x01" "c", "\x01", 3, 3},
+        {1,
+         "ab\x01"
+         "c",
+         "\x01", 3, 3},
         {1, "壱万円", "円", 5, 5},
     });
 }

@@ -5,7 +5,6 @@
 #include "runtime/strings/string.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 // A new string holding the UTF-8 text converted to the ANSI code page; Nil for nullptr or "".
@@ -45,5 +44,5 @@ protected:
 
 std::string modeName(const testing::TestParamInfo<bool>& info);
 
-#define INSTANTIATE_BOTH_MODES(fixture) \
+#define INSTANTIATE_BOTH_MODES(fixture)                                                                                \
     INSTANTIATE_TEST_SUITE_P(, fixture, testing::Values(doubleByteMode, singleByteMode), modeName)

@@ -28,8 +28,8 @@ TEST_F(ArrowKeys, StayWithTheControlsThatUseThemAndMoveTheFocusFromTheOthers)
         const char* focusAfter;
     };
     const Case cases[] = {
-        {"Field", "Field"}, {"Kind", "Kind"},   {"Rate", "Rate"}, {"Lines", "Lines"},
-        {"Pages", "Pages"}, {"OK", "Print"},    {"Print", "Cash"}, {"Cash", "Pages"},
+        {"Field", "Field"}, {"Kind", "Kind"}, {"Rate", "Rate"},  {"Lines", "Lines"},
+        {"Pages", "Pages"}, {"OK", "Print"},  {"Print", "Cash"}, {"Cash", "Pages"},
     };
     for (const Case& c : cases) {
         focus(c.focused);

@@ -11,17 +11,15 @@ protected:
     {
         ControlTest::SetUp();
         const Properties checked = {{"Value", "True"}};
-        ASSERT_NE(open({{checkBoxClass(), controlProperties("Print", 10, 10, 120, 20, {{"Caption", "\x88\xf3\x8d\xfc"}})},
-                        {groupBoxClass(), controlProperties("Kind", 10, 40, 200, 90, {{"Caption", "\x8e\xed\x97\xde"}})},
-                        {radioButtonClass(), controlProperties("Cash", 20, 60, 100, 20, checked)},
-                        {radioButtonClass(), controlProperties("Transfer", 20, 90, 100, 20)},
-                        {radioButtonClass(), controlProperties("Alone", 10, 150, 100, 20, checked)}}),
-                  nullptr);
+        ASSERT_NE(
+            open({{checkBoxClass(), controlProperties("Print", 10, 10, 120, 20, {{"Caption", "\x88\xf3\x8d\xfc"}})},
+                  {groupBoxClass(), controlProperties("Kind", 10, 40, 200, 90, {{"Caption", "\x8e\xed\x97\xde"}})},
+                  {radioButtonClass(), controlProperties("Cash", 20, 60, 100, 20, checked)},
+                  {radioButtonClass(), controlProperties("Transfer", 20, 90, 100, 20)},
+                  {radioButtonClass(), controlProperties("Alone", 10, 150, 100, 20, checked)}}),
+            nullptr);
     }
-    int32_t value(const char* name)
-    {
-        return radioButtonValueGetter(control(name), 0);
-    }
+    int32_t value(const char* name) { return radioButtonValueGetter(control(name), 0); }
 };
 
 TEST_F(Buttons, ACheckBoxClickedTwiceIsCheckedThenUncheckedWithAnActionEachTime)

@@ -2,9 +2,9 @@
 // recorded, and the typing of text as a person gives it.
 #include "tests/ui/controls/controltesting.h"
 
-#include "ui/windows/focus.h"
 #include "ui/templates/templateproperties.h"
 #include "ui/templates/windowtemplate.h"
+#include "ui/windows/focus.h"
 #include "ui/windows/windowvisibility.h"
 
 namespace {
@@ -80,42 +80,43 @@ std::string ControlTest::focusedName()
 
 int32_t ControlTest::editFieldClass()
 {
-    static int32_t index = testClass(BuiltinClassId::EditField,
-                                     withControlRecorders({
-                                         {"KeyDown", reinterpret_cast<void*>(recordKey<"KeyDown">)},
-                                         {"GotFocus", reinterpret_cast<void*>(recordPlain<"GotFocus">)},
-                                         {"LostFocus", reinterpret_cast<void*>(recordPlain<"LostFocus">)},
-                                         {"SelChange", reinterpret_cast<void*>(recordPlain<"SelChange">)},
-                                         {"TextChange", reinterpret_cast<void*>(recordPlain<"TextChange">)},
-                                     }));
+    static int32_t index =
+        testClass(BuiltinClassId::EditField, withControlRecorders({
+                                                 {"KeyDown", reinterpret_cast<void*>(recordKey<"KeyDown">)},
+                                                 {"GotFocus", reinterpret_cast<void*>(recordPlain<"GotFocus">)},
+                                                 {"LostFocus", reinterpret_cast<void*>(recordPlain<"LostFocus">)},
+                                                 {"SelChange", reinterpret_cast<void*>(recordPlain<"SelChange">)},
+                                                 {"TextChange", reinterpret_cast<void*>(recordPlain<"TextChange">)},
+                                             }));
     return index;
 }
 
 int32_t ControlTest::pushButtonClass()
 {
-    static int32_t index = testClass(BuiltinClassId::PushButton,
-                                     withControlRecorders({{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}}));
+    static int32_t index = testClass(
+        BuiltinClassId::PushButton, withControlRecorders({{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}}));
     return index;
 }
 
 int32_t ControlTest::popupMenuClass()
 {
-    static int32_t index = testClass(BuiltinClassId::PopupMenu,
-                                     withControlRecorders({{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}}));
+    static int32_t index = testClass(
+        BuiltinClassId::PopupMenu, withControlRecorders({{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}}));
     return index;
 }
 
 int32_t ControlTest::checkBoxClass()
 {
-    static int32_t index = testClass(BuiltinClassId::CheckBox,
-                                     withControlRecorders({{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}}));
+    static int32_t index = testClass(
+        BuiltinClassId::CheckBox, withControlRecorders({{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}}));
     return index;
 }
 
 int32_t ControlTest::radioButtonClass()
 {
-    static int32_t index = testClass(BuiltinClassId::RadioButton,
-                                     withControlRecorders({{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}}));
+    static int32_t index =
+        testClass(BuiltinClassId::RadioButton,
+                  withControlRecorders({{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}}));
     return index;
 }
 
@@ -127,22 +128,24 @@ int32_t ControlTest::groupBoxClass()
 
 int32_t ControlTest::listboxClass()
 {
-    static int32_t index = testClass(BuiltinClassId::Listbox,
-                                     withControlRecorders({{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}}));
+    static int32_t index = testClass(
+        BuiltinClassId::Listbox, withControlRecorders({{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}}));
     return index;
 }
 
 int32_t ControlTest::sliderClass()
 {
-    static int32_t index = testClass(
-        BuiltinClassId::Slider, withControlRecorders({{"ValueChanged", reinterpret_cast<void*>(recordPlain<"ValueChanged">)}}));
+    static int32_t index =
+        testClass(BuiltinClassId::Slider,
+                  withControlRecorders({{"ValueChanged", reinterpret_cast<void*>(recordPlain<"ValueChanged">)}}));
     return index;
 }
 
 int32_t ControlTest::scrollBarClass()
 {
-    static int32_t index = testClass(
-        BuiltinClassId::ScrollBar, withControlRecorders({{"ValueChanged", reinterpret_cast<void*>(recordPlain<"ValueChanged">)}}));
+    static int32_t index =
+        testClass(BuiltinClassId::ScrollBar,
+                  withControlRecorders({{"ValueChanged", reinterpret_cast<void*>(recordPlain<"ValueChanged">)}}));
     return index;
 }
 
@@ -154,7 +157,8 @@ int32_t ControlTest::progressBarClass()
 
 int32_t ControlTest::tabPanelClass()
 {
-    static int32_t index = testClass(BuiltinClassId::TabPanel, {{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}});
+    static int32_t index =
+        testClass(BuiltinClassId::TabPanel, {{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}});
     return index;
 }
 

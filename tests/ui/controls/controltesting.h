@@ -6,7 +6,6 @@
 #include "ui/windows/pane.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -5,7 +5,6 @@
 #include "tests/ui/windows/windowtesting.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <string>
 

@@ -47,8 +47,8 @@ TEST_F(EditFields, TypedJapaneseTextReadsBackByteForByte)
     EXPECT_EQ(fieldText(), japanese + " abc");
     EXPECT_FALSE(recordedOnly({"TextChange"}).empty());
     // Single-byte characters are offered to the field's KeyDown; double-byte ones pass on whole.
-    EXPECT_EQ(recordedOnly({"KeyDown"}), (Events{"Field.KeyDown 32", "Field.KeyDown 97", "Field.KeyDown 98",
-                                                 "Field.KeyDown 99"}));
+    EXPECT_EQ(recordedOnly({"KeyDown"}),
+              (Events{"Field.KeyDown 32", "Field.KeyDown 97", "Field.KeyDown 98", "Field.KeyDown 99"}));
 }
 
 TEST_F(EditFields, AKeyDownAnsweredTrueKeepsTheCharacterOut)
@@ -112,10 +112,8 @@ TEST_F(EditFields, MovementKeysReachKeyDownFirstAndATrueAnswerKeepsThemFromTheFi
         Events recorded;
     };
     const Case cases[] = {
-        {VK_LEFT, false, 2, {"Field.KeyDown 28", "Controls.KeyDown 28"}},
-        {VK_LEFT, true, 2, {"Field.KeyDown 28"}},
-        {VK_HOME, false, 0, {"Field.KeyDown 1", "Controls.KeyDown 1"}},
-        {VK_END, true, 0, {"Field.KeyDown 4"}},
+        {VK_LEFT, false, 2, {"Field.KeyDown 28", "Controls.KeyDown 28"}}, {VK_LEFT, true, 2, {"Field.KeyDown 28"}},
+        {VK_HOME, false, 0, {"Field.KeyDown 1", "Controls.KeyDown 1"}},   {VK_END, true, 0, {"Field.KeyDown 4"}},
         {VK_END, false, 3, {"Field.KeyDown 4", "Controls.KeyDown 4"}},
     };
     for (const Case& step : cases) {
@@ -196,15 +194,14 @@ public:
                       continue;
                   char text[200] = {}, caption[64] = {};
                   if (!GetDlgItemTextA(box, 0xFFFF, text, sizeof text))
-                      continue;   // the box is still being made
+                      continue; // the box is still being made
                   GetWindowTextA(box, caption, sizeof caption);
                   seen = std::string("[") + caption + "] " + text;
                   PostMessageA(box, WM_COMMAND, IDOK, 0);
                   return;
               }
           })
-    {
-    }
+    {}
     std::string result()
     {
         watcher.join();

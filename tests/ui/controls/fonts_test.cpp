@@ -15,10 +15,17 @@ TEST(FontNames, AreMappedExactlyAndCaseSensitively)
         const char* face;
     };
     const Case cases[] = {
-        {"System", "MS Sans Serif"}, {"Application", "MS Sans Serif"}, {"Geneva", "MS Sans Serif"},
-        {"Courier", "Courier New"},  {"Times", "Times New Roman"},     {"Helvetica", "Arial"},
-        {"Osaka", "MS UI Gothic"},   {"helvetica", "helvetica"},       {"Helvetica Neue", "Helvetica Neue"},
-        {"", ""},                    {"MS Gothic", "MS Gothic"},
+        {"System", "MS Sans Serif"},
+        {"Application", "MS Sans Serif"},
+        {"Geneva", "MS Sans Serif"},
+        {"Courier", "Courier New"},
+        {"Times", "Times New Roman"},
+        {"Helvetica", "Arial"},
+        {"Osaka", "MS UI Gothic"},
+        {"helvetica", "helvetica"},
+        {"Helvetica Neue", "Helvetica Neue"},
+        {"", ""},
+        {"MS Gothic", "MS Gothic"},
     };
     for (const Case& c : cases)
         EXPECT_STREQ(fontFaceName(c.requested), c.face) << c.requested;
@@ -52,7 +59,8 @@ TEST_F(Fonts, NativeControlsOfOneDescriptionShareOneFontUntilTheLastGoes)
 {
     ASSERT_NE(open({{pushButtonClass(), controlProperties("One", 10, 10, 80, 24)},
                     {pushButtonClass(), controlProperties("Two", 100, 10, 80, 24)},
-                    {pushButtonClass(), controlProperties("Big", 10, 50, 80, 24, {{"TextFont", "Times"}, {"TextSize", "18"}})}}),
+                    {pushButtonClass(),
+                     controlProperties("Big", 10, 50, 80, 24, {{"TextFont", "Times"}, {"TextSize", "18"}})}}),
               nullptr);
     auto fontOf = [this](const char* name) {
         return reinterpret_cast<HFONT>(SendMessageA(handleOf(name), WM_GETFONT, 0, 0));
@@ -74,12 +82,13 @@ TEST_F(Fonts, NativeControlsOfOneDescriptionShareOneFontUntilTheLastGoes)
 // The system draws with a font of its choosing; the field and its text are there as usual.
 TEST_F(Fonts, AFontTheMachineDoesNotHaveStillGivesAWorkingField)
 {
-    ASSERT_NE(open({{editFieldClass(), controlProperties("Field", 10, 10, 200, 24,
-                                                         {{"TextFont", "No Such Face 12"}, {"TextSize", "16"},
-                                                          {"Text", "\x8b\xe0\x8a\x7a"}})}}),
+    ASSERT_NE(open({{editFieldClass(),
+                     controlProperties(
+                         "Field", 10, 10, 200, 24,
+                         {{"TextFont", "No Such Face 12"}, {"TextSize", "16"}, {"Text", "\x8b\xe0\x8a\x7a"}})}}),
               nullptr);
     EXPECT_EQ(windowText(handleOf("Field")), "\x8b\xe0\x8a\x7a");
-    HFONT font = fontAcquire("No Such Face 12", 16, false, false, false);   // the field's, shared
+    HFONT font = fontAcquire("No Such Face 12", 16, false, false, false); // the field's, shared
     ASSERT_NE(font, nullptr);
     EXPECT_STREQ(describe(font).lfFaceName, "No Such Face 12");
     fontRelease(font);

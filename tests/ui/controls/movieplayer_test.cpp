@@ -1,13 +1,12 @@
 // The movie player plays the sound carried in the resource table, over and over when looping,
 // until its window closes; missing and damaged movies are passed over.
-#include "tests/ui/controls/controltesting.h"
-
-#include "host/project/projectobjects.h"
 #include "host/image/resourcetable.h"
-#include "ui/windows/fieldaccessors.h"
-#include "ui/controls/movieplayer.h"
-#include "ui/windows/windowvisibility.h"
+#include "host/project/projectobjects.h"
 #include "runtime/strings/identifier.h"
+#include "tests/ui/controls/controltesting.h"
+#include "ui/controls/movieplayer.h"
+#include "ui/windows/fieldaccessors.h"
+#include "ui/windows/windowvisibility.h"
 
 #include <cmath>
 #include <fstream>
@@ -121,7 +120,7 @@ TEST_F(MoviePlayers, ALoopingMoviePlaysOverAndOverUntilItsWindowCloses)
         << "passes played: " << moviePlayerPassesPlayed(player);
     EXPECT_TRUE(moviePlayerIsPlaying(player));
     windowsCloseAll();
-    pumpFor(200);   // reports of the closed device arrive and are passed over
+    pumpFor(200); // reports of the closed device arrive and are passed over
 }
 
 TEST_F(MoviePlayers, WithoutLoopingTheMoviePlaysOnceAndStops)

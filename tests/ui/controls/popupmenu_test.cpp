@@ -51,8 +51,11 @@ TEST_F(PopupMenus, ChoosingARowFromCodeRaisesChangeAndBadIndexesAreIgnored)
         bool changes;
     };
     const Case cases[] = {
-        {1, "\x93\x96\x8d\xc0", true}, {3, "\x93\x96\x8d\xc0", false}, {-5, "\x93\x96\x8d\xc0", false},
-        {0, "\x95\x81\x92\xca", true}, {-1, "", true},
+        {1, "\x93\x96\x8d\xc0", true},
+        {3, "\x93\x96\x8d\xc0", false},
+        {-5, "\x93\x96\x8d\xc0", false},
+        {0, "\x95\x81\x92\xca", true},
+        {-1, "", true},
     };
     for (const Case& step : cases) {
         recordedEvents().clear();

@@ -15,11 +15,12 @@ protected:
     void SetUp() override
     {
         ControlTest::SetUp();
-        ASSERT_NE(open({{editFieldClass(), controlProperties("Amount", 10, 10, 200, 24)},
-                        {pushButtonClass(), controlProperties("Save", 10, 50, 80, 24, {{"Caption", "\x95\xdb\x91\xb6"}})},
-                        {pushButtonClass(), controlProperties("OK", 100, 50, 80, 24, {{"Default", "True"}})},
-                        {pushButtonClass(), controlProperties("Cancel", 190, 50, 80, 24, {{"Cancel", "True"}})}}),
-                  nullptr);
+        ASSERT_NE(
+            open({{editFieldClass(), controlProperties("Amount", 10, 10, 200, 24)},
+                  {pushButtonClass(), controlProperties("Save", 10, 50, 80, 24, {{"Caption", "\x95\xdb\x91\xb6"}})},
+                  {pushButtonClass(), controlProperties("OK", 100, 50, 80, 24, {{"Default", "True"}})},
+                  {pushButtonClass(), controlProperties("Cancel", 190, 50, 80, 24, {{"Cancel", "True"}})}}),
+            nullptr);
     }
 };
 
@@ -88,8 +89,8 @@ class HelpTexts : public ControlTest {};
 TEST_F(HelpTexts, ANativeControlShowsItsHelpTagOrWhileDisabledItsDisabledHelp)
 {
     Properties helped = controlProperties("Save", 10, 10, 80, 24, {{"Caption", "Save"}});
-    helped[8].second = "\x95\xdb\x91\xb6\x82\xb5\x82\xdc\x82\xb7";   // HelpTag: "保存します"
-    helped[10].second = "Nothing to save";                           // DisabledBalloonHelp
+    helped[8].second = "\x95\xdb\x91\xb6\x82\xb5\x82\xdc\x82\xb7"; // HelpTag: "保存します"
+    helped[10].second = "Nothing to save";                         // DisabledBalloonHelp
     ASSERT_NE(open({{pushButtonClass(), helped}, {pushButtonClass(), controlProperties("Plain", 100, 10, 80, 24)}}),
               nullptr);
     auto* save = static_cast<NativePane*>(paneOfControl(control("Save")));

@@ -13,14 +13,16 @@ protected:
     void SetUp() override
     {
         ControlTest::SetUp();
-        ASSERT_NE(open({{sliderClass(), controlProperties("Rate", 10, 10, 150, 30,
-                                                          {{"Minimum", "0"}, {"Maximum", "10"}, {"Value", "9"}})},
-                        {scrollBarClass(), controlProperties("Lines", 200, 10, 16, 150,
-                                                             {{"Minimum", "0"}, {"Maximum", "50"}, {"Value", "45"},
-                                                              {"LineStep", "2"}, {"PageStep", "10"}})},
-                        {progressBarClass(), controlProperties("Done", 10, 60, 150, 16,
-                                                               {{"Maximum", "200"}, {"Value", "50"}})}}),
-                  nullptr);
+        ASSERT_NE(
+            open({{sliderClass(),
+                   controlProperties("Rate", 10, 10, 150, 30, {{"Minimum", "0"}, {"Maximum", "10"}, {"Value", "9"}})},
+                  {scrollBarClass(),
+                   controlProperties(
+                       "Lines", 200, 10, 16, 150,
+                       {{"Minimum", "0"}, {"Maximum", "50"}, {"Value", "45"}, {"LineStep", "2"}, {"PageStep", "10"}})},
+                  {progressBarClass(),
+                   controlProperties("Done", 10, 60, 150, 16, {{"Maximum", "200"}, {"Value", "50"}})}}),
+            nullptr);
     }
     int32_t value(const char* name) { return asRange(control(name))->value; }
 };

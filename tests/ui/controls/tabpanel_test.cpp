@@ -13,7 +13,7 @@ protected:
     {
         ControlTest::SetUp();
         Properties onSecondTab = controlProperties("Detail", 20, 80, 100, 24);
-        onSecondTab[2].second = "1";   // TabPanelIndex
+        onSecondTab[2].second = "1"; // TabPanelIndex
         // "基本" and "詳細": the basic and the detailed tab.
         ASSERT_NE(open({{tabPanelClass(), controlProperties("Pages", 10, 10, 280, 200,
                                                             {{"InitialValue", "\x8a\xee\x96\x7b\r\x8f\xda\x8d\xd7"}})},

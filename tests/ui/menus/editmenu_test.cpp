@@ -1,21 +1,19 @@
 // The Edit menu on edit fields: which items a plain, a read-only and a password field offer,
 // and cutting, copying, pasting, clearing and undoing from the shortcuts and with the mouse.
+#include "runtime/strings/string.h"
 #include "tests/ui/menus/menustream.h"
 #include "tests/ui/menus/menutesting.h"
 #include "tests/ui/windows/windowtesting.h"
-
-#include "runtime/strings/string.h"
-#include "ui/windows/controlaccessors.h"
-#include "ui/windows/focus.h"
 #include "ui/menus/menubar.h"
 #include "ui/menus/menubuild.h"
 #include "ui/menus/menuexports.h"
 #include "ui/templates/windowtemplate.h"
+#include "ui/windows/controlaccessors.h"
+#include "ui/windows/focus.h"
 #include "ui/windows/windowvisibility.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace {
@@ -29,16 +27,16 @@ bool buildEditBar()
 {
     int32_t itemClass = testClass(BuiltinClassId::MenuItem, {});
     int32_t quitClass = testClass(BuiltinClassId::QuitMenuItem, {});
-    std::string stream = menuBarStream(
-        {MenuTitleEntry{"File", {{"FileQuit", "Quit", "Q", quitClass}}},
-         MenuTitleEntry{"Edit",
-                        {{"EditUndo", "Undo", "Z", itemClass},
-                         {"EditCut", "Cut", "X", itemClass},
-                         {"EditCopy", "Copy", "C", itemClass},
-                         {"EditPaste", "Paste", "V", itemClass},
-                         {"EditClear", "Clear", "", itemClass}}}});
+    std::string stream = menuBarStream({MenuTitleEntry{"File", {{"FileQuit", "Quit", "Q", quitClass}}},
+                                        MenuTitleEntry{"Edit",
+                                                       {{"EditUndo", "Undo", "Z", itemClass},
+                                                        {"EditCut", "Cut", "X", itemClass},
+                                                        {"EditCopy", "Copy", "C", itemClass},
+                                                        {"EditPaste", "Paste", "V", itemClass},
+                                                        {"EditClear", "Clear", "", itemClass}}}});
     std::string error;
-    return menuBarBuildFrom(reinterpret_cast<const uint8_t*>(stream.data()), static_cast<uint32_t>(stream.size()), error);
+    return menuBarBuildFrom(reinterpret_cast<const uint8_t*>(stream.data()), static_cast<uint32_t>(stream.size()),
+                            error);
 }
 
 void putOnClipboard(const std::string& text)
@@ -83,11 +81,12 @@ protected:
         ASSERT_TRUE(buildEditBar());
         int32_t windowClass = testClass(BuiltinClassId::Window, windowRecorders());
         int32_t fieldClass = testClass(BuiltinClassId::EditField, {});
-        window = openWindow(templateStream(windowClass, windowProperties("Edit", 300, 140),
-                                           {{fieldClass, controlProperties("Plain", 10, 10, 200, 24)},
-                                            {fieldClass, controlProperties("Locked", 10, 44, 200, 24, {{"ReadOnly", "True"}})},
-                                            {fieldClass, controlProperties("Secret", 10, 78, 200, 24, {{"Password", "True"}})}}),
-                            &slot);
+        window = openWindow(
+            templateStream(windowClass, windowProperties("Edit", 300, 140),
+                           {{fieldClass, controlProperties("Plain", 10, 10, 200, 24)},
+                            {fieldClass, controlProperties("Locked", 10, 44, 200, 24, {{"ReadOnly", "True"}})},
+                            {fieldClass, controlProperties("Secret", 10, 78, 200, 24, {{"Password", "True"}})}}),
+            &slot);
     }
 
     static ObjectHeader* field(const char* name)

@@ -1,12 +1,11 @@
 // The menu bar read from its stream and built into Win32 menus; damaged streams are reported
 // and build nothing.
-#include "tests/ui/menus/menustream.h"
+#include "host/image/menubarstream.h"
+#include "runtime/objects/builtinclassset.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/templatestream.h"
-
-#include "runtime/objects/builtinclassset.h"
+#include "tests/ui/menus/menustream.h"
 #include "ui/menus/menubar.h"
-#include "host/image/menubarstream.h"
 #include "ui/menus/menubuild.h"
 #include "ui/menus/menuexports.h"
 #include "ui/menus/menustart.h"
@@ -83,13 +82,15 @@ std::vector<MalformedCase> malformedCases()
         {"negative title count", number(-1), "menu bar stream, the menu bar at byte 1: negative count -1"},
         {"more titles than bytes", number(1000) + std::string(40, '\0'),
          "menu bar stream, the menu bar at byte 2: count 1000 does not fit in the 40 bytes left"},
-        {"the largest count", number(INT32_MAX), "menu bar stream, the menu bar at byte 5: count 2147483647 does "
-                                                 "not fit in the 0 bytes left"},
+        {"the largest count", number(INT32_MAX),
+         "menu bar stream, the menu bar at byte 5: count 2147483647 does "
+         "not fit in the 0 bytes left"},
         {"cut inside a title", whole.substr(0, 6),
          "menu bar stream, the menu bar at byte 1: count 1 does not fit in the 5 bytes left"},
         {"a title text longer than the stream", number(1) + number(0) + number(60) + std::string(12, 'x'),
          "menu bar stream, title 1 at byte 3: the stream ends inside the record"},
-        {"cut after the item count", head, "menu bar stream, title 1 at byte 28: count 1 does not fit in the 0 bytes left"},
+        {"cut after the item count", head,
+         "menu bar stream, title 1 at byte 28: count 1 does not fit in the 0 bytes left"},
         {"cut inside an item", head + itemRecord(item).substr(0, 8),
          "menu bar stream, title 1 at byte 28: count 1 does not fit in the 8 bytes left"},
         {"an item text longer than the stream", head + number(0) + number(100) + std::string(20, 'x'),
@@ -116,8 +117,8 @@ TEST_F(MenuBarStreams, DamagedStreamsAreReportedAndBuildNothing)
 
 TEST_F(MenuBarStreams, EveryCutOfAGoodStreamIsReportedNotCrashed)
 {
-    std::string whole = menuBarStream(
-        {MenuTitleEntry{"File", {{"FileNew", "New", "N"}, {"Recent", "Recent", "", 0, INT32_MIN, 0, {{"R", "R", ""}}}}}});
+    std::string whole = menuBarStream({MenuTitleEntry{
+        "File", {{"FileNew", "New", "N"}, {"Recent", "Recent", "", 0, INT32_MIN, 0, {{"R", "R", ""}}}}}});
     for (size_t cut = 0; cut < whole.size(); ++cut) {
         std::string error;
         EXPECT_FALSE(build(whole.substr(0, cut), error)) << "cut at " << cut;
@@ -139,12 +140,12 @@ TEST_F(MenuBarStreams, TitlesItemsShortcutsAndSubmenusReachTheWin32Menus)
 {
     std::string stream = menuBarStream({
         MenuTitleEntry{ansiFromUtf8("ファイル"),
-                  {{"FileNew", ansiFromUtf8("新規"), "N"},
-                   {"FileSave", ansiFromUtf8("保存"), "Control-Shift-S"},
-                   {"Hidden", "Hidden", "", 0, INT32_MIN, 2},
-                   {"-", "-", ""},
-                   {"Recent", "Recent", "", 0, INT32_MIN, 0, {{"RecentFile", "One", "", 0, 0}}},
-                   {"FileQuit", ansiFromUtf8("終了"), "Q", 1}}},
+                       {{"FileNew", ansiFromUtf8("新規"), "N"},
+                        {"FileSave", ansiFromUtf8("保存"), "Control-Shift-S"},
+                        {"Hidden", "Hidden", "", 0, INT32_MIN, 2},
+                        {"-", "-", ""},
+                        {"Recent", "Recent", "", 0, INT32_MIN, 0, {{"RecentFile", "One", "", 0, 0}}},
+                        {"FileQuit", ansiFromUtf8("終了"), "Q", 1}}},
         MenuTitleEntry{"Extra", {{"About", "About", ""}}, 1},
         MenuTitleEntry{"Help", {{"HelpAbout", "About", ""}}},
     });
@@ -184,9 +185,9 @@ TEST_F(MenuBarStreams, TitlesItemsShortcutsAndSubmenusReachTheWin32Menus)
 TEST_F(MenuBarStreams, ArrayIndexesThatMeanNoArrayAreReadAsNoArray)
 {
     std::string stream = menuBarStream({MenuTitleEntry{"File",
-                                                  {{"A", "A", "", 0, static_cast<int32_t>(0x80000010u)},
-                                                   {"B", "B", "", 0, static_cast<int32_t>(0x80100000u)},
-                                                   {"C", "C", "", 0, 3}}}});
+                                                       {{"A", "A", "", 0, static_cast<int32_t>(0x80000010u)},
+                                                        {"B", "B", "", 0, static_cast<int32_t>(0x80100000u)},
+                                                        {"C", "C", "", 0, 3}}}});
     std::vector<MenuTitleRecord> titles;
     std::string error;
     ASSERT_TRUE(menuBarRead(reinterpret_cast<const uint8_t*>(stream.data()), static_cast<uint32_t>(stream.size()),
@@ -200,10 +201,10 @@ TEST_F(MenuBarStreams, ArrayIndexesThatMeanNoArrayAreReadAsNoArray)
 TEST_F(MenuBarStreams, ItemsOfAForeignOrMissingClassAreBuiltAsMenuItems)
 {
     std::string stream = menuBarStream({MenuTitleEntry{"File",
-                                                  {{"Foreign", "Foreign", "", 2},
-                                                   {"Missing", "Missing", "", 3},
-                                                   {"Outside", "Outside", "", 99},
-                                                   {"Negative", "Negative", "", -5}}}});
+                                                       {{"Foreign", "Foreign", "", 2},
+                                                        {"Missing", "Missing", "", 3},
+                                                        {"Outside", "Outside", "", 99},
+                                                        {"Negative", "Negative", "", -5}}}});
     std::string error;
     ASSERT_TRUE(build(stream, error));
     EXPECT_EQ(error, "menu item Missing: class index 3 names no class\n"

@@ -1,11 +1,10 @@
 // Menus chosen in a window the way a person chooses them, with the mouse and with Ctrl
 // shortcuts; each choice checked as the sequence of events raised: the enabling pass, then the
 // window's menu handlers, the application's and the item's Action.
-#include "tests/ui/menus/menutesting.h"
-#include "tests/ui/windows/windowtesting.h"
-
 #include "host/base/hoststate.h"
 #include "runtime/strings/string.h"
+#include "tests/ui/menus/menutesting.h"
+#include "tests/ui/windows/windowtesting.h"
 #include "ui/menus/menubar.h"
 #include "ui/menus/menubuild.h"
 #include "ui/menus/menuexports.h"
@@ -40,7 +39,10 @@ protected:
     }
 
     static HMENU fileMenuHandle() { return GetSubMenu(GetMenu(windowHandleOf(window)), 0); }
-    static bool grayed(UINT position) { return (GetMenuState(fileMenuHandle(), position, MF_BYPOSITION) & MF_GRAYED) != 0; }
+    static bool grayed(UINT position)
+    {
+        return (GetMenuState(fileMenuHandle(), position, MF_BYPOSITION) & MF_GRAYED) != 0;
+    }
 
     static inline ObjectHeader* window = nullptr;
     static inline ObjectHeader* slot = nullptr;

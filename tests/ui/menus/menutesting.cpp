@@ -2,11 +2,10 @@
 // they share, and menus chosen with the mouse.
 #include "tests/ui/menus/menutesting.h"
 
-#include "tests/ui/menus/menustream.h"
-#include "tests/ui/windows/windowtesting.h"
-
 #include "host/base/hoststate.h"
 #include "runtime/strings/string.h"
+#include "tests/ui/menus/menustream.h"
+#include "tests/ui/windows/windowtesting.h"
 #include "ui/menus/menubuild.h"
 #include "ui/menus/menuexports.h"
 #include "ui/menus/menuitem.h"
@@ -56,10 +55,22 @@ int32_t windowEnable(ObjectHeader*)
     return 0;
 }
 
-int32_t windowFileNew(ObjectHeader*) { return record("Menus.menu FileNew"); }
-int32_t windowRecentFile(ObjectHeader*, int32_t index) { return record("Menus.menu RecentFile " + std::to_string(index)); }
-int32_t applicationEnable(ObjectHeader*) { return record("App.EnableMenuItems"); }
-int32_t applicationFileNew(ObjectHeader*) { return record("App.menu FileNew"); }
+int32_t windowFileNew(ObjectHeader*)
+{
+    return record("Menus.menu FileNew");
+}
+int32_t windowRecentFile(ObjectHeader*, int32_t index)
+{
+    return record("Menus.menu RecentFile " + std::to_string(index));
+}
+int32_t applicationEnable(ObjectHeader*)
+{
+    return record("App.EnableMenuItems");
+}
+int32_t applicationFileNew(ObjectHeader*)
+{
+    return record("App.menu FileNew");
+}
 
 void addMenuHandler(ClassDescriptor* cls, const char* itemName, void* code)
 {
@@ -74,17 +85,23 @@ void addMenuHandler(ClassDescriptor* cls, const char* itemName, void* code)
 // two, and Quit (Ctrl+Q).
 std::string fileMenu(int32_t itemClass, int32_t quitClass)
 {
-    return menuBarStream({MenuTitleEntry{"File",
-                                    {{"FileNew", "New", "N", itemClass},
-                                     {"FileSave", "Save", "Control-Shift-S", itemClass},
-                                     {"Recent", "Recent", "", itemClass, INT32_MIN, 0,
-                                      {{"RecentFile", "One", "", itemClass, 0}, {"RecentFile", "Two", "", itemClass, 1}}},
-                                     {"FileQuit", "Quit", "Q", quitClass}}}});
+    return menuBarStream(
+        {MenuTitleEntry{"File",
+                        {{"FileNew", "New", "N", itemClass},
+                         {"FileSave", "Save", "Control-Shift-S", itemClass},
+                         {"Recent",
+                          "Recent",
+                          "",
+                          itemClass,
+                          INT32_MIN,
+                          0,
+                          {{"RecentFile", "One", "", itemClass, 0}, {"RecentFile", "Two", "", itemClass, 1}}},
+                         {"FileQuit", "Quit", "Q", quitClass}}}});
 }
 
-const std::vector<std::string> wholePass = {"FileNew.EnableMenu",      "FileSave.EnableMenu",     "Recent.EnableMenu",
-                          "FileQuit.EnableMenu",     "RecentFile$0.EnableMenu", "RecentFile$1.EnableMenu",
-                          "Menus.EnableMenuItems",   "App.EnableMenuItems"};
+const std::vector<std::string> wholePass = {
+    "FileNew.EnableMenu",      "FileSave.EnableMenu",     "Recent.EnableMenu",     "FileQuit.EnableMenu",
+    "RecentFile$0.EnableMenu", "RecentFile$1.EnableMenu", "Menus.EnableMenuItems", "App.EnableMenuItems"};
 
 int32_t menuTestSetUp()
 {
@@ -146,7 +163,7 @@ void chooseWithMouse(HWND handle, int itemPosition, int titlePosition)
         for (int wait = 0; wait < 150 && !(popup = openMenuOf(owner)); ++wait)
             Sleep(20);
         if (!popup) {
-            PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);   // lets go of a menu that never showed
+            PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0); // lets go of a menu that never showed
             PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);
             return;
         }
@@ -168,4 +185,3 @@ void chooseWithMouse(HWND handle, int itemPosition, int titlePosition)
     hand.join();
     pumpFor(100);
 }
-

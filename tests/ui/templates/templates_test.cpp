@@ -3,17 +3,16 @@
 #include "graphics/picture.h"
 #include "host/base/hostmessage.h"
 #include "tests/ui/windows/windowtesting.h"
+#include "ui/templates/templateproperties.h"
+#include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/controlproperties.h"
 #include "ui/windows/nativewindow.h"
-#include "ui/templates/templateproperties.h"
 #include "ui/windows/windowproperties.h"
-#include "ui/templates/windowtemplate.h"
 #include "ui/windows/windowvisibility.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <utility>
 
 extern "C" int32_t RuntimeDebugObjectCount(ObjectHeader* excluded);
@@ -116,7 +115,7 @@ std::vector<std::string> refusedWindowMessages(const uint8_t* record, ShownMessa
 // streams that fail before their classes are looked at.
 TEST_F(Templates, MalformedStreamsAreRefusedWithTheirPlaceAndLeaveNothingBehind)
 {
-    Stream main = Stream().number(1).number(1).text("Name").text("Main");   // 12 bytes
+    Stream main = Stream().number(1).number(1).text("Name").text("Main"); // 12 bytes
     Properties window = windowProperties("Bad", 200, 100);
     size_t firstControl = templateStream(windowClass, window, {}).size() - 1;
     struct Case {
@@ -188,8 +187,10 @@ ObjectHeader* plainItem;
 ObjectHeader* testProjectObject(int32_t number)
 {
     switch (number) {
-    case 4: return RuntimeLockObject(pictureItem);
-    case 5: return RuntimeLockObject(plainItem);
+    case 4:
+        return RuntimeLockObject(pictureItem);
+    case 5:
+        return RuntimeLockObject(plainItem);
     }
     return nullptr;
 }
@@ -210,14 +211,9 @@ TEST_F(Templates, ValuesAreConvertedByTheDeclaredTypeOfTheirProperty)
     auto left = [](ObjectHeader* o) { return ctlPosGetter(o, 0); };
     auto enabled = [](ObjectHeader* o) { return controlEnabledGetter(o, 0); };
     const Case cases[] = {
-        {"Visible", "TRUE", visible, 1},
-        {"Visible", "tRuE", visible, 1},
-        {"Visible", "1", visible, 0},
-        {"Visible", "Yes", visible, 0},
-        {"Left", " -12ab", left, -12},
-        {"Left", "+7", left, 7},
-        {"Left", "abc", left, 0},
-        {"Enabled", "", enabled, 0},
+        {"Visible", "TRUE", visible, 1}, {"Visible", "tRuE", visible, 1}, {"Visible", "1", visible, 0},
+        {"Visible", "Yes", visible, 0},  {"Left", " -12ab", left, -12},   {"Left", "+7", left, 7},
+        {"Left", "abc", left, 0},        {"Enabled", "", enabled, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + c.value);
@@ -238,7 +234,7 @@ TEST_F(Templates, ValuesAreConvertedByTheDeclaredTypeOfTheirProperty)
     ObjectRef window(openWindow(stream));
     ASSERT_NE(window.get(), nullptr);
     EXPECT_EQ(windowBackColorGetter(window.get(), 0), 0xFFFFFF);
-    EXPECT_EQ(asWindow(window.get())->minWidth, 0);   // 16-bit field: the low half of the most negative number
+    EXPECT_EQ(asWindow(window.get())->minWidth, 0); // 16-bit field: the low half of the most negative number
     ObjectRef zero(canvasBackdropGetter(control(window.get(), "Zero"), 0));
     ObjectRef picture(canvasBackdropGetter(control(window.get(), "Picture"), 0));
     ObjectRef notPicture(canvasBackdropGetter(control(window.get(), "NotAPicture"), 0));
@@ -279,8 +275,8 @@ TEST_F(Templates, FrameAndPlacementMoveTheBounds)
         SCOPED_TRACE("Frame " + std::to_string(c.frame) + " Placement " + std::to_string(c.placement));
         FramePlacement chosen = templateFramePlacement(c.frame, c.placement);
         EXPECT_EQ(chosen.frameKind, c.frameKind);
-        PaneRect placed = templatePlacedBounds({0, 0, int16_t(height), int16_t(width)}, chosen.placement, screenWidth,
-                                               screenHeight);
+        PaneRect placed =
+            templatePlacedBounds({0, 0, int16_t(height), int16_t(width)}, chosen.placement, screenWidth, screenHeight);
         EXPECT_EQ(placed.left, c.dx);
         EXPECT_EQ(placed.top, c.dy);
         EXPECT_EQ(placed.width(), width);
@@ -289,10 +285,8 @@ TEST_F(Templates, FrameAndPlacementMoveTheBounds)
 
     // A real window lands where its placement puts it, client area and all.
     for (const Case& c : {cases[0], cases[2]}) {
-        std::string stream = templateStream(windowClass,
-                                            windowProperties("Placed", width, height,
-                                                             {{"Frame", std::to_string(c.frame)}}),
-                                            {});
+        std::string stream = templateStream(
+            windowClass, windowProperties("Placed", width, height, {{"Frame", std::to_string(c.frame)}}), {});
         ObjectRef window(openWindow(stream));
         ASSERT_NE(window.get(), nullptr);
         pumpFor(100);
@@ -333,7 +327,7 @@ TEST_F(Templates, ArrayElementsAreFoundByNameDollarIndexOnly)
 
     ObjectRef element(RuntimeControlArrayItemReference(window.get(), text("Label").get(), 2));
     EXPECT_EQ(element.get(), second);
-    EXPECT_EQ(second->count, 2);   // the window's and ours: the map holds none
+    EXPECT_EQ(second->count, 2); // the window's and ours: the map holds none
 
     const auto& arrays = asWindow(window.get())->parts->arrayTemplates;
     EXPECT_EQ(std::count_if(arrays.begin(), arrays.end(), [](const auto& a) { return a.name == "Label"; }), 1);
@@ -372,9 +366,9 @@ TEST_F(Templates, ControlsOpenBeforeTheirWindowWhileTheSlotHoldsIt)
 {
     int32_t window = testClass(BuiltinClassId::Window, {{"Open", reinterpret_cast<void*>(checkingOpen)}});
     int32_t canvas = testClass(BuiltinClassId::Canvas, {{"Open", reinterpret_cast<void*>(checkingOpen)}});
-    std::string stream = templateStream(window, windowProperties("Order", 200, 100),
-                                        {{canvas, controlProperties("First", 0, 0, 20, 20)},
-                                         {canvas, controlProperties("Second", 20, 0, 20, 20)}});
+    std::string stream = templateStream(
+        window, windowProperties("Order", 200, 100),
+        {{canvas, controlProperties("First", 0, 0, 20, 20)}, {canvas, controlProperties("Second", 20, 0, 20, 20)}});
     openChecks.clear();
     ObjectRef created(openWindow(stream, &watchedSlot));
     ASSERT_NE(created.get(), nullptr);
@@ -427,10 +421,10 @@ TEST_F(Templates, BindingsJoinTheirControlsThroughTheBindersMethod)
     std::string stream = templateStream(windowClass, windowProperties("Bound", 200, 100),
                                         {{textClass, controlProperties("Text1", 10, 10, 80, 20)},
                                          {textClass, controlProperties("Text2", 10, 40, 80, 20)}});
-    stream.pop_back();   // the binding count of none
+    stream.pop_back(); // the binding count of none
     streamAppendNumber(stream, 2);
     writeBinding(stream, 0, "", 1, binderClass());
-    writeBinding(stream, 1, "NoSuchInterface", 0, binderClass());   // cannot be resolved: skipped
+    writeBinding(stream, 1, "NoSuchInterface", 0, binderClass()); // cannot be resolved: skipped
     recordedEvents().clear();
     ASSERT_NE(openWindow(stream), nullptr);
     EXPECT_EQ(recordedOnly({"Bind"}), std::vector<std::string>{"Text1.Bind Text2"});

@@ -1,15 +1,15 @@
 // Windows driven from outside as a person would: closing, moving and sizing, the mouse over
 // windows and canvases, and the keyboard; each checked as the sequence of events raised.
+#include "host/base/eventloop.h"
 #include "tests/ui/windows/testbutton.h"
 #include "tests/ui/windows/windowtesting.h"
+#include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlproperties.h"
 #include "ui/windows/focus.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/pane.h"
 #include "ui/windows/windowproperties.h"
-#include "ui/templates/windowtemplate.h"
 #include "ui/windows/windowvisibility.h"
-#include "host/base/eventloop.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +123,8 @@ TEST_F(WindowEvents, TheMouseEntersMovesOverAndLeavesWindowAndCanvas)
     moveMouseTo(handle(), 20, 30);
     moveMouseToScreen(900, 700);
     Events expected = {
-        "Track.MouseEnter",     "Track.MouseMove 20,20", "Track.MouseMove 60,70", "Canvas1.MouseEnter",
-        "Canvas1.MouseMove 10,20", "Track.MouseMove 20,30", "Canvas1.MouseExit",  "Track.MouseExit",
+        "Track.MouseEnter",        "Track.MouseMove 20,20", "Track.MouseMove 60,70", "Canvas1.MouseEnter",
+        "Canvas1.MouseMove 10,20", "Track.MouseMove 20,30", "Canvas1.MouseExit",     "Track.MouseExit",
     };
     EXPECT_EQ(recordedOnly({"MouseEnter", "MouseMove", "MouseExit"}), expected);
 }
@@ -168,12 +168,13 @@ protected:
         WindowEvents::SetUp();
         int32_t button = testButtonClass();
         const Properties enabled = {{"Enabled", "True"}};
-        ASSERT_NE(open("Keys",
-                       {{button, controlProperties("First", 10, 10, 60, 24, enabled)},
-                        {canvasClass, controlProperties("Canvas1", 10, 40, 60, 24, enabled)},
-                        {button, controlProperties("OK", 80, 10, 60, 24, {{"Enabled", "True"}, {"Default", "True"}})},
-                        {button, controlProperties("Cancel", 150, 10, 60, 24, {{"Enabled", "True"}, {"Cancel", "True"}})}}),
-                  nullptr);
+        ASSERT_NE(
+            open("Keys",
+                 {{button, controlProperties("First", 10, 10, 60, 24, enabled)},
+                  {canvasClass, controlProperties("Canvas1", 10, 40, 60, 24, enabled)},
+                  {button, controlProperties("OK", 80, 10, 60, 24, {{"Enabled", "True"}, {"Default", "True"}})},
+                  {button, controlProperties("Cancel", 150, 10, 60, 24, {{"Enabled", "True"}, {"Cancel", "True"}})}}),
+            nullptr);
         focus("First");
     }
     void focus(const char* name)
@@ -198,10 +199,11 @@ TEST_F(Keyboard, TabAndArrowsMoveTheFocusInCreationOrderAndWrap)
         const char* focusAfter;
     };
     const Step steps[] = {
-        {VK_TAB, {}, "OK"},     {VK_TAB, {}, "Cancel"},        {VK_TAB, {}, "First"},
-        {VK_TAB, {VK_SHIFT}, "Cancel"}, {VK_TAB, {VK_SHIFT}, "OK"}, {VK_TAB, {VK_CONTROL}, "OK"},
-        {VK_RIGHT, {}, "Cancel"}, {VK_DOWN, {}, "First"},     {VK_LEFT, {}, "Cancel"},
-        {VK_UP, {}, "OK"},
+        {VK_TAB, {}, "OK"},         {VK_TAB, {}, "Cancel"},
+        {VK_TAB, {}, "First"},      {VK_TAB, {VK_SHIFT}, "Cancel"},
+        {VK_TAB, {VK_SHIFT}, "OK"}, {VK_TAB, {VK_CONTROL}, "OK"},
+        {VK_RIGHT, {}, "Cancel"},   {VK_DOWN, {}, "First"},
+        {VK_LEFT, {}, "Cancel"},    {VK_UP, {}, "OK"},
     };
     for (const Step& step : steps) {
         pressKey(step.key, step.held);
@@ -260,7 +262,8 @@ void closeTheModalWindow(LoopTimer* timer)
 
 TEST_F(WindowEvents, ShowModalRunsTheLoopUntilTheWindowCloses)
 {
-    std::string stream = templateStream(windowClass, windowProperties("Modal", 200, 100, {{"Frame", "1"}, {"Visible", "False"}}), {});
+    std::string stream =
+        templateStream(windowClass, windowProperties("Modal", 200, 100, {{"Frame", "1"}, {"Visible", "False"}}), {});
     std::vector<uint8_t> record = templateRecord(stream);
     modalWindow = RuntimeCreateWindow(record.data(), nullptr);
     ASSERT_NE(modalWindow, nullptr);
@@ -275,8 +278,9 @@ TEST_F(WindowEvents, ShowModalRunsTheLoopUntilTheWindowCloses)
     loopRemoveTimer(&closer);
     EXPECT_TRUE(modalWasOnTop);
     EXPECT_EQ(asWindow(modalWindow)->native, nullptr);
-    EXPECT_EQ(recordedOnly({"Open", "CancelClose", "Close"}), (Events{"Modal.Open", "Modal.CancelClose", "Modal.Close"}));
-    RuntimeShowModal(modalWindow);   // closed: returns at once
+    EXPECT_EQ(recordedOnly({"Open", "CancelClose", "Close"}),
+              (Events{"Modal.Open", "Modal.CancelClose", "Modal.Close"}));
+    RuntimeShowModal(modalWindow); // closed: returns at once
 }
 
 } // namespace

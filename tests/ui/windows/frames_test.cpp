@@ -50,8 +50,11 @@ TEST_F(Frames, EachFrameIsModalOrOnTopAsItsKindSaysAndSizesItsClientAreaWithinTh
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("Frame " + std::to_string(c.frame));
-        Properties frame = {{"Frame", std::to_string(c.frame)}, {"MinWidth", "120"}, {"MinHeight", "90"},
-                            {"MaxWidth", "400"}, {"MaxHeight", "300"}};
+        Properties frame = {{"Frame", std::to_string(c.frame)},
+                            {"MinWidth", "120"},
+                            {"MinHeight", "90"},
+                            {"MaxWidth", "400"},
+                            {"MaxHeight", "300"}};
         ObjectHeader* window = openWindow(templateStream(windowClass, windowProperties("Framed", 200, 150, frame), {}));
         ASSERT_NE(window, nullptr);
         HWND handle = windowHandleOf(window);

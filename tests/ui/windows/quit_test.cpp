@@ -1,9 +1,9 @@
 // The orderly quit: every template window and then the application may refuse; a refusal
 // leaves everything open; a quit asked for while one runs does nothing.
-#include "ui/windows/applicationquit.h"
 #include "host/base/eventloop.h"
 #include "host/base/hoststate.h"
 #include "tests/ui/windows/windowtesting.h"
+#include "ui/windows/applicationquit.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +26,11 @@ protected:
         windowTestSetUp();
         if (windowClass < 0) {
             windowClass = testClass(BuiltinClassId::Window, windowRecorders());
-            reenteringClass = testClass(BuiltinClassId::Window,
-                                        {{"CancelClose", reinterpret_cast<void*>(&cancelCloseAskingToQuit)},
-                                         {"Close", reinterpret_cast<void*>(&recordPlain<"Close">)}});
-            applicationClass = testClass(BuiltinClassId::Application,
-                                         {{"Close", reinterpret_cast<void*>(&recordPlain<"Close">)}});
+            reenteringClass =
+                testClass(BuiltinClassId::Window, {{"CancelClose", reinterpret_cast<void*>(&cancelCloseAskingToQuit)},
+                                                   {"Close", reinterpret_cast<void*>(&recordPlain<"Close">)}});
+            applicationClass =
+                testClass(BuiltinClassId::Application, {{"Close", reinterpret_cast<void*>(&recordPlain<"Close">)}});
         }
         hostState().application = objectInstantiate(testClassAt(applicationClass));
         handlerAnswers().clear();
@@ -57,7 +57,7 @@ TEST_F(ApplicationQuitting, ARefusalStopsTheQuitAndLeavesEveryWindowOpen)
     ObjectHeader* first = open(windowClass, "First");
     ObjectHeader* second = open(windowClass, "Second");
     recordedEvents().clear();
-    handlerAnswers()["Second.CancelClose"] = true;   // the newest window is asked first
+    handlerAnswers()["Second.CancelClose"] = true; // the newest window is asked first
     ApplicationQuit();
     EXPECT_EQ(recordedOnly({"CancelClose", "Close"}), Events{"Second.CancelClose"});
     EXPECT_FALSE(loopQuitRequested());
@@ -70,7 +70,7 @@ TEST_F(ApplicationQuitting, AllAgreeingClosesEverythingAndEndsTheLoop)
     open(windowClass, "First");
     open(windowClass, "Second");
     recordedEvents().clear();
-    ApplicationQuit();   // the EndException nobody catches closes the windows and comes back
+    ApplicationQuit(); // the EndException nobody catches closes the windows and comes back
     // (the application object is labelled "Object": it has no window title or control name)
     EXPECT_EQ(recordedOnly({"CancelClose", "Close"}),
               (Events{"Second.CancelClose", "First.CancelClose", "Object.Close", "Second.Close", "First.Close"}));

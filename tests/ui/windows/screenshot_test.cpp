@@ -4,8 +4,8 @@
 #include "tests/support/programdriver.h"
 #include "tests/support/screencapture.h"
 #include "tests/ui/windows/windowtesting.h"
-#include "ui/windows/controlproperties.h"
 #include "ui/templates/windowtemplate.h"
+#include "ui/windows/controlproperties.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <gtest/gtest.h>
@@ -44,9 +44,9 @@ TEST(Screenshot, DrawnControlsLookAsDesigned)
     int32_t roundRectangle = testClass(BuiltinClassId::RoundRectangle, {});
     int32_t line = testClass(BuiltinClassId::Line, {});
     auto font = [](const std::string& caption, const Properties& more = {}) {
-        Properties properties = {{"TextFont", "MS UI Gothic"}, {"TextSize", "14"}, {"Bold", "False"},
-                                 {"Italic", "False"}, {"Underline", "False"}, {"Text", ansiFromUtf8(caption)},
-                                 {"TextAlign", "0"}, {"TextColor", "0"}, {"MultiLine", "False"}};
+        Properties properties = {{"TextFont", "MS UI Gothic"}, {"TextSize", "14"},     {"Bold", "False"},
+                                 {"Italic", "False"},          {"Underline", "False"}, {"Text", ansiFromUtf8(caption)},
+                                 {"TextAlign", "0"},           {"TextColor", "0"},     {"MultiLine", "False"}};
         for (const auto& [key, value] : more) {
             for (auto& property : properties) {
                 if (property.first == key)
@@ -64,16 +64,25 @@ TEST(Screenshot, DrawnControlsLookAsDesigned)
             {text, controlProperties("Muted", 200, 90, 190, 20, font("使用不可"))},
             {text, controlProperties("Over", 30, 60, 150, 20, font("Over the canvas", {{"TextColor", "16777215"}}))},
             {rectangle, controlProperties("Rect", 10, 140, 100, 60,
-                                          {{"FillColor", "16711680"}, {"BorderWidth", "3"}, {"TopLeftColor", "0"},
+                                          {{"FillColor", "16711680"},
+                                           {"BorderWidth", "3"},
+                                           {"TopLeftColor", "0"},
                                            {"BottomRightColor", "8421504"}})},
             {oval, controlProperties("Oval", 120, 140, 100, 60,
                                      {{"FillColor", "65280"}, {"BorderWidth", "2"}, {"BorderColor", "255"}})},
             {roundRectangle, controlProperties("Round", 230, 140, 120, 60,
-                                               {{"FillColor", "16776960"}, {"BorderWidth", "2"}, {"BorderColor", "0"},
-                                                {"OvalWidth", "20"}, {"OvalHeight", "20"}})},
+                                               {{"FillColor", "16776960"},
+                                                {"BorderWidth", "2"},
+                                                {"BorderColor", "0"},
+                                                {"OvalWidth", "20"},
+                                                {"OvalHeight", "20"}})},
             {line, controlProperties("Line", 0, 0, 0, 0,
-                                     {{"BorderWidth", "2"}, {"BorderColor", "255"}, {"X1", "10"}, {"Y1", "215"},
-                                      {"X2", "380"}, {"Y2", "250"}})},
+                                     {{"BorderWidth", "2"},
+                                      {"BorderColor", "255"},
+                                      {"X1", "10"},
+                                      {"Y1", "215"},
+                                      {"X2", "380"},
+                                      {"Y2", "250"}})},
         });
     ObjectRef created(openWindow(stream));
     ASSERT_NE(created.get(), nullptr);
@@ -92,12 +101,16 @@ TEST(Screenshot, DrawnControlsLookAsDesigned)
         uint32_t rgb;
     };
     const Probe probes[] = {
-        {"window back colour", 395, 5, 0xF0F0F0},  {"canvas paint", 40, 40, 0x0000FF},
+        {"window back colour", 395, 5, 0xF0F0F0},
+        {"canvas paint", 40, 40, 0x0000FF},
         {"canvas backdrop-less corner", 12, 12, 0xF0F0F0},
-        {"rectangle fill", 60, 170, 0xFF0000},     {"rectangle top-left edge", 11, 141, 0x000000},
+        {"rectangle fill", 60, 170, 0xFF0000},
+        {"rectangle top-left edge", 11, 141, 0x000000},
         {"rectangle bottom-right edge", 108, 198, 0x808080},
-        {"oval fill", 170, 170, 0x00FF00},         {"outside the oval", 121, 141, 0xF0F0F0},
-        {"round rectangle fill", 290, 170, 0xFFFF00}, {"rounded corner", 231, 141, 0xF0F0F0},
+        {"oval fill", 170, 170, 0x00FF00},
+        {"outside the oval", 121, 141, 0xF0F0F0},
+        {"round rectangle fill", 290, 170, 0xFFFF00},
+        {"rounded corner", 231, 141, 0xF0F0F0},
         {"line", 195, 232, 0x0000FF},
     };
     for (const Probe& probe : probes)

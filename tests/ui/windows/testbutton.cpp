@@ -51,8 +51,8 @@ int32_t testButtonClass()
 {
     static int32_t index = -1;
     if (index < 0) {
-        int32_t withPane = testClass(BuiltinClassId::PushButton,
-                                     {{"CreatePane", reinterpret_cast<void*>(createButtonPane)}});
+        int32_t withPane =
+            testClass(BuiltinClassId::PushButton, {{"CreatePane", reinterpret_cast<void*>(createButtonPane)}});
         index = testClass(testClassAt(withPane), {{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}});
     }
     return index;

@@ -4,16 +4,15 @@
 
 #include "host/base/eventloop.h"
 #include "host/image/projectsettings.h"
+#include "host/startup/uisetup.h"
 #include "runtime/strings/string.h"
+#include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/nativewindow.h"
-#include "host/startup/uisetup.h"
 #include "ui/windows/windowobject.h"
-#include "ui/templates/windowtemplate.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,7 +24,8 @@ std::vector<ClassDescriptor*>& classTable()
 
 LoopTimer pollingTimer;
 
-void keepPolling(LoopTimer*) {}
+void keepPolling(LoopTimer*)
+{}
 
 } // namespace
 
@@ -280,4 +280,3 @@ ObjectHeader* openWindow(const std::string& stream, ObjectHeader** slot)
         pumpUntil([window] { return IsWindowVisible(windowHandleOf(window)) != 0; });
     return window;
 }
-

@@ -27,31 +27,26 @@ std::vector<std::string> recordedOnly(const std::vector<std::string>& eventNames
 std::string objectLabel(ObjectHeader* object);
 
 // ---- Classes.
-template <size_t N>
-struct EventName {
+template <size_t N> struct EventName {
     char text[N];
     constexpr EventName(const char (&name)[N]) { std::copy_n(name, N, text); }
 };
 
 int32_t recordEvent(ObjectHeader* object, const char* event, const std::string& arguments);
 
-template <EventName Name>
-int32_t recordPlain(ObjectHeader* object)
+template <EventName Name> int32_t recordPlain(ObjectHeader* object)
 {
     return recordEvent(object, Name.text, "");
 }
-template <EventName Name>
-int32_t recordPoint(ObjectHeader* object, int32_t x, int32_t y)
+template <EventName Name> int32_t recordPoint(ObjectHeader* object, int32_t x, int32_t y)
 {
     return recordEvent(object, Name.text, " " + std::to_string(x) + "," + std::to_string(y));
 }
-template <EventName Name>
-int32_t recordKey(ObjectHeader* object, StringRecord* key)
+template <EventName Name> int32_t recordKey(ObjectHeader* object, StringRecord* key)
 {
     return recordEvent(object, Name.text, " " + std::to_string(stringLength(key) ? stringBytes(key)[0] : 0));
 }
-template <EventName Name>
-int32_t recordObject(ObjectHeader* object, ObjectHeader* argument)
+template <EventName Name> int32_t recordObject(ObjectHeader* object, ObjectHeader* argument)
 {
     return recordEvent(object, Name.text, argument ? " object" : " nil");
 }
