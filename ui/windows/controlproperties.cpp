@@ -80,18 +80,7 @@ extern "C" int32_t ctlPosGetter(ObjectHeader* object, int32_t selector)
     RectControlObject* control = rectControl(object);
     if (!control)
         return 0;
-    const PaneRect& bounds = control->bounds;
-    switch (selector) {
-    case 0:
-        return bounds.left;
-    case 1:
-        return bounds.top;
-    case 2:
-        return bounds.width();
-    case 3:
-        return bounds.height();
-    }
-    return 0;
+    return control->bounds.position(selector);
 }
 
 extern "C" void ctlPosSetter(ObjectHeader* object, int32_t selector, int32_t value)
@@ -99,25 +88,10 @@ extern "C" void ctlPosSetter(ObjectHeader* object, int32_t selector, int32_t val
     RectControlObject* control = rectControl(object);
     if (!control)
         return;
-    PaneRect& bounds = control->bounds;
-    switch (selector) {
-    case 0:
-        bounds.offset(value - bounds.left, 0);
-        break;
-    case 1:
-        bounds.offset(0, value - bounds.top);
-        break;
-    case 2:
-        bounds.right = static_cast<int16_t>(bounds.left + value);
-        break;
-    case 3:
-        bounds.bottom = static_cast<int16_t>(bounds.top + value);
-        break;
-    default:
+    if (!control->bounds.setPosition(selector, value))
         return;
-    }
     if (Pane* pane = control->control.pane)
-        pane->setBounds(bounds);
+        pane->setBounds(control->bounds);
 }
 
 extern "C" int32_t controlVisibleGetter(ObjectHeader* object, int32_t)

@@ -30,6 +30,41 @@ struct PaneRect {
         top = static_cast<int16_t>(top + dy);
         bottom = static_cast<int16_t>(bottom + dy);
     }
+    // The position properties of windows and controls: selector 0 Left, 1 Top, 2 Width, 3 Height.
+    // Moving keeps the size; sizing keeps the top left corner. Another selector reads 0 and
+    // writes nothing (false).
+    int32_t position(int32_t selector) const
+    {
+        switch (selector) {
+        case 0:
+            return left;
+        case 1:
+            return top;
+        case 2:
+            return width();
+        case 3:
+            return height();
+        }
+        return 0;
+    }
+    bool setPosition(int32_t selector, int32_t value)
+    {
+        switch (selector) {
+        case 0:
+            offset(value - left, 0);
+            return true;
+        case 1:
+            offset(0, value - top);
+            return true;
+        case 2:
+            right = static_cast<int16_t>(left + value);
+            return true;
+        case 3:
+            bottom = static_cast<int16_t>(top + value);
+            return true;
+        }
+        return false;
+    }
     RECT toRect() const { return {left, top, right, bottom}; }
     static PaneRect fromRect(const RECT& r)
     {

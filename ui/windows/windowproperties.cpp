@@ -97,17 +97,7 @@ extern "C" int32_t windowPosGetter(ObjectHeader* object, int32_t selector)
     WindowObject* window = windowOf(object);
     if (!window)
         return 0;
-    switch (selector) {
-    case 0:
-        return window->bounds.left;
-    case 1:
-        return window->bounds.top;
-    case 2:
-        return window->bounds.width();
-    case 3:
-        return window->bounds.height();
-    }
-    return 0;
+    return window->bounds.position(selector);
 }
 
 extern "C" void windowPosSetter(ObjectHeader* object, int32_t selector, int32_t value)
@@ -115,25 +105,10 @@ extern "C" void windowPosSetter(ObjectHeader* object, int32_t selector, int32_t 
     WindowObject* window = windowOf(object);
     if (!window || window->fullScreen)
         return;
-    PaneRect& bounds = window->bounds;
-    switch (selector) {
-    case 0:
-        bounds.offset(value - bounds.left, 0);
-        break;
-    case 1:
-        bounds.offset(0, value - bounds.top);
-        break;
-    case 2:
-        bounds.right = static_cast<int16_t>(bounds.left + value);
-        break;
-    case 3:
-        bounds.bottom = static_cast<int16_t>(bounds.top + value);
-        break;
-    default:
+    if (!window->bounds.setPosition(selector, value))
         return;
-    }
     if (window->native)
-        nativeWindowPlace(window->native, bounds);
+        nativeWindowPlace(window->native, window->bounds);
 }
 
 extern "C" int32_t windowPlacementGetter(ObjectHeader* window, int32_t)
