@@ -3,6 +3,8 @@
 #include "bench/syntheticimage.h"
 
 #include "host/base/bytecursor.h"
+#include "host/image/datarelocationformat.h"
+#include "host/image/linkrecordformat.h"
 
 #include <algorithm>
 #include <cstring>
@@ -66,7 +68,7 @@ void buildCallSites(SyntheticImage& image, uint32_t sites, const std::vector<con
     image.code.resize(uint64_t(sites) * syntheticSiteBytes);
     for (uint32_t i = 0; i < sites; ++i) {
         uint32_t operand = i * syntheticSiteBytes + operandAt;
-        uint32_t nextOfName = i + names < sites ? operand + names * syntheticSiteBytes : 0;
+        uint32_t nextOfName = i + names < sites ? operand + names * syntheticSiteBytes : linkChainEnd;
         memcpy(&image.code[i * syntheticSiteBytes], siteTemplate, syntheticSiteBytes);
         storeU32LE(&image.code[operand], nextOfName);
         uint32_t target = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(imports[i % names]->routine));
@@ -78,7 +80,7 @@ void buildImportRecords(SyntheticImage& image, uint32_t sites, const std::vector
 {
     for (uint32_t k = 0; k < imports.size() && k < sites; ++k) {
         const char* name = imports[k]->name;
-        image.records.push_back(1);
+        image.records.push_back(linkRecordImport);
         putU32LE(image.records, k * syntheticSiteBytes + operandAt);
         image.records.push_back(uint8_t(strlen(name)));
         image.records.insert(image.records.end(), name, name + strlen(name));
@@ -93,8 +95,9 @@ void buildRelocationRuns(SyntheticImage& image, uint32_t relocatedWords)
         uint32_t words = std::min(runLengths[n % std::size(runLengths)], relocatedWords - done);
         bool byDataBase = n % 2 == 1;
         if (gap)
-            putU16LE(image.relocations, uint16_t(0x8000 | (gap - 1)));
-        putU16LE(image.relocations, uint16_t((byDataBase ? 0x4200 : 0x4000) | (words - 1)));
+            putU16LE(image.relocations, uint16_t(relocationAdvance | (gap - 1)));
+        uint16_t run = byDataBase ? relocationRunByDataBase : relocationRunByCodeBase;
+        putU16LE(image.relocations, uint16_t(run | (words - 1)));
         image.runs.push_back({offset + gap, words, byDataBase});
         offset += gap + words * 4;
         done += words;

@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// Header (four 32-bit little-endian words): bits per pixel (16), width, height, byte count of
-// the rows; then the rows, each padded to a multiple of 4 bytes, each pixel a little-endian
-// 16-bit value with red in bits 10-14, green in 5-9 and blue in 0-4.
+// A picture as read, laid out as host/image/pictureform.h says.
 struct PictureData {
     uint32_t width;
     uint32_t height;

@@ -3,11 +3,10 @@
 #include "host/image/classtable.h"
 
 #include "host/base/bytecursor.h"
+#include "host/image/classentryformat.h"
 #include "host/image/imagefault.h"
 
 namespace {
-
-constexpr uint32_t kindDefinition = 0, kindReference = 1;
 
 std::string entryName(int32_t index)
 {
@@ -179,12 +178,13 @@ bool readEntry(EntryReader& r, ClassTableEntry& entry)
     uint32_t kind = 0;
     if (!r.word(kind, "kind"))
         return false;
-    if (kind == kindReference) {
+    if (kind == classEntryReference) {
         entry.isReference = true;
         return r.text(entry.name, "class name") && (!entry.name.empty() || r.fail("the reference names no class"));
     }
-    if (kind != kindDefinition)
-        return r.fail("the kind %u is neither a definition (0) nor a reference (1)", kind);
+    if (kind != classEntryDefinition)
+        return r.fail("the kind %u is neither a definition (%u) nor a reference (%u)", kind, classEntryDefinition,
+                      classEntryReference);
     return readHeader(r, entry) && readInterfaces(r, entry) && readMethods(r, entry) && readHandlers(r, entry) &&
            readMenuHandlers(r, entry) && readVirtualTable(r, entry);
 }

@@ -6,6 +6,7 @@
 #include "host/base/hoststate.h"
 #include "host/image/datarelocation.h"
 #include "host/image/imagefault.h"
+#include "host/image/imagelayout.h"
 #include "host/image/linker.h"
 #include "host/image/resourcetable.h"
 #include "runtime/strings/string.h"
@@ -16,8 +17,7 @@
 
 namespace {
 
-constexpr int locatorId = 101;
-constexpr const char* blockNames[] = {"code", "link-record", "data", "data relocation"};
+constexpr const char* blockNames[imageBlockCount] = {"code", "link-record", "data", "data relocation"};
 
 uint8_t* allocateBlock(uint32_t size, bool executable)
 {
@@ -77,7 +77,7 @@ uint64_t fileSize(HANDLE file)
 
 ImageBlock* blockByIndex(ImageBlocks& blocks, int index)
 {
-    ImageBlock* order[] = {&blocks.code, &blocks.links, &blocks.data, &blocks.relocations};
+    ImageBlock* order[imageBlockCount] = {&blocks.code, &blocks.links, &blocks.data, &blocks.relocations};
     return order[index];
 }
 
@@ -93,14 +93,14 @@ bool readAppendedBlocks(HANDLE file, uint32_t imageOffset, ImageBlocks& blocks, 
     LARGE_INTEGER position;
     position.QuadPart = imageOffset;
     SetFilePointerEx(file, position, nullptr, FILE_BEGIN);
-    for (int index = 0; index < 4; ++index) {
-        uint8_t lengthBytes[4];
-        if (left < 4 || !readExactly(file, lengthBytes, 4)) {
+    for (int index = 0; index < imageBlockCount; ++index) {
+        uint8_t lengthBytes[imageBlockLengthBytes];
+        if (left < imageBlockLengthBytes || !readExactly(file, lengthBytes, imageBlockLengthBytes)) {
             error =
                 imageDamaged(formatText("the program file ends before the length of the %s block", blockNames[index]));
             return false;
         }
-        left -= 4;
+        left -= imageBlockLengthBytes;
         uint32_t length = loadU32LE(lengthBytes);
         if (length > left) {
             error = imageDamaged(formatText("the %s block is %u bytes long, but only %llu bytes follow it",
@@ -136,12 +136,12 @@ bool readLooseFile(const char* name, ImageBlock& block, int index, std::string& 
 // table, inside the data block.
 bool checkDataHeader(const ImageBlocks& blocks, ImageEntry& entry, std::string& error)
 {
-    if (blocks.data.size < 8) {
+    if (blocks.data.size < imageDataHeaderBytes) {
         error = imageDamaged(formatText("the data block (%u bytes) is too short to hold its header", blocks.data.size));
         return false;
     }
-    uint32_t entryAddress = loadU32LE(blocks.data.bytes);
-    uint32_t classTable = loadU32LE(blocks.data.bytes + 4);
+    uint32_t entryAddress = loadU32LE(blocks.data.bytes + imageEntryWord);
+    uint32_t classTable = loadU32LE(blocks.data.bytes + imageClassTableWord);
     uint32_t codeBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(blocks.code.bytes));
     uint32_t dataBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(blocks.data.bytes));
     if (entryAddress - codeBase >= blocks.code.size) {
@@ -160,20 +160,20 @@ bool checkDataHeader(const ImageBlocks& blocks, ImageEntry& entry, std::string& 
 bool findLocator(uint32_t& imageOffset, uint32_t& tableOffset, std::string& error)
 {
     HMODULE module = hostState().instance ? hostState().instance : GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(locatorId), "PICKLE");
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(imageLocatorId), imageLocatorType);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const uint8_t* bytes = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
     if (!bytes)
         return false;
-    if (SizeofResource(module, resource) != 8) {
-        error = imageDamaged(
-            formatText("the image locator holds %lu bytes instead of 8", SizeofResource(module, resource)));
+    if (SizeofResource(module, resource) != imageLocatorBytes) {
+        error = imageDamaged(formatText("the image locator holds %lu bytes instead of %u",
+                                        SizeofResource(module, resource), imageLocatorBytes));
         return false;
     }
-    if (memcmp(bytes, "PICK", 4) == 0)
+    if (memcmp(bytes, imageLocatorUnset, imageLocatorUnsetBytes) == 0)
         return false;
-    imageOffset = loadU32LE(bytes);
-    tableOffset = loadU32LE(bytes + 4);
+    imageOffset = loadU32LE(bytes + imageLocatorImageWord);
+    tableOffset = loadU32LE(bytes + imageLocatorTableWord);
     return true;
 }
 
@@ -213,9 +213,12 @@ bool imageReadExecutable(const char* path, uint32_t imageOffset, ImageBlocks& bl
 
 bool imageReadLooseFiles(ImageBlocks& blocks, std::string& error)
 {
-    return readLooseFile("code1.dat", blocks.code, 0, error) && readLooseFile("data1.dat", blocks.data, 2, error) &&
-           readLooseFile("code2.dat", blocks.links, 1, error) &&
-           readLooseFile("data2.dat", blocks.relocations, 3, error);
+    // Code and data first: when no file is there, the message names code1.dat.
+    for (int index : {imageCodeBlock, imageDataBlock, imageLinkRecordBlock, imageRelocationBlock}) {
+        if (!readLooseFile(imageLooseFileNames[index], *blockByIndex(blocks, index), index, error))
+            return false;
+    }
+    return true;
 }
 
 bool imagePrepare(ImageBlocks& blocks, const ExportIndex& exports, ImageEntry& entry, std::string& error)

@@ -3,13 +3,11 @@
 
 #include "host/base/bytecursor.h"
 #include "host/image/imagefault.h"
+#include "host/image/linkrecordformat.h"
 
 #include <span>
 
 namespace {
-
-constexpr uint8_t kindImport = 1;
-constexpr uint8_t kindFixup = 2;
 
 // Marks the bytes of every word that linking will patch, so that no two patches overlap.
 class PatchedWords {
@@ -46,7 +44,7 @@ public:
             at = static_cast<uint32_t>(cursor.position());
             uint8_t kind;
             cursor.readU8(kind);
-            bool ok = kind == kindFixup ? readFixup() : kind == kindImport ? readImport() : true;
+            bool ok = kind == linkRecordFixup ? readFixup() : kind == linkRecordImport ? readImport() : true;
             if (!ok)
                 return false;
         }
@@ -67,7 +65,7 @@ private:
 
     bool checkChain(uint32_t site, const std::string& name)
     {
-        while (site != 0) {
+        while (site != linkChainEnd) {
             if (!patched.fits(site))
                 return fail("call site of %s at 0x%X leaves the code block (0x%X bytes)", name.c_str(), site, codeSize);
             if (!patched.claim(site))
@@ -134,7 +132,7 @@ ImageFaultPlace linkRecordPlace(uint32_t recordOffset)
 void patchCallChain(uint8_t* code, uint32_t firstSite, uint32_t target)
 {
     uint32_t codeBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(code));
-    for (uint32_t site = firstSite; site != 0;) {
+    for (uint32_t site = firstSite; site != linkChainEnd;) {
         uint32_t next = loadU32LE(code + site);
         storeU32LE(code + site, target - (codeBase + site + 4));
         site = next;

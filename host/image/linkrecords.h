@@ -16,7 +16,8 @@ struct LinkRecord {
     std::string name;      // import only
 };
 
-// Reads every record. Kind bytes other than 1 and 2 are passed over one byte at a time.
+// Reads every record (laid out as linkrecordformat.h says); other kind bytes are passed over
+// one byte at a time.
 // Checks that each fixup word and every call site of every chain lies inside the code
 // block, and that no patched word overlaps another (which also catches a chain that loops).
 // Returns false with a message on the first fault.

@@ -2,6 +2,8 @@
 #include "host/image/resourcetable.h"
 
 #include "host/base/bytecursor.h"
+#include "host/image/imagelayout.h"
+#include "host/image/resourcetableformat.h"
 
 namespace {
 
@@ -14,11 +16,13 @@ HANDLE openResourceFile()
     if (openTried)
         return resourceFile;
     openTried = true;
-    char path[1024] = "data3.dat";
+    const char* path = imageLooseResourceFileName;
+    char program[1024];
     if (tableOffset != 0) {
-        DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-        if (length == 0 || length >= sizeof path)
+        DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
+        if (length == 0 || length >= sizeof program)
             return resourceFile;
+        path = program;
     }
     resourceFile = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     return resourceFile;
@@ -37,8 +41,8 @@ bool resourceReadAt(HANDLE file, uint64_t offset, void* into, uint32_t size)
 
 bool resourceReadBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value)
 {
-    uint8_t bytes[4];
-    if (!resourceReadAt(file, offset, bytes, 4))
+    uint8_t bytes[resourceWordBytes];
+    if (!resourceReadAt(file, offset, bytes, resourceWordBytes))
         return false;
     value = loadU32BE(bytes);
     return true;
@@ -59,9 +63,9 @@ bool resourceItemData(int32_t item, HANDLE& file, uint32_t& position)
     uint32_t count, entry;
     if (!resourceReadBigEndianAt(opened, tableOffset, count) || count < static_cast<uint32_t>(item))
         return false;
-    if (!resourceReadBigEndianAt(opened, tableOffset + 4ull * item, entry))
+    if (!resourceReadBigEndianAt(opened, tableOffset + resourceEntryOffset(item), entry))
         return false;
-    uint64_t itemPosition = uint64_t(tableOffset) + 4 + 4ull * count + entry;
+    uint64_t itemPosition = tableOffset + resourceItemsOffset(count) + entry;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(opened, &size) || itemPosition >= static_cast<uint64_t>(size.QuadPart))
         return false;

@@ -9,6 +9,7 @@
 #include "host/image/classtable.h"
 #include "host/image/imagedata.h"
 #include "host/image/imagefault.h"
+#include "host/image/projectitemformat.h"
 #include "host/image/projectsettings.h"
 #include "host/project/projectobjects.h"
 
@@ -16,19 +17,6 @@
 #include <vector>
 
 namespace {
-
-enum ItemKind : uint32_t {
-    pictureItem = 1,
-    menuBarItem,
-    movieItem,
-    settingsItem,
-    moduleItem,
-    soundItem,
-    valueItem7,
-    valueItem8,
-    cursorItem,
-    databaseItem,
-};
 
 // An item as read: what each kind needs of its layout, checked against the data block.
 struct ProjectItem {
@@ -142,21 +130,21 @@ bool readItem(ItemReader& r, ProjectItem& item)
     if (!r.word(item.kind))
         return false;
     switch (item.kind) {
-    case pictureItem:
-    case soundItem:
+    case projectItemPicture:
+    case projectItemSound:
         return readInPlace(r, item);
-    case menuBarItem:
+    case projectItemMenuBar:
         return readStream(r, item);
-    case settingsItem:
+    case projectItemSettings:
         return readSettings(r, item);
-    case moduleItem:
+    case projectItemModule:
         return readModule(r, item);
-    case databaseItem:
+    case projectItemDatabase:
         return readDatabase(r, item);
-    case movieItem:
-    case valueItem7:
-    case valueItem8:
-    case cursorItem:
+    case projectItemMovie:
+    case projectItemValue7:
+    case projectItemValue8:
+    case projectItemCursor:
         return r.word(item.value);
     default:
         return true; // an unknown kind is reported when the items are built
@@ -198,27 +186,27 @@ void buildModule(const ProjectItem& item)
 ObjectHeader* buildItem(const ProjectItem& item)
 {
     switch (item.kind) {
-    case pictureItem:
+    case projectItemPicture:
         return pictureFromImageData(item.bytes, item.length, static_cast<int32_t>(item.value));
-    case menuBarItem:
+    case projectItemMenuBar:
         menuBar = {item.bytes, item.length};
         return nullptr;
-    case movieItem:
+    case projectItemMovie:
         return movieFromResource(static_cast<int32_t>(item.value));
-    case settingsItem:
+    case projectItemSettings:
         settingsApply(item.settings);
         return nullptr;
-    case moduleItem:
+    case projectItemModule:
         buildModule(item);
         return nullptr;
-    case soundItem:
+    case projectItemSound:
         return soundFromImageData(item.value, item.bytes, item.length);
-    case valueItem7:
-    case valueItem8:
+    case projectItemValue7:
+    case projectItemValue8:
         return valueItemObject(item.kind, item.value);
-    case cursorItem:
+    case projectItemCursor:
         return mouseCursorFromResource(static_cast<int32_t>(item.value));
-    case databaseItem:
+    case projectItemDatabase:
         return databaseFromImage({reinterpret_cast<const char*>(item.bytes), item.length}, item.value, item.valueB);
     default:
         assertFailed(assertCategoryData, assertUnknownItemKind, "RuntimeMain", __LINE__);

@@ -1,6 +1,7 @@
 // The plain objects among the project items: movies, sounds, databases and the value items.
 #include "host/project/projectobjects.h"
 
+#include "host/image/projectitemformat.h"
 #include "runtime/objects/builtinclassset.h"
 
 namespace {
@@ -40,7 +41,7 @@ ClassDescriptor* valueItemClass(uint32_t kind)
 {
     static ClassDescriptor* seven = makeValueClass("ProjectItem7");
     static ClassDescriptor* eight = makeValueClass("ProjectItem8");
-    return kind == 7 ? seven : eight;
+    return kind == projectItemValue7 ? seven : eight;
 }
 
 ObjectHeader* movieFromResource(int32_t resourceNumber)

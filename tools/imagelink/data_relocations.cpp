@@ -11,8 +11,8 @@ namespace {
 void appendAdvances(std::vector<uint8_t>& out, uint32_t gap)
 {
     while (gap > 0) {
-        const uint32_t step = gap < kMaxAdvance ? gap : kMaxAdvance;
-        tools::appendU16LE(out, static_cast<uint16_t>(kRelocAdvance | (step - 1)));
+        const uint32_t step = gap < relocationLongestAdvance ? gap : relocationLongestAdvance;
+        tools::appendU16LE(out, static_cast<uint16_t>(relocationAdvance | (step - 1)));
         gap -= step;
     }
 }
@@ -29,13 +29,13 @@ std::vector<uint8_t> encodeDataRelocations(std::span<const DataRelocation> reloc
         cursor = relocations[i].offset;
         const RelocationBase base = relocations[i].base;
         uint32_t words = 0;
-        while (i < relocations.size() && words < kMaxRunWords && relocations[i].base == base &&
+        while (i < relocations.size() && words < relocationLongestRun && relocations[i].base == base &&
                relocations[i].offset == cursor) {
             ++words;
             ++i;
             cursor += 4;
         }
-        const uint16_t opcode = base == RelocationBase::Code ? kRelocCodeRun : kRelocDataRun;
+        const uint16_t opcode = base == RelocationBase::Code ? relocationRunByCodeBase : relocationRunByDataBase;
         tools::appendU16LE(out, static_cast<uint16_t>(opcode | (words - 1)));
     }
     return out;

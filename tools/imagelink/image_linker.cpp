@@ -3,6 +3,7 @@
 #include "imagelink/image_linker.h"
 
 #include "common/endian.h"
+#include "host/image/imagelayout.h"
 #include "imagelink/coff_object.h"
 #include "imagelink/data_relocations.h"
 #include "imagelink/link_records.h"
@@ -20,7 +21,6 @@ using tools::hex;
 namespace {
 
 constexpr uint8_t kCodePadding = 0xCC; // int3 between code sections
-constexpr size_t kMaxImportNameLength = 255;
 
 struct ImportSite {
     uint32_t codeOffset;
@@ -110,17 +110,17 @@ void ImageLinker::writeDataHeader()
     } else if (entryDefinition->block != Block::Code) {
         diagnostics_.error("entry symbol " + entry + " is not in code");
     } else {
-        storeU32LE(image_.data.data(), entryDefinition->offset);
+        storeU32LE(image_.data.data() + imageEntryWord, entryDefinition->offset);
     }
     if (classDefinition == nullptr) {
         diagnostics_.error("class-table symbol " + classTable + " is not defined");
     } else if (classDefinition->block != Block::Data) {
         diagnostics_.error("class-table symbol " + classTable + " is not in data");
     } else {
-        storeU32LE(image_.data.data() + 4, classDefinition->offset);
+        storeU32LE(image_.data.data() + imageClassTableWord, classDefinition->offset);
     }
-    dataRelocations_.push_back({0, RelocationBase::Code});
-    dataRelocations_.push_back({4, RelocationBase::Data});
+    dataRelocations_.push_back({imageEntryWord, RelocationBase::Code});
+    dataRelocations_.push_back({imageClassTableWord, RelocationBase::Data});
 }
 
 void ImageLinker::checkOverlaps(size_t object, int16_t section)
@@ -237,8 +237,8 @@ void ImageLinker::addImportSite(const RelocationContext& context, uint32_t adden
         report(context, "undefined symbol " + name + " has no leading underscore, so it names no runtime routine");
         return;
     }
-    if (context.position == 0) {
-        // 0 ends a chain and, as a first site, means "no sites".
+    if (context.position == linkChainEnd) {
+        // linkChainEnd ends a chain and, as a first site, means "no sites".
         report(context, "import site for " + name + " at code offset 0 cannot start a call-site chain");
         return;
     }
@@ -260,7 +260,7 @@ std::vector<ImportChain> ImageLinker::buildImportChains()
                                "undefined symbol _" + name + ": " + name + " is not in the runtime export table");
             continue;
         }
-        if (name.size() > kMaxImportNameLength) {
+        if (name.size() > linkImportNameLongest) {
             diagnostics_.error(file.path, sectionName, first.sectionOffset,
                                "import name " + name + " is longer than 255 bytes");
             continue;

@@ -9,7 +9,7 @@ void threadImportChains(std::span<uint8_t> code, const std::vector<ImportChain>&
 {
     for (const ImportChain& chain : chains) {
         for (size_t i = 0; i < chain.sites.size(); ++i) {
-            const uint32_t next = i + 1 < chain.sites.size() ? chain.sites[i + 1] : 0;
+            const uint32_t next = i + 1 < chain.sites.size() ? chain.sites[i + 1] : linkChainEnd;
             storeU32LE(code.data() + chain.sites[i], next);
         }
     }
@@ -19,12 +19,12 @@ std::vector<uint8_t> encodeLinkRecords(std::span<const uint32_t> fixups, const s
 {
     std::vector<uint8_t> records;
     for (uint32_t offset : fixups) {
-        tools::appendU8(records, kLinkRecordFixup);
+        tools::appendU8(records, linkRecordFixup);
         tools::appendU32LE(records, offset);
     }
     for (const ImportChain& chain : chains) {
-        tools::appendU8(records, kLinkRecordImport);
-        tools::appendU32LE(records, chain.sites.empty() ? 0 : chain.sites.front());
+        tools::appendU8(records, linkRecordImport);
+        tools::appendU32LE(records, chain.sites.empty() ? linkChainEnd : chain.sites.front());
         tools::appendU8(records, static_cast<uint8_t>(chain.name.size()));
         records.insert(records.end(), chain.name.begin(), chain.name.end());
     }

@@ -1,6 +1,8 @@
 // Block 2 of the image: fixup records and import records with their call-site chains.
 #pragma once
 
+#include "host/image/linkrecordformat.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -8,16 +10,13 @@
 
 namespace imagelink {
 
-constexpr uint8_t kLinkRecordImport = 1;
-constexpr uint8_t kLinkRecordFixup = 2;
-
 struct ImportChain {
     std::string name;            // the runtime export's name, without the C underscore
-    std::vector<uint32_t> sites; // code offsets of the 32-bit operands, ascending, none is 0
+    std::vector<uint32_t> sites; // code offsets of the 32-bit operands, ascending, none is linkChainEnd
 };
 
 // Stores each chain in the operands it links: every site's operand holds the offset of the
-// next site's operand, the last one 0.
+// next site's operand, the last one linkChainEnd.
 void threadImportChains(std::span<uint8_t> code, const std::vector<ImportChain>& chains);
 
 // Fixup records (ascending code offsets) first, then one import record per chain.

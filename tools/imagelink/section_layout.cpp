@@ -190,7 +190,7 @@ SectionLayout layOutSections(const std::vector<CoffObject>& objects, tools::Diag
         layout.places[o].resize(objects[o].sections.size());
 
     uint64_t codeCursor = 0;
-    uint64_t dataCursor = kDataHeaderSize;
+    uint64_t dataCursor = imageDataHeaderBytes;
     bool fits = true;
     // Three passes so that each block's parts come out in object order.
     const std::array<std::pair<SectionKind, Block>, 3> passes{{{SectionKind::Code, Block::Code},

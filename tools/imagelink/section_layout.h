@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/diagnostics.h"
+#include "host/image/imagelayout.h"
 #include "imagelink/coff_object.h"
 
 #include <cstdint>
@@ -11,10 +12,6 @@
 namespace imagelink {
 
 enum class Block : uint8_t { Code, Data };
-
-// Bytes at the start of the data block before any section: the entry routine and the
-// class table words.
-constexpr uint32_t kDataHeaderSize = 8;
 
 // The runtime copies each block into one heap allocation of a 32-bit process, so a block
 // past this size is refused; it also keeps an absurd uninitialised size in a damaged object
@@ -31,7 +28,7 @@ struct SectionLayout {
     // places[object][section number - 1]
     std::vector<std::vector<SectionPlace>> places;
     uint32_t codeSize = 0;
-    uint32_t dataSize = kDataHeaderSize; // includes the zero-filled tail
+    uint32_t dataSize = imageDataHeaderBytes; // includes the zero-filled tail
 
     const SectionPlace& place(size_t object, int16_t section) const { return places[object][section - 1]; }
     // Reserves zero-filled bytes at the end of the data block; returns their offset, or

@@ -10,7 +10,7 @@ using tools::hex;
 
 namespace {
 
-constexpr std::array<const char*, kImageBlockCount> kBlockNames{"code", "link records", "data", "data relocations"};
+constexpr std::array<const char*, imageBlockCount> kBlockNames{"code", "link records", "data", "data relocations"};
 
 } // namespace
 
@@ -19,7 +19,7 @@ std::optional<ImageBlocks> splitImage(std::span<const uint8_t> image, const std:
 {
     ImageBlocks result;
     ByteCursor cursor(image);
-    for (size_t index = 0; index < kImageBlockCount; ++index) {
+    for (size_t index = 0; index < imageBlockCount; ++index) {
         const std::string label = "block " + std::to_string(index + 1) + " (" + kBlockNames[index] + ")";
         const size_t start = cursor.position();
         uint32_t length = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/diagnostics.h"
+#include "host/image/imagelayout.h"
 
 #include <array>
 #include <cstdint>
@@ -12,10 +13,8 @@
 
 namespace imagepack {
 
-constexpr size_t kImageBlockCount = 4;
-
 struct ImageBlocks {
-    std::array<std::span<const uint8_t>, kImageBlockCount> blocks; // code, links, data, relocations
+    std::array<std::span<const uint8_t>, imageBlockCount> blocks; // by ImageBlockIndex
 };
 
 std::optional<ImageBlocks> splitImage(std::span<const uint8_t> image, const std::string& path,

@@ -3,6 +3,7 @@
 #include "imagepack/packer.h"
 
 #include "common/endian.h"
+#include "host/image/imagelayout.h"
 #include "imagepack/image_blocks.h"
 #include "imagepack/pe_resources.h"
 
@@ -27,8 +28,9 @@ std::optional<std::vector<uint8_t>> packExecutable(const std::string& hostPath, 
         return std::nullopt;
     }
     std::vector<uint8_t> out(host.begin(), host.end());
-    storeU32LE(out.data() + pickleOffset, static_cast<uint32_t>(host.size()));
-    storeU32LE(out.data() + pickleOffset + 4, input.items.empty() ? 0 : static_cast<uint32_t>(tableOffset));
+    storeU32LE(out.data() + pickleOffset + imageLocatorImageWord, static_cast<uint32_t>(host.size()));
+    storeU32LE(out.data() + pickleOffset + imageLocatorTableWord,
+               input.items.empty() ? 0 : static_cast<uint32_t>(tableOffset));
     out.insert(out.end(), input.image.begin(), input.image.end());
     if (!input.items.empty()) {
         const std::vector<uint8_t> blobs = concatenateBlobs(input.items);
@@ -44,13 +46,11 @@ std::optional<std::vector<LooseFile>> packLoose(const PackInput& input, tools::D
     const std::optional<ImageBlocks> image = splitImage(input.image, input.imagePath, diagnostics);
     if (!image)
         return std::nullopt;
-    const auto bytesOf = [](std::span<const uint8_t> block) {
-        return std::vector<uint8_t>(block.begin(), block.end());
-    };
-    std::vector<LooseFile> files{{"code1.dat", bytesOf(image->blocks[0])},
-                                 {"code2.dat", bytesOf(image->blocks[1])},
-                                 {"data1.dat", bytesOf(image->blocks[2])},
-                                 {"data2.dat", bytesOf(image->blocks[3])}};
+    std::vector<LooseFile> files;
+    for (uint32_t index = 0; index < imageBlockCount; ++index) {
+        const std::span<const uint8_t> block = image->blocks[index];
+        files.push_back({imageLooseFileNames[index], std::vector<uint8_t>(block.begin(), block.end())});
+    }
     if (input.items.empty())
         return files;
     const uint64_t tableSize = resourceTableSize(input.items);
@@ -61,7 +61,7 @@ std::optional<std::vector<LooseFile>> packLoose(const PackInput& input, tools::D
     std::vector<uint8_t> data3 = buildResourceTable(input.items, static_cast<uint32_t>(tableSize));
     const std::vector<uint8_t> blobs = concatenateBlobs(input.items);
     data3.insert(data3.end(), blobs.begin(), blobs.end());
-    files.push_back({"data3.dat", std::move(data3)});
+    files.push_back({imageLooseResourceFileName, std::move(data3)});
     return files;
 }
 

@@ -1,11 +1,13 @@
-// Finds the host executable's 8-byte "PICKLE" resource (id 101) by walking its PE resource
-// directory.
+// Finds the host executable's image locator (the "PICKLE" resource of imagelayout.h) by walking
+// its PE resource directory.
 #include "imagepack/pe_resources.h"
 
 #include "common/diagnostics.h"
 #include "host/base/bytecursor.h"
+#include "host/image/imagelayout.h"
 
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace imagepack {
@@ -25,7 +27,6 @@ constexpr uint32_t kDirectoryHeaderSize = 16;
 constexpr uint32_t kDirectoryEntrySize = 8;
 constexpr uint32_t kDataEntrySize = 16;
 constexpr uint32_t kHighBit = 0x80000000;
-constexpr char16_t kPickleTypeName[] = u"PICKLE";
 
 struct PeSection {
     uint32_t virtualAddress;
@@ -226,11 +227,13 @@ bool ResourceWalker::findPickleType(DirectoryEntry& type)
     std::vector<DirectoryEntry> named, numbered;
     if (!readEntries(pe_.resourceBase(), "root", named, numbered))
         return false;
+    const std::string_view typeName = imageLocatorType; // ASCII, so each byte is its own UTF-16 unit
+    const std::u16string wideTypeName(typeName.begin(), typeName.end());
     for (const DirectoryEntry& entry : named) {
         bool equal = false;
         if ((entry.name & kHighBit) == 0)
             continue;
-        if (!nameIs(entry.name, kPickleTypeName, equal))
+        if (!nameIs(entry.name, wideTypeName, equal))
             return false;
         if (equal && (entry.target & kHighBit) != 0) {
             type = entry;
@@ -247,7 +250,7 @@ bool ResourceWalker::findPickleId(const DirectoryEntry& type, DirectoryEntry& id
     if (!readEntries(rvaOf(type.target), "PICKLE", named, numbered))
         return false;
     for (const DirectoryEntry& entry : numbered) {
-        if (entry.name == kPickleResourceId && (entry.target & kHighBit) != 0) {
+        if (entry.name == imageLocatorId && (entry.target & kHighBit) != 0) {
             id = entry;
             return true;
         }
@@ -283,11 +286,11 @@ bool ResourceWalker::findPickleData(uint32_t& fileOffset)
         error_ = "PICKLE resource data entry at RVA " + hex(dataEntry) + " lies outside the file";
         return false;
     }
-    if (dataSize != kPickleResourceSize) {
+    if (dataSize != imageLocatorBytes) {
         error_ = "PICKLE resource is " + std::to_string(dataSize) + " bytes, not 8";
         return false;
     }
-    if (!pe_.mapRva(dataRva, kPickleResourceSize, fileOffset)) {
+    if (!pe_.mapRva(dataRva, imageLocatorBytes, fileOffset)) {
         error_ = "PICKLE resource data at RVA " + hex(dataRva) + " lies outside the file";
         return false;
     }
@@ -303,7 +306,7 @@ bool findPickleResource(std::span<const uint8_t> pe, uint32_t& fileOffset, std::
         return false;
     if (!ResourceWalker(view, error).findPickleData(fileOffset))
         return false;
-    if (std::memcmp(pe.data() + fileOffset, "PICK", 4) != 0) {
+    if (std::memcmp(pe.data() + fileOffset, imageLocatorUnset, imageLocatorUnsetBytes) != 0) {
         error = "the PICKLE resource does not begin with \"PICK\": an image was already appended to this host";
         return false;
     }

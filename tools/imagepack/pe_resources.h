@@ -1,5 +1,5 @@
-// Finds the host executable's 8-byte "PICKLE" resource (id 101) by walking its PE resource
-// directory.
+// Finds the host executable's image locator (the "PICKLE" resource of imagelayout.h) by walking
+// its PE resource directory.
 #pragma once
 
 #include <cstdint>
@@ -7,9 +7,6 @@
 #include <string>
 
 namespace imagepack {
-
-constexpr uint16_t kPickleResourceId = 101;
-constexpr uint32_t kPickleResourceSize = 8;
 
 // On success sets `fileOffset` to the file offset of the resource's 8 data bytes, which
 // still begin with "PICK". On failure sets `error` to what is wrong with the file.

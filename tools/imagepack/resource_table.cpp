@@ -1,5 +1,5 @@
-// The resource table behind the image: N, N entry offsets and the items' data, all
-// big-endian; blob items hold the file offset of bytes stored outside the table.
+// The resource table behind the image, laid out as host/image/resourcetableformat.h says; blob
+// items are the ones whose bytes are stored apart.
 #include "imagepack/resource_table.h"
 
 #include "common/endian.h"
@@ -8,18 +8,16 @@ namespace imagepack {
 
 namespace {
 
-constexpr uint32_t kBlobItemSize = 4;
-
 uint64_t itemDataSize(const ResourceItem& item)
 {
-    return item.blob ? kBlobItemSize : item.bytes.size();
+    return item.blob ? resourceStoredApartItemBytes : item.bytes.size();
 }
 
 } // namespace
 
 uint64_t resourceTableSize(const std::vector<ResourceItem>& items)
 {
-    uint64_t size = 4 + 4 * uint64_t{items.size()};
+    uint64_t size = resourceItemsOffset(static_cast<uint32_t>(items.size()));
     for (const ResourceItem& item : items)
         size += itemDataSize(item);
     return size;

@@ -1,6 +1,8 @@
-// The resource table behind the image: N, N entry offsets and the items' data, all
-// big-endian; blob items hold the file offset of bytes stored outside the table.
+// The resource table behind the image, laid out as host/image/resourcetableformat.h says; blob
+// items are the ones whose bytes are stored apart.
 #pragma once
+
+#include "host/image/resourcetableformat.h"
 
 #include <cstdint>
 #include <span>

@@ -2,6 +2,8 @@
 // whose fields follow the entry's layout.
 #include "resgen/class_entry_source.h"
 
+#include "host/image/classentryformat.h"
+
 #include <vector>
 
 namespace resgen {
@@ -55,7 +57,7 @@ std::vector<std::string> handlerElements(const std::vector<Binding>& handlers, c
 std::vector<Field> definitionFields(const ClassTableEntry& entry, const NameOf& nameOf)
 {
     const bool initialisers = !entry.constructor.empty() || !entry.destructor.empty();
-    std::vector<Field> fields{{"unsigned kind", "0"},
+    std::vector<Field> fields{{"unsigned kind", std::to_string(classEntryDefinition)},
                               {"unsigned instanceSize", entry.instanceSize},
                               {"const void* name", nameOf(entry.name)},
                               {"int superclass", std::to_string(entry.superclass)},
@@ -83,7 +85,8 @@ std::vector<Field> definitionFields(const ClassTableEntry& entry, const NameOf& 
 std::string classEntrySource(const ClassTableEntry& entry, const std::string& symbol, const NameOf& nameOf)
 {
     if (entry.isReference)
-        return "ClassReference " + symbol + " = {1, " + nameOf(entry.name) + "};\n";
+        return "ClassReference " + symbol + " = {" + std::to_string(classEntryReference) + ", " + nameOf(entry.name) +
+               "};\n";
     const std::vector<Field> fields = definitionFields(entry, nameOf);
     std::string text = "struct {\n";
     for (const Field& field : fields)

@@ -1,6 +1,7 @@
 // The C++ definitions of a project item and of a window template.
 #include "resgen/item_source.h"
 
+#include "host/image/projectitemformat.h"
 #include "resgen/cpp_text.h"
 
 namespace resgen {
@@ -19,13 +20,18 @@ std::string itemStruct(const std::string& fields, const std::string& symbol, con
     return "struct {\n" + fields + "} " + symbol + " = {" + values + "};\n";
 }
 
-std::string streamItem(const ProjectItem& item, const std::string& symbol, const char* kind, bool withList)
+std::string kindValue(ProjectItemKindCode kind)
+{
+    return std::to_string(kind);
+}
+
+std::string streamItem(const ProjectItem& item, const std::string& symbol, ProjectItemKindCode kind, bool withList)
 {
     const std::string size = std::to_string(item.bytes.size());
     return itemStruct(std::string("    unsigned kind;\n") + (withList ? "    const void* list;\n" : "") +
                           "    unsigned length;\n    unsigned char stream[" + size + "];\n",
                       symbol,
-                      std::string(kind) + (withList ? ", nullptr, " : ", ") + size + ", " + bytesField(item.bytes));
+                      kindValue(kind) + (withList ? ", nullptr, " : ", ") + size + ", " + bytesField(item.bytes));
 }
 
 } // namespace
@@ -36,17 +42,19 @@ std::string projectItemSource(const ProjectItem& item, const std::string& symbol
     case ProjectItemKind::Picture:
         return itemStruct("    unsigned kind;\n    unsigned transparent;\n    unsigned char picture[" +
                               std::to_string(item.bytes.size()) + "];\n",
-                          symbol, "1, " + std::to_string(item.transparent) + ", " + bytesField(item.bytes));
+                          symbol,
+                          kindValue(projectItemPicture) + ", " + std::to_string(item.transparent) + ", " +
+                              bytesField(item.bytes));
     case ProjectItemKind::MenuBar:
-        return streamItem(item, symbol, "2", false);
+        return streamItem(item, symbol, projectItemMenuBar, false);
     case ProjectItemKind::Movie:
         return itemStruct("    unsigned kind;\n    unsigned resource;\n", symbol,
-                          "3, " + std::to_string(item.resource));
+                          kindValue(projectItemMovie) + ", " + std::to_string(item.resource));
     case ProjectItemKind::Settings:
-        return streamItem(item, symbol, "4", true);
+        return streamItem(item, symbol, projectItemSettings, true);
     default:
         return itemStruct("    unsigned kind;\n    unsigned classIndex;\n    void* global;\n", symbol,
-                          "5, " + std::to_string(item.classIndex) + ", &" + item.global);
+                          kindValue(projectItemModule) + ", " + std::to_string(item.classIndex) + ", &" + item.global);
     }
 }
 

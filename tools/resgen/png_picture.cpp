@@ -2,6 +2,7 @@
 #include "resgen/png_picture.h"
 
 #include "common/endian.h"
+#include "host/image/pictureform.h"
 
 #include <png.h>
 
@@ -16,24 +17,25 @@ uint8_t overWhite(uint8_t component, uint8_t alpha)
 
 uint16_t toFiveBits(uint8_t component)
 {
-    return static_cast<uint16_t>((component * 31 + 127) / 255);
+    return static_cast<uint16_t>((component * pictureComponentMask + 127) / 255);
 }
 
 uint16_t pixel16(const uint8_t* rgba)
 {
     const uint8_t alpha = rgba[3];
-    return static_cast<uint16_t>(toFiveBits(overWhite(rgba[0], alpha)) << 10 |
-                                 toFiveBits(overWhite(rgba[1], alpha)) << 5 | toFiveBits(overWhite(rgba[2], alpha)));
+    return static_cast<uint16_t>(toFiveBits(overWhite(rgba[0], alpha)) << pictureRedShift |
+                                 toFiveBits(overWhite(rgba[1], alpha)) << pictureGreenShift |
+                                 toFiveBits(overWhite(rgba[2], alpha)) << pictureBlueShift);
 }
 
 } // namespace
 
 std::vector<uint8_t> encodePicture16(uint32_t width, uint32_t height, std::span<const uint8_t> rgba)
 {
-    const uint32_t rowBytes = (width * 2 + 3) / 4 * 4;
+    const uint32_t rowBytes = static_cast<uint32_t>(pictureRowBytes(width));
     std::vector<uint8_t> picture;
-    picture.reserve(16 + static_cast<size_t>(rowBytes) * height);
-    tools::appendU32LE(picture, 16);
+    picture.reserve(pictureHeaderBytes + static_cast<size_t>(rowBytes) * height);
+    tools::appendU32LE(picture, pictureBitsPerPixel);
     tools::appendU32LE(picture, width);
     tools::appendU32LE(picture, height);
     tools::appendU32LE(picture, rowBytes * height);
@@ -41,7 +43,7 @@ std::vector<uint8_t> encodePicture16(uint32_t width, uint32_t height, std::span<
         for (uint32_t x = 0; x < width; ++x) {
             tools::appendU16LE(picture, pixel16(rgba.data() + (static_cast<size_t>(y) * width + x) * 4));
         }
-        picture.resize(picture.size() + rowBytes - width * 2, 0);
+        picture.resize(picture.size() + rowBytes - width * picturePixelBytes, 0);
     }
     return picture;
 }

@@ -1,7 +1,4 @@
-// Pictures: a PNG file turned into the image's 16-bit picture form. The form is a u32
-// bits-per-pixel (16), u32 width, u32 height, u32 byte count of the pixels, then the rows
-// from the top, each pixel a little-endian u16 with red in bits 10-14, green in bits 5-9 and
-// blue in bits 0-4, each row padded with zeros to a multiple of 4 bytes.
+// Pictures: a PNG file turned into the image's 16-bit picture form (host/image/pictureform.h).
 #pragma once
 
 #include <cstdint>
