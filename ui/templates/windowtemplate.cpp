@@ -4,6 +4,7 @@
 
 #include "host/base/bytecursor.h"
 #include "host/base/hostmessage.h"
+#include "host/image/imagedata.h"
 #include "host/image/templatereader.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
@@ -14,6 +15,7 @@
 #include "ui/windows/events.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/windowhooks.h"
+#include "ui/windows/windowobject.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <string>
@@ -43,12 +45,31 @@ const FrameDefaults frameDefaults[] = {
 };
 static_assert(std::size(frameDefaults) == static_cast<size_t>(WindowFrame::palette) + 1, "one entry per Frame");
 
+// A record that starts in the image's data block ends there too, its length word included.
+// Records from elsewhere are the caller's own and have no block to be checked against.
+bool recordFitsDataBlock(const uint8_t* record, std::string& fault)
+{
+    ImageData image = ImageData::linked();
+    auto address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(record));
+    uint32_t offset;
+    if (!image.dataOffset(address, 0, offset))
+        return true;
+    ImageFaultPlace place{"window template", ImageOffsetUnit::dataOffset, offset};
+    if (!image.dataOffset(address, 4, offset))
+        fault = imageFault(place, "its length word runs past the end of the data block");
+    else if (uint32_t length = loadU32LE(record); !image.dataOffset(address, 4 + uint64_t(length), offset))
+        fault = imageFault(place, "its length %u runs past the end of the data block", length);
+    return fault.empty();
+}
+
 bool readTemplateRecord(const uint8_t* record, WindowTemplate& parsed, std::string& fault)
 {
     if (!record) {
         fault = imageFault({"window template"}, "there is none");
         return false;
     }
+    if (!recordFitsDataBlock(record, fault))
+        return false;
     return readWindowTemplate(record + 4, loadU32LE(record), parsed, fault);
 }
 
@@ -252,7 +273,8 @@ extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, Obje
 
 extern "C" ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name)
 {
-    if (!window || !asWindow(window)->parts)
+    // Only a window has controls; anything else passed here has none.
+    if (!isWindowObject(window) || !asWindow(window)->parts)
         return nullptr;
     NameMapEntry* entry = nameMapFind(asWindow(window)->parts->names, name);
     return entry ? static_cast<ObjectHeader*>(entry->value) : nullptr;

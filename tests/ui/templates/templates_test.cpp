@@ -1,7 +1,10 @@
 // Windows built from template streams: malformed streams, value conversions, frame and
 // placement, the control keys with "$", enclosing canvases and the order of creation.
 #include "graphics/picture.h"
+#include "host/base/bytecursor.h"
 #include "host/base/hostmessage.h"
+#include "host/image/exporttable.h"
+#include "host/image/linker.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/templates/templateproperties.h"
 #include "ui/templates/windowtemplate.h"
@@ -181,6 +184,45 @@ TEST_F(Templates, EveryCutOfAGoodStreamIsRefusedWithOneMessage)
     }
 }
 
+// Makes `block` the data block of the linked image (no code, no link records).
+void linkDataBlock(std::vector<uint8_t>& block)
+{
+    ExportIndex noExports({});
+    std::string error;
+    ASSERT_TRUE(linkImage({nullptr, 0, block.data(), uint32_t(block.size())}, nullptr, 0, noExports, error));
+}
+
+// A template in the data block whose length word reaches past the end of the block is refused
+// before a byte past the block is read; one that ends on the last byte is built.
+TEST_F(Templates, ATemplateLongerThanTheRestOfTheDataBlockIsRefused)
+{
+    std::string stream = templateStream(windowClass, windowProperties("Long", 200, 100), {});
+    std::vector<uint8_t> record = templateRecord(stream);
+    std::vector<uint8_t> block(16, 0);
+    block.insert(block.end(), record.begin(), record.end());
+    uint32_t fits = uint32_t(stream.size());
+    struct Case {
+        const char* what;
+        uint32_t length;
+    };
+    const Case cases[] = {{"one byte too long", fits + 1}, {"a length that wraps", 0xFFFFFFFE}};
+    ShownMessages messages;
+    linkDataBlock(block);
+    for (const Case& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        storeU32LE(block.data() + 16, bad.length);
+        EXPECT_EQ(refusedWindowMessages(block.data() + 16, messages),
+                  std::vector<std::string>{damagedTemplate +
+                                           format("window template at data offset 0x10: its length %zu runs past "
+                                                  "the end of the data block",
+                                                  bad.length)});
+    }
+    storeU32LE(block.data() + 16, fits);
+    EXPECT_NE(ObjectRef(RuntimeCreateWindow(block.data() + 16, nullptr)).get(), nullptr);
+    std::vector<uint8_t> none;
+    linkDataBlock(none);
+}
+
 ObjectHeader* pictureItem;
 ObjectHeader* plainItem;
 
@@ -323,7 +365,12 @@ TEST_F(Templates, ArrayElementsAreFoundByNameDollarIndexOnly)
     EXPECT_EQ(control(window.get(), "Missing"), nullptr);
     ASSERT_NE(control(window.get(), "Single"), nullptr);
     EXPECT_EQ(asControl(control(window.get(), "Single"))->index, notInControlArray);
-    EXPECT_EQ(RuntimeControlFetch(nullptr, text("Single").get()), nullptr);
+    // Nil and objects that are not windows (a named control holds its name where a window holds
+    // its controls) have no controls.
+    for (ObjectHeader* notAWindow : {static_cast<ObjectHeader*>(nullptr), first, second}) {
+        EXPECT_EQ(RuntimeControlFetch(notAWindow, text("Single").get()), nullptr);
+        EXPECT_EQ(ObjectRef(RuntimeControlReference(notAWindow, text("Single").get())).get(), nullptr);
+    }
 
     ObjectRef element(RuntimeControlArrayItemReference(window.get(), text("Label").get(), 2));
     EXPECT_EQ(element.get(), second);
