@@ -12,9 +12,17 @@ struct DeferredAction {
     void* context;
 };
 
+// A running timer pass: the next timer it looks at and the one it is firing. Passes nest when
+// a timer's action runs the loop; the outer pass then goes on where it stopped.
+struct TimerPass {
+    LoopTimer* cursor;
+    LoopTimer* firing;
+    TimerPass* outer;
+};
+
 LoopSteps steps;
-LoopTimer* timers;      // newest first
-LoopTimer* timerCursor; // the next timer of a running timer pass
+LoopTimer* timers; // newest first
+TimerPass* innermostPass;
 std::vector<DeferredAction> deferredActions;
 bool quitRequested;
 DWORD lastBackgroundTick;
@@ -66,6 +74,16 @@ void runStep(void (*step)())
         step();
 }
 
+// A timer whose action is still running is not fired again by a pass nested inside it.
+bool timerFiring(const LoopTimer* timer)
+{
+    for (const TimerPass* pass = innermostPass; pass; pass = pass->outer) {
+        if (pass->firing == timer)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 LoopSteps& loopSteps()
@@ -86,8 +104,10 @@ void loopRemoveTimer(LoopTimer* timer)
     for (LoopTimer** link = &timers; *link; link = &(*link)->next) {
         if (*link != timer)
             continue;
-        if (timerCursor == timer)
-            timerCursor = timer->next;
+        for (TimerPass* pass = innermostPass; pass; pass = pass->outer) {
+            if (pass->cursor == timer)
+                pass->cursor = timer->next;
+        }
         *link = timer->next;
         timer->next = nullptr;
         return;
@@ -96,15 +116,19 @@ void loopRemoveTimer(LoopTimer* timer)
 
 void loopRunTimers()
 {
-    for (LoopTimer* timer = timers; timer; timer = timerCursor) {
-        timerCursor = timer->next;
+    TimerPass pass{timers, nullptr, innermostPass};
+    innermostPass = &pass;
+    while (LoopTimer* timer = pass.cursor) {
+        pass.cursor = timer->next;
         uint32_t now = now16();
-        if (now - timer->lastFire < timer->period)
+        if (now - timer->lastFire < timer->period || timerFiring(timer))
             continue;
         timer->lastFire = now;
+        pass.firing = timer;
         timer->action(timer);
+        pass.firing = nullptr;
     }
-    timerCursor = nullptr;
+    innermostPass = pass.outer;
 }
 
 void loopDefer(void (*action)(void* context), void* context)
@@ -146,7 +170,8 @@ void loopRun()
 void loopReset()
 {
     timers = nullptr;
-    timerCursor = nullptr;
+    for (TimerPass* pass = innermostPass; pass; pass = pass->outer)
+        pass->cursor = nullptr;
     deferredActions.clear();
     quitRequested = false;
 }

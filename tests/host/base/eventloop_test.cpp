@@ -78,6 +78,46 @@ TEST_F(EventLoop, ATimerMayRemoveItselfAndTheNextOneWhileFiring)
     EXPECT_EQ(events, (std::vector<std::string>{"second"}));
 }
 
+void recordAndRunAPass(LoopTimer* timer)
+{
+    recordTimer(timer);
+    loopRunPass();
+}
+
+int nestedPasses;
+
+void recordAndRunTimersOnce(LoopTimer* timer)
+{
+    recordTimer(timer);
+    if (nestedPasses++ == 0)
+        loopRunTimers();
+}
+
+// A timer whose action runs the loop (a modal wait, say) is not fired again by the nested
+// pass, and the outer pass still fires the timers after it.
+TEST_F(EventLoop, ATimerThatRunsTheLoopIsNotFiredAgainInsideItself)
+{
+    NamedTimer older{{}, "older"}, reentrant{{}, "reentrant"};
+    older.timer.action = recordTimer;
+    reentrant.timer.action = recordAndRunAPass;
+    loopAddTimer(&older.timer, 0);
+    loopAddTimer(&reentrant.timer, 0);
+    loopRunTimers();
+    EXPECT_EQ(events, (std::vector<std::string>{"reentrant", "older", "older"}));
+}
+
+TEST_F(EventLoop, ANestedTimerPassDoesNotEndTheOuterOne)
+{
+    NamedTimer older{{}, "older"}, nesting{{}, "nesting"};
+    older.timer.action = recordTimer;
+    nesting.timer.action = recordAndRunTimersOnce;
+    loopAddTimer(&older.timer, 0);
+    loopAddTimer(&nesting.timer, 0);
+    nestedPasses = 0;
+    loopRunTimers();
+    EXPECT_EQ(events, (std::vector<std::string>{"nesting", "older", "older"}));
+}
+
 void deferNamed(void* name)
 {
     events.push_back(static_cast<const char*>(name));
