@@ -14,24 +14,39 @@ namespace {
 
 constexpr uint32_t farthestFrameDistance = 4096;
 constexpr uint32_t longestFunctionScan = 1 << 20;
+constexpr uint32_t longestFunctionTable = 1 << 16;
 
 StringRecord* const* messageTable;
 int32_t messageCount;
 
-bool readable(uintptr_t address, uint32_t size)
+// How many bytes from `address` on can be read, up to `limit`.
+uint32_t readableLength(uintptr_t address, uint32_t limit)
 {
     MEMORY_BASIC_INFORMATION region;
-    while (size > 0) {
-        if (!VirtualQuery(reinterpret_cast<void*>(address), &region, sizeof region) || region.State != MEM_COMMIT ||
-            (region.Protect & (PAGE_NOACCESS | PAGE_GUARD)) != 0)
-            return false;
-        uintptr_t regionEnd = reinterpret_cast<uintptr_t>(region.BaseAddress) + region.RegionSize;
-        uint32_t covered = regionEnd - address < size ? static_cast<uint32_t>(regionEnd - address) : size;
-        address += covered;
-        size -= covered;
+    uint32_t length = 0;
+    while (length < limit && VirtualQuery(reinterpret_cast<void*>(address + length), &region, sizeof region) &&
+           region.State == MEM_COMMIT && (region.Protect & (PAGE_NOACCESS | PAGE_GUARD)) == 0) {
+        uintptr_t left = reinterpret_cast<uintptr_t>(region.BaseAddress) + region.RegionSize - (address + length);
+        length += left < limit - length ? static_cast<uint32_t>(left) : limit - length;
     }
-    return true;
+    return length;
 }
+
+bool readable(uintptr_t address, uint32_t size)
+{
+    return readableLength(address, size) == size;
+}
+
+// The bytes of a table that the walk may read: readable, and no more than the table can hold.
+struct TableBytes {
+    const uint8_t* next;
+    const uint8_t* end;
+
+    TableBytes(const uint8_t* start, uint32_t longest)
+        : next(start), end(start + readableLength(reinterpret_cast<uintptr_t>(start), longest))
+    {}
+    bool holds(uint32_t count) const { return static_cast<uint32_t>(end - next) >= count; }
+};
 
 uint32_t wordAt(uintptr_t address)
 {
@@ -52,6 +67,8 @@ int32_t bigEndian32(const uint8_t* p)
 
 void releaseSlot(uintptr_t slot, bool isString)
 {
+    if (!readable(slot, 4))
+        return;
     void* held = reinterpret_cast<void*>(wordAt(slot));
     memset(reinterpret_cast<void*>(slot), 0, 4);
     if (isString)
@@ -60,33 +77,48 @@ void releaseSlot(uintptr_t slot, bool isString)
         RuntimeUnlockObject(static_cast<ObjectHeader*>(held));
 }
 
-// Reads the units of the call-site table at `units` (after its jump and lead), releasing the
-// owned arguments of the call; returns the first byte after the table and whether the
-// site lies inside a catch handler.
-const uint8_t* readCallSiteTable(const uint8_t* units, uintptr_t firstArgument, bool& insideHandler)
+// The units of the call-site table after the call that returns to `returnAddress`: from after
+// the lead to where its short jump lands, which is the most the table can hold.
+bool callSiteUnits(const uint8_t* returnAddress, const uint8_t*& units, uint32_t& length)
 {
-    for (;; units += 2) {
-        auto op = static_cast<CallSiteOp>(units[1]);
+    if (!readable(reinterpret_cast<uintptr_t>(returnAddress), 3) || returnAddress[0] != callSiteJump ||
+        returnAddress[2] != callSiteLead)
+        return false;
+    auto distance = static_cast<int8_t>(returnAddress[1]);
+    if (distance < 1)
+        return false;
+    units = returnAddress + 3;
+    length = static_cast<uint32_t>(distance - 1);
+    return true;
+}
+
+// Reads the units, releasing the owned arguments of the call; returns the first byte after the
+// table (its end unit, or where its jump lands) and whether the site lies inside a catch handler.
+const uint8_t* readCallSiteTable(TableBytes units, uintptr_t firstArgument, bool& insideHandler)
+{
+    for (; units.holds(2); units.next += 2) {
+        auto op = static_cast<CallSiteOp>(units.next[1]);
         if (op == CallSiteOp::end)
-            return units + 2;
-        if (op == CallSiteOp::ownedString || op == CallSiteOp::ownedObject) {
-            units += 2;
-            releaseSlot(firstArgument + units[1], op == CallSiteOp::ownedString);
+            return units.next + 2;
+        if ((op == CallSiteOp::ownedString || op == CallSiteOp::ownedObject) && units.holds(4)) {
+            units.next += 2;
+            releaseSlot(firstArgument + units.next[1], op == CallSiteOp::ownedString);
         } else if (op == CallSiteOp::insideHandler) {
             insideHandler = true;
         } else {
             assertFailed(assertCategoryRuntime, assertInconsistent, "win32exception", __LINE__);
         }
     }
+    return units.end;
 }
 
 const uint8_t* findFunctionTable(const uint8_t* from)
 {
-    for (uint32_t scanned = 0; scanned < longestFunctionScan; ++scanned, ++from) {
-        if ((reinterpret_cast<uintptr_t>(from) & 0xFFF) == 0 && !readable(reinterpret_cast<uintptr_t>(from), 3))
-            return nullptr;
-        if (from[0] == leaveInstruction && from[1] == returnInstruction && from[2] == functionTableMarker)
-            return from + 3;
+    TableBytes code(from, longestFunctionScan + 2);
+    for (; code.holds(3); ++code.next) {
+        if (code.next[0] == leaveInstruction && code.next[1] == returnInstruction &&
+            code.next[2] == functionTableMarker)
+            return code.next + 3;
     }
     return nullptr;
 }
@@ -98,37 +130,38 @@ const uint8_t* findFunctionTable(const uint8_t* from)
 }
 
 // Runs the function table of the frame at `frame`: releases its locals, or enters a handler.
-void runFunctionTable(const uint8_t* entry, uintptr_t frame, bool insideHandler, ObjectHeader* exception)
+void runFunctionTable(const uint8_t* start, uintptr_t frame, bool insideHandler, ObjectHeader* exception)
 {
-    for (;;) {
-        auto op = static_cast<FunctionTableOp>(*entry++);
+    for (TableBytes entries(start, longestFunctionTable); entries.holds(1);) {
+        auto op = static_cast<FunctionTableOp>(*entries.next++);
         if (op == FunctionTableOp::end)
             break;
-        if (op == FunctionTableOp::catchEntry) {
-            int32_t classIndex = bigEndian16(entry);
-            const uint8_t* distanceField = entry + 2;
-            entry += 6;
+        if (op == FunctionTableOp::catchEntry && entries.holds(6)) {
+            int32_t classIndex = bigEndian16(entries.next);
+            const uint8_t* distanceField = entries.next + 2;
+            entries.next += 6;
             if (!insideHandler && RuntimeObjectIsa(exception, classIndex)) {
                 memcpy(reinterpret_cast<void*>(frame - 4), &exception, 4);
                 enterHandler(frame, reinterpret_cast<uintptr_t>(distanceField) + bigEndian32(distanceField));
             }
-        } else if (op == FunctionTableOp::stringLocal || op == FunctionTableOp::objectLocal) {
-            releaseSlot(frame + bigEndian16(entry), op == FunctionTableOp::stringLocal);
-            entry += 2;
+        } else if ((op == FunctionTableOp::stringLocal || op == FunctionTableOp::objectLocal) && entries.holds(2)) {
+            releaseSlot(frame + bigEndian16(entries.next), op == FunctionTableOp::stringLocal);
+            entries.next += 2;
         }
     }
     memset(reinterpret_cast<void*>(frame - 4), 0, 4);
 }
 
-// One step of the walk: the frame `frame` was called from `returnAddress`. Returns false
+// One step of the walk: the frame `frame` was called from `returnAddress`. Nothing is done
 // when the frame's caller is not compiled application code with readable tables.
 void unwindCaller(uintptr_t frame, uintptr_t callerFrame, const uint8_t* returnAddress, ObjectHeader* exception)
 {
-    if (!readable(reinterpret_cast<uintptr_t>(returnAddress), 3) || returnAddress[0] != callSiteJump ||
-        returnAddress[2] != callSiteLead)
+    const uint8_t* units;
+    uint32_t length;
+    if (!callSiteUnits(returnAddress, units, length))
         return;
     bool insideHandler = false;
-    const uint8_t* after = readCallSiteTable(returnAddress + 3, frame + 8, insideHandler);
+    const uint8_t* after = readCallSiteTable(TableBytes(units, length), frame + 8, insideHandler);
     const uint8_t* functionTable = findFunctionTable(after);
     if (functionTable && readable(callerFrame - 4, 4))
         runFunctionTable(functionTable, callerFrame, insideHandler, exception);
@@ -141,8 +174,12 @@ void walk(uintptr_t frame, ObjectHeader* exception)
         uintptr_t returnAddress = wordAt(frame + 4);
         if (!readable(returnAddress, 4))
             return;
+        // Each caller's frame lies higher on the stack: a link to the same frame or below it was
+        // not made by a call, and the walk ends there with the exception uncaught.
+        if (callerFrame <= frame)
+            return;
         unwindCaller(frame, callerFrame, reinterpret_cast<const uint8_t*>(returnAddress), exception);
-        if (callerFrame < frame || callerFrame - frame > farthestFrameDistance)
+        if (callerFrame - frame > farthestFrameDistance)
             return;
         frame = callerFrame;
     }

@@ -129,6 +129,17 @@ TEST(Exceptions, ACallSiteInsideAHandlerPassesTheExceptionToTheCallers)
     RuntimeUnlockObject(exception.get()); // the reference the caught slot held
 }
 
+// The units of a call-site table end where its jump lands: code after it is not read as units.
+TEST(Exceptions, ACallSiteTableEndsWhereItsJumpLands)
+{
+    typedef int (*Routine)(ObjectHeader*, ObjectHeader*);
+    ObjectRef exception(newException(BuiltinException::NilObject));
+    ObjectRef argument(objectInstantiate(classFindBuiltinText("NotAnException")));
+    EXPECT_EQ(fixture().routine<Routine>("_siteUnitsPastItsJump")(exception.get(), argument.get()), 1);
+    EXPECT_EQ(argument.get()->count, 1) << "the argument is not released";
+    RuntimeUnlockObject(exception.get()); // the reference the caught slot held
+}
+
 TEST(Exceptions, TheStackCheckRaisesAtTheRoutineThatCrossesTheLimit)
 {
     typedef int (*Routine)();
@@ -155,6 +166,25 @@ CHILD_SCENARIO(uncaughtWithoutMessage)
     Held held;
     held.call(fixture().routine<OuterRoutine>("_catchUnrelatedClass"), newException(BuiltinException::NilObject));
     return 9;
+}
+
+// A frame that links to itself or below itself ends the walk: the catch of the routine that
+// called it is never reached.
+int raiseUnderMisleadingLink(const char* routine)
+{
+    typedef int (*Routine)(ObjectHeader*);
+    fixture().routine<Routine>(routine)(newException(BuiltinException::NilObject));
+    return 9;
+}
+
+CHILD_SCENARIO(frameLinkedToItself)
+{
+    return raiseUnderMisleadingLink("_catchAroundSelfLink");
+}
+
+CHILD_SCENARIO(frameLinkedBelowItself)
+{
+    return raiseUnderMisleadingLink("_catchAroundLinkBelow");
 }
 
 CHILD_SCENARIO(failedCast)
@@ -185,6 +215,10 @@ TEST(Exceptions, AnUncaughtExceptionIsReportedByClassAndEndsTheProcess)
          "An exception of class NilObjectException was not handled.\rThe application will now quit."},
         {"failedCast", "An exception of class IllegalCastException was not handled.\rThe application will now quit."},
         {"nilObject", "An exception of class NilObjectException was not handled.\rThe application will now quit."},
+        {"frameLinkedToItself",
+         "An exception of class NilObjectException was not handled.\rThe application will now quit."},
+        {"frameLinkedBelowItself",
+         "An exception of class NilObjectException was not handled.\rThe application will now quit."},
     };
     for (const Case& c : cases) {
         ProgramRun run = runProgram(childCommandLine(c.scenario));

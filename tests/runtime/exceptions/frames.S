@@ -139,6 +139,73 @@ aroundHandler_handler:
         catch_entry 0, aroundHandler_handler
         .byte tableEnd
 
+# A routine whose saved frame pointer does not lead up the stack, then a raise: it links to
+# its own frame, or to a word below it. The real link is kept at [ebp-8] and put back before
+# the routine returns.
+.macro misleading_link name, target
+\name:
+        push ebp
+        mov ebp, esp
+        sub esp, 12
+        mov dword ptr [ebp-4], 0
+        mov eax, [ebp]
+        mov [ebp-8], eax
+        lea eax, \target
+        mov [ebp], eax
+        push dword ptr [ebp+8]
+        call _raiseIt
+        call_site
+        add esp, 4
+        mov eax, [ebp-8]
+        mov [ebp], eax
+        leave
+        ret
+        .byte functionTableMarker, tableEnd
+.endm
+        misleading_link linkToItself, [ebp]
+        misleading_link linkBelow, [ebp-12]
+
+# int catchAround(exception): calls the routine from a site whose caller catches every
+# exception; returns 1 when it catches.
+.macro catch_around name, callee
+        .globl \name
+\name:
+        catching_prologue
+        push dword ptr [ebp+8]
+        call \callee
+        call_site
+        mov eax, 0
+        catching_return
+\name\()_handler:
+        mov eax, 1
+        catching_return
+        .byte functionTableMarker
+        catch_entry 0, \name\()_handler
+        .byte tableEnd
+.endm
+        catch_around _catchAroundSelfLink, linkToItself
+        catch_around _catchAroundLinkBelow, linkBelow
+
+# int siteUnitsPastItsJump(exception, object): raises from a call site whose jump passes only
+# the lead. The bytes after it would read as "release the object argument" and an end unit,
+# but they are code (jmp +2, then jmp +0) and no part of the table. Returns 1 when it catches.
+        .globl _siteUnitsPastItsJump
+_siteUnitsPastItsJump:
+        catching_prologue
+        push dword ptr [ebp+12]
+        push dword ptr [ebp+8]
+        call _raiseIt
+        .byte callSiteJump, 1, callSiteLead
+        .byte callSiteJump, callSiteOwnedObject, callSiteJump, 4, callSiteJump, callSiteEnd
+        mov eax, 0
+        catching_return
+siteUnitsPastItsJump_handler:
+        mov eax, 1
+        catching_return
+        .byte functionTableMarker
+        catch_entry 0, siteUnitsPastItsJump_handler
+        .byte tableEnd
+
 # int recurse(): checks the stack on entry, counts its depth, and calls itself.
         .globl _recurse
 _recurse:
