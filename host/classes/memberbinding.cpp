@@ -118,8 +118,7 @@ bool bindDeferredMembers(std::string& error)
         void* address = nullptr;
         if (!resolve(member.name, address, error))
             return false;
-        patchCallChain(linkedImage().code, member.firstSite,
-                       static_cast<uint32_t>(reinterpret_cast<uintptr_t>(address)));
+        patchCallChain(member.code, member.firstSite, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(address)));
     }
     members.clear();
     return true;

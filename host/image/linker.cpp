@@ -74,7 +74,7 @@ struct ResolvedImport {
 };
 
 // Resolves every import in record order, so the first failing record gives the message.
-bool resolveImports(const std::vector<LinkRecord>& records, const ExportIndex& exports,
+bool resolveImports(const std::vector<LinkRecord>& records, const ExportIndex& exports, uint8_t* code,
                     std::vector<ResolvedImport>& resolved, std::vector<DeferredMember>& members, std::string& error)
 {
     for (const LinkRecord& record : records) {
@@ -88,7 +88,7 @@ bool resolveImports(const std::vector<LinkRecord>& records, const ExportIndex& e
             return false;
         }
         if (name.size() >= 2 && name[0] == '!' && name[1] != 'X') {
-            members.insert(members.begin(), {name.substr(1), record.codeOffset});
+            members.insert(members.begin(), {name.substr(1), record.codeOffset, code});
             continue;
         }
         bool ok = name[0] == '!' ? resolveSharedLibraryRoutine(name, address, error)
@@ -113,7 +113,7 @@ bool linkImage(const LinkedImage& image, const uint8_t* records, uint32_t length
         return false;
     std::vector<ResolvedImport> resolved;
     std::vector<DeferredMember> members;
-    if (!resolveImports(parsed, exports, resolved, members, error))
+    if (!resolveImports(parsed, exports, image.code, resolved, members, error))
         return false;
     uint32_t dataBase = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(image.data));
     for (const LinkRecord& record : parsed) {

@@ -15,10 +15,12 @@ struct LinkedImage {
 };
 
 // A member of a runtime or plug-in class ("M", "W", "G" or "S", then class "." member),
-// bound once the classes exist.
+// bound once the classes exist. Its chain lies in the code block of the image it came from,
+// which need not be the image linked last.
 struct DeferredMember {
     std::string name; // without its leading "!"
     uint32_t firstSite;
+    uint8_t* code;
 };
 
 // Applies the link records: data base into every fixup word, routine addresses into every

@@ -92,6 +92,23 @@ TEST(MemberImports, EveryCallSiteOfEachMemberIsBound)
     EXPECT_TRUE(linkDeferredMembers().empty());
 }
 
+// A member import waiting from an earlier image is bound in that image's code, not in the code
+// of the image linked last.
+TEST(MemberImports, AnImportIsBoundInTheCodeOfTheImageItCameFrom)
+{
+    TestImage earlier, last;
+    earlier.import("GDate.Year", 2);
+    std::string error;
+    ASSERT_TRUE(earlier.link(error)) << error;
+    std::vector<DeferredMember> waiting = linkDeferredMembers();
+    uint32_t table = last.table({});
+    ASSERT_TRUE(last.link(error)) << error;
+    linkDeferredMembers() = waiting;
+    ASSERT_TRUE(registryBuildClasses(tableAt(table), error)) << error;
+    for (int index : {0, 1})
+        EXPECT_EQ(earlier.callTarget(earlier.site("GDate.Year", index)), address(dateFieldGetter)) << index;
+}
+
 struct MissingMember {
     const char* import;
     const char* message;
