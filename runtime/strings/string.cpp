@@ -50,6 +50,17 @@ void destroy(StringRecord* s)
     s->count = 0;
     destroy(s);
 }
+
+// A short text is copied byte by byte: a call of the C library's memcpy costs more than that.
+void copyBytes(uint8_t* to, const uint8_t* from, int32_t length)
+{
+    if (length > 16) {
+        memcpy(to, from, length);
+        return;
+    }
+    for (int32_t i = 0; i < length; ++i)
+        to[i] = from[i];
+}
 } // namespace
 
 StringRecord* stringMakeUninitialised(int32_t length)
@@ -73,7 +84,7 @@ StringRecord* stringMake(const char* bytes, int32_t length)
 {
     StringRecord* s = stringMakeUninitialised(length);
     if (s)
-        memcpy(s->buffer + 1, bytes, length);
+        copyBytes(s->buffer + 1, reinterpret_cast<const uint8_t*>(bytes), length);
     return s;
 }
 
@@ -143,7 +154,7 @@ extern "C" StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b)
     StringRecord* s = stringMakeUninitialised(a->length + b->length);
     if (!s)
         return nullptr;
-    memcpy(s->buffer + 1, a->buffer + 1, a->length);
-    memcpy(s->buffer + 1 + a->length, b->buffer + 1, b->length);
+    copyBytes(s->buffer + 1, a->buffer + 1, a->length);
+    copyBytes(s->buffer + 1 + a->length, b->buffer + 1, b->length);
     return s;
 }
