@@ -16,11 +16,18 @@ bool isLive(const StringRecord* s)
     return s->count > 0 && s->buffer;
 }
 
+// A record made here and its buffer are one pool block, the buffer right behind the record:
+// one allocation and one free per string. Only such records are ever freed (a constant of
+// the image keeps its count), so the block size follows from the buffer size.
+int32_t blockSize(int32_t bufferSize)
+{
+    return static_cast<int32_t>(sizeof(StringRecord)) + bufferSize;
+}
+
 void destroy(StringRecord* s)
 {
-    poolFree(s->buffer, s->bufferSize);
     s->buffer = nullptr;
-    poolFree(s, sizeof(StringRecord));
+    poolFree(s, blockSize(s->bufferSize));
 }
 
 // Nil, a dead record (left as it is: counting it up would bring freed memory back to life),
@@ -43,17 +50,27 @@ void destroy(StringRecord* s)
     s->count = 0;
     destroy(s);
 }
+
+// A short text is copied byte by byte: a call of the C library's memcpy costs more than that.
+void copyBytes(uint8_t* to, const uint8_t* from, int32_t length)
+{
+    if (length > 16) {
+        memcpy(to, from, length);
+        return;
+    }
+    for (int32_t i = 0; i < length; ++i)
+        to[i] = from[i];
+}
 } // namespace
 
-// A length is at most INT32_MAX - 2 so that the buffer size cannot overflow.
 StringRecord* stringMakeUninitialised(int32_t length)
 {
-    if (length <= 0 || length > INT32_MAX - 2)
+    if (length <= 0 || length > stringLongest)
         return nullptr;
-    auto* buffer = static_cast<uint8_t*>(poolAllocate(length + 2, true));
-    if (!buffer)
+    auto* s = static_cast<StringRecord*>(poolAllocate(blockSize(length + 2), true));
+    if (!s)
         return nullptr;
-    auto* s = static_cast<StringRecord*>(poolAllocate(sizeof(StringRecord), false));
+    auto* buffer = reinterpret_cast<uint8_t*>(s + 1);
     s->count = 1;
     s->buffer = buffer;
     s->bufferSize = length + 2;
@@ -67,14 +84,14 @@ StringRecord* stringMake(const char* bytes, int32_t length)
 {
     StringRecord* s = stringMakeUninitialised(length);
     if (s)
-        memcpy(s->buffer + 1, bytes, length);
+        copyBytes(s->buffer + 1, reinterpret_cast<const uint8_t*>(bytes), length);
     return s;
 }
 
 // A size that does not fit the record's length is refused here, before it could wrap.
 StringRecord* stringFromView(std::string_view text)
 {
-    if (text.size() > static_cast<size_t>(INT32_MAX - 2))
+    if (text.size() > static_cast<size_t>(stringLongest))
         return nullptr;
     return stringMake(text.data(), static_cast<int32_t>(text.size()));
 }
@@ -132,12 +149,12 @@ extern "C" StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b)
         return RuntimeLockString(a);
     if (!a)
         return RuntimeLockString(b);
-    if (a->length > INT32_MAX - 2 - b->length)
+    if (a->length > stringLongest - b->length)
         return nullptr;
     StringRecord* s = stringMakeUninitialised(a->length + b->length);
     if (!s)
         return nullptr;
-    memcpy(s->buffer + 1, a->buffer + 1, a->length);
-    memcpy(s->buffer + 1 + a->length, b->buffer + 1, b->length);
+    copyBytes(s->buffer + 1, a->buffer + 1, a->length);
+    copyBytes(s->buffer + 1 + a->length, b->buffer + 1, b->length);
     return s;
 }

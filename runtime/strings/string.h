@@ -13,12 +13,15 @@
 struct StringRecord {
     int32_t count;
     uint8_t* buffer;
-    int32_t bufferSize; // length + 2, the size the buffer was taken from the pool with
+    int32_t bufferSize; // length + 2
     int32_t length;
 };
 
-// Makes a new record holding a copy of the bytes (count 1); Nil for length <= 0, and Nil
-// when the character buffer cannot be had.
+// The longest text a record can hold: record and buffer together must fit a pool block size.
+constexpr int32_t stringLongest = INT32_MAX - 2 - static_cast<int32_t>(sizeof(StringRecord));
+
+// Makes a new record holding a copy of the bytes (count 1); Nil for length <= 0 or above
+// stringLongest, and Nil when the memory cannot be had.
 StringRecord* stringMake(const char* bytes, int32_t length);
 // The same for the bytes of a view (a std::string, a part of an image, a literal): Nil for an
 // empty view and for one longer than a record can hold.

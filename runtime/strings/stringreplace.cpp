@@ -45,7 +45,7 @@ StringRecord* replaceMatches(StringRecord* s, StringRecord* find, StringRecord* 
         return RuntimeLockString(s);
     int32_t matches = countMatches(search, first, find->length, limit);
     int64_t length = s->length + int64_t(matches) * (stringLength(replacement) - find->length);
-    if (length > INT32_MAX - 2)
+    if (length > stringLongest)
         return nullptr;
     StringRecord* result = stringMakeUninitialised(static_cast<int32_t>(length));
     if (result)
