@@ -253,12 +253,9 @@ extern "C" ObjectHeader* RuntimeProjectObject(int32_t number)
     return RuntimeLockObject(projectObjects[number]);
 }
 
+// Pictures of the project are project objects: the same operation under the name the image's
+// picture references use.
 extern "C" ObjectHeader* RuntimePictureReference(int32_t number)
 {
-    ObjectHeader* object = RuntimeProjectObject(number);
-    if (object && !objectIsa(object, pictureClass())) {
-        RuntimeUnlockObject(object);
-        return nullptr;
-    }
-    return object;
+    return RuntimeProjectObject(number);
 }

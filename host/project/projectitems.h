@@ -25,6 +25,6 @@ extern "C" {
 // The project object with that number, with a reference added; Nil for 0, for a number out
 // of range and for an item that made no object.
 ObjectHeader* RuntimeProjectObject(int32_t number);
-// The same, and Nil also when the object is not a picture.
+// The same operation: pictures of the project are project objects.
 ObjectHeader* RuntimePictureReference(int32_t number);
 }
