@@ -1,6 +1,7 @@
 // Keyboard shortcuts: key texts ("Ctrl+S", "Shft+F5") bound to what they run.
 #include "ui/windows/shortcuts.h"
 
+#include "runtime/strings/identifier.h"
 #include "ui/windows/pane.h"
 
 #include <string>
@@ -52,7 +53,7 @@ bool shortcutRun(std::string_view keyText)
     if (keyText.empty())
         return false;
     for (const Shortcut& shortcut : shortcuts()) {
-        if (shortcut.keyText == keyText) {
+        if (identifierEquals(shortcut.keyText, keyText)) {
             Shortcut chosen = shortcut; // running it may change the list
             chosen.run(chosen.target);
             return true;

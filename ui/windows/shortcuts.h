@@ -12,5 +12,6 @@ void shortcutAdd(std::string_view keyText, void (*run)(void* target), void* targ
 void shortcutAddForPane(std::string_view keyText, Pane* pane);
 void shortcutRemoveTarget(void* target);
 void shortcutClear();
-// Runs the shortcut bound to the key text; true when there was one (the key is consumed).
+// Runs the shortcut bound to the key text, compared without regard to case (a definition "p"
+// is Ctrl+P); true when there was one (the key is consumed).
 bool shortcutRun(std::string_view keyText);
