@@ -7,18 +7,25 @@ MessageSteps& messageSteps()
     return steps;
 }
 
-void hostShowMessage(const char* text)
+namespace {
+
+// Before the window framework supplies its way, a plain box without owner.
+void show(const char* text, UINT icon, const char* plainCaption)
 {
     if (messageSteps().show)
-        messageSteps().show(text, MB_ICONINFORMATION);
+        messageSteps().show(text, icon);
     else
-        MessageBoxA(nullptr, text, "Message", MB_ICONINFORMATION);
+        MessageBoxA(nullptr, text, plainCaption, icon);
+}
+
+} // namespace
+
+void hostShowMessage(const char* text)
+{
+    show(text, MB_ICONINFORMATION, "Message");
 }
 
 void hostShowWarning(const char* text)
 {
-    if (messageSteps().show)
-        messageSteps().show(text, MB_ICONWARNING);
-    else
-        MessageBoxA(nullptr, text, "", MB_ICONWARNING);
+    show(text, MB_ICONWARNING, "");
 }

@@ -51,10 +51,12 @@ void destroy(StringRecord* s)
     destroy(s);
 }
 
-// A short text is copied byte by byte: a call of the C library's memcpy costs more than that.
+// A text this short is copied byte by byte: a call of the C library's memcpy costs more.
+constexpr int32_t copiedInPlace = 16;
+
 void copyBytes(uint8_t* to, const uint8_t* from, int32_t length)
 {
-    if (length > 16) {
+    if (length > copiedInPlace) {
         memcpy(to, from, length);
         return;
     }
