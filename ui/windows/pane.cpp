@@ -42,6 +42,11 @@ void Pane::leaveChildToWindow()
     windowHandle = nullptr;
 }
 
+void Pane::placeAboveEarlierPanes()
+{
+    SetWindowPos(windowHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Pane::listHandle()
 {
     if (windowHandle)
