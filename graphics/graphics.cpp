@@ -1,6 +1,8 @@
-// The Graphics object: drawing on a device context, handed to Paint events.
+// The Graphics object: the language object over a drawing port, handed to Paint events and
+// made on request by windows, canvases, pictures and print jobs.
 #include "graphics/graphics.h"
 
+#include "graphics/graphicsexports.h"
 #include "runtime/objects/builtinclassset.h"
 
 namespace {
@@ -12,36 +14,66 @@ GraphicsObject* asGraphics(ObjectHeader* object)
 
 void destroyGraphics(ObjectHeader* object, ClassDescriptor*)
 {
-    RuntimeUnlockString(asGraphics(object)->textFont);
+    delete asGraphics(object)->port;
+    asGraphics(object)->port = nullptr;
 }
+
+// The built-in Graphics class deletes the port and declares the properties.
+[[maybe_unused]] const bool setUpRegistered = (builtinClassOnSetUp(BuiltinClassId::Graphics,
+                                                                   [](ClassDescriptor* cls) {
+                                                                       cls->destructor = destroyGraphics;
+                                                                       graphicsDeclareProperties(cls);
+                                                                   }),
+                                               true);
+
+class LentDeviceContext : public GraphicsOwner {
+public:
+    LentDeviceContext(ObjectHeader* object, HDC dc) : GraphicsOwner(object), dc(dc) {}
+    HDC acquireDeviceContext() override { return dc; }
+    void releaseDeviceContext(HDC) override {}
+
+private:
+    HDC dc;
+};
+
+class WindowDeviceContext : public GraphicsOwner {
+public:
+    WindowDeviceContext(ObjectHeader* object, HWND window) : GraphicsOwner(object), window(window) {}
+    HDC acquireDeviceContext() override { return window ? GetDC(window) : nullptr; }
+    void releaseDeviceContext(HDC dc) override { ReleaseDC(window, dc); }
+
+private:
+    HWND window;
+};
 
 } // namespace
 
-ObjectHeader* graphicsOnDeviceContext(HDC dc, int32_t originX, int32_t originY, int32_t width, int32_t height)
+ObjectHeader* graphicsNew(std::unique_ptr<GraphicsOwner> owner, const GraphicsArea& area)
 {
     ObjectHeader* object = objectInstantiate(builtinClass(BuiltinClassId::Graphics));
-    GraphicsObject* graphics = asGraphics(object);
-    graphics->dc = dc;
-    graphics->originX = originX;
-    graphics->originY = originY;
-    graphics->width = width;
-    graphics->height = height;
-    graphics->textSize = 12;
+    asGraphics(object)->port = new GraphicsPort(std::move(owner), area);
     return object;
+}
+
+GraphicsPort* graphicsPortOf(ObjectHeader* graphics)
+{
+    if (!graphics || graphics->cls != builtinClass(BuiltinClassId::Graphics))
+        return nullptr;
+    return asGraphics(graphics)->port;
 }
 
 void graphicsDetach(ObjectHeader* graphics)
 {
-    if (graphics)
-        asGraphics(graphics)->dc = nullptr;
+    if (GraphicsPort* port = graphicsPortOf(graphics))
+        graphicsPortDetach(*port);
 }
 
-HDC graphicsDeviceContext(ObjectHeader* graphics)
+std::unique_ptr<GraphicsOwner> graphicsOwnerLending(ObjectHeader* object, HDC dc)
 {
-    return graphics ? asGraphics(graphics)->dc : nullptr;
+    return std::make_unique<LentDeviceContext>(object, dc);
 }
 
-void graphicsSetUpClass(ClassDescriptor* cls)
+std::unique_ptr<GraphicsOwner> graphicsOwnerOfWindow(ObjectHeader* object, HWND window)
 {
-    cls->destructor = destroyGraphics;
+    return std::make_unique<WindowDeviceContext>(object, window);
 }

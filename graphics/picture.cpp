@@ -4,6 +4,8 @@
 #include "graphics/picturedata.h"
 #include "runtime/objects/builtinclassset.h"
 
+#include <string>
+
 namespace {
 
 constexpr uint16_t white555 = 0x7FFF;
@@ -46,6 +48,11 @@ void freeBitmaps(PictureObject& picture)
     picture.image = picture.mask = nullptr;
 }
 
+void reportNotShown(const std::string& why)
+{
+    OutputDebugStringA(("The picture is not shown: " + why + "\n").c_str());
+}
+
 void decode(PictureObject& picture)
 {
     picture.decodeTried = 1;
@@ -54,7 +61,7 @@ void decode(PictureObject& picture)
     if (!picture.description)
         return;
     if (!pictureDataRead(picture.description, picture.descriptionSize, data, fault)) {
-        OutputDebugStringA(("The picture is not shown: " + fault + "\n").c_str());
+        reportNotShown(fault);
         return;
     }
     int32_t width = static_cast<int32_t>(data.width), height = static_cast<int32_t>(data.height);
@@ -65,6 +72,7 @@ void decode(PictureObject& picture)
         picture.mask = makeBitmap(width, height, maskBits);
     if (!picture.image || (picture.transparent && !picture.mask)) {
         freeBitmaps(picture);
+        reportNotShown("no bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " could be made");
         return;
     }
     fillImage(data, imageBits, maskBits);
@@ -79,9 +87,12 @@ void destroyPicture(ObjectHeader* object, ClassDescriptor*)
 }
 
 // The built-in Picture class frees the bitmaps.
-[[maybe_unused]] const bool destructorRegistered =
-    (builtinClassOnSetUp(BuiltinClassId::Picture, [](ClassDescriptor* cls) { cls->destructor = destroyPicture; }),
-     true);
+[[maybe_unused]] const bool destructorRegistered = (builtinClassOnSetUp(BuiltinClassId::Picture,
+                                                                        [](ClassDescriptor* cls) {
+                                                                            cls->destructor = destroyPicture;
+                                                                            pictureDeclareProperties(cls);
+                                                                        }),
+                                                    true);
 
 } // namespace
 
@@ -107,6 +118,31 @@ bool pictureBitmaps(ObjectHeader* object, PictureBitmaps& bitmaps)
     auto* picture = reinterpret_cast<PictureObject*>(object);
     if (!picture->decodeTried)
         decode(*picture);
-    bitmaps = {picture->image, picture->mask, picture->width, picture->height};
+    bitmaps = {picture->image, picture->mask, picture->width, picture->height, picture->imageDC};
     return picture->image != nullptr;
+}
+
+HDC pictureBeginDrawing(ObjectHeader* object)
+{
+    PictureBitmaps bitmaps;
+    if (!pictureBitmaps(object, bitmaps))
+        return nullptr;
+    auto* picture = reinterpret_cast<PictureObject*>(object);
+    if (!picture->imageDC) {
+        picture->imageDC = CreateCompatibleDC(nullptr);
+        picture->imageDCOwnBitmap = SelectObject(picture->imageDC, picture->image);
+    }
+    ++picture->imageDCUsers;
+    return picture->imageDC;
+}
+
+void pictureEndDrawing(ObjectHeader* object)
+{
+    auto* picture = reinterpret_cast<PictureObject*>(object);
+    if (!picture->imageDC || --picture->imageDCUsers > 0)
+        return;
+    SelectObject(picture->imageDC, picture->imageDCOwnBitmap);
+    DeleteDC(picture->imageDC);
+    picture->imageDC = nullptr;
+    GdiFlush();
 }

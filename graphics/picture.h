@@ -19,6 +19,9 @@ struct PictureObject {
     int32_t width;
     int32_t height;
     uint8_t decodeTried;
+    HDC imageDC; // while Graphics draw into the picture: the memory DC its image is selected in
+    int32_t imageDCUsers;
+    HGDIOBJ imageDCOwnBitmap;
 };
 static_assert(sizeof(PictureObject) <= 64, "the Picture class is 64 bytes");
 
@@ -30,6 +33,7 @@ struct PictureBitmaps {
     HBITMAP mask; // null for an opaque picture
     int32_t width;
     int32_t height;
+    HDC imageDC; // null, or the DC that has the image selected (a bitmap is in one DC at a time)
 };
 
 // A new Picture (one reference) over picture data in place; nothing is read yet.
@@ -39,3 +43,11 @@ ObjectHeader* pictureFromImageData(const uint8_t* description, uint32_t availabl
 bool pictureBitmaps(ObjectHeader* picture, PictureBitmaps& bitmaps);
 
 ClassDescriptor* pictureClass();
+
+// Lends the image to a Graphics drawing into the picture: a memory DC with the image selected,
+// shared by every such Graphics, until each has called pictureEndDrawing. Null for a picture
+// that cannot be decoded.
+HDC pictureBeginDrawing(ObjectHeader* picture);
+void pictureEndDrawing(ObjectHeader* picture);
+// Declares the properties of the Picture class.
+void pictureDeclareProperties(ClassDescriptor* cls);

@@ -34,9 +34,10 @@ std::string headerFault(const PictureHeader& header, uint32_t available)
         return imageFault(headerWord(pictureHeightWord), "the height %u is not between 1 and %u", header.height,
                           largest);
     uint64_t rowsBytes = pictureRowBytes(header.width) * header.height;
-    if (rowsBytes > header.byteCount)
-        return imageFault(headerWord(pictureByteCountWord), "the byte count %u is short of the %llu bytes of the rows",
-                          header.byteCount, static_cast<unsigned long long>(rowsBytes));
+    if (rowsBytes != header.byteCount)
+        return imageFault(headerWord(pictureByteCountWord),
+                          "the byte count %u does not match the %llu bytes of the rows", header.byteCount,
+                          static_cast<unsigned long long>(rowsBytes));
     if (header.byteCount > available - pictureHeaderBytes)
         return imageFault(headerWord(pictureByteCountWord), "the byte count %u runs past the %u bytes after the header",
                           header.byteCount, available - pictureHeaderBytes);

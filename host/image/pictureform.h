@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // Header: four u32 little-endian words, at these offsets. Then the rows, each padded with zeros
-// to a multiple of 4 bytes; the byte count covers at least the padded rows.
+// to a multiple of 4 bytes; the byte count is that of the padded rows.
 constexpr uint32_t pictureBitsWord = 0, pictureWidthWord = 4, pictureHeightWord = 8, pictureByteCountWord = 12;
 constexpr uint32_t pictureHeaderBytes = 16;
 constexpr uint32_t pictureBitsPerPixel = 16;

@@ -2,7 +2,6 @@
 // and the steps it takes in the event loop and at shutdown.
 #include "host/startup/uisetup.h"
 
-#include "graphics/graphics.h"
 #include "host/base/eventloop.h"
 #include "host/base/shutdown.h"
 #include "runtime/objects/builtinclassset.h"
@@ -46,7 +45,6 @@ void setUpClasses()
     scrollBarSetUpClass(builtinClass(BuiltinClassId::ScrollBar));
     tabPanelSetUpClass(builtinClass(BuiltinClassId::TabPanel));
     moviePlayerSetUpClass(builtinClass(BuiltinClassId::MoviePlayer));
-    graphicsSetUpClass(builtinClass(BuiltinClassId::Graphics));
 }
 
 // While a modal window shows, clicks elsewhere are refused before any key handling.

@@ -3,7 +3,7 @@
 #pragma once
 
 // Registers the window classes (again in frame mode if needed), declares the properties of
-// Window, the controls and Graphics and their destructors once, and plugs the loop steps
+// Window and the controls and their destructors once, and plugs the loop steps
 // (window sync, mouse capture and tracking, keyboard pre-translation, any window open) and
 // the shutdown step that closes every window. Safe to call more than once.
 void uiStart();

@@ -1,11 +1,11 @@
 // Canvas: a drawn pane showing its backdrop picture, then whatever its Paint event draws; it
 // takes the mouse through MouseDown, MouseDrag and MouseUp in its own coordinates.
-#include "graphics/graphics.h"
+#include "graphics/picturedrawing.h"
 #include "runtime/objects/builtinclassset.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
-#include "ui/windows/windowbackground.h"
+#include "ui/windows/panegraphics.h"
 
 #include <cstddef>
 
@@ -41,16 +41,11 @@ public:
     }
 
 protected:
-    void drawContent(HDC dc) override { drawPicture(dc, asCanvas(control())->backdrop, 0, 0); }
+    void drawContent(HDC dc) override { pictureDrawAt(dc, asCanvas(control())->backdrop, 0, 0); }
     void paintContent(HDC dc) override
     {
         drawContent(dc);
-        if (!eventHandlerCode(control(), "Paint"))
-            return;
-        ObjectHeader* graphics = graphicsOnDeviceContext(dc, 0, 0, paneBounds.width(), paneBounds.height());
-        raiseObjectEvent(control(), "Paint", graphics);
-        graphicsDetach(graphics);
-        RuntimeUnlockObject(graphics);
+        raisePaintEvent(control(), dc, paneBounds.width(), paneBounds.height());
     }
 };
 
@@ -66,6 +61,11 @@ extern "C" ObjectHeader* canvasBackdropGetter(ObjectHeader* canvas, int32_t)
     return canvas ? RuntimeLockObject(asCanvas(canvas)->backdrop) : nullptr;
 }
 
+extern "C" ObjectHeader* canvasGraphicsGetter(ObjectHeader* canvas, int32_t)
+{
+    return canvas ? paneGraphics(paneOfControl(canvas), canvas) : nullptr;
+}
+
 extern "C" void canvasBackdropSetter(ObjectHeader* canvas, int32_t, ObjectHeader* picture)
 {
     objSetter(canvas, offsetof(CanvasObject, backdrop), picture);
@@ -79,6 +79,8 @@ void canvasSetUpClass(ClassDescriptor* cls)
     classDeclareProperties(cls, {
                                     {"Backdrop", accessor(canvasBackdropGetter), accessor(canvasBackdropSetter), 0,
                                      propertyOfClass(builtinClass(BuiltinClassId::Picture))},
+                                    {"Graphics", accessor(canvasGraphicsGetter), nullptr, 0,
+                                     propertyOfClass(builtinClass(BuiltinClassId::Graphics))},
                                 });
     classAddRuntimeHandler(cls, "CreatePane", accessor(createDrawnPane<CanvasPane>));
 }

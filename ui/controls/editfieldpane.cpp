@@ -3,8 +3,8 @@
 #include "ui/controls/editfieldpane.h"
 
 #include "graphics/fontcache.h"
+#include "graphics/gdiobjects.h"
 #include "ui/windows/events.h"
-#include "ui/windows/gdiobjects.h"
 
 #include <cstring>
 

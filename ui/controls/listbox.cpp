@@ -1,6 +1,7 @@
 // Listbox: rows of text drawn by the runtime in a "VX_Pane", one of them selected by a click or
 // from code (Change); the row operations the application calls.
 #include "graphics/fontcache.h"
+#include "graphics/gdiobjects.h"
 #include "host/base/assertion.h"
 #include "runtime/exceptions/exceptions.h"
 #include "ui/controls/controlkinds.h"
@@ -9,7 +10,6 @@
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
-#include "ui/windows/gdiobjects.h"
 #include "ui/windows/nativepane.h"
 
 #include <cstddef>

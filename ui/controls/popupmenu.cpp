@@ -1,12 +1,12 @@
 // PopupMenu: a native drop-down list ("COMBOBOX") whose rows the application adds; choosing a
 // row raises Change.
+#include "graphics/gdiobjects.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/controls/rowlistobject.h"
 #include "ui/controls/textlines.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
-#include "ui/windows/gdiobjects.h"
 #include "ui/windows/nativepane.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // What the drawn shapes share: a border pen (none for width 0) and the fill brush.
 #pragma once
 
-#include "ui/windows/gdiobjects.h"
+#include "graphics/gdiobjects.h"
 
 #include <cstdint>
 

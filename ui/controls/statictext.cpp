@@ -1,9 +1,10 @@
 // StaticText: text drawn by the runtime in its font and colour, one block when multi-line,
 // else line by line at the line ends, each line aligned left, centred or right.
 #include "graphics/fontcache.h"
+#include "graphics/gdiobjects.h"
+#include "graphics/textblock.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/windows/fieldaccessors.h"
-#include "ui/windows/gdiobjects.h"
 
 #include <cstddef>
 #include <string_view>
@@ -73,32 +74,25 @@ int32_t alignedX(HDC dc, std::string_view line, int32_t align, int32_t width)
     return align == 1 ? (width - extent.cx) / 2 : width - extent.cx;
 }
 
-// Lines end at CR, LF or CR LF (which counts once); an empty line still takes its height.
+// An empty line still takes its height.
 void drawLines(HDC dc, std::string_view text, int32_t align, int32_t width)
 {
     TEXTMETRICA metrics;
     GetTextMetricsA(dc, &metrics);
     int32_t y = 0;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        std::string_view line =
-            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    textForEachLine(text, [&](std::string_view line) {
         if (!line.empty())
             TextOutA(dc, alignedX(dc, line, align, width), y, line.data(), static_cast<int>(line.size()));
-        if (end == std::string_view::npos)
-            break;
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         y += metrics.tmHeight + metrics.tmExternalLeading;
-    }
+    });
 }
 
 void drawBlock(HDC dc, std::string_view text, int32_t align, const PaneRect& bounds)
 {
-    static const UINT alignments[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
-    UINT format = DT_WORDBREAK | DT_NOPREFIX | alignments[align >= 0 && align <= 2 ? align : 0];
-    RECT area = {0, 0, bounds.width(), bounds.height()};
-    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area, format);
+    TextBlockAlign blockAlign = align == 1   ? TextBlockAlign::centre
+                                : align == 2 ? TextBlockAlign::right
+                                             : TextBlockAlign::left;
+    textBlockDraw(dc, text, {0, 0, bounds.width(), bounds.height()}, blockAlign);
 }
 
 class StaticTextPane : public DrawnPane {

@@ -3,8 +3,8 @@
 #include "ui/windows/nativepane.h"
 
 #include "graphics/fontcache.h"
+#include "graphics/gdiobjects.h"
 #include "host/base/hoststate.h"
-#include "ui/windows/gdiobjects.h"
 #include "ui/windows/messagestate.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/panemouse.h"

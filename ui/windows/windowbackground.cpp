@@ -1,31 +1,21 @@
 // The background of a window: its back colour (or the button face) and its backdrop picture.
 #include "ui/windows/windowbackground.h"
 
-#include "graphics/picture.h"
-#include "ui/windows/gdiobjects.h"
+#include "graphics/gdiobjects.h"
+#include "graphics/picturedrawing.h"
 
-void drawPicture(HDC dc, ObjectHeader* picture, int32_t x, int32_t y)
+COLORREF windowBackgroundColor(const WindowObject* window)
 {
-    PictureBitmaps bitmaps;
-    if (!picture || !pictureBitmaps(picture, bitmaps))
-        return;
-    MemoryDC source(dc);
-    if (bitmaps.mask) {
-        Selection mask(source.get(), bitmaps.mask);
-        BitBlt(dc, x, y, bitmaps.width, bitmaps.height, source.get(), 0, 0, SRCAND);
-    }
-    Selection image(source.get(), bitmaps.image);
-    BitBlt(dc, x, y, bitmaps.width, bitmaps.height, source.get(), 0, 0, bitmaps.mask ? SRCPAINT : SRCCOPY);
+    return window && window->hasBackColor ? colorRefFromRgb(window->backColor) : GetSysColor(COLOR_BTNFACE);
 }
 
 void paintWindowBackground(WindowObject* window, HDC dc, const RECT& area, int32_t originX, int32_t originY)
 {
-    COLORREF color = window->hasBackColor ? colorRefFromRgb(window->backColor) : GetSysColor(COLOR_BTNFACE);
-    OwnedBrush brush(CreateSolidBrush(color));
+    OwnedBrush brush(CreateSolidBrush(windowBackgroundColor(window)));
     RECT target = area;
     OffsetRect(&target, -originX, -originY);
     FillRect(dc, &target, brush.get());
-    drawPicture(dc, window->backdrop, -originX, -originY);
+    pictureDrawAt(dc, window->backdrop, -originX, -originY);
 }
 
 bool windowControlColor(WindowObject* window, HDC dc, LRESULT& brush)

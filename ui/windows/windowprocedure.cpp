@@ -2,17 +2,17 @@
 // one handler, and everything else to the default procedure.
 #include "ui/windows/windowprocedure.h"
 
-#include "graphics/graphics.h"
+#include "graphics/gdiobjects.h"
 #include "host/base/eventloop.h"
 #include "host/base/hoststate.h"
 #include "ui/windows/applicationactivation.h"
 #include "ui/windows/controllayout.h"
 #include "ui/windows/events.h"
-#include "ui/windows/gdiobjects.h"
 #include "ui/windows/messagestate.h"
 #include "ui/windows/modalclicks.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/nativewindow.h"
+#include "ui/windows/panegraphics.h"
 #include "ui/windows/windowbackground.h"
 #include "ui/windows/windowhooks.h"
 #include "ui/windows/windowvisibility.h"
@@ -106,15 +106,9 @@ void onActivated(NativeWindow* native, bool active)
 void onPaint(NativeWindow* native)
 {
     PaintScope paint(native->handle);
-    ObjectHeader* window = &native->window->header;
-    if (!eventHandlerCode(window, "Paint"))
-        return;
     RECT client;
     GetClientRect(native->handle, &client);
-    ObjectHeader* graphics = graphicsOnDeviceContext(paint.get(), 0, 0, client.right, client.bottom);
-    raiseObjectEvent(window, "Paint", graphics);
-    graphicsDetach(graphics);
-    RuntimeUnlockObject(graphics);
+    raisePaintEvent(&native->window->header, paint.get(), client.right, client.bottom);
 }
 
 LRESULT onEraseBackground(NativeWindow* native, HDC dc)

@@ -4,6 +4,7 @@
 #include "runtime/objects/builtinclassset.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/nativewindow.h"
+#include "ui/windows/panegraphics.h"
 #include "ui/windows/windowvisibility.h"
 
 #include <cstddef>
@@ -322,6 +323,8 @@ void windowSetUpClass(ClassDescriptor* cls)
                  {"MouseX", accessor(windowMouseXGetter), nullptr, 0, propertyInteger},
                  {"MouseY", accessor(windowMouseYGetter), nullptr, 0, propertyInteger},
                  {"MacWindowPtr", accessor(windowWindowPtrGetter), nullptr, 0, propertyInteger},
+                 {"Graphics", accessor(windowGraphicsGetter), nullptr, 0,
+                  propertyOfClass(builtinClass(BuiltinClassId::Graphics))},
                  {"WinHWND", accessor(getterWinHWND), nullptr, 0, propertyInteger},
              });
 }

@@ -2,36 +2,15 @@
 // transparent picture, and picture data whose header does not fit its bytes.
 #include "graphics/picture.h"
 #include "graphics/picturedata.h"
+#include "graphics/picturedrawing.h"
 #include "host/project/projectitems.h"
 #include "tests/support/testimage.h"
+#include "tests/support/testpicture.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
-
-void putWord(std::vector<uint8_t>& bytes, uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(uint8_t(value >> shift));
-}
-
-// The picture form: header, then rows padded to 4 bytes (the padding is 0xEE).
-std::vector<uint8_t> pictureForm(uint32_t width, uint32_t height, const std::vector<uint16_t>& pixels)
-{
-    uint32_t rowBytes = (width * 2 + 3) / 4 * 4;
-    std::vector<uint8_t> bytes;
-    for (uint32_t word : {16u, width, height, rowBytes * height})
-        putWord(bytes, word);
-    for (uint32_t y = 0; y < height; ++y) {
-        for (uint32_t x = 0; x < width; ++x) {
-            bytes.push_back(uint8_t(pixels[y * width + x]));
-            bytes.push_back(uint8_t(pixels[y * width + x] >> 8));
-        }
-        bytes.resize(bytes.size() + rowBytes - width * 2, 0xEE);
-    }
-    return bytes;
-}
 
 const std::vector<uint16_t> sixPixels = {0x7C00, 0x03E0, 0x001F, 0x7FFF, 0x4210, 0x0000};
 
@@ -51,7 +30,7 @@ std::vector<uint32_t> pixelsOf(HBITMAP bitmap, int32_t width, int32_t height)
 
 TEST(Pictures, RowsOfFiveBitComponentsAreDecodedOnFirstUse)
 {
-    std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);
+    std::vector<uint8_t> form = testPictureForm(3, 2, sixPixels);
     ObjectRef picture(pictureFromImageData(form.data(), uint32_t(form.size()), 0));
     EXPECT_EQ(reinterpret_cast<PictureObject*>(picture.get())->image, nullptr) << "nothing decoded yet";
     PictureBitmaps bitmaps;
@@ -65,14 +44,14 @@ TEST(Pictures, RowsOfFiveBitComponentsAreDecodedOnFirstUse)
 
 TEST(Pictures, ATransparentPictureClearsItsWhitePixelsThroughItsMask)
 {
-    std::vector<uint8_t> form = pictureForm(3, 2, sixPixels);
+    std::vector<uint8_t> form = testPictureForm(3, 2, sixPixels);
     ObjectRef picture(pictureFromImageData(form.data(), uint32_t(form.size()), 1));
     PictureBitmaps bitmaps;
     ASSERT_TRUE(pictureBitmaps(picture.get(), bitmaps));
     ASSERT_NE(bitmaps.mask, nullptr);
     EXPECT_EQ(pixelsOf(bitmaps.mask, 3, 2), (std::vector<uint32_t>{0, 0, 0, 0xFFFFFF, 0, 0}));
 
-    // Drawn the way DrawPicture draws a transparent picture: the background shows through.
+    // Drawn as pictures are drawn: the background shows through.
     uint32_t* background = nullptr;
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, 3, -2, 1, 32, BI_RGB};
@@ -80,18 +59,13 @@ TEST(Pictures, ATransparentPictureClearsItsWhitePixelsThroughItsMask)
         CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&background), nullptr, 0);
     ASSERT_NE(target, nullptr);
     std::fill(background, background + 6, 0x123456u);
-    HDC targetDc = CreateCompatibleDC(nullptr), sourceDc = CreateCompatibleDC(nullptr);
+    HDC targetDc = CreateCompatibleDC(nullptr);
     HGDIOBJ oldTarget = SelectObject(targetDc, target);
-    HGDIOBJ oldSource = SelectObject(sourceDc, bitmaps.mask);
-    BitBlt(targetDc, 0, 0, 3, 2, sourceDc, 0, 0, SRCAND);
-    SelectObject(sourceDc, bitmaps.image);
-    BitBlt(targetDc, 0, 0, 3, 2, sourceDc, 0, 0, SRCPAINT);
+    pictureDrawAt(targetDc, picture.get(), 0, 0);
     GdiFlush();
     EXPECT_EQ(background[3] & 0xFFFFFF, 0x123456u) << "the white pixel lets the background show";
     EXPECT_EQ(background[0] & 0xFFFFFF, 0xFF0000u);
-    SelectObject(sourceDc, oldSource);
     SelectObject(targetDc, oldTarget);
-    DeleteDC(sourceDc);
     DeleteDC(targetDc);
     DeleteObject(target);
 }
@@ -106,18 +80,18 @@ struct BadHeader {
 
 TEST(Pictures, DataWhoseHeaderDoesNotFitItsBytesDecodesToNothing)
 {
-    const std::vector<uint8_t> form = pictureForm(3, 2, sixPixels); // 16 bytes of header, rows of 8
+    const std::vector<uint8_t> form = testPictureForm(3, 2, sixPixels); // 16 bytes of header, rows of 8
     const BadHeader cases[] = {
         {"header cut", 10, -1, 0, "picture at byte 0: the header of 16 bytes is cut short at 10"},
         {"last row cut", form.size() - 1, -1, 0,
          "picture at byte 12: the byte count 16 runs past the 15 bytes "
          "after the header"},
         {"byte count past the data", 0, 3, 17,
-         "picture at byte 12: the byte count 17 runs past the 16 bytes after "
-         "the header"},
+         "picture at byte 12: the byte count 17 does not match the 16 bytes of the rows"},
         {"byte count short of the rows", 0, 3, 15,
-         "picture at byte 12: the byte count 15 is short of the 16 bytes "
-         "of the rows"},
+         "picture at byte 12: the byte count 15 does not match the 16 bytes of the rows"},
+        {"a width that does not fit the byte count", 0, 1, 5,
+         "picture at byte 12: the byte count 16 does not match the 24 bytes of the rows"},
         {"8 bits per pixel", 0, 0, 8, "picture at byte 0: 8 bits per pixel instead of 16"},
         {"no width", 0, 1, 0, "picture at byte 4: the width 0 is not between 1 and 16384"},
         {"no height", 0, 2, 0, "picture at byte 8: the height 0 is not between 1 and 16384"},
@@ -144,7 +118,7 @@ TEST(Pictures, APictureItemAtTheEndOfTheDataBlockNeverReadsPastIt)
     TestImage image;
     uint32_t table = image.words({0, 1, 0});
     uint32_t item = image.words({1, 0});
-    image.bytes(pictureForm(3, 2, sixPixels));
+    image.bytes(testPictureForm(3, 2, sixPixels));
     reinterpret_cast<uint32_t*>(image.dataBytes(table))[2] = item;
     std::string error;
     ASSERT_TRUE(image.link(error, 2)) << error;

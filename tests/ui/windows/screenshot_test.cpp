@@ -1,6 +1,6 @@
 // A window of runtime-drawn controls as a person sees it: the picture is written to
 // screenshots/drawn-controls.bmp and its telling pixels are checked.
-#include "graphics/graphics.h"
+#include "graphics/graphicsexports.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/screencapture.h"
 #include "tests/ui/windows/windowtesting.h"
@@ -14,11 +14,8 @@ namespace {
 
 int32_t paintBlueSquare(ObjectHeader*, ObjectHeader* graphics)
 {
-    HDC dc = graphicsDeviceContext(graphics);
-    HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
-    RECT square = {20, 20, 100, 100};
-    FillRect(dc, &square, brush);
-    DeleteObject(brush);
+    graphicsForeColorSetter(graphics, 0, 0x0000FF);
+    RuntimeGraphicsFillRect(graphics, 20, 20, 80, 80);
     return 0;
 }
 
