@@ -57,6 +57,8 @@ StringRecord* StringStr(double value);
 ObjectHeader* RuntimeLockObject(ObjectHeader* object);
 void RuntimeUnlockObject(ObjectHeader* object);
 ObjectHeader* RuntimeCreateWindow(const unsigned char* windowTemplate, ObjectHeader** slot);
+void RuntimeCloseWindow(ObjectHeader* window);
+void WindowVisibleSetter(ObjectHeader* window, int parameter, int visible);
 
 void RuntimeMsgBox(StringRecord* text);
 void RuntimeBeep();

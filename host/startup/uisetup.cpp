@@ -12,6 +12,7 @@
 #include "ui/windows/focus.h"
 #include "ui/windows/keyboard.h"
 #include "ui/windows/messagebox.h"
+#include "ui/windows/modalclicks.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/windowclasses.h"
 #include "ui/windows/windowhooks.h"
@@ -49,6 +50,12 @@ void setUpClasses()
     graphicsSetUpClass(builtinClass(BuiltinClassId::Graphics));
 }
 
+// While a modal window shows, clicks elsewhere are refused before any key handling.
+bool preTranslateMessage(MSG& message)
+{
+    return modalRefusesClick(message) || keyboardPreTranslate(message);
+}
+
 } // namespace
 
 void uiStart()
@@ -61,7 +68,7 @@ void uiStart()
     steps.syncWindows = windowsSync;
     steps.paneHoldsCapture = mouseCaptureHeld;
     steps.trackMouse = mouseTrack;
-    steps.preTranslateMessage = keyboardPreTranslate;
+    steps.preTranslateMessage = preTranslateMessage;
     steps.idleFocusedControl = focusedPaneIdle;
     steps.anyWindowOpen = windowsAnyOpen;
     shutdownSteps().closeAllWindows = windowsCloseAll;

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,30 +20,10 @@ using Lines = std::vector<std::string>;
 
 const char* const windowTitle = "部品の見本";
 
-std::string fullPath(const std::string& relative)
-{
-    char path[MAX_PATH];
-    GetFullPathNameA(relative.c_str(), MAX_PATH, path, nullptr);
-    return path;
-}
-
-std::string joined(const Lines& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += "[" + line + "] ";
-    return text;
-}
-
 // Lines traced after Window.Open, in UTF-8.
 Lines tracedAfterOpen(const std::string& folder)
 {
-    std::string bytes;
-    readWholeFile(folder + "\\trace.log", bytes);
-    std::istringstream text(utf8FromAnsi(bytes));
-    Lines lines;
-    for (std::string line; std::getline(text, line);)
-        lines.push_back(line.substr(0, line.find('\r')));
+    Lines lines = traceLines(folder);
     auto open = std::find(lines.begin(), lines.end(), "Window.Open");
     return open == lines.end() ? Lines{} : Lines(open + 1, lines.end());
 }
@@ -184,7 +163,7 @@ TEST_F(SampleProgram, JapaneseTypedIntoTheFieldsIsReadBackThroughAMenuShortcut)
     clickIntoField(edits[1]);
     typeIntoWindow(window, {'A', 'B'});
     pressInWindow(window, 'T', {VK_CONTROL});
-    EXPECT_TRUE(waitForTrace({"Amount 壱万円12", "Secret ab"})) << joined(tracedAfterOpen(folder));
+    EXPECT_TRUE(waitForTrace({"Amount 壱万円12", "Secret ab"})) << joinedLines(tracedAfterOpen(folder));
     char shown[32] = {};
     SendMessageA(edits[1], WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
     EXPECT_STREQ(shown, "**") << "a password shows stars";
@@ -197,7 +176,7 @@ TEST_F(SampleProgram, ButtonsAnswerTheMouseReturnAndEscape)
     typeIntoWindow(window, {VK_RETURN, VK_ESCAPE});
     clickChild(child("Button", "取消"));
     EXPECT_TRUE(waitForTrace({"OK.Action", "OK.Action", "Cancel.Action", "Cancel.Action"}))
-        << joined(tracedAfterOpen(folder));
+        << joinedLines(tracedAfterOpen(folder));
 }
 
 TEST_F(SampleProgram, APopupRowACheckBoxAndARadioButtonAreChosenWithTheMouse)
@@ -214,7 +193,7 @@ TEST_F(SampleProgram, APopupRowACheckBoxAndARadioButtonAreChosenWithTheMouse)
     clickChild(child("Button", "線引き"));
     clickChild(child("Button", "小切手"));
     EXPECT_TRUE(waitForTrace({"Currency.Change ドル", "Crossed.Action 1", "Kind.Action"}))
-        << joined(tracedAfterOpen(folder));
+        << joinedLines(tracedAfterOpen(folder));
 }
 
 TEST_F(SampleProgram, AGrayedItemRefusesItsShortcutAndMenusAreChosenFromTheKeyboard)
@@ -232,7 +211,7 @@ TEST_F(SampleProgram, AGrayedItemRefusesItsShortcutAndMenusAreChosenFromTheKeybo
     for (int wait = 0; wait < 40 && (guiState().flags & GUI_INMENUMODE); ++wait)
         Sleep(50);
     pressInWindow(window, 'E', {VK_CONTROL});
-    EXPECT_TRUE(waitForTrace({"Amount 5", "Secret ", "Amount erased"})) << joined(tracedAfterOpen(folder));
+    EXPECT_TRUE(waitForTrace({"Amount 5", "Secret ", "Amount erased"})) << joinedLines(tracedAfterOpen(folder));
 }
 
 TEST_F(SampleProgram, LockedControlsMoveAndWidenWhenTheWindowIsResized)

@@ -29,13 +29,6 @@ struct LooseImage {
     std::string code, links, data, relocations;
 };
 
-std::string fullPath(const std::string& relative)
-{
-    char path[MAX_PATH];
-    GetFullPathNameA(relative.c_str(), MAX_PATH, path, nullptr);
-    return path;
-}
-
 LooseImage builtImage()
 {
     LooseImage image;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,24 +15,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const char* const windowTitle = "証明ウィンドウ";
-
-std::string fullPath(const std::string& relative)
-{
-    char path[MAX_PATH];
-    GetFullPathNameA(relative.c_str(), MAX_PATH, path, nullptr);
-    return path;
-}
-
-Lines traceLines(const std::string& folder)
-{
-    std::string bytes;
-    readWholeFile(folder + "\\trace.log", bytes);
-    std::istringstream text(utf8FromAnsi(bytes));
-    Lines lines;
-    for (std::string line; std::getline(text, line);)
-        lines.push_back(line.substr(0, line.find('\r')));
-    return lines;
-}
 
 struct DrivenProgram {
     std::string folder;

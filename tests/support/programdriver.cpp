@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -166,6 +167,32 @@ std::string ansiFromUtf8(const std::string& utf8)
     std::string ansi(ansiSize, '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), ansiSize, nullptr, nullptr);
     return ansi;
+}
+
+std::string fullPath(const std::string& relative)
+{
+    char path[MAX_PATH];
+    GetFullPathNameA(relative.c_str(), MAX_PATH, path, nullptr);
+    return path;
+}
+
+std::vector<std::string> traceLines(const std::string& folder)
+{
+    std::string bytes;
+    readWholeFile(folder + "\\trace.log", bytes);
+    std::istringstream text(utf8FromAnsi(bytes));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+
+std::string joinedLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += "[" + line + "] ";
+    return text;
 }
 
 bool readWholeFile(const std::string& path, std::string& bytes)

@@ -39,6 +39,13 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
 std::string utf8FromAnsi(const std::string& ansi);
 std::string ansiFromUtf8(const std::string& utf8);
 
+// The full path of a file or folder given relative to the current folder.
+std::string fullPath(const std::string& relative);
+// The lines a program wrote to `folder`\trace.log, in UTF-8, without their line ends.
+std::vector<std::string> traceLines(const std::string& folder);
+// Lines as "[one] [two] ", for failure messages.
+std::string joinedLines(const std::vector<std::string>& lines);
+
 // Whole-file helpers for fixtures.
 bool readWholeFile(const std::string& path, std::string& bytes);
 bool writeWholeFile(const std::string& path, const std::string& bytes);

@@ -130,11 +130,16 @@ void clickInWindow(HWND window, int x, int y)
     bringToFront(window);
     POINT point{x, y};
     ClientToScreen(window, &point);
-    sendMouse(0, point);
+    clickOnScreen(point);
+}
+
+void clickOnScreen(POINT at)
+{
+    sendMouse(0, at);
     Sleep(100);
-    sendMouse(MOUSEEVENTF_LEFTDOWN, point);
+    sendMouse(MOUSEEVENTF_LEFTDOWN, at);
     Sleep(50);
-    sendMouse(MOUSEEVENTF_LEFTUP, point);
+    sendMouse(MOUSEEVENTF_LEFTUP, at);
     Sleep(100);
 }
 

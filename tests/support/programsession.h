@@ -34,6 +34,9 @@ void typeIntoWindow(HWND window, const std::vector<WORD>& keys);
 void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held);
 // Types text (UTF-8) into the window's focus as an input method would deliver it.
 void typeTextIntoWindow(HWND window, const std::string& utf8);
+// Clicks the left button at a screen point, without bringing any window to the front first:
+// whatever lies there gets the click, as when a person clicks it.
+void clickOnScreen(POINT at);
 // Presses the left button at one screen point, moves to another and lets go.
 void dragOnScreen(POINT from, POINT to);
 // Asks the window to close, as its close box does.

@@ -30,33 +30,40 @@ Capture captureFrom(HDC source, int32_t width, int32_t height)
 
 } // namespace
 
-Capture captureClient(HWND window)
-{
-    RECT client;
-    GetClientRect(window, &client);
-    HDC windowDC = GetDC(window);
-    Capture capture = captureFrom(windowDC, client.right, client.bottom);
-    ReleaseDC(window, windowDC);
-    return capture;
-}
+namespace {
 
-// From the screen, where the window is seen as a whole.
-Capture captureWindow(HWND window)
+// A rectangle of the screen, where windows are seen with their children as a person sees them.
+Capture captureScreenRect(const RECT& area)
 {
-    RECT outer;
-    GetWindowRect(window, &outer);
+    int32_t width = area.right - area.left, height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC part = CreateCompatibleDC(screen);
-    Capture capture;
-    HBITMAP whole = CreateCompatibleBitmap(screen, outer.right - outer.left, outer.bottom - outer.top);
+    HBITMAP whole = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = SelectObject(part, whole);
-    BitBlt(part, 0, 0, outer.right - outer.left, outer.bottom - outer.top, screen, outer.left, outer.top, SRCCOPY);
-    capture = captureFrom(part, outer.right - outer.left, outer.bottom - outer.top);
+    BitBlt(part, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    Capture capture = captureFrom(part, width, height);
     SelectObject(part, previous);
     DeleteObject(whole);
     DeleteDC(part);
     ReleaseDC(nullptr, screen);
     return capture;
+}
+
+} // namespace
+
+Capture captureClient(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return captureScreenRect(client);
+}
+
+Capture captureWindow(HWND window)
+{
+    RECT outer;
+    GetWindowRect(window, &outer);
+    return captureScreenRect(outer);
 }
 
 void writeBmp(const std::string& path, const Capture& capture)

@@ -15,7 +15,8 @@ struct Capture {
     uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y * width + x)]; }
 };
 
-// The client area of a window, of this program or another.
+// The client area of a window, of this program or another, as it is seen on the screen
+// (its child windows included).
 Capture captureClient(HWND window);
 // The whole window with its frame, title and menu bar.
 Capture captureWindow(HWND window);

@@ -19,8 +19,6 @@ namespace {
 
 constexpr UINT backgroundWorkMessage = 0x7FFF;
 
-HBRUSH backColorBrush; // the last brush handed out for native children's backgrounds
-
 DrawnPane* drawnPaneOf(HWND handle)
 {
     return reinterpret_cast<DrawnPane*>(GetWindowLongPtrA(handle, 0));
@@ -29,14 +27,10 @@ DrawnPane* drawnPaneOf(HWND handle)
 // Check boxes, radio buttons and static texts on a pane take the window's colour.
 LRESULT onControlColor(DrawnPane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowObject* window = pane->window();
-    if (!window || !window->hasBackColor || pane->tabPanelIndex() != 0)
-        return DefWindowProcA(handle, message, wParam, lParam);
-    if (backColorBrush)
-        DeleteObject(backColorBrush);
-    backColorBrush = CreateSolidBrush(colorRefFromRgb(window->backColor));
-    SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-    return reinterpret_cast<LRESULT>(backColorBrush);
+    LRESULT brush;
+    if (pane->tabPanelIndex() == 0 && windowControlColor(pane->window(), reinterpret_cast<HDC>(wParam), brush))
+        return brush;
+    return DefWindowProcA(handle, message, wParam, lParam);
 }
 
 LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
@@ -61,6 +55,9 @@ LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wPa
     case WM_RBUTTONUP:
         mouseButtonReleased();
         return 0;
+    case WM_CAPTURECHANGED:
+        mouseCaptureChanged(handle);
+        return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return onControlColor(pane, handle, message, wParam, lParam);
@@ -69,20 +66,6 @@ LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wPa
         break;
     }
     return DefWindowProcA(handle, message, wParam, lParam);
-}
-
-// Whether a pane made before this one lies under part of it.
-bool overlapsEarlierPane(NativeWindow* native, const Pane* self)
-{
-    WindowControls* parts = native->window->parts;
-    if (!parts)
-        return true;
-    for (ObjectHeader* control : parts->controls) {
-        Pane* other = asControl(control)->pane;
-        if (other && other != self && other->bounds().overlaps(self->bounds()))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -114,12 +97,9 @@ void DrawnPane::createIn(NativeWindow* native)
         return;
     SetWindowLongPtrA(windowHandle, 0, reinterpret_cast<LONG_PTR>(this));
     listHandle();
+    placeAboveEarlierPanes();
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
-    // Controls made later lie above the ones made before them. A new child window is not
-    // always put on top, so it is raised, but only where the order shows: over another pane.
-    if (overlapsEarlierPane(native, this))
-        SetWindowPos(windowHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void DrawnPane::paint()

@@ -3,6 +3,8 @@
 
 #include "host/base/eventloop.h"
 #include "host/base/hoststate.h"
+#include "ui/windows/applicationactivation.h"
+#include "ui/windows/modalclicks.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/windowclasses.h"
 #include "ui/windows/windowhooks.h"
@@ -19,9 +21,11 @@ constexpr UINT firstChildId = 0xFF00;
 void onFrameCreated(HWND handle)
 {
     CLIENTCREATESTRUCT mdi = {nullptr, firstChildId};
+    // Without MDIS_ALLCHILDSTYLES the client gives every document window the standard styles:
+    // visible from the start (a window made hidden would show) and with boxes it should not have.
     client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0, handle,
-                             nullptr, hostState().instance, &mdi);
+                             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE | MDIS_ALLCHILDSTYLES, 0,
+                             0, 0, 0, handle, nullptr, hostState().instance, &mdi);
 }
 
 // Without a quit of the application's own, closing the frame closes the windows that agree.
@@ -64,6 +68,15 @@ LRESULT CALLBACK frameWindowProcedure(HWND handle, UINT message, WPARAM wParam, 
         if (windowHooks().enableMenuItems)
             windowHooks().enableMenuItems(activeChild());
         break;
+    case WM_ACTIVATEAPP:
+        applicationActivated(wParam != 0);
+        break;
+    case WM_MOUSEACTIVATE: {
+        LRESULT refused;
+        if (modalRefusesActivation(handle, refused))
+            return refused;
+        break;
+    }
     case WM_NCDESTROY:
         frame = nullptr;
         client = nullptr;

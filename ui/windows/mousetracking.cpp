@@ -7,11 +7,13 @@
 
 namespace {
 
-// While a button is held: the window and the pane (null for the window itself) that took it.
+// While a button is held: the window and the pane (null for the window itself) that took it,
+// and the window of ours that has the system capture for it.
 struct MouseHolder {
     NativeWindow* native;
     Pane* pane;
     POINT last;
+    HWND captured;
 };
 
 MouseHolder holder;
@@ -93,29 +95,35 @@ Pane* paneAtPoint(WindowObject* window, int32_t x, int32_t y, bool takingMouse)
 {
     Pane* found = nullptr;
     forEachPane(window, [&](Pane* pane) {
-        if (pane->visible() && pane->bounds().containsPoint(x, y) && (!takingMouse || pane->receivesMouse()))
+        if (!pane->visible() || !pane->bounds().containsPoint(x, y))
+            return;
+        if (!takingMouse || pane->receivesMouse() || pane->isNativeControl())
             found = pane;
     });
     return found;
 }
 
+// A native control under the point covers what lies below it: the window hears of the click,
+// but the mouse is not held, because the control keeps it (and the system capture) for its own
+// click, and its release may reach some other window, such as a dropped list.
 void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modifiers, bool, HWND receiver)
 {
     if (holder.native)
         return;
     WindowObject* window = native->window;
     Pane* pane = paneAtPoint(window, x, y, true);
-    bool taken;
-    if (pane) {
-        if (!pane->enabled())
-            return;
-        taken = pane->mouseDown(x, y, modifiers);
-    } else {
-        taken = raiseBooleanPointEvent(&window->header, "MouseDown", x, y);
+    if (pane && !pane->enabled())
+        return;
+    Pane* receiverPane = paneFromHandle(receiver);
+    bool onNativeControl = (pane && pane->isNativeControl()) || (receiverPane && receiverPane->isNativeControl());
+    if (onNativeControl) {
+        raiseBooleanPointEvent(&window->header, "MouseDown", x, y);
+        return;
     }
+    bool taken = pane ? pane->mouseDown(x, y, modifiers) : raiseBooleanPointEvent(&window->header, "MouseDown", x, y);
     if (!taken || !nativeWindowIsListed(native) || (pane && paneOfControl(pane->control()) != pane))
         return;
-    holder = {native, pane, {x, y}};
+    holder = {native, pane, {x, y}, receiver};
     SetCapture(receiver);
 }
 
@@ -125,7 +133,8 @@ void mouseButtonReleased()
         return;
     MouseHolder released = holder;
     holder = {};
-    ReleaseCapture();
+    if (GetCapture() == released.captured)
+        ReleaseCapture();
     POINT screen;
     GetCursorPos(&screen);
     POINT at = clientPoint(released.native, screen);
@@ -133,6 +142,12 @@ void mouseButtonReleased()
         released.pane->mouseUp(at.x, at.y);
     else
         raisePointEvent(&released.native->window->header, "MouseUp", at.x, at.y);
+}
+
+void mouseCaptureChanged(HWND losing)
+{
+    if (holder.native && holder.captured == losing)
+        mouseButtonReleased();
 }
 
 bool mouseCaptureHeld()
@@ -197,8 +212,10 @@ void mouseForgetPane(Pane* pane)
 void mouseForgetWindow(NativeWindow* native)
 {
     if (holder.native == native) {
+        HWND captured = holder.captured;
         holder = {};
-        ReleaseCapture();
+        if (GetCapture() == captured)
+            ReleaseCapture();
     }
     if (mouseWindow == native)
         mouseWindow = nullptr;

@@ -9,11 +9,14 @@
 #include <cstdint>
 
 // A button went down at window-client (x, y) of `native`: the topmost pane there that takes
-// the mouse gets it, otherwise the window's MouseDown. When the receiver takes the mouse it
-// holds it (the system capture goes to `receiver`) until the button is released.
+// the mouse gets it, otherwise the window's MouseDown; a native control there covers what lies
+// below it and is not held. When the receiver takes the mouse it holds it (the system capture
+// goes to `receiver`) until the button is released.
 void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modifiers, bool rightButton, HWND receiver);
 // The button was released: the holder gets its mouse up and the capture is released.
 void mouseButtonReleased();
+// The system capture left `losing` (WM_CAPTURECHANGED): a hold that relied on it ends there.
+void mouseCaptureChanged(HWND losing);
 bool mouseCaptureHeld();
 
 // One tracking step at the cursor's position, run by the event loop before each message.
@@ -26,7 +29,7 @@ void mouseMessageSeen(HWND handle);
 HCURSOR mouseCursorAtCursorPosition(NativeWindow* native);
 
 // The topmost visible pane of the window at window-client (x, y); with `takingMouse`, only
-// panes that receive mouse downs count.
+// panes that receive mouse downs and native controls (which cover the panes below) count.
 Pane* paneAtPoint(WindowObject* window, int32_t x, int32_t y, bool takingMouse);
 
 void mouseForgetPane(Pane* pane);

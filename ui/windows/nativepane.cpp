@@ -8,6 +8,7 @@
 #include "ui/windows/messagestate.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/panemouse.h"
+#include "ui/windows/windowbackground.h"
 #include "ui/windows/windowprocedure.h"
 
 #include <commctrl.h>
@@ -86,6 +87,16 @@ bool fromChildOf(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     return source && source != handle && GetParent(source) == handle;
 }
 
+// The controls inside a group on the window itself take the window's colour as the group does.
+bool groupChildColor(NativePane* pane, UINT message, WPARAM wParam, LRESULT& brush)
+{
+    if ((message != WM_CTLCOLORSTATIC && message != WM_CTLCOLORBTN) || pane->kind() != PaneKind::groupBox)
+        return false;
+    WindowObject* window = pane->window();
+    bool onWindow = window && window->native && GetParent(pane->handle()) == window->native->handle;
+    return onWindow && windowControlColor(window, reinterpret_cast<HDC>(wParam), brush);
+}
+
 LRESULT commonMessage(NativePane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (isButtonDown(message) || message == WM_MOUSEMOVE || message == WM_LBUTTONUP || message == WM_RBUTTONUP)
@@ -126,6 +137,8 @@ LRESULT CALLBACK nativeControlProcedure(HWND handle, UINT message, WPARAM wParam
     LRESULT result = 0;
     if (fromChildOf(handle, message, wParam, lParam) &&
         routeControlNotification(handle, message, wParam, lParam, result))
+        return result;
+    if (groupChildColor(pane, message, wParam, result))
         return result;
     if (pane->handleMessage(message, wParam, lParam, result))
         return result;
@@ -178,7 +191,7 @@ bool NativePane::createControl(NativeWindow* native, const char* className, DWOR
         shown = shown && !onHiddenTab(container, tabPanelIndex());
     }
     RECT area = childRect();
-    style |= WS_CHILD | (shown ? WS_VISIBLE : 0);
+    style |= WS_CHILD | WS_CLIPSIBLINGS | (shown ? WS_VISIBLE : 0);
     windowHandle = CreateWindowExA(exStyle, className, text, style, area.left, area.top, area.right - area.left,
                                    area.bottom - area.top, parent, nullptr, hostState().instance, nullptr);
     if (!windowHandle)
@@ -188,6 +201,7 @@ bool NativePane::createControl(NativeWindow* native, const char* className, DWOR
         SetWindowLongPtrA(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeControlProcedure)));
     SetPropA(windowHandle, previousProperty, reinterpret_cast<HANDLE>(previous));
     listHandle();
+    placeAboveEarlierPanes();
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
     makeHelp(native);

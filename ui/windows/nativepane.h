@@ -15,6 +15,7 @@ public:
     void boundsChanged() override;
     void leaveChildToWindow() override;
     bool acceptsFocus() const override { return true; }
+    bool isNativeControl() const override { return true; }
     // The control's stored properties changed: the native control shows them.
     virtual void propertiesChanged() {}
     void stateChanged(PaneState state) override;

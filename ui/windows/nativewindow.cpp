@@ -60,8 +60,11 @@ HWND createSystemWindow(NativeWindow* native, const FrameKindFacts& kind)
     HMENU menu = menuBarFor(kind);
     RECT client = window->bounds.toRect();
     AdjustWindowRectEx(&client, style, menu != nullptr, kind.exStyle);
+    // In frame mode the frame owns the other windows, which therefore stay above it: a modal
+    // window behind the frame could not be reached, and every click on the frame is refused.
+    HWND owner = hostState().frameMode ? frameWindowHandle() : nullptr;
     HWND handle = CreateWindowExA(kind.exStyle, windowClassName, title, style, client.left, client.top,
-                                  client.right - client.left, client.bottom - client.top, nullptr, menu,
+                                  client.right - client.left, client.bottom - client.top, owner, menu,
                                   hostState().instance, native);
     if (!handle && menu)
         DestroyMenu(menu);

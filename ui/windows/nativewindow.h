@@ -22,6 +22,8 @@ struct NativeWindow {
     bool resizable;
     bool modal;
     bool mdiChild;
+    bool closing; // its close is under way: events raised by the closing itself (a Deactivate)
+                  // may ask to close it again, which is then nothing to do
     bool destroying;
     WindowObject* window;       // one reference while the native window lives
     ObjectHeader* mouseControl; // the control that has the mouse inside, not counted

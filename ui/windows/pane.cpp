@@ -42,6 +42,14 @@ void Pane::leaveChildToWindow()
     windowHandle = nullptr;
 }
 
+// A new child window has never been painted: it paints itself whole once raised, and nothing
+// that it now covers needs drawing again.
+void Pane::placeAboveEarlierPanes()
+{
+    SetWindowPos(windowHandle, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
+}
+
 void Pane::listHandle()
 {
     if (windowHandle)

@@ -40,6 +40,8 @@ public:
     virtual PaneKind kind() const { return PaneKind::other; }
     // Whether the mouse over the pane is offered to it at all; drawn shapes let it through.
     virtual bool receivesMouse() const { return false; }
+    // Native controls take the clicks over them themselves: no pane below one is offered them.
+    virtual bool isNativeControl() const { return false; }
     // True for a control that Return pushes instead of the window's default button.
     virtual bool takesReturn() const { return false; }
     // A key for the focused pane first; true when handled.
@@ -90,6 +92,9 @@ protected:
     // The pane's child window is found by paneFromHandle from listHandle until unlistHandle.
     void listHandle();
     void unlistHandle();
+    // Puts the new child window above its siblings: controls stack in the order they are made,
+    // drawn and native alike (the system puts a new child window at the bottom).
+    void placeAboveEarlierPanes();
 
     HWND windowHandle = nullptr;
     PaneRect paneBounds;

@@ -27,3 +27,23 @@ void paintWindowBackground(WindowObject* window, HDC dc, const RECT& area, int32
     FillRect(dc, &target, brush.get());
     drawPicture(dc, window->backdrop, -originX, -originY);
 }
+
+bool windowControlColor(WindowObject* window, HDC dc, LRESULT& brush)
+{
+    // One brush, made again only when a window of another colour asks: the control paints with
+    // it before the next message can come.
+    static HBRUSH shared;
+    static COLORREF sharedColor;
+    if (!window || !window->hasBackColor)
+        return false;
+    COLORREF color = colorRefFromRgb(window->backColor);
+    if (!shared || color != sharedColor) {
+        if (shared)
+            DeleteObject(shared);
+        shared = CreateSolidBrush(color);
+        sharedColor = color;
+    }
+    SetBkMode(dc, TRANSPARENT);
+    brush = reinterpret_cast<LRESULT>(shared);
+    return true;
+}

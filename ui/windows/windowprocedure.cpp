@@ -5,10 +5,12 @@
 #include "graphics/graphics.h"
 #include "host/base/eventloop.h"
 #include "host/base/hoststate.h"
+#include "ui/windows/applicationactivation.h"
 #include "ui/windows/controllayout.h"
 #include "ui/windows/events.h"
 #include "ui/windows/gdiobjects.h"
 #include "ui/windows/messagestate.h"
+#include "ui/windows/modalclicks.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/windowbackground.h"
@@ -18,8 +20,6 @@
 #include <windowsx.h>
 
 namespace {
-
-bool applicationActive;
 
 LRESULT defaultProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -141,40 +141,12 @@ LRESULT onSetCursor(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
-LRESULT onMouseActivate(NativeWindow* native, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT onMouseActivate(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    NativeWindow* modal = topmostVisibleModal();
-    if (modal && modal != native) {
-        MessageBeep(0);
-        return MA_NOACTIVATEANDEAT;
-    }
+    LRESULT refused;
+    if (modalRefusesActivation(handle, refused))
+        return refused;
     return defaultProcedure(handle, message, wParam, lParam);
-}
-
-void placeFloatingWindows(HWND after)
-{
-    for (NativeWindow* native = windowListHead(); native; native = native->next) {
-        if (frameKindFacts(native->frameKind).floating)
-            SetWindowPos(native->handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-}
-
-// Every top-level window hears of the switch; the application hears of it once.
-void onActivateApplication(bool gaining)
-{
-    if (gaining == applicationActive)
-        return;
-    applicationActive = gaining;
-    ObjectHeader* application = windowHooks().applicationObject ? windowHooks().applicationObject() : nullptr;
-    if (gaining) {
-        raiseEvent(application, "Activate");
-        placeFloatingWindows(HWND_TOPMOST);
-        return;
-    }
-    placeFloatingWindows(HWND_NOTOPMOST);
-    if (HWND foreground = GetForegroundWindow())
-        BringWindowToTop(foreground);
-    raiseEvent(application, "Deactivate");
 }
 
 void onInitMenu(NativeWindow* native)
@@ -206,6 +178,13 @@ LRESULT handleWindowMessage(NativeWindow* native, HWND handle, UINT message, WPA
         return 0;
     case WM_ERASEBKGND:
         return onEraseBackground(native, reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        LRESULT brush;
+        if (windowControlColor(native->window, reinterpret_cast<HDC>(wParam), brush))
+            return brush;
+        break;
+    }
     case WM_CLOSE:
         windowCloseUnlessVetoed(native->window);
         return 0;
@@ -218,6 +197,9 @@ LRESULT handleWindowMessage(NativeWindow* native, HWND handle, UINT message, WPA
     case WM_RBUTTONUP:
         mouseButtonReleased();
         return 0;
+    case WM_CAPTURECHANGED:
+        mouseCaptureChanged(handle);
+        break;
     case WM_MOUSEMOVE:
         mouseMessageSeen(handle);
         if (hostState().frameMode)
@@ -226,9 +208,9 @@ LRESULT handleWindowMessage(NativeWindow* native, HWND handle, UINT message, WPA
     case WM_SETCURSOR:
         return onSetCursor(handle, message, wParam, lParam);
     case WM_MOUSEACTIVATE:
-        return onMouseActivate(native, handle, message, wParam, lParam);
+        return onMouseActivate(handle, message, wParam, lParam);
     case WM_ACTIVATEAPP:
-        onActivateApplication(wParam != 0);
+        applicationActivated(wParam != 0);
         break;
     case WM_INITMENU:
         onInitMenu(native);

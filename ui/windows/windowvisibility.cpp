@@ -13,6 +13,9 @@ namespace {
 
 void destroySystemWindow(NativeWindow* native)
 {
+    if (native->closing)
+        return;
+    native->closing = true;
     if (native->mdiChild)
         SendMessageA(frameClientHandle(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(native->handle), 0);
     else
@@ -46,7 +49,7 @@ private:
 
 bool windowCloseUnlessVetoed(WindowObject* window)
 {
-    if (!window->native || window->native->destroying)
+    if (!window->native || window->native->closing || window->native->destroying)
         return false;
     if (raiseBooleanEvent(&window->header, "CancelClose"))
         return false;
