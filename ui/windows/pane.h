@@ -52,6 +52,9 @@ public:
     // True for a control that uses the arrow keys itself instead of moving the focus with them.
     virtual bool usesArrowKeys() const { return false; }
     virtual void takeFocus();
+    // After every pass of the event loop, for the pane that has the focus. The built-in kinds
+    // have nothing to do in it; a plug-in control may (a caret to blink, say).
+    virtual void idle() {}
     virtual bool isDefaultButton() const { return false; }
     virtual bool isCancelButton() const { return false; }
     virtual void push() {}
