@@ -82,6 +82,12 @@ public:
     HWND handle() const { return windowHandle; }
     const PaneRect& bounds() const { return paneBounds; }
     void setBounds(const PaneRect& bounds);
+    // Where the pane's child window stands among its siblings (panestacking).
+    struct Stacking {
+        HWND parent = nullptr;
+        int32_t rank = 0; // higher lies above
+    } stacking;
+
     bool visible() const { return isVisible; }
     bool enabled() const { return isEnabled; }
     int32_t tabPanelIndex() const;
@@ -92,9 +98,6 @@ protected:
     // The pane's child window is found by paneFromHandle from listHandle until unlistHandle.
     void listHandle();
     void unlistHandle();
-    // Puts the new child window above its siblings: controls stack in the order they are made,
-    // drawn and native alike (the system puts a new child window at the bottom).
-    void placeAboveEarlierPanes();
 
     HWND windowHandle = nullptr;
     PaneRect paneBounds;
