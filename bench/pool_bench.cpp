@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -106,18 +107,28 @@ bool checkPool(int32_t size, uint32_t batches)
     return intact && poolBytesInUse() == before;
 }
 
-// Times the three kinds of pair at one size, prints them and returns the pool's speed-up.
+// The pool as a thread other than its first user meets it: every pair takes the lock.
+double timePoolPairsOnOtherThread(int32_t size, uint32_t batches, int repetitions)
+{
+    double ns = 0;
+    std::thread other([&] { ns = timePairs<PoolPair>(size, batches, repetitions); });
+    other.join();
+    return ns;
+}
+
+// Times the kinds of pair at one size, prints them and returns the pool's speed-up.
 double benchOneSize(int32_t size, uint32_t batches, int repetitions)
 {
     double heap = timePairs<HeapPair>(size, batches, repetitions);
     double pool = timePairs<PoolPair>(size, batches, repetitions);
+    double otherThread = timePoolPairsOnOtherThread(size, batches, repetitions);
     double crt = timePairs<MallocPair>(size, batches, repetitions);
     char name[32];
     uint64_t pairs = uint64_t(batches) * batchSize;
     const struct {
         const char* kind;
         double ns;
-    } rows[] = {{"pool", pool}, {"HeapAlloc", heap}, {"malloc", crt}};
+    } rows[] = {{"pool", pool}, {"pool, other thread", otherThread}, {"HeapAlloc", heap}, {"malloc", crt}};
     for (const auto& row : rows) {
         snprintf(name, sizeof name, "%s %d B", row.kind, size);
         benchPrintRow(name, pairs, row.ns, heap);

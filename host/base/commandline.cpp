@@ -1,5 +1,7 @@
-// Splitting the command line into the arguments handed to OpenDocument.
+// The command line after the program's name, and its arguments for OpenDocument.
 #include "host/base/commandline.h"
+
+#include <cstring>
 
 std::vector<std::string> commandLineArguments(const char* commandLine)
 {
@@ -21,4 +23,16 @@ std::vector<std::string> commandLineArguments(const char* commandLine)
             ++at;
     }
     return arguments;
+}
+
+const char* commandLineAfterProgramName(const char* rawCommandLine)
+{
+    const char* at = rawCommandLine ? rawCommandLine : "";
+    if (*at == '"') {
+        const char* closing = strchr(at + 1, '"');
+        at = closing ? closing + 1 : at + strlen(at);
+    } else {
+        at += strcspn(at, " \t");
+    }
+    return *at == ' ' || *at == '\t' ? at + 1 : at;
 }

@@ -7,7 +7,7 @@ struct ObjectHeader;
 
 struct HostState {
     HINSTANCE instance;
-    const char* commandLine;   // raw text after the program name, as WinMain received it
+    const char* commandLine;   // the raw command line after the program name and its blank
     bool frameMode;            // one frame window holds every other window
     bool quitting;             // ApplicationQuit is closing the windows
     DWORD startTick;           // when RuntimeInit began

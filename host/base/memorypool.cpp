@@ -5,24 +5,29 @@
 
 #include <windows.h>
 
+constinit PoolOwnerLists poolOwner; // before anything in the process allocates
+
 namespace {
 
-constexpr int32_t wordSize = 4;
-constexpr int32_t smallWordLimit = 64; // free lists for 1..63 words
 constexpr int32_t chunkSize = 8192;
 
-struct FreeBlock {
-    FreeBlock* next;
-};
-
-// Invariant: every block on freeLists[w] is w words long; chunkLeft bytes from chunkCursor
-// on are unused. Everything here is guarded by the process-wide lock.
-FreeBlock* freeLists[smallWordLimit];
+// The shared part, guarded by the process-wide lock. Invariant: every block on sharedLists[w]
+// is w words long; chunkLeft bytes from chunkCursor on are unused.
+PoolFreeBlock* sharedLists[poolSmallWordLimit];
 char* chunkCursor;
 int32_t chunkLeft;
-uint32_t bytesInUse;
+uint32_t sharedBytes; // counted under the lock; the sum with the owner's count is what is in use
 int heapFailureCountdown = -1;
 void (*outOfMemoryRelease)();
+
+// Until a thread owns the pool's own lists, the first one to allocate takes them.
+void claimOwnershipIfFree()
+{
+    if (poolOwner.thread.load(std::memory_order_relaxed))
+        return;
+    const void* none = nullptr;
+    poolOwner.thread.compare_exchange_strong(none, poolCurrentThread(), std::memory_order_relaxed);
+}
 
 void* heapAllocate(int32_t bytes)
 {
@@ -36,11 +41,11 @@ void* heapAllocate(int32_t bytes)
 // Pops a block of `words` words, carving from the chunk when the list is empty.
 void* takeSmallBlock(int32_t words)
 {
-    if (FreeBlock* block = freeLists[words]) {
-        freeLists[words] = block->next;
+    if (PoolFreeBlock* block = sharedLists[words]) {
+        sharedLists[words] = block->next;
         return block;
     }
-    int32_t bytes = words * wordSize;
+    int32_t bytes = words * poolWordSize;
     if (chunkLeft < bytes) {
         char* chunk = static_cast<char*>(heapAllocate(chunkSize));
         if (!chunk)
@@ -54,47 +59,52 @@ void* takeSmallBlock(int32_t words)
     return block;
 }
 
+void* allocateLocked(int32_t words)
+{
+    HostLockGuard lock;
+    void* block = words < poolSmallWordLimit ? takeSmallBlock(words) : heapAllocate(words * poolWordSize);
+    if (block)
+        sharedBytes += static_cast<uint32_t>(words) * poolWordSize;
+    return block;
+}
+
 } // namespace
 
-void* poolAllocate(int32_t size, bool mayFail)
+void* poolAllocateShared(int32_t size, bool mayFail)
 {
     if (size <= 0)
         return nullptr;
-    if (size > INT32_MAX - (wordSize - 1))
+    if (size > INT32_MAX - (poolWordSize - 1))
         return mayFail ? nullptr : (poolOutOfMemory(), nullptr);
-    int32_t words = (size + wordSize - 1) / wordSize;
-    void* block;
-    {
-        HostLockGuard lock;
-        block = words < smallWordLimit ? takeSmallBlock(words) : heapAllocate(words * wordSize);
-        if (block)
-            bytesInUse += static_cast<uint32_t>(words) * wordSize;
-    }
+    claimOwnershipIfFree();
+    void* block = allocateLocked(poolWordsFor(size));
     if (!block && !mayFail)
         poolOutOfMemory();
     return block;
 }
 
-void poolFree(void* block, int32_t size)
+void poolFreeShared(void* block, int32_t size)
 {
     if (!block || size <= 0)
         return;
-    int32_t words = (size + wordSize - 1) / wordSize;
+    int32_t words = poolWordsFor(size);
     HostLockGuard lock;
-    bytesInUse -= static_cast<uint32_t>(words) * wordSize;
-    if (words < smallWordLimit) {
-        FreeBlock* freed = static_cast<FreeBlock*>(block);
-        freed->next = freeLists[words];
-        freeLists[words] = freed;
+    sharedBytes -= static_cast<uint32_t>(words) * poolWordSize;
+    if (words < poolSmallWordLimit) {
+        auto* freed = static_cast<PoolFreeBlock*>(block);
+        freed->next = sharedLists[words];
+        sharedLists[words] = freed;
     } else {
         HeapFree(GetProcessHeap(), 0, block);
     }
 }
 
+// The sum is right even when one count has wrapped: a block may be counted in on one path and
+// out on the other.
 uint32_t poolBytesInUse()
 {
     HostLockGuard lock;
-    return bytesInUse;
+    return sharedBytes + poolOwner.bytes.load(std::memory_order_relaxed);
 }
 
 void poolSetOutOfMemoryRelease(void (*release)())

@@ -1,4 +1,5 @@
 // The process entry: remembers the instance and command line, then loads and runs the image.
+#include "host/base/commandline.h"
 #include "host/base/hoststate.h"
 #include "host/image/imageloader.h"
 #include "host/startup/runtimeexports.h"
@@ -7,10 +8,12 @@
 
 #include <commctrl.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+// The command line WinMain is given has the blanks after the program's name taken away, so a
+// command line of blanks only would look empty: the raw one is read instead.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     hostState().instance = instance;
-    hostState().commandLine = commandLine;
+    hostState().commandLine = commandLineAfterProgramName(GetCommandLineA());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     imageLoadAndRun(runtimeExports());

@@ -88,13 +88,3 @@ extern "C" void RuntimeInit(const uint32_t* classTable)
     hostState().application = objectInstantiate(registryApplicationClass());
     raiseFirstEvents(hostState().application);
 }
-
-extern "C" void ApplicationNewDocument(ObjectHeader* application)
-{
-    raiseEvent(application, "NewDocument");
-}
-
-extern "C" void ApplicationOpenDocument(ObjectHeader* application, ObjectHeader* item)
-{
-    raiseObjectEvent(application, "OpenDocument", item);
-}

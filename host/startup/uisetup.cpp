@@ -8,6 +8,7 @@
 #include "ui/controls/controlkinds.h"
 #include "ui/menus/menustart.h"
 #include "ui/windows/controlproperties.h"
+#include "ui/windows/focus.h"
 #include "ui/windows/keyboard.h"
 #include "ui/windows/messagebox.h"
 #include "ui/windows/modalclicks.h"
@@ -66,6 +67,7 @@ void uiStart()
     steps.paneHoldsCapture = mouseCaptureHeld;
     steps.trackMouse = mouseTrack;
     steps.preTranslateMessage = preTranslateMessage;
+    steps.idleFocusedControl = focusedPaneIdle;
     steps.anyWindowOpen = windowsAnyOpen;
     shutdownSteps().closeAllWindows = windowsCloseAll;
 }

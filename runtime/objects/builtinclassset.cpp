@@ -81,6 +81,7 @@ void builtinClassesEnsure()
     makeClasses();
     builtinDeclareEvents();
     builtinDeclareDateProperties();
+    builtinDeclareBinderInterface();
     for (int i = 0; i < static_cast<int>(BuiltinClassId::count); ++i) {
         if (laterSetUps[i])
             laterSetUps[i](classes[i]);
@@ -120,6 +121,14 @@ PropertyDeclaration* classDeclareProperty(ClassDescriptor* cls, const char* name
     typed->valueClass = type.valueClass;
     appendDeclaration(cls->properties, property);
     return property;
+}
+
+MethodEntry* classDeclareMethod(ClassDescriptor* cls, const char* name, void* code)
+{
+    auto* method = static_cast<MethodEntry*>(taggedAllocate(sizeof(MethodEntry)));
+    *method = {nullptr, stringFromText(name), code, nullptr, 0};
+    appendDeclaration(cls->methods, method);
+    return method;
 }
 
 void classDeclareProperties(ClassDescriptor* cls, std::initializer_list<PropertyRow> rows)

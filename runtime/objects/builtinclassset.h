@@ -52,6 +52,8 @@ inline PropertyType propertyOfClass(ClassDescriptor* cls)
 EventDeclaration* classDeclareEvent(ClassDescriptor* cls, const char* name, const char* parameters);
 PropertyDeclaration* classDeclareProperty(ClassDescriptor* cls, const char* name, void* getter, void* setter,
                                           int32_t parameter, PropertyType type);
+// Appends a method to the class's list; an interface's methods have no code.
+MethodEntry* classDeclareMethod(ClassDescriptor* cls, const char* name, void* code);
 
 // One row of a class's table of properties, as classDeclareProperty takes it.
 struct PropertyRow {

@@ -1,5 +1,6 @@
 // What the built-in classes declare at start-up: their events, in the order of each class's
-// event table, and the properties of the classes whose accessors have no subsystem of their own.
+// event table, the properties of the classes whose accessors have no subsystem of their own,
+// and the built-in interfaces.
 #include "runtime/objects/builtindeclarations.h"
 
 #include "runtime/numbers/date.h"
@@ -116,4 +117,11 @@ void builtinDeclareDateProperties()
             {"LongTime", textGetter, nullptr, 4, propertyString},
             {"TotalSeconds", accessor(dateTotalSecondsGetter), accessor(dateTotalSecondsSetter), 0, propertyDouble},
         });
+}
+
+void builtinDeclareBinderInterface()
+{
+    ClassDescriptor* binder = builtinClass(BuiltinClassId::Binder);
+    binder->isInterface = 1;
+    classDeclareMethod(binder, "bind", nullptr);
 }

@@ -1,5 +1,6 @@
 // Debugging routines over the live objects, and the object report.
 #include "host/base/memorypool.h"
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/object.h"
 
 #include <windows.h>
@@ -31,15 +32,9 @@ void forgetDebugObject(ObjectHeader* object, ClassDescriptor*)
         debugObject = nullptr;
 }
 
-ClassDescriptor* debugClass()
-{
-    static ClassDescriptor* cls = nullptr;
-    if (!cls) {
-        cls = classCreateBuiltin("Runtime", nullptr, plainObjectSize);
-        cls->destructor = forgetDebugObject;
-    }
-    return cls;
-}
+[[maybe_unused]] const bool destructorRegistered =
+    (builtinClassOnSetUp(BuiltinClassId::Runtime, [](ClassDescriptor* cls) { cls->destructor = forgetDebugObject; }),
+     true);
 
 } // namespace
 
@@ -78,7 +73,7 @@ extern "C" ObjectHeader* RuntimeDebugInstance()
 {
     if (debugObject)
         return RuntimeLockObject(debugObject);
-    debugObject = objectInstantiate(debugClass());
+    debugObject = objectInstantiate(builtinClass(BuiltinClassId::Runtime));
     return debugObject;
 }
 

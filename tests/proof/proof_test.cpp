@@ -75,14 +75,27 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
                      "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close", "Run ended"}));
 }
 
-TEST(StartedImage, EachCommandLineArgumentIsOpenedAsADocument)
+// Each argument is opened as a document; blanks alone are not an empty command line, and open
+// no document at all (not even a new one).
+TEST(StartedImage, TheCommandLineDecidesWhichDocumentsOpen)
 {
-    DrivenProgram run("proof_plain.exe", "proof-arguments", " \"first document\" second");
-    ASSERT_NE(run.window, nullptr);
-    EXPECT_EQ(run.closeTwiceAndWait(), 0u);
-    Lines lines = traceLines(run.folder);
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3), (Lines{"App.Open", "App.OpenDocument", "App.OpenDocument"}));
+    struct Case {
+        const char* folder;
+        const char* arguments; // after the quoted program name
+        Lines firstTraced;
+    };
+    const Case cases[] = {
+        {"proof-arguments", " \"first document\" second", {"App.Open", "App.OpenDocument", "App.OpenDocument"}},
+        {"proof-blanks", "   ", {"App.Open", "Pad.Open", "Window.Open"}},
+    };
+    for (const Case& c : cases) {
+        DrivenProgram run("proof_plain.exe", c.folder, c.arguments);
+        ASSERT_NE(run.window, nullptr) << c.folder;
+        EXPECT_EQ(run.closeTwiceAndWait(), 0u) << c.folder;
+        Lines lines = traceLines(run.folder);
+        ASSERT_GE(lines.size(), 3u) << c.folder;
+        EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3), c.firstTraced) << c.folder;
+    }
 }
 
 TEST(StartedImage, InFrameModeTheDocumentWindowLivesInsideTheFrameUntilTheApplicationQuits)

@@ -142,6 +142,17 @@ extern "C" void editUnsupportedStyleSetter(ObjectHeader*, int32_t style, int32_t
     warnUnsupportedStyle(style);
 }
 
+// Unlike the style properties these are silent: a menu command that toggles a style the
+// system lacks simply has nothing to do.
+extern "C" void ToggleSelectionOutline(ObjectHeader*)
+{}
+extern "C" void ToggleSelectionShadow(ObjectHeader*)
+{}
+extern "C" void ToggleSelectionCondense(ObjectHeader*)
+{}
+extern "C" void ToggleSelectionExtend(ObjectHeader*)
+{}
+
 void editFieldSetUpClass(ClassDescriptor* cls)
 {
     cls->destructor = destroyEditField;

@@ -7,6 +7,7 @@
 #include "ui/windows/events.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -16,6 +17,12 @@ bool isFieldKey(int32_t character)
 {
     static const char keys[] = {0x08, 0x09, 0x0B, 0x0C, 0x04, 0x01, 0x1C, 0x1D, 0x1E, 0x1F, 0x05, 0x7F};
     return character != 0 && memchr(keys, character, sizeof keys) != nullptr;
+}
+
+// A single-byte character a key types; lead bytes of double-byte characters come on their own.
+bool isTypedCharacter(int32_t character)
+{
+    return character > 31 && character != 0x7F && !IsDBCSLeadByte(static_cast<BYTE>(character));
 }
 
 bool raiseKeyDown(ObjectHeader* field, char character)
@@ -96,9 +103,14 @@ void EditFieldPane::select(int32_t start, int32_t length)
     quiet = false;
 }
 
-bool EditFieldPane::keyDown(int32_t character, int32_t)
+// The focused field hears of a key before its window does: the editing keys, and the typed
+// characters too, whose WM_CHAR then raises no second KeyDown. A true answer keeps the key from
+// the window and the field alike.
+bool EditFieldPane::keyDown(int32_t character, int32_t modifiers)
 {
-    if (!isFieldKey(character))
+    bool typed = isTypedCharacter(character) && !(modifiers & (modifierControl | modifierAlt));
+    keyDownRaisedFor = typed ? static_cast<uint8_t>(character) : 0;
+    if (!typed && !isFieldKey(character))
         return false;
     if (raiseKeyDown(control(), static_cast<char>(character)))
         return true;
@@ -115,6 +127,8 @@ bool EditFieldPane::handleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& 
     case WM_IME_CHAR:
         return onInputMethodCharacter(wParam, result);
     case WM_KEYDOWN:
+        // Only a key that reached the field types its character here.
+        announcedCharacter = std::exchange(keyDownRaisedFor, 0);
         return field()->password && onPasswordEditingKey(wParam);
     case WM_PASTE:
     case WM_CUT:
@@ -170,7 +184,9 @@ bool EditFieldPane::onCharacter(uint8_t character, LRESULT& result)
         leadByte = character;
         return true;
     }
-    if (character > 31 && raiseKeyDown(control(), static_cast<char>(character)))
+    bool announced = character == announcedCharacter;
+    announcedCharacter = 0;
+    if (character > 31 && !announced && raiseKeyDown(control(), static_cast<char>(character)))
         return true;
     if (!field()->password || character <= 31)
         return false;

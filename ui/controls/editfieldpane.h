@@ -76,6 +76,10 @@ private:
 
     bool quiet = false;
     uint8_t leadByte = 0; // the first byte of a double-byte character being typed
+    // A typed character whose KeyDown came with its key: set by keyDown, taken on when the key
+    // reaches the control; the WM_CHAR that follows raises no KeyDown of its own.
+    uint8_t keyDownRaisedFor = 0;
+    uint8_t announcedCharacter = 0;
 };
 
 // The field's pane while its native control exists, else null.

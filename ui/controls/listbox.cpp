@@ -1,5 +1,6 @@
 // Listbox: rows of text drawn by the runtime in a "VX_Pane", one of them selected by a click or
-// from code (Change); the row operations the application calls.
+// from code (Change), a double click on the selected row (DoubleClick); the row operations the
+// application calls.
 #include "graphics/fontcache.h"
 #include "graphics/gdiobjects.h"
 #include "host/base/assertion.h"
@@ -10,6 +11,7 @@
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/events.h"
 #include "ui/windows/fieldaccessors.h"
+#include "ui/windows/messagestate.h"
 #include "ui/windows/nativepane.h"
 
 #include <cstddef>
@@ -83,12 +85,17 @@ public:
     }
 
     bool receivesMouse() const override { return true; }
+    // The first click selects the row; the second of a double click on it raises DoubleClick.
     bool mouseDown(int32_t x, int32_t y, int32_t) override
     {
         int32_t height = rowHeight();
         int32_t index = height > 0 ? (y - paneBounds.top - 1) / height : -1;
-        if (x >= paneBounds.left && validRow(index) && index != selected)
+        if (x < paneBounds.left || !validRow(index))
+            return false;
+        if (index != selected)
             select(index);
+        else if (lastMouseDown().doubleClick)
+            raiseEvent(control(), "DoubleClick");
         return false;
     }
 

@@ -2,6 +2,7 @@
 #include "ui/templates/templatebindings.h"
 
 #include "host/classes/namedclasses.h"
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 
 namespace {
@@ -22,11 +23,15 @@ ObjectHeader* boundPart(WindowObject* window, int32_t position, std::string_view
     return interface && interface->isInterface && objectIsa(control, interface) ? control : nullptr;
 }
 
-// The nearest "bind" up the binder's chain; one without code binds nothing.
+// The binder's code for "bind", the one method of the Binder interface, from the table its
+// class keeps for the interface. A binder that does not implement the interface binds nothing,
+// whatever methods it has.
 BindMethod bindMethodOf(ObjectHeader* binder)
 {
-    MethodEntry* bind = classFindMethod(binder->cls, "bind");
-    return bind ? reinterpret_cast<BindMethod>(bind->code) : nullptr;
+    constexpr int32_t bindMethodNumber = 1;
+    InterfaceEntry* entry = classFindInterfaceEntry(binder->cls, builtinClass(BuiltinClassId::Binder));
+    bool inTable = entry && entry->methodTable && entry->tableLength > bindMethodNumber;
+    return inTable ? reinterpret_cast<BindMethod>(entry->methodTable[bindMethodNumber]) : nullptr;
 }
 
 } // namespace

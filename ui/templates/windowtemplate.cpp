@@ -2,6 +2,7 @@
 // controls with their properties, and their Open events.
 #include "ui/templates/windowtemplate.h"
 
+#include "host/base/assertion.h"
 #include "host/base/bytecursor.h"
 #include "host/base/hostmessage.h"
 #include "host/image/imagedata.h"
@@ -16,8 +17,9 @@
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/windowhooks.h"
 #include "ui/windows/windowobject.h"
-#include "ui/windows/windowvisibility.h"
+#include "ui/windows/windowproperties.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -89,13 +91,18 @@ bool classesExist(const WindowTemplate& parsed, std::string& fault)
     return fault.empty();
 }
 
+// FullScreen is only remembered here and asked for once the window is built: were it set now,
+// the Width and Height that follow it would be ignored, and the window would have no size of
+// its own to come back to when it leaves full screen.
 void applyWindowProperties(WindowObject* window, const WindowTemplate& parsed, bool& fullScreen)
 {
     for (const TemplateProperty& property : parsed.properties) {
         int32_t converted = 0;
         bool applied = applyTemplateProperty(&window->header, property.key, property.value, converted);
-        if (applied && identifierEquals(property.key, "FullScreen"))
+        if (applied && identifierEquals(property.key, "FullScreen")) {
             fullScreen = converted != 0;
+            window->fullScreen = 0;
+        }
     }
 }
 
@@ -130,19 +137,23 @@ ObjectHeader* enclosingCanvas(WindowControls* parts, ObjectHeader* control)
     return found;
 }
 
-void buildControl(WindowObject* window, const ControlTemplate& parsed)
+// Makes a control of the window from its class and key-value texts, applied in order; the
+// first control of each Name leaves its texts as the template of its array. The control list
+// holds the control.
+ObjectHeader* buildControl(WindowObject* window, ClassDescriptor* cls, const std::vector<TemplateProperty>& properties,
+                           bool cloned = false)
 {
     WindowControls* parts = window->parts;
-    ObjectHeader* control = objectInstantiate(classAt(parsed.classIndex));
+    ObjectHeader* control = objectInstantiate(cls);
     bool isControl = isControlObject(control);
     if (isControl) {
         asControl(control)->window = window;
-        asControl(control)->fromTemplate = 1;
+        asControl(control)->fromTemplate = !cloned;
     }
     int32_t index = notInControlArray;
     std::string_view name;
     ControlArrayTemplate entry{{}, 0, control->cls, {}};
-    for (const TemplateProperty& property : parsed.properties) {
+    for (const TemplateProperty& property : properties) {
         if (identifierEquals(property.key, "Index"))
             index = templateInteger(property.value);
         if (identifierEquals(property.key, "Name"))
@@ -162,6 +173,42 @@ void buildControl(WindowObject* window, const ControlTemplate& parsed)
     }
     parts->controls.push_back(control);
     nameMapPut(parts->names, controlKey(name, index).get(), control);
+    return control;
+}
+
+// The next free index of the array of that name in the window: one past the highest in use.
+int32_t nextArrayIndex(WindowControls* parts, std::string_view name)
+{
+    int32_t highest = -1;
+    for (ObjectHeader* control : parts->controls) {
+        ControlObject* member = isControlObject(control) ? asControl(control) : nullptr;
+        if (member && member->index != notInControlArray && identifierEquals(member->name, name))
+            highest = std::max(highest, member->index);
+    }
+    return highest + 1;
+}
+
+// The array's texts with the clone's Name and Index in place of the first element's.
+std::vector<TemplateProperty> cloneProperties(const ControlArrayTemplate& array, std::string_view name,
+                                              const std::string& index)
+{
+    std::vector<TemplateProperty> properties;
+    for (const auto& [key, value] : array.properties) {
+        bool isName = identifierEquals(key, "Name"), isIndex = identifierEquals(key, "Index");
+        properties.push_back({key, isName ? name : isIndex ? std::string_view(index) : std::string_view(value)});
+    }
+    return properties;
+}
+
+// The template of the array the control is an element of, while its window is open; null for a
+// control that is no element of an array.
+const ControlArrayTemplate* openArrayTemplate(ObjectHeader* control)
+{
+    ControlObject* element = isControlObject(control) ? asControl(control) : nullptr;
+    WindowObject* window = element ? element->window : nullptr;
+    if (!window || !window->parts || !window->native || element->index == notInControlArray)
+        return nullptr;
+    return arrayTemplateNamed(window->parts, std::string_view(stringText(element->name), stringLength(element->name)));
 }
 
 void raiseOnControls(WindowObject* window, const char* eventName)
@@ -247,6 +294,7 @@ extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, Obje
     FramePlacement frame = templateFramePlacement(window->frame, window->placement);
     window->bounds = templatePlacedBounds(window->bounds, frame.placement, GetSystemMetrics(SM_CXSCREEN),
                                           GetSystemMetrics(SM_CYSCREEN));
+    window->standardBounds = window->userBounds = window->bounds;
     window->parts = new WindowControls{};
     nameMapInit(window->parts->names);
 
@@ -256,7 +304,7 @@ extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, Obje
     window->viewWindow = 1;
     native->shown = window->visible;
     for (const ControlTemplate& control : parsed.controls)
-        buildControl(window, control);
+        buildControl(window, classAt(control.classIndex), control.properties);
     raiseOnControls(window, "CreatePane");
     finishView(window, false);
     makeTemplateBindings(window, parsed.bindings);
@@ -265,7 +313,7 @@ extern "C" ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, Obje
         raiseEvent(object, "Open");
     finishView(window, window->visible);
     if (fullScreen && window->native)
-        windowApplyFullScreen(window);
+        windowFullScreenSetter(object, 0, 1);
     if (!window->native)
         return failCreation(slot, object);
     return object;
@@ -289,4 +337,26 @@ extern "C" ObjectHeader* RuntimeControlArrayItemReference(ObjectHeader* window, 
 {
     StringRef key(controlKey(std::string_view(stringText(name), stringLength(name)), index));
     return RuntimeLockObject(RuntimeControlFetch(window, key.get()));
+}
+
+// A new element made from the texts of the array's first element, with the pane and Open of a
+// control of an open window.
+extern "C" ObjectHeader* RuntimeCloneControlReference(ObjectHeader* control, StringRecord* name)
+{
+    if (!control) {
+        assertFailed(assertCategoryRuntime, assertBadCall, "RuntimeMain", __LINE__);
+        return nullptr;
+    }
+    const ControlArrayTemplate* found = openArrayTemplate(control);
+    if (!found)
+        return nullptr;
+    // A copy: making the clone may add a template to the window's list and move the others.
+    const ControlArrayTemplate array = *found;
+    WindowObject* window = asControl(control)->window;
+    std::string cloneName = stringLength(name) ? std::string(stringText(name), stringLength(name)) : array.name;
+    std::string index = std::to_string(nextArrayIndex(window->parts, cloneName));
+    ObjectHeader* clone = buildControl(window, array.cls, cloneProperties(array, cloneName, index), true);
+    raiseEvent(clone, "CreatePane");
+    raiseEvent(clone, "Open");
+    return RuntimeLockObject(clone);
 }

@@ -39,4 +39,7 @@ ObjectHeader* RuntimeCreateWindow(const uint8_t* templateRecord, ObjectHeader** 
 ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name);
 ObjectHeader* RuntimeControlReference(ObjectHeader* window, StringRecord* name);
 ObjectHeader* RuntimeControlArrayItemReference(ObjectHeader* window, StringRecord* name, int32_t index);
+// A new element of the control's array, named `name` (nil: the array's name), with the next
+// free index of that name, one reference added. Nil when the control is not an array element.
+ObjectHeader* RuntimeCloneControlReference(ObjectHeader* control, StringRecord* name);
 }

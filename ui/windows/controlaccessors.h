@@ -20,6 +20,11 @@ void editSelStartSetter(ObjectHeader* field, int32_t parameter, int32_t position
 int32_t editSelLengthGetter(ObjectHeader* field, int32_t parameter);
 void editSelLengthSetter(ObjectHeader* field, int32_t parameter, int32_t length);
 void editTextFontSetter(ObjectHeader* field, int32_t parameter, StringRecord* name);
+// Windows has none of these text styles: toggling one leaves the field as it is.
+void ToggleSelectionOutline(ObjectHeader* field);
+void ToggleSelectionShadow(ObjectHeader* field);
+void ToggleSelectionCondense(ObjectHeader* field);
+void ToggleSelectionExtend(ObjectHeader* field);
 
 StringRecord* popupTextGetter(ObjectHeader* popup, int32_t parameter);
 int32_t popupListIndexGetter(ObjectHeader* popup, int32_t parameter);

@@ -9,6 +9,7 @@
 #include "ui/windows/nativepane.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/panemouse.h"
+#include "ui/windows/panestacking.h"
 #include "ui/windows/windowbackground.h"
 #include "ui/windows/windowclasses.h"
 #include "ui/windows/windowprocedure.h"
@@ -97,7 +98,7 @@ void DrawnPane::createIn(NativeWindow* native)
         return;
     SetWindowLongPtrA(windowHandle, 0, reinterpret_cast<LONG_PTR>(this));
     listHandle();
-    placeAboveEarlierPanes();
+    stackNewPane(this);
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
 }

@@ -49,6 +49,13 @@ void focusForgetWindow(WindowObject* window)
     window->focusControl = nullptr;
 }
 
+void focusedPaneIdle()
+{
+    NativeWindow* native = nativeWindowHolding(GetFocus());
+    if (Pane* pane = native ? focusedPane(native) : nullptr)
+        pane->idle();
+}
+
 extern "C" void RuntimeSetFocus(ObjectHeader* control)
 {
     Pane* pane = paneOfControl(control);

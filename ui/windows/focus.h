@@ -12,6 +12,8 @@ std::vector<Pane*> tabOrder(WindowObject* window);
 bool focusMove(WindowObject* window, Pane* from, bool backwards);
 void focusPane(Pane* pane);
 void focusForgetWindow(WindowObject* window);
+// The idle operation of the pane that holds the system focus, if it is one of ours.
+void focusedPaneIdle();
 
 extern "C" {
 void RuntimeSetFocus(ObjectHeader* control);

@@ -1,4 +1,5 @@
-// The message being handled and the modifier keys, read by the mouse and keyboard properties.
+// The message being handled, the modifier keys and the kind of the latest button down, read by
+// the mouse and keyboard properties and the controls.
 #include "ui/windows/messagestate.h"
 
 #include "ui/windows/pane.h"
@@ -7,6 +8,18 @@ namespace {
 
 LastMessage last;
 int32_t modifiers;
+MouseDownKind mouseDown;
+
+struct ButtonDownMessage {
+    UINT message;
+    MouseDownKind kind;
+};
+
+const ButtonDownMessage buttonDowns[] = {
+    {WM_LBUTTONDOWN, {false, false}},  {WM_LBUTTONDBLCLK, {false, true}},  {WM_RBUTTONDOWN, {true, false}},
+    {WM_RBUTTONDBLCLK, {true, true}},  {WM_NCLBUTTONDOWN, {false, false}}, {WM_NCLBUTTONDBLCLK, {false, true}},
+    {WM_NCRBUTTONDOWN, {true, false}}, {WM_NCRBUTTONDBLCLK, {true, true}},
+};
 
 bool isDown(int virtualKey)
 {
@@ -57,4 +70,17 @@ int32_t currentModifiers()
 void setCurrentModifiers(int32_t word)
 {
     modifiers = word;
+}
+
+void recordMouseDown(UINT message)
+{
+    for (const ButtonDownMessage& down : buttonDowns) {
+        if (down.message == message)
+            mouseDown = down.kind;
+    }
+}
+
+MouseDownKind lastMouseDown()
+{
+    return mouseDown;
 }

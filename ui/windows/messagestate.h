@@ -1,4 +1,5 @@
-// The message being handled and the modifier keys, read by the mouse and keyboard properties.
+// The message being handled, the modifier keys and the kind of the latest button down, read by
+// the mouse and keyboard properties and the controls.
 #pragma once
 
 #include <windows.h>
@@ -23,3 +24,13 @@ int32_t modifiersFromKeyState();
 int32_t modifiersFromMouseFlags(WPARAM flags);
 int32_t currentModifiers();
 void setCurrentModifiers(int32_t modifiers);
+
+// Which button the latest button down was of, and whether it was the second click of a double
+// click; recorded for every button down (client or non-client) that reaches our windows.
+struct MouseDownKind {
+    bool rightButton;
+    bool doubleClick;
+};
+
+void recordMouseDown(UINT message);
+MouseDownKind lastMouseDown();

@@ -8,6 +8,7 @@
 #include "ui/windows/messagestate.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/panemouse.h"
+#include "ui/windows/panestacking.h"
 #include "ui/windows/windowbackground.h"
 #include "ui/windows/windowprocedure.h"
 
@@ -201,7 +202,7 @@ bool NativePane::createControl(NativeWindow* native, const char* className, DWOR
         SetWindowLongPtrA(windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeControlProcedure)));
     SetPropA(windowHandle, previousProperty, reinterpret_cast<HANDLE>(previous));
     listHandle();
-    placeAboveEarlierPanes();
+    stackNewPane(this);
     if (!isEnabled)
         EnableWindow(windowHandle, FALSE);
     makeHelp(native);

@@ -24,6 +24,9 @@ std::unordered_map<HWND, NativeWindow*> windowsByHandle;
 std::vector<NativeWindow*> modalStack; // oldest first
 bool activatedOnce;
 bool menuWindowMade;
+// The native object whose system window is being made: should the system give up after the
+// window's first messages, its WM_NCDESTROY leaves the clean-up to the maker.
+NativeWindow* beingMade;
 
 DWORD styleOf(const WindowObject* window, const FrameKindFacts& kind)
 {
@@ -135,7 +138,10 @@ NativeWindow* nativeWindowCreate(WindowObject* window, FrameKind frameKind)
     native->mdiChild = hostState().frameMode && kind.document && frameClientHandle();
     native->bounds = window->bounds;
     window->native = native;
+    NativeWindow* madeAround = beingMade;
+    beingMade = native;
     native->handle = createSystemWindow(native, kind);
+    beingMade = madeAround;
     if (!native->handle) {
         window->native = nullptr;
         RuntimeUnlockObject(&window->header);
@@ -268,6 +274,8 @@ void nativeWindowDestroyed(NativeWindow* native)
 {
     SetWindowLongPtrA(native->handle, 0, 0);
     windowsByHandle.erase(native->handle);
+    if (native == beingMade)
+        return;
     WindowObject* window = native->window;
     delete native;
     RuntimeUnlockObject(&window->header);

@@ -29,6 +29,8 @@ struct NativeWindow {
     ObjectHeader* mouseControl; // the control that has the mouse inside, not counted
     POINT lastMouseMove;        // last position a move was raised for
     bool hadMouseMove;
+    int32_t stackTop; // the highest and lowest stacking ranks its panes were given
+    int32_t stackBottom;
 };
 
 // Builds the native window (hidden) for a window object and enters it at the head of the

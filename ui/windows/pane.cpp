@@ -1,6 +1,7 @@
 // Panes: the native side of a control, with the operations the window's dispatch calls.
 #include "ui/windows/pane.h"
 
+#include "ui/windows/panestacking.h"
 #include "ui/windows/shortcuts.h"
 #include "ui/windows/windowobject.h"
 
@@ -40,14 +41,6 @@ void Pane::leaveChildToWindow()
 {
     unlistHandle();
     windowHandle = nullptr;
-}
-
-// A new child window has never been painted: it paints itself whole once raised, and nothing
-// that it now covers needs drawing again.
-void Pane::placeAboveEarlierPanes()
-{
-    SetWindowPos(windowHandle, HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
 }
 
 void Pane::listHandle()
@@ -129,6 +122,7 @@ void Pane::setBounds(const PaneRect& bounds)
 {
     paneBounds = bounds;
     boundsChanged();
+    restackMovedPane(this);
 }
 
 int32_t Pane::tabPanelIndex() const

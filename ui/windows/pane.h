@@ -52,6 +52,9 @@ public:
     // True for a control that uses the arrow keys itself instead of moving the focus with them.
     virtual bool usesArrowKeys() const { return false; }
     virtual void takeFocus();
+    // After every pass of the event loop, for the pane that has the focus. The built-in kinds
+    // have nothing to do in it; a plug-in control may (a caret to blink, say).
+    virtual void idle() {}
     virtual bool isDefaultButton() const { return false; }
     virtual bool isCancelButton() const { return false; }
     virtual void push() {}
@@ -79,6 +82,12 @@ public:
     HWND handle() const { return windowHandle; }
     const PaneRect& bounds() const { return paneBounds; }
     void setBounds(const PaneRect& bounds);
+    // Where the pane's child window stands among its siblings (panestacking).
+    struct Stacking {
+        HWND parent = nullptr;
+        int32_t rank = 0; // higher lies above
+    } stacking;
+
     bool visible() const { return isVisible; }
     bool enabled() const { return isEnabled; }
     int32_t tabPanelIndex() const;
@@ -89,9 +98,6 @@ protected:
     // The pane's child window is found by paneFromHandle from listHandle until unlistHandle.
     void listHandle();
     void unlistHandle();
-    // Puts the new child window above its siblings: controls stack in the order they are made,
-    // drawn and native alike (the system puts a new child window at the bottom).
-    void placeAboveEarlierPanes();
 
     HWND windowHandle = nullptr;
     PaneRect paneBounds;

@@ -26,6 +26,7 @@ bool isButtonDown(UINT message)
 
 void paneButtonDown(Pane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    recordMouseDown(message);
     NativeWindow* native = pane->window() ? pane->window()->native : nullptr;
     if (!native)
         return;
@@ -35,7 +36,6 @@ void paneButtonDown(Pane* pane, HWND handle, UINT message, WPARAM wParam, LPARAM
         ScreenToClient(handle, &at);
     int32_t modifiers = nonClient ? modifiersFromKeyState() : modifiersFromMouseFlags(wParam);
     setCurrentModifiers(modifiers);
-    bool right = message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK || message == WM_NCRBUTTONDOWN ||
-                 message == WM_NCRBUTTONDBLCLK;
-    mouseDownInWindow(native, at.x + pane->bounds().left, at.y + pane->bounds().top, modifiers, right, handle);
+    mouseDownInWindow(native, at.x + pane->bounds().left, at.y + pane->bounds().top, modifiers,
+                      lastMouseDown().rightButton, handle);
 }

@@ -13,13 +13,13 @@ HICON applicationIcon()
     return icon ? icon : LoadIconA(nullptr, IDI_APPLICATION);
 }
 
-void registerClass(const char* name, WNDPROC procedure, HICON icon, HBRUSH background)
+void registerClass(const char* name, WNDPROC procedure, HICON icon, HBRUSH background, UINT extraStyle = 0)
 {
     WNDCLASSA existing;
     if (GetClassInfoA(hostState().instance, name, &existing))
         return;
     WNDCLASSA cls = {};
-    cls.style = CS_HREDRAW | CS_VREDRAW;
+    cls.style = CS_HREDRAW | CS_VREDRAW | extraStyle;
     cls.lpfnWndProc = procedure;
     cls.cbWndExtra = sizeof(void*);
     cls.hInstance = hostState().instance;
@@ -35,7 +35,8 @@ void registerClass(const char* name, WNDPROC procedure, HICON icon, HBRUSH backg
 void registerWindowClasses()
 {
     registerClass(windowClassName, topLevelWindowProcedure, applicationIcon(), nullptr);
-    registerClass(paneClassName, paneWindowProcedure, nullptr, nullptr);
+    // Without CS_DBLCLKS the system never sends a pane the double clicks its procedure handles.
+    registerClass(paneClassName, paneWindowProcedure, nullptr, nullptr, CS_DBLCLKS);
     if (!hostState().frameMode)
         return;
     registerClass(mdiFrameClassName, frameWindowProcedure, applicationIcon(),

@@ -33,6 +33,10 @@ struct WindowObject {
     NativeWindow* native;  // null before the window opens and after it closed
     WindowControls* parts; // null until the window is built from a template
     PaneRect bounds;       // client area, screen coordinates
+    // The saved bounds: the standard state, where the window was placed when it was built, and
+    // the user state, where it goes back to when it leaves FullScreen.
+    PaneRect standardBounds;
+    PaneRect userBounds;
     int16_t minWidth;
     int16_t minHeight;
     int16_t maxWidth;

@@ -184,6 +184,7 @@ LRESULT handleWindowMessage(NativeWindow* native, HWND handle, UINT message, WPA
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+        recordMouseDown(message);
         onButtonDown(native, lParam, message == WM_RBUTTONDOWN);
         return 0;
     case WM_LBUTTONUP:

@@ -140,11 +140,24 @@ extern "C" int32_t windowFullScreenGetter(ObjectHeader* window, int32_t)
     return flag(window, &WindowObject::fullScreen);
 }
 
-extern "C" void windowFullScreenSetter(ObjectHeader* window, int32_t, int32_t fullScreen)
+// Going full screen keeps the bounds the window had as its user state; leaving it puts the
+// window back there.
+extern "C" void windowFullScreenSetter(ObjectHeader* object, int32_t, int32_t fullScreen)
 {
-    setFlag(window, &WindowObject::fullScreen, fullScreen);
-    if (window && asWindow(window)->fullScreen)
-        windowApplyFullScreen(asWindow(window));
+    WindowObject* window = windowOf(object);
+    if (!window)
+        return;
+    bool wasFullScreen = window->fullScreen != 0;
+    window->fullScreen = (fullScreen & 0xFF) != 0;
+    if (window->fullScreen && !wasFullScreen)
+        window->userBounds = window->bounds;
+    if (window->fullScreen) {
+        windowApplyFullScreen(window);
+    } else if (wasFullScreen) {
+        window->bounds = window->userBounds;
+        if (window->native)
+            nativeWindowPlace(window->native, window->bounds);
+    }
 }
 
 extern "C" int32_t windowMenusVisibleGetter(ObjectHeader* window, int32_t)

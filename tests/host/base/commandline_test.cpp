@@ -1,4 +1,4 @@
-// Splitting the command line into OpenDocument arguments.
+// The command line after the program's name, and its split into OpenDocument arguments.
 #include "host/base/commandline.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +21,27 @@ TEST(CommandLine, QuotesHoldBlanksAndBlanksSeparate)
     };
     for (const Case& c : cases)
         EXPECT_EQ(commandLineArguments(c.line), c.arguments) << (c.line ? c.line : "(null)");
+}
+
+TEST(CommandLine, TheProgramNameAndTheBlankAfterItAreSkippedAndFurtherBlanksKept)
+{
+    struct Case {
+        const char* raw;
+        const char* rest;
+    } cases[] = {
+        {"\"C:\\My Programs\\tegata.exe\" \"a b\" c", "\"a b\" c"},
+        {"\"C:\\My Programs\\tegata.exe\"   ", "  "},
+        {"\"C:\\My Programs\\tegata.exe\" ", ""},
+        {"\"C:\\My Programs\\tegata.exe\"", ""},
+        {"tegata.exe one", "one"},
+        {"tegata.exe\t\ttwo", "\ttwo"},
+        {"tegata.exe", ""},
+        {"\"unclosed name", ""},
+        {"", ""},
+        {nullptr, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(commandLineAfterProgramName(c.raw), c.rest) << (c.raw ? c.raw : "(null)");
 }
 
 } // namespace

@@ -3,8 +3,13 @@
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"
 
+#include <windows.h>
+
+#include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -91,6 +96,73 @@ TEST(MemoryPool, SmallRequestsFromAFreeListNeedNoHeap)
     void* again = poolAllocate(100, true);
     poolFailHeapAfter(-1);
     EXPECT_EQ(again, block);
+}
+
+// Takes and frees blocks of small and large sizes, 16 live at a time, each filled with the
+// thread's own mark and checked before it goes back: a block handed to both threads at once
+// is overwritten by the other. Returns the number of damaged blocks.
+int churnMarkedBlocks(uint8_t mark)
+{
+    constexpr int32_t sizes[] = {8, 100, 252, 400};
+    constexpr int live = 16;
+    void* blocks[live] = {};
+    int32_t blockSizes[live] = {};
+    int damaged = 0;
+    for (int round = 0; round < 200000; ++round) {
+        int slot = round % live;
+        if (void* old = blocks[slot]) {
+            const auto* bytes = static_cast<const uint8_t*>(old);
+            for (int32_t at = 0; at < blockSizes[slot]; ++at)
+                damaged += bytes[at] != mark;
+            poolFree(old, blockSizes[slot]);
+        }
+        blockSizes[slot] = sizes[round % 4];
+        blocks[slot] = poolAllocate(blockSizes[slot], false);
+        memset(blocks[slot], mark, blockSizes[slot]);
+    }
+    for (int slot = 0; slot < live; ++slot)
+        poolFree(blocks[slot], blockSizes[slot]);
+    return damaged;
+}
+
+// This thread, the first to use the pool in the test program, takes small blocks without the
+// lock; another thread must still never get one of them.
+TEST(MemoryPool, TwoThreadsAtOnceNeverGetTheSameBlock)
+{
+    uint32_t before = poolBytesInUse();
+    int otherDamaged = 0;
+    std::atomic<bool> otherRunning{false};
+    std::thread other([&] {
+        otherRunning = true;
+        otherDamaged = churnMarkedBlocks(0xB2);
+    });
+    for (ULONGLONG giveUp = GetTickCount64() + 5000; !otherRunning && GetTickCount64() < giveUp;)
+        SwitchToThread(); // both threads churn at the same time
+    int ownDamaged = churnMarkedBlocks(0xA1);
+    other.join();
+    EXPECT_EQ(ownDamaged, 0);
+    EXPECT_EQ(otherDamaged, 0);
+    EXPECT_EQ(poolBytesInUse(), before);
+}
+
+TEST(MemoryPool, ABlockMayBeFreedByAnotherThreadThanTheOneThatTookIt)
+{
+    constexpr int32_t sizes[] = {16, 252, 1000};
+    uint32_t before = poolBytesInUse();
+    std::vector<void*> ownBlocks, otherBlocks;
+    for (int32_t size : sizes)
+        ownBlocks.push_back(poolAllocate(size, false));
+    std::thread other([&] {
+        for (int i = 0; i < 3; ++i) {
+            poolFree(ownBlocks[i], sizes[i]);
+            otherBlocks.push_back(poolAllocate(sizes[i], false));
+        }
+    });
+    other.join();
+    for (int i = 0; i < 3; ++i)
+        poolFree(otherBlocks[i], sizes[i]);
+    EXPECT_EQ(poolBytesInUse(), before);
+    EXPECT_EQ(churnMarkedBlocks(0xC3), 0) << "the pool still hands out whole, separate blocks";
 }
 
 CHILD_SCENARIO(outOfMemory)

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+extern "C" ObjectHeader* RuntimeDebugInstance();
+
 namespace {
 
 std::string nameOf(const ClassDescriptor* cls)
@@ -130,6 +132,29 @@ TEST(ClassTable, AReferencedClassFoundNowhereIsAFailedAssertionAndStaysEmpty)
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0].text.substr(0, 20), "Failed Assertion: 2\n");
     EXPECT_EQ(run.boxes[0].text.substr(run.boxes[0].text.size() - 7), "\n\n  : 0");
+}
+
+// In a fresh process, before anything has asked for the debugging object or made a binding.
+CHILD_SCENARIO(runtimeClassesFromTheStart)
+{
+    TestImage image;
+    uint32_t table = image.table({image.reference("Runtime"), image.reference("binder")});
+    std::string error;
+    if (!buildClasses(image, table, error))
+        return 2;
+    bool found =
+        classAt(0) == builtinClass(BuiltinClassId::Runtime) && classAt(1) == builtinClass(BuiltinClassId::Binder);
+    ObjectRef debugging(RuntimeDebugInstance());
+    return found && classAt(1)->isInterface && debugging.get()->cls == classAt(0) ? 7 : 3;
+}
+
+TEST(ClassTable, TheDebuggingClassAndTheBinderInterfaceExistFromTheStart)
+{
+    ProgramRun run = runProgram(childCommandLine("runtimeClassesFromTheStart"), {.answer = IDOK});
+    ASSERT_TRUE(run.started);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 7u);
+    EXPECT_TRUE(run.boxes.empty()) << run.boxes.front().text;
 }
 
 CHILD_SCENARIO(smallInstances)

@@ -3,6 +3,7 @@
 #include "host/classes/classregistry.h"
 #include "host/classes/namedclasses.h"
 #include "host/image/linker.h"
+#include "host/startup/applicationdocuments.h"
 #include "runtime/numbers/date.h"
 #include "runtime/objects/builtinclassset.h"
 #include "tests/support/programdriver.h"
@@ -78,6 +79,8 @@ TEST(MemberImports, EveryCallSiteOfEachMemberIsBound)
         {"STestPluginThing.Speed", address(speedSetter)},
         {"MTestGlobalBeep", address(globalBeep)},
         {"WTestGlobalBeep", address(globalBeepAssigned)},
+        {"MApplication.NewDocument", address(ApplicationNewDocument)},
+        {"Mapplication.opendocument", address(ApplicationOpenDocument)},
     };
     TestImage image;
     for (const BoundMember& member : members)

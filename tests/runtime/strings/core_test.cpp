@@ -87,6 +87,31 @@ TEST_F(StringRecords, AddStringSharesAnArgumentWhenTheOtherSideIsEmpty)
     EXPECT_EQ(b.get()->count, 1);
 }
 
+// Short texts are copied in pieces that overlap, a different way below each of a few
+// lengths; every byte must land in its place and none beside the text.
+TEST_F(StringRecords, MakingAndJoiningCopyTextsOfEveryShortLengthExactly)
+{
+    auto pattern = [](int32_t length, char first) {
+        std::string text;
+        for (int32_t i = 0; i < length; ++i)
+            text += static_cast<char>(first + i % 26);
+        return text;
+    };
+    for (int32_t left = 1; left <= 40; ++left) {
+        StringRef a(bytes(pattern(left, 'A')));
+        ASSERT_EQ(std::string(stringText(a.get()), stringLength(a.get())), pattern(left, 'A')) << left;
+        for (int32_t right = 1; right <= 40; ++right) {
+            StringRef b(bytes(pattern(right, 'a')));
+            StringRef joined(RuntimeAddString(a.get(), b.get()));
+            std::string text = pattern(left, 'A') + pattern(right, 'a');
+            ASSERT_EQ(stringLength(joined.get()), left + right);
+            EXPECT_EQ(StringToPString(joined.get())[0], left + right) << left << "+" << right;
+            EXPECT_EQ(std::string(stringText(joined.get()), left + right), text) << left << "+" << right;
+            EXPECT_EQ(stringText(joined.get())[left + right], '\0') << left << "+" << right;
+        }
+    }
+}
+
 TEST_F(StringRecords, AssignmentKeepsTheCountsRightEvenForTheValueAlreadyHeld)
 {
     StringRecord* variable = stringFromText("only held here");

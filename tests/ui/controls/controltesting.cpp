@@ -128,8 +128,10 @@ int32_t ControlTest::groupBoxClass()
 
 int32_t ControlTest::listboxClass()
 {
-    static int32_t index = testClass(
-        BuiltinClassId::Listbox, withControlRecorders({{"Change", reinterpret_cast<void*>(recordPlain<"Change">)}}));
+    static int32_t index =
+        testClass(BuiltinClassId::Listbox,
+                  withControlRecorders({{"Change", reinterpret_cast<void*>(recordPlain<"Change">)},
+                                        {"DoubleClick", reinterpret_cast<void*>(recordPlain<"DoubleClick">)}}));
     return index;
 }
 

@@ -1,6 +1,8 @@
 // Edit fields driven as a person would: Japanese text typed and read back, the text set
 // before and after opening, password fields, the keys the field hears of first, focus moves,
 // the selection and the font.
+#include "host/base/hostmessage.h"
+#include "host/startup/runtimeexports.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/windowobject.h"
@@ -125,6 +127,33 @@ TEST_F(EditFields, MovementKeysReachKeyDownFirstAndATrueAnswerKeepsThemFromTheFi
     }
 }
 
+TEST_F(EditFields, ATypedCharacterReachesTheFieldsKeyDownBeforeTheWindowsAndOnlyOnce)
+{
+    openFields();
+    focus("Field");
+    struct Case {
+        WORD key;
+        bool fieldAnswer;
+        bool windowAnswer;
+        Events recorded;
+        const char* textAfter;
+    };
+    const Case cases[] = {
+        {'A', false, false, {"Field.KeyDown 97", "Controls.KeyDown 97"}, "a"},
+        {'B', true, false, {"Field.KeyDown 98"}, "a"},
+        {'C', false, true, {"Field.KeyDown 99", "Controls.KeyDown 99"}, "a"},
+        {'D', false, false, {"Field.KeyDown 100", "Controls.KeyDown 100"}, "ad"},
+    };
+    for (const Case& step : cases) {
+        recordedEvents().clear();
+        handlerAnswers()["Field.KeyDown"] = step.fieldAnswer;
+        handlerAnswers()["Controls.KeyDown"] = step.windowAnswer;
+        pressKeyIn("Field", step.key);
+        EXPECT_EQ(recordedOnly({"KeyDown"}), step.recorded) << "key " << char(step.key);
+        EXPECT_EQ(fieldText(), step.textAfter) << "key " << char(step.key);
+    }
+}
+
 TEST_F(EditFields, TabMovesTheFocusWithLostFocusAndGotFocus)
 {
     openFields();
@@ -237,6 +266,33 @@ TEST_F(EditFields, UnsupportedTextStylesAreExplainedEveryTimeAndReadAsFalse)
         applyProperty(control("Field"), c.property, "True");
         EXPECT_EQ(writing.result(), c.message);
     }
+}
+
+int messagesShown;
+
+TEST_F(EditFields, TogglingAStyleWindowsLacksLeavesTheFieldAsItIsWithoutAWord)
+{
+    openFields({{"Text", "abc"}});
+    editSelStartSetter(control("Field"), 0, 1);
+    editSelLengthSetter(control("Field"), 0, 1);
+    pumpFor(30);
+    recordedEvents().clear();
+    auto shown = messageSteps().show;
+    messagesShown = 0;
+    messageSteps().show = [](const char*, UINT) { ++messagesShown; };
+    for (const char* name :
+         {"ToggleSelectionOutline", "ToggleSelectionShadow", "ToggleSelectionCondense", "ToggleSelectionExtend"}) {
+        const ExportSlot* slot = exportFind(name);
+        ASSERT_NE(slot, nullptr) << name;
+        reinterpret_cast<void (*)(ObjectHeader*)>(slot->routine)(control("Field"));
+    }
+    pumpFor(30);
+    messageSteps().show = shown;
+    EXPECT_EQ(messagesShown, 0);
+    EXPECT_EQ(fieldText(), "abc");
+    EXPECT_EQ(editSelStartGetter(control("Field"), 0), 1);
+    EXPECT_EQ(editSelLengthGetter(control("Field"), 0), 1);
+    EXPECT_EQ(recordedEvents(), Events{});
 }
 
 TEST_F(EditFields, AFieldWithoutAWindowKeepsWhatItIsGiven)

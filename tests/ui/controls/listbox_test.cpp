@@ -1,9 +1,11 @@
 // Listbox rows: added, inserted, removed, read and emptied; rows out of range raise
-// OutOfBoundsException; a click on a row selects it and raises Change.
+// OutOfBoundsException; a click on a row selects it and raises Change, a double click on it
+// DoubleClick.
 #include "graphics/fontcache.h"
 #include "runtime/exceptions/exceptions.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/windows/controlaccessors.h"
+#include "ui/windows/messagestate.h"
 
 extern "C" int callCatchingOutOfBounds(void (*routine)(void* context), void* context);
 
@@ -87,7 +89,7 @@ TEST_F(Listboxes, RowsOutOfRangeRaiseOutOfBounds)
     EXPECT_EQ(listCountGetter(list(), 0), 2);
 }
 
-TEST_F(Listboxes, AClickOnARowSelectsItOnceAndRaisesChange)
+int32_t rowHeight()
 {
     HFONT font = fontAcquire("System", 0, false, false, false);
     HDC dc = GetDC(nullptr);
@@ -97,16 +99,55 @@ TEST_F(Listboxes, AClickOnARowSelectsItOnceAndRaisesChange)
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
     fontRelease(font);
-    int32_t rowHeight = metrics.tmHeight + 2;
+    return metrics.tmHeight + 2;
+}
+
+// The middle of a row of the list, in the window's client coordinates.
+int32_t rowMiddle(int32_t row)
+{
+    return 10 + 1 + row * rowHeight() + rowHeight() / 2;
+}
+
+// Two clicks from the mouse itself, as quick as a person's double click, so that the system
+// makes the second one a double click.
+void doubleClickAt(HWND window, int32_t x, int32_t y)
+{
+    POINT at = {x, y};
+    ClientToScreen(window, &at);
+    moveMouseToScreen(at.x, at.y);
+    INPUT inputs[4] = {};
+    const DWORD buttons[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+        inputs[i].mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+        inputs[i].mi.dwFlags = buttons[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+    pumpFor(200);
+}
+
+TEST_F(Listboxes, AClickOnARowSelectsItOnceAndRaisesChange)
+{
     HWND windowHandle = windowHandleOf(window);
-    clickAt(windowHandle, 50, 10 + 1 + rowHeight + rowHeight / 2);
-    clickAt(windowHandle, 60, 10 + 1 + rowHeight + rowHeight / 2);
+    clickAt(windowHandle, 50, rowMiddle(1));
+    clickAt(windowHandle, 60, rowMiddle(1));
     EXPECT_EQ(listIndexGetter(list(), 0), 1);
-    EXPECT_EQ(recordedOnly({"Change"}), Events{"Branches.Change"});
+    EXPECT_EQ(recordedOnly({"Change", "DoubleClick"}), Events{"Branches.Change"}) << "two clicks apart";
     listIndexSetter(list(), 0, 7);
     EXPECT_EQ(listIndexGetter(list(), 0), 1);
     listIndexSetter(list(), 0, -1);
     EXPECT_EQ(listIndexGetter(list(), 0), -1);
+}
+
+TEST_F(Listboxes, ADoubleClickOnARowSelectsItAndRaisesDoubleClick)
+{
+    doubleClickAt(windowHandleOf(window), 50, rowMiddle(2));
+    EXPECT_EQ(listIndexGetter(list(), 0), 2);
+    EXPECT_EQ(recordedOnly({"Change", "DoubleClick"}), (Events{"Branches.Change", "Branches.DoubleClick"}));
+    MouseDownKind kind = lastMouseDown();
+    EXPECT_FALSE(kind.rightButton);
+    EXPECT_TRUE(kind.doubleClick);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Controls stack in the order they are made, drawn and native alike: a field and a button made
 // after a canvas lie above it, take their own clicks, and leave no capture behind.
 #include "tests/ui/controls/controltesting.h"
+#include "ui/windows/controlproperties.h"
 #include "ui/windows/mousetracking.h"
 
 namespace {
@@ -12,9 +13,10 @@ protected:
         ControlTest::SetUp();
         static int32_t canvasClass = testClass(BuiltinClassId::Canvas, canvasRecorders());
         handlerAnswers()["Pad.MouseDown"] = true; // the canvas takes the mouse where it is clicked
-        ASSERT_NE(open({{canvasClass, controlProperties("Pad", 0, 0, 320, 240)},
+        ASSERT_NE(open({{canvasClass, controlProperties("Pad", 0, 0, 240, 160)},
                         {editFieldClass(), controlProperties("Amount", 20, 20, 200, 24)},
-                        {pushButtonClass(), controlProperties("OK", 20, 60, 80, 24)}}),
+                        {pushButtonClass(), controlProperties("OK", 20, 60, 80, 24)},
+                        {editFieldClass(), controlProperties("Memo", 250, 180, 60, 24)}}),
                   nullptr);
     }
     void TearDown() override
@@ -23,12 +25,20 @@ protected:
         ControlTest::TearDown();
     }
 
-    // The names of the window's panes from the top of the stacking order down.
+    bool onTop(const char* name)
+    {
+        RECT area;
+        GetWindowRect(handleOf(name), &area);
+        return WindowFromPoint({(area.left + area.right) / 2, (area.top + area.bottom) / 2}) == handleOf(name);
+    }
+
+    // The names of the window's overlapping panes from the top of the stacking order down.
     std::vector<std::string> stackedFromTheTop()
     {
         std::vector<std::string> names;
         for (HWND child = GetWindow(windowHandleOf(window), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (Pane* pane = paneFromHandle(child))
+            Pane* pane = paneFromHandle(child);
+            if (pane && objectLabel(pane->control()) != "Memo")
                 names.push_back(objectLabel(pane->control()));
         }
         return names;
@@ -38,12 +48,17 @@ protected:
 TEST_F(Stacking, ControlsMadeLaterLieAboveTheCanvasMadeBeforeThem)
 {
     EXPECT_EQ(stackedFromTheTop(), (Events{"OK", "Amount", "Pad"}));
-    for (const char* name : {"Amount", "OK"}) {
-        RECT area;
-        GetWindowRect(handleOf(name), &area);
-        EXPECT_EQ(WindowFromPoint({(area.left + area.right) / 2, (area.top + area.bottom) / 2}), handleOf(name))
-            << name << " is covered";
-    }
+    for (const char* name : {"Amount", "OK", "Memo"})
+        EXPECT_TRUE(onTop(name)) << name << " is covered";
+}
+
+TEST_F(Stacking, AControlMovedOntoOneMadeBeforeItLiesAboveIt)
+{
+    ctlPosSetter(control("Memo"), 0, 150);
+    ctlPosSetter(control("Memo"), 1, 120);
+    pumpFor(50);
+    EXPECT_TRUE(onTop("Memo")) << "moved under the canvas";
+    EXPECT_TRUE(onTop("Amount"));
 }
 
 TEST_F(Stacking, AClickOnANativeControlNeverReachesTheCanvasBelowAndLeavesNoCapture)
@@ -53,10 +68,10 @@ TEST_F(Stacking, AClickOnANativeControlNeverReachesTheCanvasBelowAndLeavesNoCapt
     clickControl("OK");
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_FALSE(mouseCaptureHeld());
-    clickAt(windowHandleOf(window), 300, 200);
+    clickAt(windowHandleOf(window), 150, 120);
     EXPECT_EQ(recordedOnly({"MouseDown", "MouseUp", "Action"}),
-              (Events{"Controls.MouseDown 120,32", "Controls.MouseDown 60,72", "OK.Action", "Pad.MouseDown 300,200",
-                      "Pad.MouseUp 300,200"}));
+              (Events{"Controls.MouseDown 120,32", "Controls.MouseDown 60,72", "OK.Action", "Pad.MouseDown 150,120",
+                      "Pad.MouseUp 150,120"}));
     EXPECT_FALSE(mouseCaptureHeld()) << "the canvas let go of the mouse at the release";
 }
 

@@ -3,6 +3,7 @@
 #include "graphics/picture.h"
 #include "host/base/bytecursor.h"
 #include "host/base/hostmessage.h"
+#include "host/classes/interfacetables.h"
 #include "host/image/exporttable.h"
 #include "host/image/linker.h"
 #include "tests/ui/windows/windowtesting.h"
@@ -347,6 +348,46 @@ TEST_F(Templates, FrameAndPlacementMoveTheBounds)
     }
 }
 
+std::vector<int32_t> sides(const PaneRect& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+std::vector<int32_t> clientSides(ObjectHeader* window)
+{
+    RECT client;
+    GetClientRect(windowHandleOf(window), &client);
+    POINT origin = {0, 0};
+    ClientToScreen(windowHandleOf(window), &origin);
+    return {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+}
+
+TEST_F(Templates, TheWindowKeepsItsPlacedBoundsAndGoesBackToThemWhenItLeavesFullScreen)
+{
+    const std::vector<int32_t> placed = {10, 50, 310, 250};
+    std::string stream = templateStream(windowClass, windowProperties("Saved", 300, 200, {{"FullScreen", "True"}}), {});
+    ObjectRef window(openWindow(stream));
+    ASSERT_NE(window.get(), nullptr);
+    EXPECT_EQ(sides(asWindow(window.get())->standardBounds), placed);
+    EXPECT_EQ(sides(asWindow(window.get())->userBounds), placed);
+    EXPECT_EQ(windowPosGetter(window.get(), 2), GetSystemMetrics(SM_CXSCREEN)) << "full screen from the start";
+
+    windowFullScreenSetter(window.get(), 0, 0);
+    pumpFor(100);
+    EXPECT_EQ(sides(asWindow(window.get())->bounds), placed);
+    EXPECT_EQ(clientSides(window.get()), placed);
+
+    windowPosSetter(window.get(), 0, 40); // the person's own place, kept when it goes full screen
+    windowFullScreenSetter(window.get(), 0, 1);
+    windowFullScreenSetter(window.get(), 0, 1);
+    pumpFor(100);
+    EXPECT_EQ(windowPosGetter(window.get(), 0), 0);
+    windowFullScreenSetter(window.get(), 0, 0);
+    pumpFor(100);
+    EXPECT_EQ(clientSides(window.get()), (std::vector<int32_t>{40, 50, 340, 250}));
+    EXPECT_EQ(sides(asWindow(window.get())->standardBounds), placed) << "the standard state stays";
+}
+
 TEST_F(Templates, ArrayElementsAreFoundByNameDollarIndexOnly)
 {
     std::string stream = templateStream(windowClass, windowProperties("Keys", 200, 100),
@@ -379,6 +420,43 @@ TEST_F(Templates, ArrayElementsAreFoundByNameDollarIndexOnly)
     const auto& arrays = asWindow(window.get())->parts->arrayTemplates;
     EXPECT_EQ(std::count_if(arrays.begin(), arrays.end(), [](const auto& a) { return a.name == "Label"; }), 1);
     EXPECT_EQ(windowControlCountGetter(window.get(), 0), 3);
+}
+
+TEST_F(Templates, ACloneIsANewArrayElementMadeFromTheFirstElementsTexts)
+{
+    std::string stream =
+        templateStream(windowClass, windowProperties("Clones", 200, 100),
+                       {{textClass, controlProperties("Label", 0, 0, 40, 10, {{"Text", "first"}}, 1)},
+                        {textClass, controlProperties("Label", 0, 20, 40, 10, {{"Text", "second"}}, 2)},
+                        {textClass, controlProperties("Single", 0, 40, 40, 10)}});
+    ObjectRef window(openWindow(stream));
+    ASSERT_NE(window.get(), nullptr);
+    recordedEvents().clear();
+    ObjectHeader* second = control(window.get(), "Label$2");
+    struct Case {
+        const char* name; // nil: the array's own name
+        const char* key;  // under which the clone is found
+    };
+    const Case cases[] = {{"Label", "Label$3"}, {nullptr, "Label$4"}, {"Other", "Other$0"}, {"other", "Other$1"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        ObjectRef clone(RuntimeCloneControlReference(second, c.name ? text(c.name).get() : nullptr));
+        ASSERT_NE(clone.get(), nullptr);
+        EXPECT_EQ(control(window.get(), c.key), clone.get());
+        EXPECT_EQ(clone.get()->cls, second->cls);
+        EXPECT_EQ(clone.get()->count, 2) << "the window's and ours";
+        EXPECT_EQ(asControl(clone.get())->fromTemplate, 0);
+        EXPECT_NE(asControl(clone.get())->pane, nullptr);
+        StringRef caption(staticCaptionGetter(clone.get(), 0));
+        EXPECT_STREQ(stringText(caption.get()), "first");
+        EXPECT_EQ(ctlPosGetter(clone.get(), 1), 0) << "where the first element is";
+    }
+    EXPECT_EQ(recordedOnly({"Open"}),
+              (std::vector<std::string>{"Label$3.Open", "Label$4.Open", "Other$0.Open", "other$1.Open"}));
+    EXPECT_EQ(windowControlCountGetter(window.get(), 0), 7);
+    EXPECT_EQ(RuntimeCloneControlReference(control(window.get(), "Single"), nullptr), nullptr) << "not an array";
+    RuntimeCloseWindow(window.get());
+    EXPECT_EQ(RuntimeCloneControlReference(second, nullptr), nullptr) << "the window is closed";
 }
 
 TEST_F(Templates, AControlInsideAnEarlierCanvasHasItAsEnclosingCanvas)
@@ -438,15 +516,21 @@ void recordBinding(ObjectHeader*, ObjectHeader* source, ObjectHeader* target)
     recordEvent(source, "Bind", " " + objectLabel(target));
 }
 
-// A binder class whose "bind" method records what it joins; subclasses find it up the chain.
-int32_t binderClass()
+// A binder class whose "bind" method records what it joins: through the Binder interface when
+// it implements it, otherwise only as a method of that name.
+int32_t binderClass(bool implementsBinder)
 {
-    static int32_t index = -1;
+    static int32_t indexes[2] = {-1, -1};
+    int32_t& index = indexes[implementsBinder];
     if (index >= 0)
         return index;
-    static MethodEntry bind{nullptr, stringFromText("Bind"), reinterpret_cast<void*>(&recordBinding), nullptr, 0};
+    auto* bind = new MethodEntry{nullptr, stringFromText("Bind"), reinterpret_cast<void*>(&recordBinding), nullptr, 0};
     ClassDescriptor* binder = classCreate();
-    binder->methods = &bind;
+    binder->methods = bind;
+    if (implementsBinder) {
+        binder->interfaces = new InterfaceEntry{nullptr, builtinClass(BuiltinClassId::Binder), nullptr, 0};
+        interfacesFinalise();
+    }
     index = testClass(binder, {});
     return index;
 }
@@ -463,15 +547,16 @@ void writeBinding(std::string& stream, int32_t source, const std::string& source
     streamAppendText(stream, "");
 }
 
-TEST_F(Templates, BindingsJoinTheirControlsThroughTheBindersMethod)
+TEST_F(Templates, BindingsJoinTheirControlsThroughTheBinderInterfaceOnly)
 {
     std::string stream = templateStream(windowClass, windowProperties("Bound", 200, 100),
                                         {{textClass, controlProperties("Text1", 10, 10, 80, 20)},
                                          {textClass, controlProperties("Text2", 10, 40, 80, 20)}});
     stream.pop_back(); // the binding count of none
-    streamAppendNumber(stream, 2);
-    writeBinding(stream, 0, "", 1, binderClass());
-    writeBinding(stream, 1, "NoSuchInterface", 0, binderClass()); // cannot be resolved: skipped
+    streamAppendNumber(stream, 3);
+    writeBinding(stream, 0, "", 1, binderClass(true));
+    writeBinding(stream, 1, "NoSuchInterface", 0, binderClass(true)); // cannot be resolved: skipped
+    writeBinding(stream, 1, "", 0, binderClass(false));               // a "bind" outside the interface
     recordedEvents().clear();
     ASSERT_NE(openWindow(stream), nullptr);
     EXPECT_EQ(recordedOnly({"Bind"}), std::vector<std::string>{"Text1.Bind Text2"});

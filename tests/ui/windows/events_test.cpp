@@ -6,6 +6,7 @@
 #include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlproperties.h"
 #include "ui/windows/focus.h"
+#include "ui/windows/messagestate.h"
 #include "ui/windows/nativewindow.h"
 #include "ui/windows/pane.h"
 #include "ui/windows/windowproperties.h"
@@ -159,6 +160,78 @@ TEST_F(WindowEvents, ACanvasThatTakesTheMouseDownGetsTheDragAndTheRelease)
     mouseButton(false);
     EXPECT_EQ(recordedOnly({"MouseDown", "MouseDrag", "MouseUp"}),
               (Events{"Drag.MouseDown 20,20", "Drag.MouseDrag 25,22", "Drag.MouseUp 25,22"}));
+}
+
+TEST_F(WindowEvents, EveryButtonDownIsRecordedWithItsButtonAndWhetherItWasTheSecondClick)
+{
+    ASSERT_NE(open("Buttons", {{canvasClass, controlProperties("Pad", 10, 10, 50, 50)}}), nullptr);
+    HWND pad = paneOfControl(control("Pad"))->handle();
+    struct Case {
+        HWND target;
+        UINT message;
+        bool rightButton;
+        bool doubleClick;
+    };
+    const Case cases[] = {
+        {pad, WM_RBUTTONDBLCLK, true, true},      {pad, WM_LBUTTONDOWN, false, false},
+        {pad, WM_LBUTTONDBLCLK, false, true},     {pad, WM_NCRBUTTONDOWN, true, false},
+        {pad, WM_NCLBUTTONDBLCLK, false, true},   {handle(), WM_RBUTTONDOWN, true, false},
+        {handle(), WM_LBUTTONDOWN, false, false}, {pad, WM_RBUTTONDOWN, true, false},
+    };
+    for (const Case& c : cases) {
+        SendMessageA(c.target, c.message, 0, MAKELPARAM(5, 5));
+        SendMessageA(c.target, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        MouseDownKind kind = lastMouseDown();
+        EXPECT_EQ(kind.rightButton, c.rightButton) << "message " << std::hex << c.message;
+        EXPECT_EQ(kind.doubleClick, c.doubleClick) << "message " << std::hex << c.message;
+    }
+    EXPECT_EQ(recordedOnly({"MouseDown"}).size(), 8u) << "each a mouse down all the same";
+}
+
+// A control whose pane records its idle operation: a native button that takes the focus.
+class IdleRecordingPane : public Pane {
+public:
+    IdleRecordingPane(ObjectHeader* control, HWND parent) : Pane(control, asRectControl(control)->bounds)
+    {
+        windowHandle =
+            CreateWindowExA(0, "BUTTON", stringText(asControl(control)->name), WS_CHILD | WS_VISIBLE, paneBounds.left,
+                            paneBounds.top, paneBounds.width(), paneBounds.height(), parent, nullptr, nullptr, nullptr);
+        listHandle();
+    }
+    bool acceptsFocus() const override { return true; }
+    void idle() override { recordEvent(control(), "Idle", ""); }
+};
+
+int32_t createIdleRecordingPane(ObjectHeader* control)
+{
+    ControlObject* base = asControl(control);
+    if (base->window && base->window->native && !base->pane)
+        base->pane = new IdleRecordingPane(control, base->window->native->handle);
+    return 0;
+}
+
+TEST_F(WindowEvents, EveryLoopPassGivesTheFocusedControlItsIdleAndOnlyIt)
+{
+    static const int32_t idleClass =
+        testClass(BuiltinClassId::RectControl, {{"CreatePane", reinterpret_cast<void*>(createIdleRecordingPane)}});
+    const Properties enabled = {{"Enabled", "True"}};
+    ASSERT_NE(open("Idle", {{idleClass, controlProperties("Left", 10, 10, 60, 24, enabled)},
+                            {idleClass, controlProperties("Right", 80, 10, 60, 24, enabled)}}),
+              nullptr);
+    RuntimeSetFocus(control("Left"));
+    for (const char* focused : {"Left", "Right"}) {
+        pumpFor(50);
+        recordedEvents().clear();
+        for (int pass = 0; pass < 3; ++pass)
+            loopRunPass();
+        EXPECT_EQ(recordedOnly({"Idle"}), Events(3, std::string(focused) + ".Idle"));
+        pressKey(VK_TAB);
+    }
+    formSetFocus(window);
+    pumpFor(50);
+    recordedEvents().clear();
+    loopRunPass();
+    EXPECT_EQ(recordedOnly({"Idle"}), Events{}) << "the window itself has the focus";
 }
 
 class Keyboard : public WindowEvents {
