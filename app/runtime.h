@@ -76,4 +76,16 @@ int checkBoxValueGetter(ObjectHeader* box, int parameter);
 // Menus: items by name (with a reference), enabled in an EnableMenuItems handler.
 ObjectHeader* RuntimeMenuReference(StringRecord* name);
 void RuntimeEnableMenu(ObjectHeader* item);
+
+// Drawing on a Graphics (a Paint event's, a canvas's or a printer's): colour, font and size
+// first, then texts from their baseline and pictures (-10000 for a size left out). Colours
+// are 0xRRGGBB; pictures of the project come by item number, with a reference.
+void graphicsForeColorSetter(ObjectHeader* g, int parameter, int color);
+void graphicsTextFontSetter(ObjectHeader* g, int parameter, StringRecord* name);
+void graphicsTextSizeSetter(ObjectHeader* g, int parameter, int size);
+void RuntimeGraphicsDrawString(ObjectHeader* g, StringRecord* text, int x, int y, int wrap);
+void RuntimeGraphicsDrawPicture(ObjectHeader* g, ObjectHeader* picture, int x, int y, int width, int height,
+                                int sourceX, int sourceY, int sourceWidth, int sourceHeight);
+int RuntimeRGB(int red, int green, int blue);
+ObjectHeader* RuntimePictureReference(int number);
 }
