@@ -336,8 +336,8 @@ void windowSetUpClass(ClassDescriptor* cls)
                  {"MouseX", accessor(windowMouseXGetter), nullptr, 0, propertyInteger},
                  {"MouseY", accessor(windowMouseYGetter), nullptr, 0, propertyInteger},
                  {"MacWindowPtr", accessor(windowWindowPtrGetter), nullptr, 0, propertyInteger},
+                 {"WinHWND", accessor(getterWinHWND), nullptr, 0, propertyInteger},
                  {"Graphics", accessor(windowGraphicsGetter), nullptr, 0,
                   propertyOfClass(builtinClass(BuiltinClassId::Graphics))},
-                 {"WinHWND", accessor(getterWinHWND), nullptr, 0, propertyInteger},
              });
 }

@@ -42,7 +42,8 @@ TEST(PropertyDeclarations, EveryBuiltInClassDeclaresItsPropertiesInTheirOrderWit
          "Frame Integer, Backdrop Picture, HasBackColor Boolean, BackColor Color, BalloonHelp String, "
          "MinWidth Integer, MinHeight Integer, MaxWidth Integer, MaxHeight Integer, MacProcID Integer, "
          "MouseCursor MouseCursor, FloaterProcess String, ControlCount Integer read-only, MouseX Integer read-only, "
-         "MouseY Integer read-only, MacWindowPtr Integer read-only, WinHWND Integer read-only"},
+         "MouseY Integer read-only, MacWindowPtr Integer read-only, WinHWND Integer read-only, "
+         "Graphics Graphics read-only"},
         {BuiltinClassId::Control,
          "Name String, Index Integer, TabPanelIndex Integer, HelpTag String, BalloonHelp String, "
          "DisabledBalloonHelp String, MouseCursor MouseCursor, MouseX Integer read-only, MouseY Integer read-only, "
@@ -50,7 +51,7 @@ TEST(PropertyDeclarations, EveryBuiltInClassDeclaresItsPropertiesInTheirOrderWit
         {BuiltinClassId::RectControl,
          "Visible Boolean, Left Integer, Top Integer, Width Integer, Height Integer, Enabled Boolean, "
          "AutoDeactivate Boolean, LockLeft Boolean, LockTop Boolean, LockRight Boolean, LockBottom Boolean"},
-        {BuiltinClassId::Canvas, "Backdrop Picture"},
+        {BuiltinClassId::Canvas, "Backdrop Picture, Graphics Graphics read-only"},
         {BuiltinClassId::StaticText,
          "TextFont String, TextSize Integer, Bold Boolean, Italic Boolean, Underline Boolean, Text String, "
          "Caption String, TextAlign Integer, TextColor Color, MultiLine Boolean"},
@@ -93,6 +94,11 @@ TEST(PropertyDeclarations, EveryBuiltInClassDeclaresItsPropertiesInTheirOrderWit
         {BuiltinClassId::MenuItem,
          "Name String read-only, Text String, CommandKey String, Index Integer read-only, Enabled Boolean, "
          "Checked Boolean, Visible Boolean"},
+        {BuiltinClassId::Graphics,
+         "ForeColor Color, Width Integer read-only, Height Integer read-only, TextFont String, TextSize Integer, "
+         "Copies Integer read-only, FirstPage Integer read-only, LastPage Integer read-only, Bold Boolean, "
+         "Italic Boolean, Underline Boolean, PenWidth Integer, PenHeight Integer"},
+        {BuiltinClassId::Picture, "Graphics Graphics read-only"},
         {BuiltinClassId::Date,
          "Year Integer, Month Integer, Day Integer, Hour Integer, Minute Integer, Second Integer, "
          "DayOfWeek Integer read-only, DayOfYear Integer read-only, WeekOfYear Integer read-only, "
