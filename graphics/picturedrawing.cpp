@@ -6,6 +6,7 @@
 #include "graphics/graphics.h"
 #include "graphics/graphicsexports.h"
 #include "graphics/picture.h"
+#include "graphics/picturemaskregion.h"
 
 namespace {
 
@@ -29,8 +30,30 @@ void copyImage(HDC dc, const PictureBitmaps& bitmaps, const PictureArea& to, con
     copyArea(dc, source.get(), to, from, operation);
 }
 
+// The image copied only where the picture is opaque, within whatever clip is in force.
+void copyThroughOpaqueRegion(HDC dc, const PictureBitmaps& bitmaps, const PictureArea& destination,
+                             const PictureArea& source)
+{
+    HRGN opaque = pictureOpaqueRegion(dc, bitmaps.mask, destination, source);
+    if (!opaque)
+        return;
+    HRGN previous = CreateRectRgn(0, 0, 0, 0);
+    bool clipped = GetClipRgn(dc, previous) == 1;
+    if (clipped)
+        CombineRgn(opaque, opaque, previous, RGN_AND);
+    SelectClipRgn(dc, opaque);
+    copyImage(dc, bitmaps, destination, source, SRCCOPY);
+    SelectClipRgn(dc, clipped ? previous : nullptr);
+    DeleteObject(previous);
+    DeleteObject(opaque);
+}
+
 void drawBitmaps(HDC dc, const PictureBitmaps& bitmaps, const PictureArea& destination, const PictureArea& source)
 {
+    if (bitmaps.mask && pictureDevicePaintsOnly(dc)) {
+        copyThroughOpaqueRegion(dc, bitmaps, destination, source);
+        return;
+    }
     if (!bitmaps.mask) {
         copyImage(dc, bitmaps, destination, source, SRCCOPY);
         return;

@@ -29,3 +29,8 @@ void hostShowWarning(const char* text)
 {
     show(text, MB_ICONWARNING, "");
 }
+
+HWND hostDialogOwner()
+{
+    return messageSteps().owner ? messageSteps().owner() : nullptr;
+}

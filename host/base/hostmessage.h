@@ -5,9 +5,11 @@
 
 // How a message is shown once the window framework runs: it picks the owner window and the
 // caption. Left null (before it starts, or in a program without windows), a plain box
-// without owner shows it under the caption "Message".
+// without owner shows it under the caption "Message". `owner` is the window that message
+// boxes and the system's dialogs (print, page setup) belong to.
 struct MessageSteps {
     void (*show)(const char* text, UINT icon);
+    HWND (*owner)();
 };
 
 MessageSteps& messageSteps();
@@ -17,3 +19,5 @@ MessageSteps& messageSteps();
 void hostShowMessage(const char* text);
 // A warning box with an empty caption, for a request the system cannot honour.
 void hostShowWarning(const char* text);
+// The owner for a system dialog; null before the window framework runs.
+HWND hostDialogOwner();

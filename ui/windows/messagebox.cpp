@@ -43,6 +43,7 @@ void showMessageBox(const char* text, UINT icon)
 void messageBoxesStart()
 {
     messageSteps().show = showMessageBox;
+    messageSteps().owner = messageBoxOwner;
 }
 
 extern "C" void RuntimeMsgBox(StringRecord* text)
