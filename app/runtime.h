@@ -88,4 +88,12 @@ void RuntimeGraphicsDrawPicture(ObjectHeader* g, ObjectHeader* picture, int x, i
                                 int sourceX, int sourceY, int sourceWidth, int sourceHeight);
 int RuntimeRGB(int red, int green, int blue);
 ObjectHeader* RuntimePictureReference(int number);
+
+// Printing: the print dialog gives a printer Graphics (Nil when cancelled) whose job ends when
+// its reference is dropped. A PrinterSetup (made with RuntimeNewObject) shows the page-setup
+// dialog (true when confirmed) and keeps its choices as a setup string between uses.
+ObjectHeader* RuntimeOpenPrinterDialog(ObjectHeader* setup);
+int printerSetupPageSetup(ObjectHeader* setup);
+StringRecord* printerSetupStringGetter(ObjectHeader* setup, int parameter);
+void printerSetupStringSetter(ObjectHeader* setup, int parameter, StringRecord* text);
 }
