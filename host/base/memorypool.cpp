@@ -1,6 +1,7 @@
 // Small-block memory pool: per-size free lists carved from 8 KiB chunks, large blocks on the heap.
 #include "host/base/memorypool.h"
 
+#include "host/base/assertion.h"
 #include "host/base/hostlock.h"
 
 #include <windows.h>
@@ -54,6 +55,65 @@ void* takeSmallBlock(int32_t words)
     return block;
 }
 
+// Checked mode, for hunting misuse of blocks: TEGATA_POOL_CHECK=1 in the environment, read at
+// the first allocation. Every block then comes from the heap on its own, behind a header with
+// its size, so that the heap's own checks (Wine's warn+heap) see each block; a free that names
+// another size, or a second free, is an assertion and leaves the block alone.
+struct CheckedHeader {
+    uint32_t words;
+    uint32_t mark;
+};
+constexpr uint32_t liveMark = 0x4556494C; // "LIVE"
+
+bool checkedMode()
+{
+    static int mode = -1;
+    if (mode < 0)
+        mode = GetEnvironmentVariableA("TEGATA_POOL_CHECK", nullptr, 0) > 0 ? 1 : 0;
+    return mode == 1;
+}
+
+void* takeCheckedBlock(int32_t words)
+{
+    auto* header = static_cast<CheckedHeader*>(heapAllocate(sizeof(CheckedHeader) + words * wordSize));
+    if (!header)
+        return nullptr;
+    *header = {static_cast<uint32_t>(words), liveMark};
+    return header + 1;
+}
+
+bool releaseCheckedBlock(void* block, int32_t words)
+{
+    CheckedHeader* header = static_cast<CheckedHeader*>(block) - 1;
+    if (header->mark != liveMark || header->words != static_cast<uint32_t>(words))
+        return false;
+    header->mark = 0;
+    HeapFree(GetProcessHeap(), 0, header);
+    return true;
+}
+
+void* takeBlock(int32_t words)
+{
+    if (checkedMode())
+        return takeCheckedBlock(words);
+    return words < smallWordLimit ? takeSmallBlock(words) : heapAllocate(words * wordSize);
+}
+
+// False when the checked mode finds the block is not one of this size in use.
+bool releaseBlock(void* block, int32_t words)
+{
+    if (checkedMode())
+        return releaseCheckedBlock(block, words);
+    if (words < smallWordLimit) {
+        FreeBlock* freed = static_cast<FreeBlock*>(block);
+        freed->next = freeLists[words];
+        freeLists[words] = freed;
+    } else {
+        HeapFree(GetProcessHeap(), 0, block);
+    }
+    return true;
+}
+
 } // namespace
 
 void* poolAllocate(int32_t size, bool mayFail)
@@ -66,7 +126,7 @@ void* poolAllocate(int32_t size, bool mayFail)
     void* block;
     {
         HostLockGuard lock;
-        block = words < smallWordLimit ? takeSmallBlock(words) : heapAllocate(words * wordSize);
+        block = takeBlock(words);
         if (block)
             bytesInUse += static_cast<uint32_t>(words) * wordSize;
     }
@@ -80,15 +140,15 @@ void poolFree(void* block, int32_t size)
     if (!block || size <= 0)
         return;
     int32_t words = (size + wordSize - 1) / wordSize;
-    HostLockGuard lock;
-    bytesInUse -= static_cast<uint32_t>(words) * wordSize;
-    if (words < smallWordLimit) {
-        FreeBlock* freed = static_cast<FreeBlock*>(block);
-        freed->next = freeLists[words];
-        freeLists[words] = freed;
-    } else {
-        HeapFree(GetProcessHeap(), 0, block);
+    bool released;
+    {
+        HostLockGuard lock;
+        released = releaseBlock(block, words);
+        if (released)
+            bytesInUse -= static_cast<uint32_t>(words) * wordSize;
     }
+    if (!released)
+        assertFailed(assertCategoryRuntime, assertInconsistent, "pool", __LINE__);
 }
 
 uint32_t poolBytesInUse()
