@@ -83,7 +83,8 @@ protected:
         window = session->waitForWindow(windowTitle);
         ASSERT_NE(window, nullptr) << "no window titled " << windowTitle;
         ASSERT_TRUE(waitForTrace({}, 5000)) << "the window did not open";
-        Sleep(300); // a program just started may still be activating its window
+        waitUntilInFront(window);
+        waitUntilIdle(window);
     }
 
     void TearDown() override
@@ -100,12 +101,7 @@ protected:
     // Waits until the lines traced after Window.Open are these.
     bool waitForTrace(const Lines& expected, DWORD timeoutMs = 3000)
     {
-        for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
-            if (tracedAfterOpen(folder) == expected)
-                return true;
-            Sleep(100);
-        }
-        return false;
+        return waitUntil([&] { return tracedAfterOpen(folder) == expected; }, timeoutMs);
     }
 
     HWND child(const char* className, const std::string& textUtf8 = "")
@@ -147,26 +143,22 @@ protected:
     {
         for (int attempt = 0; attempt < 3 && guiState().hwndFocus != field; ++attempt) {
             clickChild(field);
-            for (int wait = 0; wait < 10 && guiState().hwndFocus != field; ++wait)
-                Sleep(50);
+            waitUntil([&] { return guiState().hwndFocus == field; }, 500);
         }
     }
 
     // A menu left open would keep the window from closing.
     void leaveMenus()
     {
-        for (int attempt = 0; attempt < 4 && (guiState().flags & GUI_INMENUMODE); ++attempt) {
+        for (int attempt = 0; attempt < 4 && (guiState().flags & GUI_INMENUMODE); ++attempt)
             typeIntoWindow(window, {VK_ESCAPE});
-            Sleep(100);
-        }
     }
 
     // Presses a key and waits until the program's menu state has these flags.
     void pressForMenu(WORD key, DWORD flags)
     {
         typeIntoWindow(window, {key});
-        for (int wait = 0; wait < 40 && (guiState().flags & flags) != flags; ++wait)
-            Sleep(50);
+        waitUntil([&] { return (guiState().flags & flags) == flags; }, 2000);
     }
 
     std::string folder;
@@ -229,8 +221,7 @@ TEST_F(SampleProgram, AGrayedItemRefusesItsShortcutAndMenusAreChosenFromTheKeybo
     pressForMenu(VK_RIGHT, GUI_INMENUMODE);
     pressForMenu(VK_DOWN, GUI_INMENUMODE | GUI_POPUPMENUMODE);
     typeIntoWindow(window, {VK_RETURN});
-    for (int wait = 0; wait < 40 && (guiState().flags & GUI_INMENUMODE); ++wait)
-        Sleep(50);
+    waitUntil([&] { return !(guiState().flags & GUI_INMENUMODE); }, 2000);
     pressInWindow(window, 'E', {VK_CONTROL});
     EXPECT_TRUE(waitForTrace({"Amount 5", "Secret ", "Amount erased"})) << joined(tracedAfterOpen(folder));
 }

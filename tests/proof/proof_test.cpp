@@ -44,19 +44,19 @@ struct DrivenProgram {
         : folder(freshFolder(fullPath(folderName))), session("\"" + fullPath(program) + "\"" + arguments, folder)
     {
         window = session.waitForWindow(windowTitle);
-        Sleep(500); // a program just started may still be activating its first window
+        if (window && waitUntilInFront(window))
+            waitUntilIdle(window); // done showing it (and fitting the frame to it)
     }
 
     // Waits until the program has traced `line`; false after two seconds.
     bool traced(const std::string& line)
     {
-        for (int waited = 0; waited < 2000; waited += 100) {
-            Lines lines = traceLines(folder);
-            if (std::find(lines.begin(), lines.end(), line) != lines.end())
-                return true;
-            Sleep(100);
-        }
-        return false;
+        return waitUntil(
+            [&] {
+                Lines lines = traceLines(folder);
+                return std::find(lines.begin(), lines.end(), line) != lines.end();
+            },
+            2000);
     }
 
     // A click given while a just-started program is still settling can be lost on the way;

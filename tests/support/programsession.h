@@ -25,6 +25,13 @@ private:
     PROCESS_INFORMATION process{};
 };
 
+// Waits until the window's top-level window is in front: a program just started may still be
+// activating its first window, and a click given meanwhile can be lost.
+bool waitUntilInFront(HWND window, DWORD timeoutMs = 5000);
+// Waits until the thread of the window has dealt with what was queued for it so far (input,
+// posted messages) and come back for more.
+bool waitUntilIdle(HWND window);
+
 // Brings the window's top-level window to the front, moves the mouse to the point of the
 // window's client area and clicks the left button.
 void clickInWindow(HWND window, int x, int y);
@@ -34,7 +41,8 @@ void typeIntoWindow(HWND window, const std::vector<WORD>& keys);
 void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held);
 // Types text (UTF-8) into the window's focus as an input method would deliver it.
 void typeTextIntoWindow(HWND window, const std::string& utf8);
-// Presses the left button at one screen point, moves to another and lets go.
+// Presses the left button at one screen point, moves to another and lets go (in the window
+// that is at the first point).
 void dragOnScreen(POINT from, POINT to);
 // Asks the window to close, as its close box does.
 void closeWindow(HWND window);
