@@ -87,6 +87,7 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
     ASSERT_NE(run.window, nullptr) << "no window titled " << windowTitle;
     run.clickUntilTraced(50, 40, "Pad.MouseUp 30,20"); // inside the canvas at (20, 20)
     typeIntoWindow(run.window, {'A', 'B', VK_ESCAPE});
+    EXPECT_TRUE(run.traced("Window.KeyDown \x1b")) << "a request to close would overtake keys not yet taken";
     EXPECT_EQ(run.closeTwiceAndWait(), 0u);
     EXPECT_EQ(traceLines(run.folder),
               (Lines{"App.Open", "App.NewDocument", "Pad.Open", "Window.Open", "App.Activate", "Pad.MouseDown 30,20",

@@ -146,8 +146,10 @@ bool waitUntilInFront(HWND window, DWORD timeoutMs)
 }
 
 // A thread takes messages sent to it before the next message of its queue: when a second sent
-// message has been answered, the thread has come back for more after taking what was queued
-// before the first. A window that is gone (closed by that input) has nothing left to take.
+// message has been answered, the thread has come back for more after the first, and a loop
+// that takes one message at a time has then taken what was queued before. Nested peeks can
+// answer both sooner, so a test that needs an order waits for what the program shows. A window
+// that is gone (closed by that input) has nothing left to take.
 bool waitUntilIdle(HWND window)
 {
     for (int round = 0; round < 2; ++round) {
@@ -207,6 +209,15 @@ void typeTextIntoWindow(HWND window, const std::string& utf8)
     }
 }
 
+// The system moves and sizes a window in a loop of its own, holding the mouse, until the
+// button is let go.
+bool inMoveOrSize(HWND window)
+{
+    GUITHREADINFO state = {sizeof state};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &state);
+    return (state.flags & GUI_INMOVESIZE) || state.hwndCapture;
+}
+
 void dragOnScreen(POINT from, POINT to)
 {
     HWND window = GetAncestor(WindowFromPoint(from), GA_ROOT);
@@ -218,6 +229,7 @@ void dragOnScreen(POINT from, POINT to)
         waitUntilIdle(window);
     }
     sendMouse(MOUSEEVENTF_LEFTUP, to);
+    waitUntil([window] { return !inMoveOrSize(window); }, 2000);
     waitUntilIdle(window);
 }
 

@@ -28,8 +28,8 @@ private:
 // Waits until the window's top-level window is in front: a program just started may still be
 // activating its first window, and a click given meanwhile can be lost.
 bool waitUntilInFront(HWND window, DWORD timeoutMs = 5000);
-// Waits until the thread of the window has dealt with what was queued for it so far (input,
-// posted messages) and come back for more.
+// Waits until the thread of the window has come back for messages after what was queued for it
+// so far (input, posted messages); see programsession.cpp for what that promises.
 bool waitUntilIdle(HWND window);
 
 // Brings the window's top-level window to the front, moves the mouse to the point of the
