@@ -247,11 +247,17 @@ TEST_F(SampleProgram, LockedControlsMoveAndWidenWhenTheWindowIsResized)
 
 TEST_F(SampleProgram, EveryControlKindIsShown)
 {
+    ASSERT_TRUE(waitUntilDrawn(window)) << "the window still has parts to paint";
     Capture shot = captureWindow(window);
     CreateDirectoryA("screenshots", nullptr);
     writeBmp("screenshots/every-control.bmp", shot);
     std::set<uint32_t> colours(shot.pixels.begin(), shot.pixels.end());
     EXPECT_GT(colours.size(), 20u) << "a blank window";
+    for (const char* caption : {"OK", "取消"}) {
+        Capture button = captureWindow(child("Button", caption));
+        EXPECT_GT(std::set<uint32_t>(button.pixels.begin(), button.pixels.end()).size(), 2u)
+            << caption << " shows no face and caption: not yet drawn";
+    }
     Capture client = captureClient(window);
     EXPECT_EQ(client.at(360, 92), client.at(10, 380)) << "the window shows through the group frame";
     for (const char* className : {"RichEdit", "Button", "ComboBox", "msctls_trackbar32", "ScrollBar",

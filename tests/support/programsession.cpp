@@ -160,6 +160,29 @@ bool waitUntilIdle(HWND window)
     return true;
 }
 
+namespace {
+BOOL CALLBACK noteUnpainted(HWND window, LPARAM pending)
+{
+    if (GetUpdateRect(window, nullptr, FALSE))
+        *reinterpret_cast<bool*>(pending) = true;
+    return TRUE;
+}
+
+bool nothingToPaint(HWND window)
+{
+    bool pending = false;
+    noteUnpainted(window, reinterpret_cast<LPARAM>(&pending));
+    EnumChildWindows(window, noteUnpainted, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+} // namespace
+
+bool waitUntilDrawn(HWND window, DWORD timeoutMs)
+{
+    bool drawn = waitUntil([window] { return nothingToPaint(window); }, timeoutMs);
+    return waitUntilIdle(window) && drawn;
+}
+
 void clickInWindow(HWND window, int x, int y)
 {
     bringToFront(window);
@@ -209,6 +232,7 @@ void typeTextIntoWindow(HWND window, const std::string& utf8)
     }
 }
 
+namespace {
 // The system moves and sizes a window in a loop of its own, holding the mouse, until the
 // button is let go.
 bool inMoveOrSize(HWND window)
@@ -217,6 +241,7 @@ bool inMoveOrSize(HWND window)
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &state);
     return (state.flags & GUI_INMOVESIZE) || state.hwndCapture;
 }
+} // namespace
 
 void dragOnScreen(POINT from, POINT to)
 {

@@ -32,6 +32,10 @@ bool waitUntilInFront(HWND window, DWORD timeoutMs = 5000);
 // so far (input, posted messages); see programsession.cpp for what that promises.
 bool waitUntilIdle(HWND window);
 
+// Waits until the window and every window inside it have nothing left to paint and the program
+// has come back for messages, when the screen shows what it painted.
+bool waitUntilDrawn(HWND window, DWORD timeoutMs = 5000);
+
 // Brings the window's top-level window to the front, moves the mouse to the point of the
 // window's client area and clicks the left button.
 void clickInWindow(HWND window, int x, int y);
