@@ -25,19 +25,19 @@ struct DrivenProgram {
         : folder(freshFolder(fullPath(folderName))), session("\"" + fullPath(program) + "\"" + arguments, folder)
     {
         window = session.waitForWindow(windowTitle);
-        Sleep(500); // a program just started may still be activating its first window
+        if (window && waitUntilInFront(window))
+            waitUntilIdle(window); // done showing it (and fitting the frame to it)
     }
 
     // Waits until the program has traced `line`; false after two seconds.
     bool traced(const std::string& line)
     {
-        for (int waited = 0; waited < 2000; waited += 100) {
-            Lines lines = traceLines(folder);
-            if (std::find(lines.begin(), lines.end(), line) != lines.end())
-                return true;
-            Sleep(100);
-        }
-        return false;
+        return waitUntil(
+            [&] {
+                Lines lines = traceLines(folder);
+                return std::find(lines.begin(), lines.end(), line) != lines.end();
+            },
+            2000);
     }
 
     // A click given while a just-started program is still settling can be lost on the way;
@@ -68,6 +68,7 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
     ASSERT_NE(run.window, nullptr) << "no window titled " << windowTitle;
     run.clickUntilTraced(50, 40, "Pad.MouseUp 30,20"); // inside the canvas at (20, 20)
     typeIntoWindow(run.window, {'A', 'B', VK_ESCAPE});
+    EXPECT_TRUE(run.traced("Window.KeyDown \x1b")) << "a request to close would overtake keys not yet taken";
     EXPECT_EQ(run.closeTwiceAndWait(), 0u);
     EXPECT_EQ(traceLines(run.folder),
               (Lines{"App.Open", "App.NewDocument", "Pad.Open", "Window.Open", "App.Activate", "Pad.MouseDown 30,20",
