@@ -4,9 +4,7 @@
 #include "tests/ui/menus/menustream.h"
 #include "tests/ui/menus/menutesting.h"
 #include "tests/ui/windows/windowtesting.h"
-#include "ui/menus/menubar.h"
 #include "ui/menus/menubuild.h"
-#include "ui/menus/menuexports.h"
 #include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/focus.h"
@@ -220,24 +218,6 @@ TEST_F(EditMenu, APasswordFieldTakesPastedTextAsTypedAndNeverGivesItAway)
     chooseWithMouse(windowHandleOf(window), 4, 1);
     EXPECT_EQ(textOf("Secret"), "") << "Clear";
     EXPECT_EQ(shownIn("Secret"), "");
-}
-
-// Runs after the suite above: the window that shows the bar closes.
-TEST(MenuBarAfterItsWindow, OutlivesTheWindowThatShowedIt)
-{
-    HMENU bar = menuBarHandle();
-    ASSERT_NE(bar, nullptr);
-    windowsCloseAll();
-    pumpFor(50);
-    EXPECT_TRUE(IsMenu(bar));
-    StringRef name(stringFromText("EditCopy"));
-    ObjectRef copy(RuntimeMenuReference(name.get()));
-    ASSERT_NE(copy.get(), nullptr);
-    StringRef text(stringFromText("Copy it"));
-    menuItemTextSetter(copy.get(), text.get());
-    char shown[32] = {};
-    GetMenuStringA(GetSubMenu(bar, 1), 2, shown, sizeof shown, MF_BYPOSITION);
-    EXPECT_STREQ(shown, "Copy it\tCtrl+C");
 }
 
 } // namespace
