@@ -253,6 +253,7 @@ CHILD_SCENARIO(barAfterItsWindow)
 // The child's windows take the foreground from ours, which must go on answering meanwhile.
 TEST(MenuBarAfterItsWindow, OutlivesTheWindowThatShowedIt)
 {
+    windowTestSetUp(); // the passes that answer meanwhile never wait
     ProgramSession child(childCommandLine("barAfterItsWindow"), "");
     DWORD exitCode = 99;
     ASSERT_TRUE(pumpUntil([&] { return child.waitForExit(0, exitCode); }, 20000)) << "the child did not end";
