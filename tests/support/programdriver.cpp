@@ -62,19 +62,6 @@ void pressReturn(HWND box)
     SendInput(2, keys, sizeof(INPUT));
 }
 
-SeenMessageBox readMessageBox(HWND box)
-{
-    SeenMessageBox seen;
-    seen.caption = windowTextUtf8(box);
-    if (HWND text = GetDlgItem(box, messageTextId))
-        seen.text = windowTextUtf8(text);
-    seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
-    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    if (HWND icon = GetDlgItem(box, messageIconId))
-        seen.redIcon = showsRed(icon);
-    return seen;
-}
-
 struct BoxSearch {
     DWORD processId;
     std::vector<HWND> found;
@@ -92,13 +79,35 @@ BOOL CALLBACK collectBox(HWND window, LPARAM context)
     return TRUE;
 }
 
+} // namespace
+
+SeenMessageBox readMessageBox(HWND box)
+{
+    SeenMessageBox seen;
+    seen.caption = windowTextUtf8(box);
+    if (HWND text = GetDlgItem(box, messageTextId))
+        seen.text = windowTextUtf8(text);
+    seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
+    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+    if (HWND icon = GetDlgItem(box, messageIconId))
+        seen.redIcon = showsRed(icon);
+    return seen;
+}
+
+std::vector<HWND> messageBoxesOf(DWORD processId)
+{
+    BoxSearch search{processId, {}};
+    EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+namespace {
+
 // Each box is read once and answered; a key press that went astray (the box was not yet in
 // the foreground) is repeated every second while the box stays.
 void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, ProgramRun& run)
 {
-    BoxSearch search{processId, {}};
-    EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
-    for (HWND box : search.found) {
+    for (HWND box : messageBoxesOf(processId)) {
         auto seen = answered.find(box);
         if (seen != answered.end()) {
             if (answer == pressReturnKey && GetTickCount() - seen->second > 1000) {

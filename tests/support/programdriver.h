@@ -32,6 +32,10 @@ struct ProgramOptions {
     DWORD timeoutMs = 30000; // after this the program is ended and the run is timed out
 };
 
+// The visible message boxes of a process, and what one shows.
+std::vector<HWND> messageBoxesOf(DWORD processId);
+SeenMessageBox readMessageBox(HWND box);
+
 // Runs the command line to its end, reading and answering every message box it shows.
 ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& options = {});
 

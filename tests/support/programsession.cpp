@@ -132,6 +132,19 @@ HWND ProgramSession::waitForWindow(const std::string& titleUtf8, DWORD timeoutMs
     return search.found;
 }
 
+HWND ProgramSession::waitForMessageBox(DWORD timeoutMs)
+{
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
+        std::vector<HWND> boxes = messageBoxesOf(process.dwProcessId);
+        if (!boxes.empty()) {
+            Sleep(100); // let it finish drawing before it is read
+            return boxes.front();
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
 bool ProgramSession::waitForExit(DWORD timeoutMs, DWORD& exitCode)
 {
     if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)

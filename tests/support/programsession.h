@@ -18,6 +18,8 @@ public:
     // A visible window of the program (top-level or a child such as a document window inside
     // a frame) whose title is `titleUtf8`; null when none appears in time.
     HWND waitForWindow(const std::string& titleUtf8, DWORD timeoutMs = 10000);
+    // A message box the program shows; null when none appears in time.
+    HWND waitForMessageBox(DWORD timeoutMs = 5000);
     // Waits for the program to end; false when it is still running after the time.
     bool waitForExit(DWORD timeoutMs, DWORD& exitCode);
 

@@ -73,6 +73,10 @@ int32_t applicationFileNew(ObjectHeader*)
 {
     return record("App.menu FileNew");
 }
+int32_t applicationClose(ObjectHeader*)
+{
+    return record("App.Close");
+}
 
 void addMenuHandler(ClassDescriptor* cls, const char* itemName, void* code)
 {
@@ -117,7 +121,8 @@ int32_t menuTestSetUp()
     addMenuHandler(testClassAt(windowClass), "filenew", reinterpret_cast<void*>(windowFileNew));
     addMenuHandler(testClassAt(windowClass), "RecentFile", reinterpret_cast<void*>(windowRecentFile));
     int32_t applicationClass =
-        testClass(BuiltinClassId::Application, {{"EnableMenuItems", reinterpret_cast<void*>(applicationEnable)}});
+        testClass(BuiltinClassId::Application, {{"EnableMenuItems", reinterpret_cast<void*>(applicationEnable)},
+                                                {"Close", reinterpret_cast<void*>(applicationClose)}});
     addMenuHandler(testClassAt(applicationClass), "FileNew", reinterpret_cast<void*>(applicationFileNew));
     hostState().application = objectInstantiate(testClassAt(applicationClass));
 
