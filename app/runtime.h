@@ -73,6 +73,9 @@ void editTextSetter(ObjectHeader* field, int parameter, StringRecord* text);
 StringRecord* popupTextGetter(ObjectHeader* popup, int parameter);
 int checkBoxValueGetter(ObjectHeader* box, int parameter);
 
+// Folder items: the path, as a new string.
+StringRecord* fileAbsolutePathGetter(ObjectHeader* item, int parameter);
+
 // Menus: items by name (with a reference), enabled in an EnableMenuItems handler.
 ObjectHeader* RuntimeMenuReference(StringRecord* name);
 void RuntimeEnableMenu(ObjectHeader* item);

@@ -16,3 +16,8 @@ struct FolderItemObject {
 ObjectHeader* folderItemWithPath(StringRecord* path);
 void folderItemSetPath(ObjectHeader* item, StringRecord* path);
 StringRecord* folderItemPath(ObjectHeader* item);
+
+extern "C" {
+// The item's path without a trailing separator, as a new string.
+StringRecord* fileAbsolutePathGetter(ObjectHeader* item, int32_t parameter);
+}

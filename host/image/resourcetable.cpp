@@ -48,8 +48,13 @@ bool resourceReadBigEndianAt(HANDLE file, uint64_t offset, uint32_t& value)
     return true;
 }
 
+// A new place for the table is read from the file it names, not from one opened for the old.
 void resourceSetTableOffset(uint32_t offset)
 {
+    if (resourceFile != INVALID_HANDLE_VALUE)
+        CloseHandle(resourceFile);
+    resourceFile = INVALID_HANDLE_VALUE;
+    openTried = false;
     tableOffset = offset;
 }
 

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 // Set by the loader: the table's file offset in the executable, 0 when it carries none
-// (the table is then read from "data3.dat" in the current folder).
+// (the table is then read from "data3.dat" in the current folder). The next lookup opens the
+// file afresh.
 void resourceSetTableOffset(uint32_t offset);
 
 // Finds item `item` (1-based). The file is opened on first use and stays open. Fails

@@ -62,7 +62,8 @@ protected:
         window = session->waitForWindow(windowTitle);
         ASSERT_NE(window, nullptr) << "no window titled " << windowTitle;
         ASSERT_TRUE(waitForTrace({}, 5000)) << "the window did not open";
-        Sleep(300); // a program just started may still be activating its window
+        waitUntilInFront(window);
+        waitUntilIdle(window);
     }
 
     void TearDown() override
@@ -79,12 +80,7 @@ protected:
     // Waits until the lines traced after Window.Open are these.
     bool waitForTrace(const Lines& expected, DWORD timeoutMs = 3000)
     {
-        for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
-            if (tracedAfterOpen(folder) == expected)
-                return true;
-            Sleep(100);
-        }
-        return false;
+        return waitUntil([&] { return tracedAfterOpen(folder) == expected; }, timeoutMs);
     }
 
     HWND child(const char* className, const std::string& textUtf8 = "")
@@ -126,26 +122,22 @@ protected:
     {
         for (int attempt = 0; attempt < 3 && guiState().hwndFocus != field; ++attempt) {
             clickChild(field);
-            for (int wait = 0; wait < 10 && guiState().hwndFocus != field; ++wait)
-                Sleep(50);
+            waitUntil([&] { return guiState().hwndFocus == field; }, 500);
         }
     }
 
     // A menu left open would keep the window from closing.
     void leaveMenus()
     {
-        for (int attempt = 0; attempt < 4 && (guiState().flags & GUI_INMENUMODE); ++attempt) {
+        for (int attempt = 0; attempt < 4 && (guiState().flags & GUI_INMENUMODE); ++attempt)
             typeIntoWindow(window, {VK_ESCAPE});
-            Sleep(100);
-        }
     }
 
     // Presses a key and waits until the program's menu state has these flags.
     void pressForMenu(WORD key, DWORD flags)
     {
         typeIntoWindow(window, {key});
-        for (int wait = 0; wait < 40 && (guiState().flags & flags) != flags; ++wait)
-            Sleep(50);
+        waitUntil([&] { return (guiState().flags & flags) == flags; }, 2000);
     }
 
     std::string folder;
@@ -208,8 +200,7 @@ TEST_F(SampleProgram, AGrayedItemRefusesItsShortcutAndMenusAreChosenFromTheKeybo
     pressForMenu(VK_RIGHT, GUI_INMENUMODE);
     pressForMenu(VK_DOWN, GUI_INMENUMODE | GUI_POPUPMENUMODE);
     typeIntoWindow(window, {VK_RETURN});
-    for (int wait = 0; wait < 40 && (guiState().flags & GUI_INMENUMODE); ++wait)
-        Sleep(50);
+    waitUntil([&] { return !(guiState().flags & GUI_INMENUMODE); }, 2000);
     pressInWindow(window, 'E', {VK_CONTROL});
     EXPECT_TRUE(waitForTrace({"Amount 5", "Secret ", "Amount erased"})) << joinedLines(tracedAfterOpen(folder));
 }
@@ -235,11 +226,17 @@ TEST_F(SampleProgram, LockedControlsMoveAndWidenWhenTheWindowIsResized)
 
 TEST_F(SampleProgram, EveryControlKindIsShown)
 {
+    ASSERT_TRUE(waitUntilDrawn(window)) << "the window still has parts to paint";
     Capture shot = captureWindow(window);
     CreateDirectoryA("screenshots", nullptr);
     writeBmp("screenshots/every-control.bmp", shot);
     std::set<uint32_t> colours(shot.pixels.begin(), shot.pixels.end());
     EXPECT_GT(colours.size(), 20u) << "a blank window";
+    for (const char* caption : {"OK", "取消"}) {
+        Capture button = captureWindow(child("Button", caption));
+        EXPECT_GT(std::set<uint32_t>(button.pixels.begin(), button.pixels.end()).size(), 2u)
+            << caption << " shows no face and caption: not yet drawn";
+    }
     Capture client = captureClient(window);
     EXPECT_EQ(client.at(360, 92), client.at(10, 380)) << "the window shows through the group frame";
     for (const char* className : {"RichEdit", "Button", "ComboBox", "msctls_trackbar32", "ScrollBar",

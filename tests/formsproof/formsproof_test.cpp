@@ -300,6 +300,7 @@ TEST_F(FormsProgram, WhileTheAboutWindowShowsClicksOnTheFrameAndTheFormAreRefuse
 TEST_F(FormsProgram, EveryFieldOverTheFormIsSeenTakesAClickAndTypedJapanese)
 {
     closeAbout();
+    ASSERT_TRUE(waitUntilDrawn(cheque));
     Capture shot = captureClient(cheque);
     CreateDirectoryA("screenshots", nullptr);
     writeBmp("screenshots/cheque-form.bmp", captureWindow(frame));
@@ -364,7 +365,7 @@ TEST_F(FormsProgram, TheNoteWindowsColourShowsThroughItsButtonsGroupAndText)
     HWND note = session->waitForWindow(noteTitle);
     ASSERT_NE(note, nullptr);
     ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(cheque); }));
-    Sleep(300); // let the newly shown window finish painting
+    ASSERT_TRUE(waitUntilDrawn(note));
     Capture shot = captureClient(note);
     writeBmp("screenshots/note-form.bmp", captureWindow(frame));
     constexpr uint32_t noteColour = 0xDCF0DC;

@@ -9,7 +9,7 @@ extern "C" ImageClassTableLayout ImageClassTable;
 namespace {
 STRING_CONSTANT(appOpen, "App.Open");
 STRING_CONSTANT(appNewDocument, "App.NewDocument");
-STRING_CONSTANT(appOpenDocument, "App.OpenDocument");
+STRING_CONSTANT(appOpenDocument, "App.OpenDocument ");
 STRING_CONSTANT(appClose, "App.Close");
 STRING_CONSTANT(appActivate, "App.Activate");
 STRING_CONSTANT(windowOpen, "Window.Open");
@@ -22,6 +22,7 @@ STRING_CONSTANT(padDown, "Pad.MouseDown ");
 STRING_CONSTANT(padUp, "Pad.MouseUp ");
 STRING_CONSTANT(comma, ",");
 STRING_CONSTANT(runEnded, "Run ended");
+STRING_CONSTANT(notice, "証明の知らせ");
 
 // Writes the text followed by the two coordinates.
 void tracePoint(StringRecord* text, int x, int y)
@@ -49,9 +50,13 @@ void proofAppNewDocument(ObjectHeader*)
 {
     lineTrace(&appNewDocument.record);
 }
-void proofAppOpenDocument(ObjectHeader*, ObjectHeader*)
+void proofAppOpenDocument(ObjectHeader*, ObjectHeader* item)
 {
-    lineTrace(&appOpenDocument.record);
+    StringRecord* path = fileAbsolutePathGetter(item, 0);
+    StringRecord* line = RuntimeAddString(&appOpenDocument.record, path);
+    lineTrace(line);
+    RuntimeUnlockString(path);
+    RuntimeUnlockString(line);
 }
 void proofAppClose(ObjectHeader*)
 {
@@ -69,13 +74,13 @@ void proofWindowOpen(ObjectHeader*)
 void proofWindowActivate(ObjectHeader*)
 {}
 
-// In frame mode the program runs on without windows, so the application ends it here.
-void proofWindowClose(ObjectHeader*)
+// Once Q has been pressed, closing the window quits the application, as a program in frame
+// mode (which runs on without windows) does from its windows' Close.
+void proofWindowClose(ObjectHeader* window)
 {
     lineTrace(&windowClose.record);
-#ifdef PROOF_FRAME_MODE
-    ApplicationQuit();
-#endif
+    if (reinterpret_cast<ProofWindowFields*>(window)->quitWhenClosed)
+        ApplicationQuit();
 }
 
 // The first request to close is refused, every later one agreed to.
@@ -87,11 +92,17 @@ bool proofWindowCancelClose(ObjectHeader* window)
     return refuse;
 }
 
-bool proofWindowKeyDown(ObjectHeader*, StringRecord* key)
+// Every key is traced; M shows a message box and Q arms the quit on closing.
+bool proofWindowKeyDown(ObjectHeader* window, StringRecord* key)
 {
     StringRecord* line = RuntimeAddString(&windowKeyDown.record, key);
     lineTrace(line);
     RuntimeUnlockString(line);
+    char typed = key && key->length == 1 ? static_cast<char>(key->buffer[1]) : 0;
+    if (typed == 'm')
+        RuntimeMsgBox(&notice.record);
+    if (typed == 'q')
+        reinterpret_cast<ProofWindowFields*>(window)->quitWhenClosed = 1;
     return false;
 }
 

@@ -4,6 +4,7 @@
 struct ProofWindowFields {
     unsigned char window[160];
     int closeRequests;
+    int quitWhenClosed;
 };
 
 struct ProofAppFields {

@@ -25,19 +25,19 @@ struct DrivenProgram {
         : folder(freshFolder(fullPath(folderName))), session("\"" + fullPath(program) + "\"" + arguments, folder)
     {
         window = session.waitForWindow(windowTitle);
-        Sleep(500); // a program just started may still be activating its first window
+        if (window && waitUntilInFront(window))
+            waitUntilIdle(window); // done showing it (and fitting the frame to it)
     }
 
     // Waits until the program has traced `line`; false after two seconds.
     bool traced(const std::string& line)
     {
-        for (int waited = 0; waited < 2000; waited += 100) {
-            Lines lines = traceLines(folder);
-            if (std::find(lines.begin(), lines.end(), line) != lines.end())
-                return true;
-            Sleep(100);
-        }
-        return false;
+        return waitUntil(
+            [&] {
+                Lines lines = traceLines(folder);
+                return std::find(lines.begin(), lines.end(), line) != lines.end();
+            },
+            2000);
     }
 
     // A click given while a just-started program is still settling can be lost on the way;
@@ -51,15 +51,28 @@ struct DrivenProgram {
         }
     }
 
-    // The first request to close is refused by the window, the second ends it.
-    DWORD closeTwiceAndWait()
+    // The window (or the frame holding it) is asked to close twice: the window refuses the
+    // first request and agrees to the second.
+    void closeTwice(HWND target)
     {
-        closeWindow(window);
-        closeWindow(window);
+        closeWindow(target);
+        closeWindow(target);
+    }
+
+    DWORD waitForEnd()
+    {
         DWORD exitCode = 99;
         EXPECT_TRUE(session.waitForExit(10000, exitCode)) << "the program did not end";
         return exitCode;
     }
+
+    DWORD closeTwiceAndWait()
+    {
+        closeTwice(window);
+        return waitForEnd();
+    }
+
+    HWND topLevel() const { return GetAncestor(window, GA_ROOT); }
 };
 
 TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
@@ -68,6 +81,7 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
     ASSERT_NE(run.window, nullptr) << "no window titled " << windowTitle;
     run.clickUntilTraced(50, 40, "Pad.MouseUp 30,20"); // inside the canvas at (20, 20)
     typeIntoWindow(run.window, {'A', 'B', VK_ESCAPE});
+    EXPECT_TRUE(run.traced("Window.KeyDown \x1b")) << "a request to close would overtake keys not yet taken";
     EXPECT_EQ(run.closeTwiceAndWait(), 0u);
     EXPECT_EQ(traceLines(run.folder),
               (Lines{"App.Open", "App.NewDocument", "Pad.Open", "Window.Open", "App.Activate", "Pad.MouseDown 30,20",
@@ -75,34 +89,37 @@ TEST(StartedImage, OpensItsWindowTakesClicksAndKeysAndEndsWithItsLastWindow)
                      "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close", "Run ended"}));
 }
 
-// Each argument is opened as a document; blanks alone are not an empty command line, and open
-// no document at all (not even a new one).
-TEST(StartedImage, TheCommandLineDecidesWhichDocumentsOpen)
+// Every argument is one OpenDocument with its own path, and nothing else is opened; blanks alone
+// are not an empty command line and open no document at all (not even a new one).
+TEST(StartedImage, EachCommandLineArgumentIsOpenedAsADocumentByItsPath)
 {
     struct Case {
-        const char* folder;
-        const char* arguments; // after the quoted program name
-        Lines firstTraced;
-    };
-    const Case cases[] = {
-        {"proof-arguments", " \"first document\" second", {"App.Open", "App.OpenDocument", "App.OpenDocument"}},
-        {"proof-blanks", "   ", {"App.Open", "Pad.Open", "Window.Open"}},
+        const char* arguments;
+        Lines documents;
+    } cases[] = {
+        {" \"first document\" second", {"App.OpenDocument first document", "App.OpenDocument second"}},
+        {" \"C:\\Notes\\\" third", {"App.OpenDocument C:\\Notes", "App.OpenDocument third"}},
+        {"", {"App.NewDocument"}},
+        {"   ", {}},
     };
     for (const Case& c : cases) {
-        DrivenProgram run("proof_plain.exe", c.folder, c.arguments);
-        ASSERT_NE(run.window, nullptr) << c.folder;
-        EXPECT_EQ(run.closeTwiceAndWait(), 0u) << c.folder;
-        Lines lines = traceLines(run.folder);
-        ASSERT_GE(lines.size(), 3u) << c.folder;
-        EXPECT_EQ(Lines(lines.begin(), lines.begin() + 3), c.firstTraced) << c.folder;
+        DrivenProgram run("proof_plain.exe", "proof-arguments", c.arguments);
+        ASSERT_NE(run.window, nullptr) << c.arguments;
+        EXPECT_EQ(run.closeTwiceAndWait(), 0u) << c.arguments;
+        Lines documents;
+        for (const std::string& line : traceLines(run.folder)) {
+            if (line.rfind("App.OpenDocument", 0) == 0 || line.rfind("App.NewDocument", 0) == 0)
+                documents.push_back(line);
+        }
+        EXPECT_EQ(documents, c.documents) << c.arguments;
     }
 }
 
-TEST(StartedImage, InFrameModeTheDocumentWindowLivesInsideTheFrameUntilTheApplicationQuits)
+TEST(StartedImage, InFrameModeTheDocumentWindowLivesInsideTheFrame)
 {
     DrivenProgram run("proof_frame.exe", "proof-frame");
     ASSERT_NE(run.window, nullptr);
-    HWND frame = GetAncestor(run.window, GA_ROOT);
+    HWND frame = run.topLevel();
     ASSERT_NE(frame, run.window) << "the document window is a child of the frame";
     wchar_t frameTitle[64] = {};
     GetWindowTextW(frame, frameTitle, 64);
@@ -112,10 +129,69 @@ TEST(StartedImage, InFrameModeTheDocumentWindowLivesInsideTheFrameUntilTheApplic
     GetWindowRect(run.window, &document);
     EXPECT_GE(frameClient.right, document.right - document.left) << "the frame shows the whole window";
     EXPECT_GE(frameClient.bottom, document.bottom - document.top);
-    EXPECT_EQ(run.closeTwiceAndWait(), 0u);
+    run.closeTwice(frame);
+    EXPECT_EQ(run.waitForEnd(), 0u);
+}
+
+// Closing the last window does not end a program in frame mode; closing the frame asks the
+// application, which ends it.
+TEST(StartedImage, InFrameModeTheProgramRunsOnWithoutWindowsUntilTheFrameCloses)
+{
+    DrivenProgram run("proof_frame.exe", "proof-frame");
+    ASSERT_NE(run.window, nullptr);
+    HWND frame = run.topLevel();
+    run.closeTwice(run.window);
+    ASSERT_TRUE(run.traced("Window.Close"));
+    DWORD exitCode = 0;
+    EXPECT_FALSE(run.session.waitForExit(1000, exitCode)) << "the program ended with its last window";
+    EXPECT_TRUE(IsWindowVisible(frame)) << "the frame stays";
+    closeWindow(frame);
+    EXPECT_EQ(run.waitForEnd(), 0u);
     EXPECT_EQ(traceLines(run.folder), (Lines{"App.Open", "App.NewDocument", "App.Activate", "Pad.Open", "Window.Open",
                                              "Window.CancelClose refused", "Window.CancelClose agreed", "Window.Close",
                                              "App.Close", "Run ended"}));
+}
+
+// The application quits from its window's Close handler (once Q armed it), as the real
+// application does in frame mode.
+TEST(StartedImage, InFrameModeTheApplicationQuitsFromItsWindowsClose)
+{
+    DrivenProgram run("proof_frame.exe", "proof-frame");
+    ASSERT_NE(run.window, nullptr);
+    typeIntoWindow(run.window, {'Q'});
+    run.closeTwice(run.window);
+    EXPECT_EQ(run.waitForEnd(), 0u);
+    EXPECT_EQ(traceLines(run.folder), (Lines{"App.Open", "App.NewDocument", "App.Activate", "Pad.Open", "Window.Open",
+                                             "Window.KeyDown q", "Window.CancelClose refused",
+                                             "Window.CancelClose agreed", "Window.Close", "App.Close", "Run ended"}));
+}
+
+// A message box is owned by the frame in frame mode and captioned with its title; otherwise
+// by the window in front, captioned "Message".
+TEST(StartedImage, AMessageBoxIsOwnedAndCaptionedByTheFrameInFrameMode)
+{
+    struct Case {
+        const char* program;
+        bool frameMode;
+        const char* caption;
+    } cases[] = {
+        {"proof_plain.exe", false, "Message"},
+        {"proof_frame.exe", true, "手形・小切手"},
+    };
+    for (const Case& c : cases) {
+        DrivenProgram run(c.program, "proof-box");
+        ASSERT_NE(run.window, nullptr) << c.program;
+        typeIntoWindow(run.window, {'M'});
+        HWND box = run.session.waitForMessageBox();
+        ASSERT_NE(box, nullptr) << c.program;
+        SeenMessageBox seen = readMessageBox(box);
+        EXPECT_EQ(seen.caption, c.caption) << c.program;
+        EXPECT_EQ(seen.text, "証明の知らせ") << c.program;
+        EXPECT_EQ(GetWindow(box, GW_OWNER), c.frameMode ? run.topLevel() : run.window) << c.program;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        run.closeTwice(run.topLevel());
+        EXPECT_EQ(run.waitForEnd(), 0u) << c.program;
+    }
 }
 
 } // namespace

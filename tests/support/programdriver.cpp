@@ -1,6 +1,9 @@
 // Drives a Windows program from outside: starts it, answers its message boxes, waits for it.
 #include "tests/support/programdriver.h"
 
+#include "tests/support/screencapture.h"
+
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -29,45 +32,34 @@ std::string windowTextUtf8(HWND window)
     return utf8FromWide(text);
 }
 
-// Looks at the pixels on screen: a person tells the error icon by its red.
-bool showsRed(HWND window)
+bool oneFlatColour(const Capture& shown)
 {
-    RECT area;
-    GetWindowRect(window, &area);
-    HDC screen = GetDC(nullptr);
-    int red = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            COLORREF pixel = GetPixel(screen, x, y);
-            if (GetRValue(pixel) > 180 && GetGValue(pixel) < 90 && GetBValue(pixel) < 90)
-                ++red;
-        }
-    }
-    ReleaseDC(nullptr, screen);
+    return std::all_of(shown.pixels.begin(), shown.pixels.end(),
+                       [&](uint32_t pixel) { return pixel == shown.pixels[0]; });
+}
+
+// Looks at the pixels on screen: a person tells the error icon by its red. The screen shows a
+// box's drawing a moment after the box painted it, so the icon (never one flat colour) is
+// awaited there first.
+bool showsRed(HWND icon)
+{
+    Capture shown;
+    waitUntil([&] { return !oneFlatColour(shown = captureWindow(icon)); }, 2000);
+    auto red = std::count_if(shown.pixels.begin(), shown.pixels.end(), [](uint32_t pixel) {
+        return (pixel >> 16 & 0xFF) > 180 && (pixel >> 8 & 0xFF) < 90 && (pixel & 0xFF) < 90;
+    });
     return red > 20;
 }
 
 void pressReturn(HWND box)
 {
     SetForegroundWindow(box);
+    waitUntil([box] { return GetForegroundWindow() == box; }, 1000);
     INPUT keys[2] = {};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;
     keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
-}
-
-SeenMessageBox readMessageBox(HWND box)
-{
-    SeenMessageBox seen;
-    seen.caption = windowTextUtf8(box);
-    if (HWND text = GetDlgItem(box, messageTextId))
-        seen.text = windowTextUtf8(text);
-    seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
-    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
-    if (HWND icon = GetDlgItem(box, messageIconId))
-        seen.redIcon = showsRed(icon);
-    return seen;
 }
 
 struct BoxSearch {
@@ -87,13 +79,35 @@ BOOL CALLBACK collectBox(HWND window, LPARAM context)
     return TRUE;
 }
 
+} // namespace
+
+SeenMessageBox readMessageBox(HWND box)
+{
+    SeenMessageBox seen;
+    seen.caption = windowTextUtf8(box);
+    if (HWND text = GetDlgItem(box, messageTextId))
+        seen.text = windowTextUtf8(text);
+    seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
+    seen.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+    if (HWND icon = GetDlgItem(box, messageIconId))
+        seen.redIcon = showsRed(icon);
+    return seen;
+}
+
+std::vector<HWND> messageBoxesOf(DWORD processId)
+{
+    BoxSearch search{processId, {}};
+    EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+namespace {
+
 // Each box is read once and answered; a key press that went astray (the box was not yet in
 // the foreground) is repeated every second while the box stays.
 void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, ProgramRun& run)
 {
-    BoxSearch search{processId, {}};
-    EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
-    for (HWND box : search.found) {
+    for (HWND box : messageBoxesOf(processId)) {
         auto seen = answered.find(box);
         if (seen != answered.end()) {
             if (answer == pressReturnKey && GetTickCount() - seen->second > 1000) {
@@ -103,7 +117,6 @@ void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, P
             continue;
         }
         answered[box] = GetTickCount();
-        Sleep(100); // let it finish drawing before it is read
         run.boxes.push_back(readMessageBox(box));
         if (answer == pressReturnKey) {
             pressReturn(box);
@@ -144,6 +157,15 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return run;
+}
+
+bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    for (DWORD start = GetTickCount(); !done(); Sleep(10)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+    }
+    return true;
 }
 
 std::string utf8FromAnsi(const std::string& ansi)

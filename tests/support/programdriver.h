@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,15 @@ struct ProgramOptions {
     DWORD timeoutMs = 30000; // after this the program is ended and the run is timed out
 };
 
+// The visible message boxes of a process, and what one shows.
+std::vector<HWND> messageBoxesOf(DWORD processId);
+SeenMessageBox readMessageBox(HWND box);
+
 // Runs the command line to its end, reading and answering every message box it shows.
 ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& options = {});
+
+// Asks `done` every few milliseconds until it holds; false when it still does not after the time.
+bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // Text conversions for comparing what a program shows or writes (code page 932) with the
 // UTF-8 literals of the tests.

@@ -49,15 +49,18 @@ BOOL CALLBACK searchTopLevel(HWND window, LPARAM context)
     return search->found == nullptr;
 }
 
+bool inFront(HWND window)
+{
+    return GetForegroundWindow() == GetAncestor(window, GA_ROOT);
+}
+
 // A window already in front is left alone: asking again would end an open menu.
 void bringToFront(HWND window)
 {
-    HWND top = GetAncestor(window, GA_ROOT);
-    if (GetForegroundWindow() == top)
+    if (inFront(window))
         return;
-    SetForegroundWindow(top);
-    for (int i = 0; i < 50 && GetForegroundWindow() != top; ++i)
-        Sleep(20);
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    waitUntil([window] { return inFront(window); }, 1000);
 }
 
 void sendKey(WORD key, bool up)
@@ -79,6 +82,18 @@ void sendMouse(DWORD flags, POINT at)
     input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
+}
+
+// Moves the pointer and waits until the system has it there, before a button is pressed.
+void moveMouse(POINT to)
+{
+    sendMouse(0, to);
+    waitUntil(
+        [to] {
+            POINT at;
+            return GetCursorPos(&at) && at.x == to.x && at.y == to.y;
+        },
+        1000);
 }
 
 } // namespace
@@ -108,10 +123,23 @@ ProgramSession::~ProgramSession()
 HWND ProgramSession::waitForWindow(const std::string& titleUtf8, DWORD timeoutMs)
 {
     TitleSearch search{process.dwProcessId, wideFromUtf8(titleUtf8), nullptr};
+    waitUntil(
+        [&search] {
+            EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+HWND ProgramSession::waitForMessageBox(DWORD timeoutMs)
+{
     for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-        EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
+        std::vector<HWND> boxes = messageBoxesOf(process.dwProcessId);
+        if (!boxes.empty()) {
+            Sleep(100); // let it finish drawing before it is read
+            return boxes.front();
+        }
         Sleep(50);
     }
     return nullptr;
@@ -125,6 +153,49 @@ bool ProgramSession::waitForExit(DWORD timeoutMs, DWORD& exitCode)
     return true;
 }
 
+bool waitUntilInFront(HWND window, DWORD timeoutMs)
+{
+    return waitUntil([window] { return inFront(window); }, timeoutMs);
+}
+
+// A thread takes messages sent to it before the next message of its queue: when a second sent
+// message has been answered, the thread has come back for more after the first, and a loop
+// that takes one message at a time has then taken what was queued before. Nested peeks can
+// answer both sooner, so a test that needs an order waits for what the program shows. A window
+// that is gone (closed by that input) has nothing left to take.
+bool waitUntilIdle(HWND window)
+{
+    for (int round = 0; round < 2; ++round) {
+        DWORD_PTR answer;
+        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer))
+            return !IsWindow(window);
+    }
+    return true;
+}
+
+namespace {
+BOOL CALLBACK noteUnpainted(HWND window, LPARAM pending)
+{
+    if (GetUpdateRect(window, nullptr, FALSE))
+        *reinterpret_cast<bool*>(pending) = true;
+    return TRUE;
+}
+
+bool nothingToPaint(HWND window)
+{
+    bool pending = false;
+    noteUnpainted(window, reinterpret_cast<LPARAM>(&pending));
+    EnumChildWindows(window, noteUnpainted, reinterpret_cast<LPARAM>(&pending));
+    return !pending;
+}
+} // namespace
+
+bool waitUntilDrawn(HWND window, DWORD timeoutMs)
+{
+    bool drawn = waitUntil([window] { return nothingToPaint(window); }, timeoutMs);
+    return waitUntilIdle(window) && drawn;
+}
+
 void clickInWindow(HWND window, int x, int y)
 {
     bringToFront(window);
@@ -135,12 +206,11 @@ void clickInWindow(HWND window, int x, int y)
 
 void clickOnScreen(POINT at)
 {
-    sendMouse(0, at);
-    Sleep(100);
+    HWND target = WindowFromPoint(at);
+    moveMouse(at);
     sendMouse(MOUSEEVENTF_LEFTDOWN, at);
-    Sleep(50);
     sendMouse(MOUSEEVENTF_LEFTUP, at);
-    Sleep(100);
+    waitUntilIdle(target);
 }
 
 void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
@@ -149,9 +219,8 @@ void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
     for (WORD key : keys) {
         sendKey(key, false);
         sendKey(key, true);
-        Sleep(30);
+        waitUntilIdle(window);
     }
-    Sleep(100);
 }
 
 void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held)
@@ -163,7 +232,7 @@ void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held)
     sendKey(key, true);
     for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
         sendKey(*modifier, true);
-    Sleep(150);
+    waitUntilIdle(window);
 }
 
 // Characters as an input method hands them over, whatever the keyboard layout.
@@ -178,27 +247,38 @@ void typeTextIntoWindow(HWND window, const std::string& utf8)
         SendInput(1, &input, sizeof input);
         input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         SendInput(1, &input, sizeof input);
-        Sleep(30);
+        waitUntilIdle(window);
     }
-    Sleep(100);
 }
+
+namespace {
+// The system moves and sizes a window in a loop of its own, holding the mouse, until the
+// button is let go.
+bool inMoveOrSize(HWND window)
+{
+    GUITHREADINFO state = {sizeof state};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &state);
+    return (state.flags & GUI_INMOVESIZE) || state.hwndCapture;
+}
+} // namespace
 
 void dragOnScreen(POINT from, POINT to)
 {
-    sendMouse(0, from);
-    Sleep(100);
+    HWND window = GetAncestor(WindowFromPoint(from), GA_ROOT);
+    moveMouse(from);
     sendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    Sleep(100);
+    waitUntilIdle(window);
     for (int step = 1; step <= 5; ++step) {
-        sendMouse(0, {from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
-        Sleep(50);
+        moveMouse({from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+        waitUntilIdle(window);
     }
     sendMouse(MOUSEEVENTF_LEFTUP, to);
-    Sleep(200);
+    waitUntil([window] { return !inMoveOrSize(window); }, 2000);
+    waitUntilIdle(window);
 }
 
 void closeWindow(HWND window)
 {
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    Sleep(200);
+    waitUntilIdle(window);
 }

@@ -18,12 +18,25 @@ public:
     // A visible window of the program (top-level or a child such as a document window inside
     // a frame) whose title is `titleUtf8`; null when none appears in time.
     HWND waitForWindow(const std::string& titleUtf8, DWORD timeoutMs = 10000);
+    // A message box the program shows; null when none appears in time.
+    HWND waitForMessageBox(DWORD timeoutMs = 5000);
     // Waits for the program to end; false when it is still running after the time.
     bool waitForExit(DWORD timeoutMs, DWORD& exitCode);
 
 private:
     PROCESS_INFORMATION process{};
 };
+
+// Waits until the window's top-level window is in front: a program just started may still be
+// activating its first window, and a click given meanwhile can be lost.
+bool waitUntilInFront(HWND window, DWORD timeoutMs = 5000);
+// Waits until the thread of the window has come back for messages after what was queued for it
+// so far (input, posted messages); see programsession.cpp for what that promises.
+bool waitUntilIdle(HWND window);
+
+// Waits until the window and every window inside it have nothing left to paint and the program
+// has come back for messages, when the screen shows what it painted.
+bool waitUntilDrawn(HWND window, DWORD timeoutMs = 5000);
 
 // Brings the window's top-level window to the front, moves the mouse to the point of the
 // window's client area and clicks the left button.
@@ -37,7 +50,8 @@ void typeTextIntoWindow(HWND window, const std::string& utf8);
 // Clicks the left button at a screen point, without bringing any window to the front first:
 // whatever lies there gets the click, as when a person clicks it.
 void clickOnScreen(POINT at);
-// Presses the left button at one screen point, moves to another and lets go.
+// Presses the left button at one screen point, moves to another and lets go (in the window
+// that is at the first point).
 void dragOnScreen(POINT from, POINT to);
 // Asks the window to close, as its close box does.
 void closeWindow(HWND window);

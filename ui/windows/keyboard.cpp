@@ -135,7 +135,8 @@ std::string keyShortcutText(int32_t virtualKey, int32_t modifiers)
         text += "Alt+";
     if (const char* name = keyName(virtualKey, namedKeys, std::size(namedKeys)))
         return text + name;
-    // Function keys by their number: F1 to F24.
+    // Function keys by their number, F1 to F24, as menu shortcuts write them: one character
+    // after the F would make F10 "F:", which no shortcut could match.
     if (virtualKey >= VK_F1 && virtualKey <= VK_F24)
         return text + "F" + std::to_string(virtualKey - VK_F1 + 1);
     return text + static_cast<char>(virtualKey);

@@ -112,6 +112,13 @@ void destroyPanes(WindowObject* window)
     }
 }
 
+void releaseNativeWindow(NativeWindow* native)
+{
+    WindowObject* window = native->window;
+    delete native;
+    RuntimeUnlockObject(&window->header);
+}
+
 // The system destroys a window's menu with the window; the program's menu bar outlives the
 // window that shows it (its items keep their menus and shortcuts).
 void keepMenuBar(HWND handle)
@@ -252,12 +259,14 @@ void nativeWindowHide(NativeWindow* native)
 }
 
 // A Close handler may end the application, which destroys the frame and with it this window
-// again: the second destruction finds the first under way and leaves it to finish.
+// again, inside this call: the second destruction finds the first under way and leaves it to
+// finish, and the native window is released only when this call is done with it.
 void nativeWindowClosing(NativeWindow* native)
 {
     if (native->destroying)
         return;
     native->destroying = true;
+    native->closeRunning = true;
     WindowObject* window = native->window;
     keepMenuBar(native->handle);
     mouseForgetWindow(native);
@@ -268,17 +277,19 @@ void nativeWindowClosing(NativeWindow* native)
     window->native = nullptr;
     if (window->slot && *window->slot == &window->header)
         *window->slot = nullptr;
+    native->closeRunning = false;
+    if (native->systemWindowGone && native != beingMade)
+        releaseNativeWindow(native);
 }
 
 void nativeWindowDestroyed(NativeWindow* native)
 {
     SetWindowLongPtrA(native->handle, 0, 0);
     windowsByHandle.erase(native->handle);
-    if (native == beingMade)
-        return;
-    WindowObject* window = native->window;
-    delete native;
-    RuntimeUnlockObject(&window->header);
+    native->systemWindowGone = true;
+    // The close sequence under way, or the maker of a window the system gave up on, lets go.
+    if (!native->closeRunning && native != beingMade)
+        releaseNativeWindow(native);
 }
 
 bool anyWindowActivated()

@@ -25,6 +25,8 @@ struct NativeWindow {
     bool closing; // its close is under way: events raised by the closing itself (a Deactivate)
                   // may ask to close it again, which is then nothing to do
     bool destroying;
+    bool closeRunning;          // nativeWindowClosing has not returned yet
+    bool systemWindowGone;      // the system window is destroyed (WM_NCDESTROY has come)
     WindowObject* window;       // one reference while the native window lives
     ObjectHeader* mouseControl; // the control that has the mouse inside, not counted
     POINT lastMouseMove;        // last position a move was raised for
@@ -62,7 +64,8 @@ void nativeWindowHide(NativeWindow* native);
 // The whole close sequence once the system window is being destroyed: Close events, panes,
 // list, modal stack, slot. Called from WM_DESTROY.
 void nativeWindowClosing(NativeWindow* native);
-// The last message: the native object goes and drops its reference to the window object.
+// The last message: the native object goes and drops its reference to the window object, or,
+// when this comes inside the window's own close sequence, goes when that sequence ends.
 void nativeWindowDestroyed(NativeWindow* native);
 
 // Whether any window of the program has been activated yet: Moved and Resized wait for it.

@@ -181,4 +181,48 @@ TEST(MemoryPool, OutOfMemoryEndsTheProcessWithExitCodeZero)
     EXPECT_TRUE(run.boxes.empty());
 }
 
+// The checked mode is chosen by the environment when a program starts, so it is tried in
+// child programs: misuse is an assertion naming the pool, and the program goes on.
+CHILD_SCENARIO(checkedRightUse)
+{
+    void* small = poolAllocate(16, false);
+    void* large = poolAllocate(1000, false);
+    poolFree(small, 13); // the same 4 words
+    poolFree(large, 1000);
+    return poolBytesInUse() == 0 ? 0 : 1;
+}
+
+CHILD_SCENARIO(checkedSecondFree)
+{
+    void* block = poolAllocate(16, false);
+    poolFree(block, 16);
+    poolFree(block, 16);
+    return 0;
+}
+
+CHILD_SCENARIO(checkedOtherSize)
+{
+    void* block = poolAllocate(16, false);
+    poolFree(block, 20);
+    return poolBytesInUse() == 16 ? 0 : 1; // the block is left alone, still counted
+}
+
+TEST(MemoryPool, TheCheckedModeReportsASecondFreeAndAFreeOfAnotherSize)
+{
+    struct Case {
+        const char* scenario;
+        size_t boxes;
+    } cases[] = {{"checkedRightUse", 0}, {"checkedSecondFree", 1}, {"checkedOtherSize", 1}};
+    SetEnvironmentVariableA("TEGATA_POOL_CHECK", "1");
+    for (const Case& c : cases) {
+        ProgramRun run = runProgram(childCommandLine(c.scenario), {.answer = IDOK});
+        ASSERT_FALSE(run.timedOut) << c.scenario;
+        EXPECT_EQ(run.exitCode, 0u) << c.scenario;
+        ASSERT_EQ(run.boxes.size(), c.boxes) << c.scenario;
+        if (c.boxes)
+            EXPECT_NE(run.boxes[0].text.find("\n\n pool : "), std::string::npos) << run.boxes[0].text;
+    }
+    SetEnvironmentVariableA("TEGATA_POOL_CHECK", nullptr);
+}
+
 } // namespace

@@ -90,17 +90,33 @@ TEST(ClassTable, TheApplicationClassIsTheLastThatDescendsFromApplication)
     EXPECT_EQ(registryApplicationClass(), builtinClass(BuiltinClassId::Application));
 }
 
+ClassDescriptor* namedClass(const char* name)
+{
+    ClassDescriptor* cls = classCreate();
+    cls->name = stringFromText(name);
+    return cls;
+}
+
+// Registered once for the whole run, as plug-ins are: a second registration of a name would
+// not replace the first.
+struct PluginClasses {
+    ClassDescriptor* gadget = namedClass("TestGadget");
+    ClassDescriptor* arrows = namedClass("TestArrows");
+    ClassDescriptor* impostor = namedClass("Window");
+
+    PluginClasses()
+    {
+        pluginClassAdd(gadget);
+        pluginClassAdd(impostor);
+        pluginControlAdd(arrows);
+    }
+};
+
 TEST(ClassTable, PluginClassesAndControlsAreFoundAfterTheBuiltinOnes)
 {
-    ClassDescriptor* gadget = classCreate();
-    gadget->name = stringFromText("TestGadget");
-    ClassDescriptor* arrows = classCreate();
-    arrows->name = stringFromText("TestArrows");
-    ClassDescriptor* impostor = classCreate();
-    impostor->name = stringFromText("Window");
-    pluginClassAdd(gadget);
-    pluginClassAdd(impostor);
-    pluginControlAdd(arrows);
+    static PluginClasses plugins;
+    ClassDescriptor* gadget = plugins.gadget;
+    ClassDescriptor* arrows = plugins.arrows;
 
     TestImage image;
     uint32_t table =

@@ -155,7 +155,58 @@ TEST(ResourceTable, ItemsAreFoundByNumberAndOutOfRangeYieldsNothing)
         EXPECT_EQ(resourceItemData(c.item, file, position), c.found) << "item " << c.item;
         EXPECT_EQ(position, c.position) << "item " << c.item;
     }
+    resourceSetTableOffset(0); // lets go of the file
     SetCurrentDirectoryA(previous);
+}
+
+// A resource table carried inside this test program, as a packed program carries its table
+// behind the image: all offsets in it count from where the table starts in the file.
+const char tableInProgram[] = "\0\0\0\x03"       // N
+                              "\0\0\0\0"         // item 1 at the start of the item data
+                              "\0\0\0\x0C"       // item 2 twelve bytes later
+                              "\x7F\xFF\xFF\xF0" // item 3 far past the end of the file
+                              "resource one!"    // item 1
+                              "resource two!";   // item 2 starts at the "!" before it
+// The table without the literal's closing 0.
+constexpr size_t tableInProgramBytes = sizeof tableInProgram - 1;
+
+// Where the table lies in the program file: found by its bytes, which occur there once.
+uint32_t tableOffsetInProgram(const std::string& program)
+{
+    std::string table(tableInProgram, tableInProgramBytes);
+    size_t at = program.find(table);
+    EXPECT_NE(at, std::string::npos) << "the table is not in the program file";
+    EXPECT_EQ(program.find(table, at + 1), std::string::npos) << "the table is in the program file twice";
+    return static_cast<uint32_t>(at);
+}
+
+TEST(ResourceTable, AProgramsTableIsReadFromTheProgramFileAtItsOffset)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string program;
+    ASSERT_TRUE(readWholeFile(path, program));
+    uint32_t offset = tableOffsetInProgram(program);
+    ASSERT_NE(offset, 0u);
+    resourceSetTableOffset(offset);
+    struct Case {
+        int32_t item;
+        bool found;
+        const char* starts; // the item's first bytes
+    } cases[] = {
+        {1, true, "resource one"}, {2, true, "!resource two!"}, {3, false, ""}, {4, false, ""}, {0, false, ""}};
+    for (const Case& c : cases) {
+        HANDLE file = nullptr;
+        uint32_t position = 0;
+        ASSERT_EQ(resourceItemData(c.item, file, position), c.found) << "item " << c.item;
+        if (!c.found)
+            continue;
+        EXPECT_EQ(position, offset + 16 + (c.item == 1 ? 0 : 12)) << "item " << c.item;
+        std::string bytes(strlen(c.starts), '\0');
+        ASSERT_TRUE(resourceReadAt(file, position, bytes.data(), static_cast<uint32_t>(bytes.size())));
+        EXPECT_EQ(bytes, c.starts) << "item " << c.item;
+    }
+    resourceSetTableOffset(0);
 }
 
 } // namespace

@@ -88,6 +88,7 @@ struct Held {
 
 ObjectHeader* newException(BuiltinException kind)
 {
+    fixture(); // makes the classes, whichever test runs first
     return objectInstantiate(exceptionClass(kind));
 }
 

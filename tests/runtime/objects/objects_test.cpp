@@ -13,6 +13,7 @@ void objSetter(ObjectHeader* object, int32_t offset, ObjectHeader* value);
 ObjectHeader* objGetter(ObjectHeader* object, int32_t offset);
 void stringSetter(ObjectHeader* object, int32_t offset, StringRecord* value);
 bool RuntimeObjectIsa(ObjectHeader* object, int32_t classIndex);
+void* RuntimeCheckCast(ObjectHeader* object, int32_t classIndex);
 int32_t RuntimeDebugObjectCount(ObjectHeader* excluded);
 int32_t RuntimeDebugObjectID(ObjectHeader* excluded, int32_t index);
 StringRecord* RuntimeDebugObjectClass(ObjectHeader* excluded, int32_t index);
@@ -45,7 +46,8 @@ struct Classes {
     ClassDescriptor* unnamed = classCreate();
     ClassDescriptor* iface = classCreateBuiltin("TestInterface", nullptr, plainObjectSize);
     ClassDescriptor* unrelated = classCreateBuiltin("TestUnrelated", nullptr, plainObjectSize);
-    ClassDescriptor* table[5] = {base, derived, unnamed, iface, unrelated};
+    ClassDescriptor* otherIface = classCreateBuiltin("TestOtherInterface", nullptr, plainObjectSize);
+    ClassDescriptor* table[6] = {base, derived, unnamed, iface, unrelated, otherIface};
     InterfaceEntry implemented{nullptr, iface, nullptr, 0};
 
     Classes()
@@ -64,8 +66,9 @@ struct Classes {
         unnamed->superclass = derived;
         unnamed->instanceSize = sizeof(Holder) + 8;
         iface->isInterface = 1;
+        otherIface->isInterface = 1;
         base->interfaces = &implemented;
-        classSetTable(table, 5);
+        classSetTable(table, 6);
     }
 };
 
@@ -136,11 +139,51 @@ TEST_F(Objects, ClassTestsFollowTheChainAndImplementedInterfaces)
         int32_t classIndex;
         bool isa;
     } cases[] = {
-        {derived.get(), 0, true},  {derived.get(), 1, true},   {derived.get(), 3, true}, {derived.get(), 4, false},
-        {derived.get(), 2, false}, {derived.get(), 99, false}, {nullptr, 0, false},      {derived.get(), -1, false},
+        {derived.get(), 0, true},  {derived.get(), 1, true},   {derived.get(), 3, true},
+        {derived.get(), 4, false}, {derived.get(), 2, false},  {derived.get(), 99, false},
+        {nullptr, 0, false},       {derived.get(), -1, false}, {derived.get(), 5, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RuntimeObjectIsa(c.object, c.classIndex), c.isa) << "class index " << c.classIndex;
+}
+
+// A cast that holds gives what compiled code calls through next: a class's descriptor, or the
+// entry of the class (here the superclass) that implements the interface.
+TEST_F(Objects, ACastGivesTheClassOrTheImplementingInterfaceEntry)
+{
+    ObjectRef derived(RuntimeNewObject(1));
+    struct Case {
+        const char* what;
+        ObjectHeader* object;
+        int32_t classIndex;
+        void* result;
+    } cases[] = {
+        {"its own class", derived.get(), 1, classes().derived},
+        {"a superclass", derived.get(), 0, classes().base},
+        {"an interface its superclass implements", derived.get(), 3, &classes().implemented},
+        {"Nil to an interface", nullptr, 3, nullptr},
+        {"Nil to an interface nobody implements", nullptr, 5, nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RuntimeCheckCast(c.object, c.classIndex), c.result) << c.what;
+}
+
+CHILD_SCENARIO(castToAnInterfaceNotImplemented)
+{
+    classes();
+    ObjectHeader* derived = RuntimeNewObject(1);
+    RuntimeCheckCast(derived, 5);
+    return 9; // not reached: the failed cast raises, and nothing catches it
+}
+
+TEST_F(Objects, ACastToAnInterfaceTheClassDoesNotImplementRaisesIllegalCast)
+{
+    ProgramRun run = runProgram(childCommandLine("castToAnInterfaceNotImplemented"));
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0u);
+    ASSERT_EQ(run.boxes.size(), 1u);
+    EXPECT_EQ(run.boxes[0].text,
+              "An exception of class IllegalCastException was not handled.\rThe application will now quit.");
 }
 
 TEST_F(Objects, FieldSettersKeepCountsRightEvenWhenStoringTheValueAlreadyHeld)

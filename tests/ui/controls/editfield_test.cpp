@@ -9,6 +9,7 @@
 
 #include <richedit.h>
 
+#include <functional>
 #include <thread>
 
 namespace {
@@ -81,6 +82,48 @@ TEST_F(EditFields, SettingTheTextOfAnOpenFieldRaisesTextChange)
     EXPECT_EQ(recordedOnly({"TextChange"}), Events{"Field.TextChange"});
     editTextSetter(control("Field"), 0, nullptr);
     EXPECT_EQ(fieldText(), "");
+}
+
+// "壱万円": the text a TextChange handler keeps and puts back into its own field, as the
+// application's amount fields do after every change.
+const char* const keptAmount = "\x88\xeb\x96\x9c\x89\x7e";
+int textChangeDepth = 0;
+
+// Stops after a few nested calls, so that a field raising TextChange again for the text its
+// own handler set fails the test instead of overflowing the stack.
+int32_t putKeptAmountBack(ObjectHeader* field)
+{
+    recordEvent(field, "TextChange", " depth " + std::to_string(textChangeDepth));
+    if (textChangeDepth >= 3)
+        return 0;
+    ++textChangeDepth;
+    editTextSetter(field, 0, text(keptAmount).get());
+    --textChangeDepth;
+    return 0;
+}
+
+TEST_F(EditFields, AHandlerSettingItsOwnFieldsTextRunsOnceAndItsTextStays)
+{
+    static int32_t amountClass =
+        testClass(BuiltinClassId::EditField, {{"TextChange", reinterpret_cast<void*>(putKeptAmountBack)}});
+    ASSERT_NE(open({{amountClass, controlProperties("Amount", 10, 10, 200, 24)}}), nullptr);
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"a typed digit", [&] { typeText(handleOf("Amount"), "3"); }},
+        {"a text set from code", [&] { editTextSetter(control("Amount"), 0, text("5").get()); }},
+    };
+    focus("Amount");
+    for (const Case& c : cases) {
+        recordedEvents().clear();
+        c.change();
+        pumpFor(50);
+        EXPECT_EQ(recordedOnly({"TextChange"}), Events{"Amount.TextChange depth 0"}) << c.what;
+        EXPECT_EQ(textOf(editTextGetter(control("Amount"), 0)), keptAmount) << c.what;
+        EXPECT_EQ(windowText(handleOf("Amount")), keptAmount) << c.what;
+    }
 }
 
 TEST_F(EditFields, APasswordFieldShowsStarsAndKeepsTheTypedText)

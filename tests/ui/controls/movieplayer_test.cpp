@@ -80,8 +80,12 @@ protected:
         resourceSetTableOffset(0);
     }
 
-    // The table stays open once read; the other tests run where they started.
-    static void TearDownTestSuite() { SetCurrentDirectoryA(startingFolder); }
+    // The other tests run where they started, and the table file is let go.
+    static void TearDownTestSuite()
+    {
+        resourceSetTableOffset(0);
+        SetCurrentDirectoryA(startingFolder);
+    }
 
     static inline char startingFolder[MAX_PATH] = {};
 

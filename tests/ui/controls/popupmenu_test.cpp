@@ -3,6 +3,10 @@
 #include "tests/ui/controls/controltesting.h"
 #include "ui/windows/controlaccessors.h"
 
+#include <cstring>
+#include <string>
+#include <vector>
+
 namespace {
 
 class PopupMenus : public ControlTest {
@@ -26,20 +30,75 @@ TEST_F(PopupMenus, WithoutASelectionTheTextIsEmpty)
     EXPECT_EQ(textOf(popupTextGetter(nullptr, 0)), "");
 }
 
-TEST_F(PopupMenus, TheWindowIsTallerThanTheControlToMakeRoomForTheList)
+// The heights the system was asked to give a drop-down list's window: as it was made, and as
+// it was moved.
+std::vector<int> askedHeights;
+
+bool isDropDownList(HWND window)
 {
-    openPopup(accountKinds);
-    RECT area;
-    GetWindowRect(handleOf("Kind"), &area);
-    SendMessageA(handleOf("Kind"), CB_SHOWDROPDOWN, TRUE, 0);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    return _stricmp(className, "ComboBox") == 0 && (GetWindowLongA(window, GWL_STYLE) & 3) == CBS_DROPDOWNLIST;
+}
+
+LRESULT CALLBACK noteCreatedHeight(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && isDropDownList(reinterpret_cast<HWND>(wParam)))
+        askedHeights.push_back(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->cy);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK noteMovedHeight(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* call = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_WINDOWPOSCHANGING) {
+        const WINDOWPOS* position = reinterpret_cast<WINDOWPOS*>(call->lParam);
+        if (!(position->flags & SWP_NOSIZE) && isDropDownList(call->hwnd))
+            askedHeights.push_back(position->cy);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The bottom of the list when it drops, in screen coordinates.
+LONG droppedListBottom(HWND popup)
+{
+    SendMessageA(popup, CB_SHOWDROPDOWN, TRUE, 0);
     pumpFor(50);
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
-    GetComboBoxInfo(handleOf("Kind"), &info);
+    GetComboBoxInfo(popup, &info);
     RECT list;
     GetWindowRect(info.hwndList, &list);
-    SendMessageA(handleOf("Kind"), CB_SHOWDROPDOWN, FALSE, 0);
-    EXPECT_GT(list.bottom - list.top, 3 * 10);
+    SendMessageA(popup, CB_SHOWDROPDOWN, FALSE, 0);
+    return list.bottom;
+}
+
+// The control's window is made, and moved, 200 pixels taller than its Height: that is the room
+// the list drops into, which a list of many rows fills up to its last whole row.
+TEST_F(PopupMenus, TheListDropsIntoTwoHundredPixelsBelowTheControl)
+{
+    std::string rows;
+    for (int row = 1; row <= 30; ++row)
+        rows += "Row " + std::to_string(row) + "\r";
+    askedHeights.clear();
+    HHOOK creation = SetWindowsHookExA(WH_CBT, noteCreatedHeight, nullptr, GetCurrentThreadId());
+    openPopup({{"InitialValue", rows}});
+    UnhookWindowsHookEx(creation);
+    ASSERT_EQ(askedHeights, std::vector<int>{22 + 200});
+    for (int32_t height : {22, 30}) {
+        askedHeights.clear();
+        HHOOK moves = SetWindowsHookExA(WH_CALLWNDPROC, noteMovedHeight, nullptr, GetCurrentThreadId());
+        applyProperty(control("Kind"), "Height", std::to_string(height).c_str());
+        UnhookWindowsHookEx(moves);
+        ASSERT_FALSE(askedHeights.empty()) << "Height " << height;
+        EXPECT_EQ(askedHeights.front(), height + 200) << "Height " << height;
+        RECT closed;
+        GetWindowRect(handleOf("Kind"), &closed);
+        int32_t rowHeight = static_cast<int32_t>(SendMessageA(handleOf("Kind"), CB_GETITEMHEIGHT, 0, 0));
+        LONG bottom = droppedListBottom(handleOf("Kind"));
+        EXPECT_LE(bottom, closed.top + height + 200) << "Height " << height;
+        EXPECT_GT(bottom, closed.top + height + 200 - rowHeight) << "Height " << height;
+    }
 }
 
 TEST_F(PopupMenus, ChoosingARowFromCodeRaisesChangeAndBadIndexesAreIgnored)

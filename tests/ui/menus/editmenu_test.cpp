@@ -1,6 +1,8 @@
 // The Edit menu on edit fields: which items a plain, a read-only and a password field offer,
 // and cutting, copying, pasting, clearing and undoing from the shortcuts and with the mouse.
 #include "runtime/strings/string.h"
+#include "tests/support/programsession.h"
+#include "tests/support/testmain.h"
 #include "tests/ui/menus/menustream.h"
 #include "tests/ui/menus/menutesting.h"
 #include "tests/ui/windows/windowtesting.h"
@@ -222,22 +224,41 @@ TEST_F(EditMenu, APasswordFieldTakesPastedTextAsTypedAndNeverGivesItAway)
     EXPECT_EQ(shownIn("Secret"), "");
 }
 
-// Runs after the suite above: the window that shows the bar closes.
-TEST(MenuBarAfterItsWindow, OutlivesTheWindowThatShowedIt)
+// What became of the bar once the window that showed it closed (exit codes of the child).
+enum BarAfterItsWindow { barKept = 0, noBar = 1, barGone = 2, itemGone = 3, itemNotRenamed = 4 };
+
+// A program of its own: the window that shows the bar closes, which no other test may see.
+CHILD_SCENARIO(barAfterItsWindow)
 {
+    windowTestSetUp();
+    if (!buildEditBar() || !menuBarHandle())
+        return noBar;
     HMENU bar = menuBarHandle();
-    ASSERT_NE(bar, nullptr);
+    openWindow(templateStream(testClass(BuiltinClassId::Window, {}), windowProperties("Edit", 300, 140), {}));
     windowsCloseAll();
     pumpFor(50);
-    EXPECT_TRUE(IsMenu(bar));
+    if (!IsMenu(bar))
+        return barGone;
     StringRef name(stringFromText("EditCopy"));
     ObjectRef copy(RuntimeMenuReference(name.get()));
-    ASSERT_NE(copy.get(), nullptr);
+    if (!copy.get())
+        return itemGone;
     StringRef text(stringFromText("Copy it"));
     menuItemTextSetter(copy.get(), text.get());
     char shown[32] = {};
     GetMenuStringA(GetSubMenu(bar, 1), 2, shown, sizeof shown, MF_BYPOSITION);
-    EXPECT_STREQ(shown, "Copy it\tCtrl+C");
+    return strcmp(shown, "Copy it\tCtrl+C") == 0 ? barKept : itemNotRenamed;
+}
+
+// The child's windows take the foreground from ours, which must go on answering meanwhile.
+TEST(MenuBarAfterItsWindow, OutlivesTheWindowThatShowedIt)
+{
+    windowTestSetUp(); // the passes that answer meanwhile never wait
+    ProgramSession child(childCommandLine("barAfterItsWindow"), "");
+    DWORD exitCode = 99;
+    ASSERT_TRUE(pumpUntil([&] { return child.waitForExit(0, exitCode); }, 20000)) << "the child did not end";
+    EXPECT_EQ(exitCode, static_cast<DWORD>(barKept)) << "1: no bar, 2: the bar went with its window, "
+                                                        "3: its item went, 4: its item was not renamed";
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "host/base/hoststate.h"
 #include "runtime/strings/string.h"
+#include "tests/support/programdriver.h"
+#include "tests/support/programsession.h"
 #include "tests/ui/menus/menustream.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/menus/menubuild.h"
@@ -71,6 +73,10 @@ int32_t applicationFileNew(ObjectHeader*)
 {
     return record("App.menu FileNew");
 }
+int32_t applicationClose(ObjectHeader*)
+{
+    return record("App.Close");
+}
 
 void addMenuHandler(ClassDescriptor* cls, const char* itemName, void* code)
 {
@@ -115,7 +121,8 @@ int32_t menuTestSetUp()
     addMenuHandler(testClassAt(windowClass), "filenew", reinterpret_cast<void*>(windowFileNew));
     addMenuHandler(testClassAt(windowClass), "RecentFile", reinterpret_cast<void*>(windowRecentFile));
     int32_t applicationClass =
-        testClass(BuiltinClassId::Application, {{"EnableMenuItems", reinterpret_cast<void*>(applicationEnable)}});
+        testClass(BuiltinClassId::Application, {{"EnableMenuItems", reinterpret_cast<void*>(applicationEnable)},
+                                                {"Close", reinterpret_cast<void*>(applicationClose)}});
     addMenuHandler(testClassAt(applicationClass), "FileNew", reinterpret_cast<void*>(applicationFileNew));
     hostState().application = objectInstantiate(testClassAt(applicationClass));
 
@@ -160,23 +167,25 @@ void chooseWithMouse(HWND handle, int itemPosition, int titlePosition)
     DWORD owner = GetCurrentThreadId();
     std::thread hand([handle, bar, itemPosition, titlePosition, owner] {
         HWND popup = nullptr;
-        for (int wait = 0; wait < 150 && !(popup = openMenuOf(owner)); ++wait)
-            Sleep(20);
-        if (!popup) {
+        if (!waitUntil([&] { return (popup = openMenuOf(owner)) != nullptr; }, 3000)) {
             PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0); // lets go of a menu that never showed
             PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);
             return;
         }
-        Sleep(100);
-        RECT item;
-        GetMenuItemRect(handle, GetSubMenu(bar, titlePosition), itemPosition, &item);
+        RECT item = {};
+        waitUntil(
+            [&] {
+                return GetMenuItemRect(handle, GetSubMenu(bar, titlePosition), itemPosition, &item) &&
+                       item.right > item.left;
+            },
+            2000);
         POINT on = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
         SetCursorPos(on.x, on.y);
         // The menu's own loop reads mouse positions in screen coordinates.
         PostMessageA(popup, WM_MOUSEMOVE, 0, MAKELPARAM(on.x, on.y));
-        Sleep(50);
+        waitUntilIdle(popup);
         PostMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on.x, on.y));
-        Sleep(50);
+        waitUntilIdle(popup);
         PostMessageA(popup, WM_LBUTTONUP, 0, MAKELPARAM(on.x, on.y));
     });
     moveMouseToScreen(at.x, at.y);

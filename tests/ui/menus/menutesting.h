@@ -17,7 +17,7 @@ extern std::set<std::string> itemsTheWindowEnables;
 // Builds the bar: File with New (Ctrl+N), Save (Ctrl+Shft+S), a Recent submenu holding an
 // array of two, and Quit (Ctrl+Q), of item classes that record Action and the enable event
 // as "Name.Action" ("Name$index" for array members). Makes the application object, which
-// records "App.EnableMenuItems" and "App.menu FileNew". Returns the class of windows, to be
+// records "App.EnableMenuItems", "App.menu FileNew" and "App.Close". Returns the class of windows, to be
 // titled "Menus", that record their events, "Menus.EnableMenuItems", "Menus.menu FileNew" and
 // "Menus.menu RecentFile 1" (-1 when the bar could not be built). Once per test program.
 int32_t menuTestSetUp();

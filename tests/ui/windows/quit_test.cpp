@@ -52,17 +52,30 @@ protected:
     static inline int32_t windowClass = -1, reenteringClass = -1, applicationClass = -1;
 };
 
+// The newest window is asked first; a refusal from the window asked second must also leave
+// the first, which already agreed, open. Either way the next quit asks afresh.
 TEST_F(ApplicationQuitting, ARefusalStopsTheQuitAndLeavesEveryWindowOpen)
 {
-    ObjectHeader* first = open(windowClass, "First");
-    ObjectHeader* second = open(windowClass, "Second");
-    recordedEvents().clear();
-    handlerAnswers()["Second.CancelClose"] = true; // the newest window is asked first
-    ApplicationQuit();
-    EXPECT_EQ(recordedOnly({"CancelClose", "Close"}), Events{"Second.CancelClose"});
-    EXPECT_FALSE(loopQuitRequested());
-    EXPECT_NE(windowHandleOf(first), nullptr);
-    EXPECT_NE(windowHandleOf(second), nullptr);
+    struct Case {
+        const char* refusing;
+        Events asked;
+    } cases[] = {
+        {"Second", {"Second.CancelClose"}},
+        {"First", {"Second.CancelClose", "First.CancelClose"}},
+    };
+    for (const Case& c : cases) {
+        ObjectHeader* first = open(windowClass, "First");
+        ObjectHeader* second = open(windowClass, "Second");
+        recordedEvents().clear();
+        handlerAnswers()[std::string(c.refusing) + ".CancelClose"] = true;
+        ApplicationQuit();
+        EXPECT_EQ(recordedOnly({"CancelClose", "Close"}), c.asked) << c.refusing << " refuses";
+        EXPECT_FALSE(loopQuitRequested()) << c.refusing << " refuses";
+        EXPECT_NE(windowHandleOf(first), nullptr) << c.refusing << " refuses";
+        EXPECT_NE(windowHandleOf(second), nullptr) << c.refusing << " refuses";
+        handlerAnswers().clear();
+        EXPECT_TRUE(applicationCloseAll()) << "after " << c.refusing << " refused";
+    }
 }
 
 TEST_F(ApplicationQuitting, AllAgreeingClosesEverythingAndEndsTheLoop)

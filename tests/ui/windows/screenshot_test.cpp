@@ -53,12 +53,15 @@ TEST(Screenshot, DrawnControlsLookAsDesigned)
         return properties;
     };
     std::string stream = templateStream(
-        window, windowProperties("Drawn", 400, 260, {{"HasBackColor", "True"}, {"BackColor", "15790320"}}),
+        window, windowProperties("Drawn", 400, 330, {{"HasBackColor", "True"}, {"BackColor", "15790320"}}),
         {
             {canvas, controlProperties("Canvas1", 10, 10, 180, 120, {{"Backdrop", "0"}, {"Enabled", "True"}})},
             {text, controlProperties("Title", 200, 10, 190, 20, font("手形・小切手"))},
             {text, controlProperties("Lines", 200, 40, 190, 40, font("一行目\r\n二行目", {{"TextAlign", "1"}}))},
             {text, controlProperties("Muted", 200, 90, 190, 20, font("使用不可"))},
+            {text,
+             controlProperties("Right", 200, 260, 190, 60,
+                               font("短い行\r\nもう少し長い二行目", {{"TextAlign", "2"}, {"MultiLine", "True"}}))},
             {text, controlProperties("Over", 30, 60, 150, 20, font("Over the canvas", {{"TextColor", "16777215"}}))},
             {rectangle, controlProperties("Rect", 10, 140, 100, 60,
                                           {{"FillColor", "16711680"},
@@ -118,6 +121,10 @@ TEST(Screenshot, DrawnControlsLookAsDesigned)
     EXPECT_EQ(inkIn(shot, {200, 90, 390, 110}, 0x40), 0) << "disabled text is muted";
     EXPECT_GT(inkIn(shot, {200, 90, 390, 110}, 0xD0), 20) << "disabled text is drawn";
     EXPECT_EQ(shot.at(31, 62), 0x0000FF) << "the canvas shows through around the text over it";
+    // A right-aligned block: both lines end at the right edge, the short one starts past the middle.
+    EXPECT_GT(inkIn(shot, {370, 258, 390, 274}, 0x40), 10) << "right-aligned first line at the edge";
+    EXPECT_EQ(inkIn(shot, {200, 258, 300, 274}, 0x40), 0) << "nothing of the short line on the left";
+    EXPECT_GT(inkIn(shot, {370, 275, 390, 291}, 0x40), 10) << "right-aligned second line at the edge";
     windowsCloseAll();
 }
 
