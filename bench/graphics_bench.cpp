@@ -10,6 +10,7 @@
 #include "graphics/graphicsexports.h"
 #include "graphics/picture.h"
 #include "graphics/printerjob.h"
+#include "tests/support/printedpages.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testpicture.h"
 
@@ -260,17 +261,22 @@ HDC startPrinterJob(const char* documentName)
     return nullptr;
 }
 
-// Both jobs end after the timings, the Graphics' when it goes. Fewer pages than on the bitmap:
-// every page is spooled and made into the PDF printer's file.
+// Both jobs end after the timings. Fewer pages than on the bitmap: every page is spooled and
+// made into the PDF printer's file, which the run waits for and removes.
 double benchPrinterPages(const Page& page, const Settings& settings, bool& correct)
 {
-    HDC direct = startPrinterJob("tegata-bench-direct");
-    printerJobSetDocumentName("tegata-bench-graphics");
+    const std::string directName = uniqueDocumentName("bench-direct");
+    const std::string graphicsName = uniqueDocumentName("bench-graphics");
+    HDC direct = startPrinterJob(directName.c_str());
+    printerJobSetDocumentName(graphicsName.c_str());
     ObjectRef g(printerJobStart(CreateDCA("WINSPOOL", printerName, nullptr, nullptr), nullptr, {1, 0, 0}));
     printerJobSetDocumentName(nullptr);
     correct &= benchCheck(direct && g.get(), "no job could be started on the printer " + std::string(printerName));
-    if (!direct || !g.get())
+    if (!direct || !g.get()) {
+        if (direct)
+            DeleteDC(direct);
         return 0;
+    }
     int pages = std::max(1, settings.pagesPerRun / 4);
     std::vector<double> best =
         benchBestInTurns(std::max(2, settings.rounds / 4), {{[&] {
@@ -286,6 +292,11 @@ double benchPrinterPages(const Page& page, const Settings& settings, bool& corre
     EndPage(direct);
     EndDoc(direct);
     DeleteDC(direct);
+    RuntimeUnlockObject(g.release());
+    // Waited for only to be removed with the run.
+    correct &=
+        benchCheck(!waitForPrintedFile(directName, 40000).empty() && !waitForPrintedFile(graphicsName, 40000).empty(),
+                   "the printer made no file of a job");
     benchPrintHeader("The same page on the PDF printer, ns per page", "the same GDI calls made directly");
     benchPrintRow("direct GDI", pages, best[0] / pages, best[0] / pages);
     benchPrintRow("through a printer Graphics", pages, best[1] / pages, best[0] / pages);

@@ -10,7 +10,7 @@
 #include "graphics/printersetup.h"
 #include "runtime/objects/builtinclassset.h"
 #include "tests/graphics/dialoganswerer.h"
-#include "tests/graphics/printedpages.h"
+#include "tests/support/printedpages.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testpicture.h"
 

@@ -12,7 +12,8 @@
 std::string uniqueDocumentName(const char* what);
 
 // The PDF file the printer wrote for the job of that name, once it is whole; empty when none
-// came within the time.
+// came within the time. The files found so are removed when the program ends: they are the
+// run's, not the person's.
 std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs);
 // Whether a file for a job of that name is there now.
 bool printedFileExists(const std::string& documentName);

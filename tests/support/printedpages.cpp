@@ -1,6 +1,6 @@
 // What the PDF printer made of a print job: its file found by the job's document name, its
 // pages rendered to pixels with the system's PDF renderer, and where the ink lies on them.
-#include "tests/graphics/printedpages.h"
+#include "tests/support/printedpages.h"
 
 #include "tests/support/programdriver.h"
 
@@ -133,6 +133,30 @@ std::string renderTo(const std::string& pdfPath, int page, const char* format, c
     return runHostProgram(command) ? unixToWindows(output) : "";
 }
 
+// Files of this run, removed at its end.
+class RunFiles {
+public:
+    ~RunFiles()
+    {
+        for (const std::string& path : paths)
+            DeleteFileA(path.c_str());
+    }
+    void add(const std::string& path)
+    {
+        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+            paths.push_back(path);
+    }
+
+private:
+    std::vector<std::string> paths;
+};
+
+RunFiles& runFiles()
+{
+    static RunFiles files;
+    return files;
+}
+
 } // namespace
 
 std::string uniqueDocumentName(const char* what)
@@ -146,8 +170,10 @@ std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs)
 {
     for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(100)) {
         std::string path = fileFor(documentName);
-        if (!path.empty() && wholePdf(path))
+        if (!path.empty() && wholePdf(path)) {
+            runFiles().add(path);
             return path;
+        }
     }
     return "";
 }
