@@ -1,0 +1,77 @@
+// The routines a plug-in calls, through the resolver, to announce itself and register its
+// controls.
+#include "plugins/pluginregistration.h"
+
+#include "host/classes/namedclasses.h"
+#include "plugins/pluginrecord.h"
+#include "runtime/objects/classdescriptor.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<PluginControl> controls;
+
+bool acceptedVersion(int32_t version)
+{
+    return version == 1 || version > 2;
+}
+
+void registerEvents(ControlDescriptor* descriptor)
+{
+    for (uint32_t index = 0; descriptor->events && index < descriptor->eventCount; ++index)
+        descriptor->events[index].key = index + 1;
+}
+
+} // namespace
+
+extern "C" void RegisterPluginVersion(int32_t version)
+{
+    if (PluginRecord* plugin = pluginCurrent())
+        plugin->version = version;
+}
+
+extern "C" void RegisterPluginExports(void** table)
+{
+    if (PluginRecord* plugin = pluginCurrent())
+        plugin->exports = table;
+}
+
+extern "C" void PluginRegisterControl(ControlDescriptor* descriptor)
+{
+    if (!descriptor || !descriptor->name || !acceptedVersion(descriptor->version))
+        return;
+    if (pluginControlFind(descriptor->name))
+        return;
+    ClassDescriptor* cls = classCreate();
+    cls->name = stringFromText(descriptor->name);
+    cls->instanceSize = controlDataOffset + descriptor->dataSize;
+    descriptor->dataOffset = controlDataOffset;
+    registerEvents(descriptor);
+    pluginControlAdd(cls);
+    controls.push_back({cls, descriptor, pluginCurrent()});
+}
+
+extern "C" StringRecord* PluginDefaultControlCaption()
+{
+    return stringFromText("Untitled");
+}
+
+extern "C" StringRecord* PluginDefaultControlFont()
+{
+    return stringFromText("System");
+}
+
+extern "C" int32_t PluginDefaultControlFontSize()
+{
+    return 0;
+}
+
+const PluginControl* pluginControlOf(const ClassDescriptor* cls)
+{
+    for (const PluginControl& control : controls) {
+        if (control.cls == cls)
+            return &control;
+    }
+    return nullptr;
+}

@@ -1,0 +1,18 @@
+// The routines a plug-in calls, through the resolver, to announce itself and register its
+// controls.
+#pragma once
+
+#include "plugins/controldescriptor.h"
+#include "runtime/strings/string.h"
+
+extern "C" {
+void RegisterPluginVersion(int32_t version);
+void RegisterPluginExports(void** table);
+void PluginRegisterControl(ControlDescriptor* descriptor);
+StringRecord* PluginDefaultControlCaption();
+StringRecord* PluginDefaultControlFont();
+int32_t PluginDefaultControlFontSize();
+}
+
+// The registered control of a class; null for any other class.
+const PluginControl* pluginControlOf(const ClassDescriptor* cls);
