@@ -20,6 +20,29 @@ struct ControlBehaviour {
     bool (*keyDown)(void* instance, int32_t character, int32_t keyCode, int32_t modifiers);
 };
 
+// A routine address of -1 means the field at `parameter` in the control's storage is read or
+// written directly.
+struct ControlPropertyRecord {
+    const char* group;
+    const char* name;
+    const char* type; // "String", "Integer", ...: compared without regard to case
+    uint32_t flags;
+    void* getter;
+    void* setter;
+    int32_t parameter;
+    uint32_t reserved;
+    uint32_t enumerationCount;
+    const char** enumerationNames;
+};
+static_assert(sizeof(ControlPropertyRecord) == 40);
+
+// Version 1 gives an index into the plug-in's export table for the routine.
+struct ControlMethodRecord {
+    void* routine;
+    void* assignRoutine; // 0 when the method cannot be assigned to
+    const char* declaration;
+};
+
 struct ControlEventRecord {
     const char* declaration;
     uint32_t key; // filled at registration
@@ -38,9 +61,9 @@ struct ControlDescriptor {
     uint32_t pictures[2];
     int32_t defaultWidth;
     int32_t defaultHeight;
-    void* properties;
+    ControlPropertyRecord* properties;
     uint32_t propertyCount;
-    void* methods;
+    ControlMethodRecord* methods;
     uint32_t methodCount;
     ControlEventRecord* events;
     uint32_t eventCount;

@@ -3,9 +3,14 @@
 #include "plugins/pluginregistration.h"
 
 #include "host/classes/namedclasses.h"
+#include "plugins/controlmembers.h"
 #include "plugins/pluginrecord.h"
+#include "runtime/objects/classchain.h"
 #include "runtime/objects/classdescriptor.h"
 
+#include <windows.h>
+
+#include <string>
 #include <vector>
 
 namespace {
@@ -17,10 +22,10 @@ bool acceptedVersion(int32_t version)
     return version == 1 || version > 2;
 }
 
-void registerEvents(ControlDescriptor* descriptor)
+void report(const std::vector<std::string>& problems)
 {
-    for (uint32_t index = 0; descriptor->events && index < descriptor->eventCount; ++index)
-        descriptor->events[index].key = index + 1;
+    for (const std::string& line : problems)
+        OutputDebugStringA((line + "\n").c_str());
 }
 
 } // namespace
@@ -47,9 +52,12 @@ extern "C" void PluginRegisterControl(ControlDescriptor* descriptor)
     cls->name = stringFromText(descriptor->name);
     cls->instanceSize = controlDataOffset + descriptor->dataSize;
     descriptor->dataOffset = controlDataOffset;
-    registerEvents(descriptor);
+    PluginRecord* plugin = pluginCurrent();
+    std::vector<std::string> problems;
+    controlMembersDeclare(cls, descriptor, plugin ? plugin->exports : nullptr, problems);
+    report(problems);
     pluginControlAdd(cls);
-    controls.push_back({cls, descriptor, pluginCurrent()});
+    controls.push_back({cls, descriptor, plugin});
 }
 
 extern "C" StringRecord* PluginDefaultControlCaption()
@@ -65,6 +73,13 @@ extern "C" StringRecord* PluginDefaultControlFont()
 extern "C" int32_t PluginDefaultControlFontSize()
 {
     return 0;
+}
+
+extern "C" void* GetEventInstance(ObjectHeader* instance, uint32_t eventKey)
+{
+    if (!instance || !eventKey)
+        return nullptr;
+    return classFindEventHandler(instance, reinterpret_cast<const EventDeclaration*>(eventKey)).code;
 }
 
 const PluginControl* pluginControlOf(const ClassDescriptor* cls)

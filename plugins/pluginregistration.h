@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plugins/controldescriptor.h"
+#include "runtime/objects/object.h"
 #include "runtime/strings/string.h"
 
 extern "C" {
@@ -12,6 +13,9 @@ void PluginRegisterControl(ControlDescriptor* descriptor);
 StringRecord* PluginDefaultControlCaption();
 StringRecord* PluginDefaultControlFont();
 int32_t PluginDefaultControlFontSize();
+// The application's handler of the event whose record holds `eventKey`, for that instance;
+// null when it has none.
+void* GetEventInstance(ObjectHeader* instance, uint32_t eventKey);
 }
 
 // The registered control of a class; null for any other class.

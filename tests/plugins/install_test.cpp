@@ -2,9 +2,12 @@
 // or altered copy gets, and what a damaged list stops.
 #include "host/classes/namedclasses.h"
 #include "host/startup/runtimeexports.h"
+#include "plugins/memberdeclaration.h"
 #include "plugins/pluginfile.h"
 #include "plugins/plugininstall.h"
 #include "plugins/pluginregistration.h"
+#include "runtime/objects/builtinclassset.h"
+#include "runtime/objects/classchain.h"
 
 #include <windows.h>
 
@@ -141,6 +144,67 @@ TEST(PluginInstall, TheLibraryIsLoadedFromTheUsersPluginFolderAndRegistersItsCon
     EXPECT_EQ(descriptor->dataOffset, 96u);
     EXPECT_EQ(pluginControlOf(control)->descriptor, descriptor);
     EXPECT_NE(descriptor->events[0].key, descriptor->events[1].key);
+}
+
+// The test plug-in's control: Count and Lit read their fields directly, Level through the
+// plug-in's getter; of its three methods only Reset parses.
+TEST(PluginInstall, AControlsMembersAreDeclaredOnItsClass)
+{
+    PluginListBlock block;
+    block.install(block.add("tmembers.dll", embeddedLibrary()));
+    ClassDescriptor* control = pluginControlFind("tmembers");
+    ASSERT_NE(control, nullptr);
+    ObjectHeader* instance = objectInstantiate(control);
+    auto setter =
+        reinterpret_cast<void (*)(ObjectHeader*, int32_t, int32_t)>(classFindProperty(control, "count")->setter);
+    setter(instance, classFindProperty(control, "Count")->parameter, 7);
+    auto level = classFindProperty(control, "Level");
+    EXPECT_EQ(reinterpret_cast<int32_t (*)(ObjectHeader*, int32_t)>(level->getter)(instance, level->parameter), 70);
+    EXPECT_EQ(level->setter, nullptr);
+    EXPECT_EQ(classFindProperty(control, "Lit")->parameter, 96 + 4);
+    EXPECT_NE(classFindMethod(control, "Reset"), nullptr);
+    EXPECT_EQ(classFindMethod(control, "Broken"), nullptr);
+    EXPECT_EQ(classFindMethod(control, "Twisted"), nullptr);
+    RuntimeUnlockObject(instance);
+}
+
+TEST(MemberDeclaration, DeclarationsParseOrGiveTheirErrorText)
+{
+    struct Case {
+        const char* text;
+        const char* name; // null: the declaration does not parse
+        const char* parameters;
+        const char* resultOrError;
+    };
+    const Case cases[] = {
+        {"Action", "Action", "", ""},
+        {"AddRow(text As String)", "AddRow", "(text As String)", ""},
+        {"List(row As Integer) As String", "List", "(row As Integer) As String", "String"},
+        {"MouseDown(X As Integer, Y As Integer) As Boolean", "MouseDown", "(X As Integer, Y As Integer) As Boolean",
+         "Boolean"},
+        {"Count() as integer", "Count", "() as integer", "integer"},
+        {"", nullptr, nullptr, "Invalid plugin method format: "},
+        {"AddRow(text String)", nullptr, nullptr, "Invalid plugin method format: AddRow(text String)"},
+        {"AddRow(text As String", nullptr, nullptr, "Invalid plugin method format: AddRow(text As String"},
+        {"AddRow(a As String,)", nullptr, nullptr, "Invalid plugin method format: AddRow(a As String,)"},
+        {"List() As", nullptr, nullptr, "Invalid return type: List() As"},
+        {"List() Is String", nullptr, nullptr, "Invalid return type: List() Is String"},
+        {"List() As String Integer", nullptr, nullptr, "Invalid return type: List() As String Integer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        MemberDeclaration declaration;
+        std::string error;
+        bool parsed = memberDeclarationParse(c.text, declaration, error);
+        ASSERT_EQ(parsed, c.name != nullptr);
+        if (!parsed) {
+            EXPECT_EQ(error, c.resultOrError);
+            continue;
+        }
+        EXPECT_EQ(declaration.name, c.name);
+        EXPECT_EQ(declaration.parameters, c.parameters);
+        EXPECT_EQ(declaration.resultType, c.resultOrError);
+    }
 }
 
 TEST(PluginInstall, TheResolverAnswersFromTheExportTable)

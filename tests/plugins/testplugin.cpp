@@ -9,6 +9,23 @@ namespace {
 
 typedef void* (*Resolver)(const char* name);
 
+struct PropertyRecord {
+    const char* group;
+    const char* name;
+    const char* type;
+    uint32_t flags;
+    void* getter;
+    void* setter;
+    int32_t parameter;
+    uint32_t reserved[3];
+};
+
+struct MethodRecord {
+    void* routine;
+    void* assignRoutine;
+    const char* declaration;
+};
+
 struct EventRecord {
     const char* declaration;
     uint32_t key;
@@ -27,7 +44,26 @@ struct Descriptor {
 HINSTANCE self;
 Resolver resolver;
 char baseName[64];
-EventRecord events[] = {{"Action", 0}, {"Up", 0}};
+void* const direct = reinterpret_cast<void*>(-1);
+int32_t levelGetter(char* instance, int32_t)
+{
+    return *reinterpret_cast<int32_t*>(instance + 96) * 10;
+}
+void reset(char* instance)
+{
+    *reinterpret_cast<int32_t*>(instance + 96) = 0;
+}
+PropertyRecord properties[] = {
+    {"Behavior", "Count", "integer", 0, direct, direct, 0, {}},
+    {"Appearance", "Lit", "Boolean", 0, direct, direct, 4, {}},
+    {"Behavior", "Level", "Integer", 0, reinterpret_cast<void*>(levelGetter), nullptr, 0, {}},
+};
+MethodRecord methods[] = {
+    {reinterpret_cast<void*>(reset), nullptr, "Reset()"},
+    {reinterpret_cast<void*>(reset), nullptr, "Broken(x Integer)"},
+    {reinterpret_cast<void*>(reset), nullptr, "Twisted() As"},
+};
+EventRecord events[] = {{"Action", 0}, {"Up(X As Integer, Y As Integer) As Boolean", 0}};
 Descriptor current{5, baseName, 8, 0, {}, 0, {}};
 Descriptor older{1, "TestOlderControl", 4, 0, {}, 0, {}};
 Descriptor ignored[] = {{2, "TestVersionTwo", 4, 0, {}, 0, {}}, {0, "TestVersionZero", 4, 0, {}, 0, {}}};
@@ -71,7 +107,11 @@ extern "C" __declspec(dllexport) void KOLAPluginMain(Resolver given)
     takeBaseName();
     resolve<void (*)(int32_t)>("RegisterPluginVersion")(5);
     auto registerControl = resolve<void (*)(Descriptor*)>("PluginRegisterControl");
-    current.words[8] = reinterpret_cast<uint32_t>(events); // event records and their count
+    current.words[4] = reinterpret_cast<uint32_t>(properties);
+    current.words[5] = 3;
+    current.words[6] = reinterpret_cast<uint32_t>(methods);
+    current.words[7] = 3;
+    current.words[8] = reinterpret_cast<uint32_t>(events);
     current.words[9] = 2;
     registerControl(&current);
     registerControl(&older);
