@@ -5,11 +5,13 @@
 #include "host/classes/namedclasses.h"
 #include "plugins/controlmembers.h"
 #include "plugins/pluginrecord.h"
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 #include "runtime/objects/classdescriptor.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,30 @@ void report(const std::vector<std::string>& problems)
 {
     for (const std::string& line : problems)
         OutputDebugStringA((line + "\n").c_str());
+}
+
+const PluginControl* controlOfClass(const ClassDescriptor* cls)
+{
+    for (const PluginControl& control : controls) {
+        if (control.cls == cls)
+            return &control;
+    }
+    return nullptr;
+}
+
+// Each runs for the plug-in's own class only; its subclasses in the image come after it.
+void constructInstance(ObjectHeader* object, ClassDescriptor* cls)
+{
+    const PluginControl* control = controlOfClass(cls);
+    if (control && control->descriptor->behaviour && control->descriptor->behaviour->constructor)
+        control->descriptor->behaviour->constructor(object);
+}
+
+void destroyInstance(ObjectHeader* object, ClassDescriptor* cls)
+{
+    const PluginControl* control = controlOfClass(cls);
+    if (control && control->descriptor->behaviour && control->descriptor->behaviour->destructor)
+        control->descriptor->behaviour->destructor(object);
 }
 
 } // namespace
@@ -48,9 +74,14 @@ extern "C" void PluginRegisterControl(ControlDescriptor* descriptor)
         return;
     if (pluginControlFind(descriptor->name))
         return;
+    builtinClassesEnsure();
     ClassDescriptor* cls = classCreate();
     cls->name = stringFromText(descriptor->name);
-    cls->instanceSize = controlDataOffset + descriptor->dataSize;
+    cls->superclass = builtinClass(BuiltinClassId::RectControl);
+    // Never smaller than the superclass: its code would write past the end of the instance.
+    cls->instanceSize = std::max(controlDataOffset + descriptor->dataSize, cls->superclass->instanceSize);
+    cls->constructor = constructInstance;
+    cls->destructor = destroyInstance;
     descriptor->dataOffset = controlDataOffset;
     PluginRecord* plugin = pluginCurrent();
     std::vector<std::string> problems;
@@ -84,9 +115,14 @@ extern "C" void* GetEventInstance(ObjectHeader* instance, uint32_t eventKey)
 
 const PluginControl* pluginControlOf(const ClassDescriptor* cls)
 {
-    for (const PluginControl& control : controls) {
-        if (control.cls == cls)
-            return &control;
+    for (; cls; cls = cls->superclass) {
+        if (const PluginControl* control = controlOfClass(cls))
+            return control;
     }
     return nullptr;
+}
+
+const std::vector<PluginControl>& pluginControls()
+{
+    return controls;
 }

@@ -6,6 +6,8 @@
 #include "runtime/objects/object.h"
 #include "runtime/strings/string.h"
 
+#include <vector>
+
 extern "C" {
 void RegisterPluginVersion(int32_t version);
 void RegisterPluginExports(void** table);
@@ -18,5 +20,7 @@ int32_t PluginDefaultControlFontSize();
 void* GetEventInstance(ObjectHeader* instance, uint32_t eventKey);
 }
 
-// The registered control of a class; null for any other class.
+// The registered control that the class is or descends from; null for any other class.
 const PluginControl* pluginControlOf(const ClassDescriptor* cls);
+// Every registered control, in the order of registration.
+const std::vector<PluginControl>& pluginControls();

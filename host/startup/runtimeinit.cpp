@@ -15,6 +15,7 @@
 #include "plugins/pluginlist.h"
 #include "runtime/exceptions/exceptions.h"
 #include "runtime/objects/builtinclassset.h"
+#include "ui/controls/plugincontrolpane.h"
 #include "ui/menus/menubuild.h"
 #include "ui/windows/events.h"
 #include "ui/windows/framewindow.h"
@@ -83,6 +84,7 @@ void installPlugins()
 {
     uint32_t head = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pluginEmbeddedList()));
     pluginsInstall(ImageData::linked(), head, exportRoutine);
+    pluginControlsSetUp();
 }
 
 } // namespace
