@@ -6,6 +6,7 @@
 #include "plugins/pluginregistration.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/controls/plugincontrolpane.h"
+#include "ui/controls/plugincontrolservices.h"
 
 namespace {
 
@@ -17,7 +18,18 @@ void record(void* instance, const char* what, int32_t x = -1, int32_t y = -1)
 
 std::vector<void*> constructed;
 
-// The gauge paints itself red.
+ControlEventRecord gaugeEvents[] = {{"Action", 0}};
+
+// Raises the gauge's Action as the plug-in does: through the handler the runtime gives it.
+void raiseAction(void* instance)
+{
+    auto handler = reinterpret_cast<int32_t (*)(void*)>(
+        GetEventInstance(static_cast<ObjectHeader*>(instance), gaugeEvents[0].key));
+    if (handler)
+        handler(instance);
+}
+
+// The gauge paints itself red; a click asks for its bounds, raises Action and repaints it.
 ControlBehaviour gaugeBehaviour{
     [](void* instance) { constructed.push_back(instance); },
     nullptr,
@@ -29,19 +41,30 @@ ControlBehaviour gaugeBehaviour{
     },
     [](void* instance, int32_t x, int32_t y) {
         record(instance, "mouseDown", x, y);
+        int16_t bounds[4];
+        GetControlBounds(static_cast<ObjectHeader*>(instance), bounds);
+        record(instance, "bounds", bounds[1], bounds[0]);
+        record(instance, "to", bounds[3], bounds[2]);
         return true;
     },
     [](void* instance, int32_t x, int32_t y) { record(instance, "mouseDrag", x, y); },
-    [](void* instance, int32_t x, int32_t y) { record(instance, "mouseUp", x, y); },
+    [](void* instance, int32_t x, int32_t y) {
+        record(instance, "mouseUp", x, y);
+        raiseAction(instance);
+        KOLAInvalidateControl(static_cast<ObjectHeader*>(instance));
+    },
 };
 
 int32_t gaugeClass()
 {
     static ControlDescriptor descriptor{5, "TestGauge", 8};
     descriptor.behaviour = &gaugeBehaviour;
+    descriptor.events = gaugeEvents;
+    descriptor.eventCount = 1;
     PluginRegisterControl(&descriptor);
     pluginControlsSetUp();
-    static int32_t index = testClass(pluginControlFind("TestGauge"), {});
+    static int32_t index =
+        testClass(pluginControlFind("TestGauge"), {{"Action", reinterpret_cast<void*>(recordPlain<"Action">)}});
     return index;
 }
 
@@ -58,10 +81,12 @@ TEST_F(PluginControl, IsMadePaintedAndClickedThroughThePluginsRoutines)
     EXPECT_NE(GetPixel(dc, 10, 10), RGB(255, 0, 0));
     ReleaseDC(windowHandleOf(window), dc);
 
+    recordedEvents().clear();
     clickAt(windowHandleOf(window), 50, 40);
-    ASSERT_TRUE(pumpUntil([] { return sawEvent("Gauge.mouseUp 30,10"); }));
-    EXPECT_EQ(recordedOnly({"mouseDown", "mouseDrag", "mouseUp"}),
-              (Events{"Gauge.mouseDown 30,10", "Gauge.mouseUp 30,10"}));
+    ASSERT_TRUE(pumpUntil([] { return sawEvent("Gauge.redraw"); }));
+    EXPECT_EQ(recordedOnly({"mouseDown", "bounds", "to", "mouseDrag", "mouseUp", "Action", "redraw"}),
+              (Events{"Gauge.mouseDown 30,10", "Gauge.bounds 20,30", "Gauge.to 120,90", "Gauge.mouseUp 30,10",
+                      "Gauge.Action", "Gauge.redraw"}));
 }
 
 } // namespace
