@@ -48,6 +48,16 @@ struct ControlEventRecord {
     uint32_t key; // filled at registration
 };
 
+// The members of a plug-in's class, each list with its count.
+struct PluginMembers {
+    ControlPropertyRecord* properties;
+    uint32_t propertyCount;
+    ControlMethodRecord* methods;
+    uint32_t methodCount;
+    ControlEventRecord* events;
+    uint32_t eventCount;
+};
+
 // Flag bit 2 picks the second pane kind.
 constexpr uint32_t controlFlagSecondPane = 4;
 // Where a control's own storage begins inside an instance.
@@ -61,12 +71,7 @@ struct ControlDescriptor {
     uint32_t pictures[2];
     int32_t defaultWidth;
     int32_t defaultHeight;
-    ControlPropertyRecord* properties;
-    uint32_t propertyCount;
-    ControlMethodRecord* methods;
-    uint32_t methodCount;
-    ControlEventRecord* events;
-    uint32_t eventCount;
+    PluginMembers members;
     ControlBehaviour* behaviour;
     uint32_t dataOffset; // written at registration
     uint32_t reserved[3];

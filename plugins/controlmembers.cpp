@@ -1,4 +1,4 @@
-// The properties, methods and events of a plug-in control, declared on its class.
+// The properties, methods and events of a plug-in's class, declared on it.
 #include "plugins/controlmembers.h"
 
 #include "plugins/memberdeclaration.h"
@@ -36,7 +36,8 @@ const TypeAccess* typeNamed(const char* name)
     return nullptr;
 }
 
-void declareProperty(ClassDescriptor* cls, const ControlPropertyRecord& record, std::vector<std::string>& problems)
+void declareProperty(ClassDescriptor* cls, const ControlPropertyRecord& record, uint32_t dataOffset,
+                     std::vector<std::string>& problems)
 {
     const TypeAccess* access = typeNamed(record.type);
     if (!record.name || !access) {
@@ -44,21 +45,13 @@ void declareProperty(ClassDescriptor* cls, const ControlPropertyRecord& record, 
         return;
     }
     bool direct = record.getter == directAccess || record.setter == directAccess;
-    int32_t parameter = direct ? int32_t(controlDataOffset) + record.parameter : record.parameter;
+    int32_t parameter = direct ? int32_t(dataOffset) + record.parameter : record.parameter;
     void* getter = record.getter == directAccess ? access->getter : record.getter;
     void* setter = record.setter == directAccess ? access->setter : record.setter;
     classDeclareProperty(cls, record.name, getter, setter, parameter, access->type);
 }
 
-// Version 1 records name their routines by index into the plug-in's own export table.
-void* methodRoutine(void* routine, int32_t version, void** pluginExports)
-{
-    if (version != 1 || !routine)
-        return routine;
-    return pluginExports ? pluginExports[reinterpret_cast<uintptr_t>(routine)] : nullptr;
-}
-
-void declareMethod(ClassDescriptor* cls, const ControlMethodRecord& record, int32_t version, void** pluginExports,
+void declareMethod(ClassDescriptor* cls, const ControlMethodRecord& record, const MemberContext& context,
                    std::vector<std::string>& problems)
 {
     MemberDeclaration declaration;
@@ -67,9 +60,8 @@ void declareMethod(ClassDescriptor* cls, const ControlMethodRecord& record, int3
         problems.push_back(error);
         return;
     }
-    MethodEntry* method =
-        classDeclareMethod(cls, declaration.name.c_str(), methodRoutine(record.routine, version, pluginExports));
-    method->secondEntry = methodRoutine(record.assignRoutine, version, pluginExports);
+    MethodEntry* method = classDeclareMethod(cls, declaration.name.c_str(), pluginRoutine(record.routine, context));
+    method->secondEntry = pluginRoutine(record.assignRoutine, context);
 }
 
 // The event's identifying word is its declaration, which leads back to its handler.
@@ -88,13 +80,21 @@ void declareEvent(ClassDescriptor* cls, ControlEventRecord& record, std::vector<
 
 } // namespace
 
-void controlMembersDeclare(ClassDescriptor* cls, ControlDescriptor* descriptor, void** pluginExports,
-                           std::vector<std::string>& problems)
+// Version 1 names routines by index into the plug-in's own export table.
+void* pluginRoutine(void* routine, const MemberContext& context)
 {
-    for (uint32_t index = 0; descriptor->properties && index < descriptor->propertyCount; ++index)
-        declareProperty(cls, descriptor->properties[index], problems);
-    for (uint32_t index = 0; descriptor->methods && index < descriptor->methodCount; ++index)
-        declareMethod(cls, descriptor->methods[index], descriptor->version, pluginExports, problems);
-    for (uint32_t index = 0; descriptor->events && index < descriptor->eventCount; ++index)
-        declareEvent(cls, descriptor->events[index], problems);
+    if (context.version != 1 || !routine)
+        return routine;
+    return context.pluginExports ? context.pluginExports[reinterpret_cast<uintptr_t>(routine)] : nullptr;
+}
+
+void pluginMembersDeclare(ClassDescriptor* cls, const PluginMembers& members, const MemberContext& context,
+                          std::vector<std::string>& problems)
+{
+    for (uint32_t index = 0; members.properties && index < members.propertyCount; ++index)
+        declareProperty(cls, members.properties[index], context.dataOffset, problems);
+    for (uint32_t index = 0; members.methods && index < members.methodCount; ++index)
+        declareMethod(cls, members.methods[index], context, problems);
+    for (uint32_t index = 0; members.events && index < members.eventCount; ++index)
+        declareEvent(cls, members.events[index], problems);
 }

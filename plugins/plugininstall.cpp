@@ -5,6 +5,7 @@
 #include "plugins/pluginfile.h"
 #include "plugins/pluginlist.h"
 #include "plugins/pluginrecord.h"
+#include "plugins/pluginreport.h"
 
 #include <algorithm>
 
@@ -18,11 +19,6 @@ PluginLookup runtimeLookup;
 void* pluginResolve(const char* name)
 {
     return name && runtimeLookup ? runtimeLookup(name) : nullptr;
-}
-
-void report(const std::string& line)
-{
-    OutputDebugStringA((line + "\n").c_str());
 }
 
 // Only the library's own folder and the system folder serve its dependencies; never the
@@ -102,8 +98,7 @@ std::vector<std::string> pluginsInstall(const ImageData& block, uint32_t head, P
         if (!installOne(plugin, problem))
             problems.push_back("plug-in " + plugin.name + ": " + problem + "; skipped");
     }
-    for (const std::string& line : problems)
-        report(line);
+    pluginReport(problems);
     return problems;
 }
 

@@ -4,12 +4,12 @@
 
 #include "host/classes/namedclasses.h"
 #include "plugins/controlmembers.h"
+#include "plugins/instancehooks.h"
 #include "plugins/pluginrecord.h"
+#include "plugins/pluginreport.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 #include "runtime/objects/classdescriptor.h"
-
-#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -24,12 +24,6 @@ bool acceptedVersion(int32_t version)
     return version == 1 || version > 2;
 }
 
-void report(const std::vector<std::string>& problems)
-{
-    for (const std::string& line : problems)
-        OutputDebugStringA((line + "\n").c_str());
-}
-
 const PluginControl* controlOfClass(const ClassDescriptor* cls)
 {
     for (const PluginControl& control : controls) {
@@ -37,21 +31,6 @@ const PluginControl* controlOfClass(const ClassDescriptor* cls)
             return &control;
     }
     return nullptr;
-}
-
-// Each runs for the plug-in's own class only; its subclasses in the image come after it.
-void constructInstance(ObjectHeader* object, ClassDescriptor* cls)
-{
-    const PluginControl* control = controlOfClass(cls);
-    if (control && control->descriptor->behaviour && control->descriptor->behaviour->constructor)
-        control->descriptor->behaviour->constructor(object);
-}
-
-void destroyInstance(ObjectHeader* object, ClassDescriptor* cls)
-{
-    const PluginControl* control = controlOfClass(cls);
-    if (control && control->descriptor->behaviour && control->descriptor->behaviour->destructor)
-        control->descriptor->behaviour->destructor(object);
 }
 
 } // namespace
@@ -80,13 +59,14 @@ extern "C" void PluginRegisterControl(ControlDescriptor* descriptor)
     cls->superclass = builtinClass(BuiltinClassId::RectControl);
     // Never smaller than the superclass: its code would write past the end of the instance.
     cls->instanceSize = std::max(controlDataOffset + descriptor->dataSize, cls->superclass->instanceSize);
-    cls->constructor = constructInstance;
-    cls->destructor = destroyInstance;
+    if (ControlBehaviour* behaviour = descriptor->behaviour)
+        pluginInstanceHooksSet(cls, behaviour->constructor, behaviour->destructor);
     descriptor->dataOffset = controlDataOffset;
     PluginRecord* plugin = pluginCurrent();
     std::vector<std::string> problems;
-    controlMembersDeclare(cls, descriptor, plugin ? plugin->exports : nullptr, problems);
-    report(problems);
+    MemberContext context{controlDataOffset, descriptor->version, plugin ? plugin->exports : nullptr};
+    pluginMembersDeclare(cls, descriptor->members, context, problems);
+    pluginReport(problems);
     pluginControlAdd(cls);
     controls.push_back({cls, descriptor, plugin});
 }

@@ -3,8 +3,10 @@
 #include "host/classes/namedclasses.h"
 #include "host/startup/runtimeexports.h"
 #include "plugins/memberdeclaration.h"
+#include "plugins/pluginclasses.h"
 #include "plugins/pluginfile.h"
 #include "plugins/plugininstall.h"
+#include "plugins/pluginrecord.h"
 #include "plugins/pluginregistration.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
@@ -143,7 +145,7 @@ TEST(PluginInstall, TheLibraryIsLoadedFromTheUsersPluginFolderAndRegistersItsCon
     auto descriptor = pluginRoutine<ControlDescriptor* (*)()>(module, "TestPluginDescriptor")();
     EXPECT_EQ(descriptor->dataOffset, 96u);
     EXPECT_EQ(pluginControlOf(control)->descriptor, descriptor);
-    EXPECT_NE(descriptor->events[0].key, descriptor->events[1].key);
+    EXPECT_NE(descriptor->members.events[0].key, descriptor->members.events[1].key);
 }
 
 // The test plug-in's control: Count and Lit read their fields directly, Level through the
@@ -166,6 +168,52 @@ TEST(PluginInstall, AControlsMembersAreDeclaredOnItsClass)
     EXPECT_EQ(classFindMethod(control, "Broken"), nullptr);
     EXPECT_EQ(classFindMethod(control, "Twisted"), nullptr);
     RuntimeUnlockObject(instance);
+}
+
+int32_t ping(ObjectHeader*)
+{
+    return 7;
+}
+
+// What a plug-in of each version gets from registering a class and a global method.
+TEST(PluginRegistration, ClassesAndGlobalMethodsFollowThePluginsVersion)
+{
+    struct Case {
+        int32_t version;
+        bool classRegistered;
+        bool methodRegistered;
+    };
+    const Case cases[] = {{0, false, false}, {1, false, true}, {2, false, false}, {3, true, true}, {5, true, true}};
+    void* exports[] = {nullptr, reinterpret_cast<void*>(ping)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        std::string suffix = std::to_string(c.version);
+        std::string className = "TestThing" + suffix, methodName = "TestPing" + suffix + "() As Integer";
+        PluginRecord* plugin = pluginRecordAdd(nullptr);
+        plugin->version = c.version;
+        plugin->exports = exports;
+        pluginSetCurrent(plugin);
+        PluginClassDefinition definition{className.c_str(), 4};
+        PluginRegisterClass(&definition);
+        PluginIndexedMethod indexed{1, methodName.c_str()};
+        ControlMethodRecord record{reinterpret_cast<void*>(ping), nullptr, methodName.c_str()};
+        PluginRegisterMethod(c.version == 1 ? static_cast<void*>(&indexed) : &record);
+        pluginSetCurrent(nullptr);
+
+        ClassDescriptor* thing = pluginClassFind(className);
+        EXPECT_EQ(thing != nullptr, c.classRegistered);
+        if (thing) {
+            EXPECT_EQ(thing->instanceSize, 24u + 4u);
+        }
+        void* method = pluginGlobalMethodFind("TestPing" + suffix, false);
+        EXPECT_EQ(method, c.methodRegistered ? reinterpret_cast<void*>(ping) : nullptr);
+    }
+    PluginClassDefinition builtinName{"Window", 4};
+    pluginSetCurrent(pluginRecordAdd(nullptr));
+    pluginCurrent()->version = 5;
+    PluginRegisterClass(&builtinName);
+    pluginSetCurrent(nullptr);
+    EXPECT_EQ(pluginClassFind("Window"), nullptr) << "a class of a name already taken is ignored";
 }
 
 TEST(MemberDeclaration, DeclarationsParseOrGiveTheirErrorText)
@@ -218,6 +266,28 @@ TEST(PluginInstall, TheResolverAnswersFromTheExportTable)
     EXPECT_EQ(resolver("pluginregistercontrol"), reinterpret_cast<void*>(&PluginRegisterControl));
     EXPECT_EQ(resolver("NoSuchRoutine"), nullptr);
     EXPECT_EQ(resolver(nullptr), nullptr);
+    // A control plug-in calls these through their addresses unchecked.
+    for (const char* name : {"RegisterPluginVersion",
+                             "RegisterPluginExports",
+                             "PluginRegisterClass",
+                             "PluginRegisterMethod",
+                             "PluginDefaultControlCaption",
+                             "PluginDefaultControlFont",
+                             "PluginDefaultControlFontSize",
+                             "GetEventInstance",
+                             "GetControlBounds",
+                             "controlEnabledGetter",
+                             "KOLAGetControlGraphics",
+                             "KOLAGraphicsDC",
+                             "KOLABuildString",
+                             "KOLALockString",
+                             "KOLAUnlockString",
+                             "KOLALockObject",
+                             "KOLAUnlockObject",
+                             "KOLAInvalidateControl",
+                             "KOLAInvalidateControlRect",
+                             "RuntimeMsgBox"})
+        EXPECT_NE(resolver(name), nullptr) << name;
 }
 
 // A file that is removed when the test ends.

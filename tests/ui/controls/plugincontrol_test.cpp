@@ -59,8 +59,8 @@ int32_t gaugeClass()
 {
     static ControlDescriptor descriptor{5, "TestGauge", 8};
     descriptor.behaviour = &gaugeBehaviour;
-    descriptor.events = gaugeEvents;
-    descriptor.eventCount = 1;
+    descriptor.members.events = gaugeEvents;
+    descriptor.members.eventCount = 1;
     PluginRegisterControl(&descriptor);
     pluginControlsSetUp();
     static int32_t index =
