@@ -66,6 +66,10 @@ MethodRecord methods[] = {
 EventRecord events[] = {{"Action", 0}, {"Up(X As Integer, Y As Integer) As Boolean", 0}};
 Descriptor current{5, baseName, 8, 0, {}, 0, {}};
 Descriptor older{1, "TestOlderControl", 4, 0, {}, 0, {}};
+#ifndef TEST_PLUGIN_PLANTED
+// The one control a program's window template can name.
+Descriptor separator{5, "Separator", 4, 0, {}, 0, {}};
+#endif
 Descriptor ignored[] = {{2, "TestVersionTwo", 4, 0, {}, 0, {}}, {0, "TestVersionZero", 4, 0, {}, 0, {}}};
 
 // The file name without its folder and extension.
@@ -115,6 +119,9 @@ extern "C" __declspec(dllexport) void KOLAPluginMain(Resolver given)
     current.words[9] = 2;
     registerControl(&current);
     registerControl(&older);
+#ifndef TEST_PLUGIN_PLANTED
+    registerControl(&separator);
+#endif
     for (Descriptor& descriptor : ignored)
         registerControl(&descriptor);
 }
