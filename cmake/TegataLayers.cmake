@@ -21,7 +21,7 @@ foreach(line ${layer_lines})
 endforeach()
 
 add_library(tegata_runtime INTERFACE)
-target_link_libraries(tegata_runtime INTERFACE tegata_startup comctl32 comdlg32 ole32 winmm)
+target_link_libraries(tegata_runtime INTERFACE tegata_startup comctl32 comdlg32 ole32 shell32 winmm)
 
 # Every symbol a layer takes from another comes from a layer below it.
 add_test(NAME layer_link_check

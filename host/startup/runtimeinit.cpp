@@ -6,11 +6,16 @@
 #include "host/base/hoststate.h"
 #include "host/base/shutdown.h"
 #include "host/classes/classregistry.h"
+#include "host/image/imagedata.h"
 #include "host/image/projectsettings.h"
 #include "host/project/projectitems.h"
+#include "host/startup/runtimeexports.h"
 #include "host/startup/uisetup.h"
+#include "plugins/plugininstall.h"
+#include "plugins/pluginlist.h"
 #include "runtime/exceptions/exceptions.h"
 #include "runtime/objects/builtinclassset.h"
+#include "ui/controls/plugincontrolpane.h"
 #include "ui/menus/menubuild.h"
 #include "ui/windows/events.h"
 #include "ui/windows/framewindow.h"
@@ -69,6 +74,19 @@ void raiseFirstEvents(ObjectHeader* application)
         raiseEvent(application, "Activate");
 }
 
+void* exportRoutine(const char* name)
+{
+    const ExportSlot* slot = exportFind(name);
+    return slot ? slot->routine : nullptr;
+}
+
+void installPlugins()
+{
+    uint32_t head = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pluginEmbeddedList()));
+    pluginsInstall(ImageData::linked(), head, exportRoutine);
+    pluginControlsSetUp();
+}
+
 } // namespace
 
 extern "C" void RuntimeInit(const uint32_t* classTable)
@@ -78,6 +96,7 @@ extern "C" void RuntimeInit(const uint32_t* classTable)
     if (SUCCEEDED(OleInitialize(nullptr)))
         shutdownSteps().uninitialiseOle = [] { OleUninitialize(); };
     builtinClassesEnsure();
+    installPlugins();
     stackCheckSetLimitFromHere();
     std::string error;
     if (!registryBuildClasses(classTable, error) || !registryBuildProjectItems(classTable, error))

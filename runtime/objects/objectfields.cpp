@@ -1,5 +1,5 @@
-// Object and string references stored in fields of objects, by byte offset.
-#include "runtime/objects/object.h"
+// Property accessors that read or write one field of an object, addressed by its byte offset.
+#include "runtime/objects/objectfields.h"
 
 namespace {
 template <typename T> T*& fieldAt(ObjectHeader* object, int32_t offset)
@@ -38,4 +38,37 @@ extern "C" void stringSetter(ObjectHeader* object, int32_t offset, StringRecord*
 extern "C" StringRecord* stringGetter(ObjectHeader* object, int32_t offset)
 {
     return object ? RuntimeLockString(fieldAt<StringRecord>(object, offset)) : nullptr;
+}
+
+int32_t booleanFieldGetter(ObjectHeader* object, int32_t offset)
+{
+    return object && objectField<uint8_t>(object, offset) ? 1 : 0;
+}
+
+void booleanFieldSetter(ObjectHeader* object, int32_t offset, int32_t value)
+{
+    if (object)
+        objectField<uint8_t>(object, offset) = (value & 0xFF) != 0;
+}
+
+int32_t integerFieldGetter(ObjectHeader* object, int32_t offset)
+{
+    return object ? objectField<int32_t>(object, offset) : 0;
+}
+
+void integerFieldSetter(ObjectHeader* object, int32_t offset, int32_t value)
+{
+    if (object)
+        objectField<int32_t>(object, offset) = value;
+}
+
+int32_t shortFieldGetter(ObjectHeader* object, int32_t offset)
+{
+    return object ? objectField<int16_t>(object, offset) : 0;
+}
+
+void shortFieldSetter(ObjectHeader* object, int32_t offset, int32_t value)
+{
+    if (object)
+        objectField<int16_t>(object, offset) = static_cast<int16_t>(value);
 }

@@ -1,35 +1,13 @@
-// Property accessors that read or write one field of an object, addressed by its byte offset.
+// Field accessors for controls: each redraws the control's pane after the store.
 #pragma once
 
 #include "runtime/objects/builtinclassset.h"
-#include "runtime/objects/object.h"
+#include "runtime/objects/objectfields.h"
 
 #include <cstddef>
 #include <cstdint>
 
-template <typename Field> Field& objectField(ObjectHeader* object, int32_t offset)
-{
-    return *reinterpret_cast<Field*>(reinterpret_cast<uint8_t*>(object) + offset);
-}
-
-// Booleans are bytes that read back as 0 or 1; Integers and colours are 32-bit; the size
-// limits of windows are 16-bit. Strings and objects use the runtime's stringGetter/objGetter.
-int32_t booleanFieldGetter(ObjectHeader* object, int32_t offset);
-void booleanFieldSetter(ObjectHeader* object, int32_t offset, int32_t value);
-int32_t integerFieldGetter(ObjectHeader* object, int32_t offset);
-void integerFieldSetter(ObjectHeader* object, int32_t offset, int32_t value);
-int32_t shortFieldGetter(ObjectHeader* object, int32_t offset);
-void shortFieldSetter(ObjectHeader* object, int32_t offset, int32_t value);
-
-// The same for controls, redrawing the control's pane after the store.
 void controlBooleanSetter(ObjectHeader* control, int32_t offset, int32_t value);
 void controlIntegerSetter(ObjectHeader* control, int32_t offset, int32_t value);
 void controlShortSetter(ObjectHeader* control, int32_t offset, int32_t value);
 void controlStringSetter(ObjectHeader* control, int32_t offset, StringRecord* value);
-
-extern "C" {
-StringRecord* stringGetter(ObjectHeader* object, int32_t offset);
-void stringSetter(ObjectHeader* object, int32_t offset, StringRecord* value);
-ObjectHeader* objGetter(ObjectHeader* object, int32_t offset);
-void objSetter(ObjectHeader* object, int32_t offset, ObjectHeader* value);
-}

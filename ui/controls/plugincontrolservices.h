@@ -1,0 +1,20 @@
+// Services a control plug-in resolves to learn its control's place and to draw it.
+#pragma once
+
+#include "runtime/objects/object.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+extern "C" {
+// The control's bounds in window pixels as four 16-bit values: top, left, bottom, right.
+void GetControlBounds(ObjectHeader* control, int16_t* bounds);
+// A Graphics (one reference) on the control's pane, in the control's own coordinates.
+ObjectHeader* KOLAGetControlGraphics(ObjectHeader* control);
+// The device context a Graphics draws on, made current; null when it has none.
+HDC KOLAGraphicsDC(ObjectHeader* graphics);
+void KOLAInvalidateControl(ObjectHeader* control);
+// A part of the control, in its own coordinates, to be painted again.
+void KOLAInvalidateControlRect(ObjectHeader* control, int32_t left, int32_t top, int32_t right, int32_t bottom);
+}
