@@ -110,23 +110,15 @@ void mouseUp(void* instance, int32_t, int32_t)
     raiseAction(instance);
 }
 
-Behaviour bevelBehaviour()
-{
-    Behaviour behaviour{};
-    behaviour.slots[slotConstructor] = reinterpret_cast<void*>(construct);
-    behaviour.slots[slotDestructor] = reinterpret_cast<void*>(destruct);
-    behaviour.slots[slotRedraw] = reinterpret_cast<void*>(redraw);
-    behaviour.slots[slotMouseDown] = reinterpret_cast<void*>(mouseDown);
-    behaviour.slots[slotMouseDrag] = reinterpret_cast<void*>(mouseDrag);
-    behaviour.slots[slotMouseUp] = reinterpret_cast<void*>(mouseUp);
-    behaviour.slots[slotIdle] = reinterpret_cast<void*>(controlIdle);
-    behaviour.slots[slotRepaint] = reinterpret_cast<void*>(bevelDrawNow);
-    behaviour.slots[slotFocusGained] = reinterpret_cast<void*>(bevelDrawNow);
-    behaviour.slots[slotFocusLost] = reinterpret_cast<void*>(bevelDrawNow);
-    return behaviour;
-}
-
-const Behaviour behaviour = bevelBehaviour();
+const Behaviour behaviour = behaviourOf({{slotConstructor, construct},
+                                         {slotDestructor, destruct},
+                                         {slotRedraw, redraw},
+                                         {slotMouseDown, mouseDown},
+                                         {slotMouseDrag, mouseDrag},
+                                         {slotMouseUp, mouseUp},
+                                         {slotRepaint, bevelDrawNow},
+                                         {slotFocusGained, bevelDrawNow},
+                                         {slotFocusLost, bevelDrawNow}});
 void* const actionSource[] = {reinterpret_cast<void*>(raiseAction)};
 
 } // namespace

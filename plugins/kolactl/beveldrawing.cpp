@@ -63,7 +63,7 @@ void drawCaptionText(HDC dc, RECT face, const BevelData& data, int offset, int c
 
 void drawCaption(HDC dc, RECT face, const BevelData& data, bool enabled)
 {
-    GdiObject made(makeCaptionFont(dc, data));
+    GdiObject<HFONT> made(makeCaptionFont(dc, data));
     Selection font(dc, made.get() ? made.get() : GetStockObject(DEFAULT_GUI_FONT));
     int previousMode = SetBkMode(dc, TRANSPARENT);
     COLORREF previousColour = GetTextColor(dc);

@@ -1,11 +1,11 @@
-// Small owners of the GDI objects the controls make for one drawing call, and the strokes.
+// The strokes the controls draw with, each making and deleting its own pens and brushes.
 #include "plugins/kolactl/gdi.h"
 
 namespace kola {
 
 void drawLine(HDC dc, Line line, COLORREF colour)
 {
-    GdiObject pen(CreatePen(PS_SOLID, 1, colour));
+    OwnedPen pen(CreatePen(PS_SOLID, 1, colour));
     Selection selected(dc, pen.get());
     drawLineWithCurrentPen(dc, line);
 }
@@ -18,8 +18,8 @@ void drawLineWithCurrentPen(HDC dc, Line line)
 
 void fillWithSystemColour(HDC dc, RECT area, int colourIndex)
 {
-    GdiObject brush(CreateSolidBrush(GetSysColor(colourIndex)));
-    FillRect(dc, &area, static_cast<HBRUSH>(brush.get()));
+    OwnedBrush brush(CreateSolidBrush(GetSysColor(colourIndex)));
+    FillRect(dc, &area, brush.get());
 }
 
 void frameWithStockBrush(HDC dc, RECT area, int stockBrush)
@@ -43,7 +43,7 @@ void fillTriangle(HDC dc, const Triangle& triangle, int stockBrush)
 {
     Selection brush(dc, GetStockObject(stockBrush));
     // Outlined in the brush's own colour, so the arrow is the same shape enabled or not.
-    GdiObject edge(CreatePen(PS_SOLID, 1, stockBrush == BLACK_BRUSH ? RGB(0, 0, 0) : RGB(192, 192, 192)));
+    OwnedPen edge(CreatePen(PS_SOLID, 1, stockBrush == BLACK_BRUSH ? RGB(0, 0, 0) : RGB(192, 192, 192)));
     Selection pen(dc, edge.get());
     Polygon(dc, triangle.corners, 3);
 }

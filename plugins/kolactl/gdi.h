@@ -1,41 +1,13 @@
-// Small owners of the GDI objects the controls make for one drawing call, and the strokes.
+// The strokes the controls draw with, each making and deleting its own pens and brushes.
 #pragma once
 
+// Header-only owners shared with the runtime's graphics; nothing of the runtime is linked.
+#include "graphics/gdiobjects.h"
 #include "plugins/kolactl/rules.h"
 
 #include <windows.h>
 
 namespace kola {
-
-// Owns a pen, brush or font made for one drawing call; deletes it when it goes.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ handle) : handle_(handle) {}
-    ~GdiObject()
-    {
-        if (handle_)
-            DeleteObject(handle_);
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ get() const { return handle_; }
-
-private:
-    HGDIOBJ handle_;
-};
-
-// Selects an object into a context and puts the previous one back when it goes.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 inline RECT rectOf(PaneRect bounds)
 {

@@ -119,19 +119,11 @@ void mouseUp(void* instance, int32_t, int32_t)
     drawOutsideRedraw(instance, arrowNone);
 }
 
-Behaviour arrowsBehaviour()
-{
-    Behaviour behaviour{};
-    behaviour.slots[slotRedraw] = reinterpret_cast<void*>(redraw);
-    behaviour.slots[slotMouseDown] = reinterpret_cast<void*>(mouseDown);
-    behaviour.slots[slotMouseDrag] = reinterpret_cast<void*>(mouseDrag);
-    behaviour.slots[slotMouseUp] = reinterpret_cast<void*>(mouseUp);
-    behaviour.slots[slotIdle] = reinterpret_cast<void*>(controlIdle);
-    behaviour.slots[slotRepaint] = reinterpret_cast<void*>(repaint);
-    return behaviour;
-}
-
-const Behaviour behaviour = arrowsBehaviour();
+const Behaviour behaviour = behaviourOf({{slotRedraw, redraw},
+                                         {slotMouseDown, mouseDown},
+                                         {slotMouseDrag, mouseDrag},
+                                         {slotMouseUp, mouseUp},
+                                         {slotRepaint, repaint}});
 
 } // namespace
 

@@ -73,7 +73,7 @@ void chasingArrowsRedraw(void* instance, void* graphics)
     if (!dc)
         return;
     PaneRect b = controlBounds(instance);
-    GdiObject pen(CreatePen(PS_SOLID, 2, GetSysColor(COLOR_BTNTEXT)));
+    OwnedPen pen(CreatePen(PS_SOLID, 2, GetSysColor(COLOR_BTNTEXT)));
     Selection selected(dc, pen.get());
     Arc(dc, b.left + 2, b.top + 2, b.right - 2, b.bottom - 2, b.right - 2, b.top + 2, b.left + 2, b.top + 2);
     Arc(dc, b.left + 2, b.top + 2, b.right - 2, b.bottom - 2, b.left + 2, b.bottom - 2, b.right - 2, b.bottom - 2);
@@ -102,27 +102,12 @@ void popupArrowRedraw(void* instance, void* graphics)
     fillTriangle(dc, arrow, controlEnabled(instance) ? BLACK_BRUSH : LTGRAY_BRUSH);
 }
 
-template <typename Redraw> Behaviour drawnOnly(Redraw redraw)
-{
-    Behaviour behaviour{};
-    behaviour.slots[slotRedraw] = reinterpret_cast<void*>(redraw);
-    behaviour.slots[slotIdle] = reinterpret_cast<void*>(controlIdle);
-    return behaviour;
-}
-
-Behaviour disclosureBehaviour()
-{
-    Behaviour behaviour = drawnOnly(disclosureRedraw);
-    behaviour.slots[slotMouseDown] = reinterpret_cast<void*>(disclosureDown);
-    behaviour.slots[slotMouseUp] = reinterpret_cast<void*>(disclosureUp);
-    return behaviour;
-}
-
-const Behaviour disclosure = disclosureBehaviour();
-const Behaviour chasingArrows = drawnOnly(chasingArrowsRedraw);
-const Behaviour imageWell = drawnOnly(imageWellRedraw);
-const Behaviour popupArrow = drawnOnly(popupArrowRedraw);
-const Behaviour placard = drawnOnly(placardRedraw);
+const Behaviour disclosure =
+    behaviourOf({{slotRedraw, disclosureRedraw}, {slotMouseDown, disclosureDown}, {slotMouseUp, disclosureUp}});
+const Behaviour chasingArrows = behaviourOf({{slotRedraw, chasingArrowsRedraw}});
+const Behaviour imageWell = behaviourOf({{slotRedraw, imageWellRedraw}});
+const Behaviour popupArrow = behaviourOf({{slotRedraw, popupArrowRedraw}});
+const Behaviour placard = behaviourOf({{slotRedraw, placardRedraw}});
 
 ControlDescriptor& disclosureDescriptor()
 {

@@ -17,16 +17,7 @@ void redraw(void* instance, void* graphics)
     drawLine(dc, lines.highlight, GetSysColor(COLOR_3DHILIGHT));
 }
 
-Behaviour separatorBehaviour()
-{
-    Behaviour behaviour{};
-    behaviour.slots[slotRedraw] = reinterpret_cast<void*>(redraw);
-    behaviour.slots[slotIdle] = reinterpret_cast<void*>(controlIdle);
-    behaviour.slots[slotRepaint] = reinterpret_cast<void*>(controlIdle);
-    return behaviour;
-}
-
-const Behaviour behaviour = separatorBehaviour();
+const Behaviour behaviour = behaviourOf({{slotRedraw, redraw}, {slotRepaint, controlIdle}});
 
 } // namespace
 
