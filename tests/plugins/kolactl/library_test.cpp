@@ -254,6 +254,28 @@ TEST(ControlLibrary, RegistersItsEightControlsAfterAnnouncingVersionFive)
     EXPECT_STREQ(control("LittleArrows").events[1].declaration, "Down");
 }
 
+TEST(ControlLibrary, EachControlFillsExactlyItsBehaviourSlots)
+{
+    struct Case {
+        const char* name;
+        std::vector<int> filled;
+    } cases[] = {
+        {"BevelButton", {0, 1, 2, 3, 4, 5, 10, 12, 14, 15}},
+        {"LittleArrows", {2, 3, 4, 5, 10, 12}},
+        {"Separator", {2, 10, 12}},
+    };
+    for (const Case& c : cases) {
+        const Behaviour& behaviour = *control(c.name).behaviour;
+        std::vector<int> filled;
+        for (int slot = 0; slot < behaviourSlotCount; ++slot)
+            if (behaviour.slots[slot])
+                filled.push_back(slot);
+        EXPECT_EQ(filled, c.filled) << c.name;
+    }
+    EXPECT_EQ(control("BevelButton").behaviour->slots[slotIdle], control("Separator").behaviour->slots[slotIdle])
+        << "one idle routine for every control";
+}
+
 TEST(ControlLibrary, BevelButtonPropertiesLieInsideItsStorageOneFieldEach)
 {
     const ControlDescriptor& button = control("BevelButton");
