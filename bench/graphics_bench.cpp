@@ -9,6 +9,7 @@
 #include "graphics/graphics.h"
 #include "graphics/graphicsexports.h"
 #include "graphics/picture.h"
+#include "graphics/picturemaskregion.h"
 #include "graphics/printerjob.h"
 #include "tests/support/printedpages.h"
 #include "tests/support/programdriver.h"
@@ -148,7 +149,7 @@ void runtimePage(const Page& page, HDC dc)
 }
 
 // ---- The same page with GDI calls made directly.
-void directPage(const Page& page, HDC dc)
+void directTexts(const Page& page, HDC dc)
 {
     HGDIOBJ previousFont = SelectObject(dc, page.font);
     SetBkMode(dc, TRANSPARENT);
@@ -158,6 +159,11 @@ void directPage(const Page& page, HDC dc)
         TextOutA(dc, text.x, text.y, text.text.data(), int(text.text.size()));
     SetTextColor(dc, previousColor);
     SelectObject(dc, previousFont);
+}
+
+void directPage(const Page& page, HDC dc)
+{
+    directTexts(page, dc);
     PictureBitmaps stamp;
     pictureBitmaps(page.stamp, stamp);
     HDC source = CreateCompatibleDC(dc);
@@ -170,7 +176,8 @@ void directPage(const Page& page, HDC dc)
 }
 
 // ---- The same page on the PDF printer, one job a path with a page per draw. A printer paints
-// without reading back, so the stamp is copied through a region of its opaque pixels; a new
+// without reading back, so the stamp is copied through a region of its opaque pixels (made by
+// the runtime's one region builder, as the runtime's path makes it); a new
 // page starts with the device context's state anew, so each page sets it up again.
 constexpr const char* printerName = "PDF";
 
@@ -183,47 +190,13 @@ void setPrinterMapping(HDC dc)
     SetViewportExtEx(dc, width, height, nullptr);
 }
 
-HRGN stampRegion(HDC dc, const PictureBitmaps& stamp, int32_t x, int32_t y)
-{
-    DIBSECTION section;
-    GetObjectA(stamp.mask, sizeof section, &section);
-    const auto* mask = static_cast<const uint32_t*>(section.dsBm.bmBits);
-    POINT corners[2] = {{x, y}, {x + stamp.width, y + stamp.height}};
-    LPtoDP(dc, corners, 2);
-    auto deviceX = [&](int32_t px) { return corners[0].x + px * (corners[1].x - corners[0].x) / stamp.width; };
-    auto deviceY = [&](int32_t py) { return corners[0].y + py * (corners[1].y - corners[0].y) / stamp.height; };
-    std::vector<RECT> runs;
-    for (int32_t py = 0; py < stamp.height; ++py) {
-        const uint32_t* row = mask + py * stamp.width;
-        for (int32_t px = 0; px < stamp.width;) {
-            while (px < stamp.width && (row[px] & 0xFFFFFF) != 0)
-                ++px;
-            int32_t start = px;
-            while (px < stamp.width && (row[px] & 0xFFFFFF) == 0)
-                ++px;
-            if (start < px)
-                runs.push_back({deviceX(start), deviceY(py), deviceX(px), deviceY(py + 1)});
-        }
-    }
-    std::vector<uint8_t> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
-    *reinterpret_cast<RGNDATAHEADER*>(data.data()) = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(runs.size()), 0, {}};
-    memcpy(data.data() + sizeof(RGNDATAHEADER), runs.data(), runs.size() * sizeof(RECT));
-    return ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
-}
-
 void directPrinterPage(const Page& page, HDC dc)
 {
-    HGDIOBJ previousFont = SelectObject(dc, page.font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextAlign(dc, TA_LEFT | TA_BASELINE);
-    COLORREF previousColor = SetTextColor(dc, 0);
-    for (const PageText& text : page.texts)
-        TextOutA(dc, text.x, text.y, text.text.data(), int(text.text.size()));
-    SetTextColor(dc, previousColor);
-    SelectObject(dc, previousFont);
+    directTexts(page, dc);
     PictureBitmaps stamp;
     pictureBitmaps(page.stamp, stamp);
-    HRGN opaque = stampRegion(dc, stamp, 480, 360);
+    HRGN opaque =
+        pictureOpaqueRegion(dc, stamp.mask, {480, 360, stamp.width, stamp.height}, {0, 0, stamp.width, stamp.height});
     SelectClipRgn(dc, opaque);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previousBitmap = SelectObject(source, stamp.image);
