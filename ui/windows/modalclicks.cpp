@@ -2,27 +2,15 @@
 #include "ui/windows/modalclicks.h"
 
 #include "ui/windows/framewindow.h"
+#include "ui/windows/panemouse.h"
 
 namespace {
 
-bool isButtonDownMessage(UINT message)
+// Every button down, the middle button's too (which panes are not offered).
+bool isAnyButtonDown(UINT message)
 {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONDBLCLK:
-    case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONDBLCLK:
-        return true;
-    }
-    return false;
+    return isButtonDown(message) || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ||
+           message == WM_NCMBUTTONDOWN || message == WM_NCMBUTTONDBLCLK;
 }
 
 // Whether the window belongs to one of our windows other than the modal one. Windows of the
@@ -39,7 +27,7 @@ bool outsideModal(HWND handle, NativeWindow* modal)
 
 bool modalRefusesClick(const MSG& message)
 {
-    if (!isButtonDownMessage(message.message))
+    if (!isAnyButtonDown(message.message))
         return false;
     NativeWindow* modal = topmostVisibleModal();
     if (!modal || !outsideModal(message.hwnd, modal))
