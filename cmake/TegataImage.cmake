@@ -77,21 +77,31 @@ function(tegata_pack_loose name folder)
   add_custom_target(${name}_loose ALL DEPENDS ${folder}/code1.dat)
 endfunction()
 
-# tegata_add_generated_image(<name> DESCRIPTIONS <files...> SOURCES <files...>): an image
-# whose classes, windows, menus, project items and settings come from descriptions turned
-# into C++ by the resource generator (generated/<name>/appdata.cpp and appdata.h).
+# tegata_add_generated_image(<name> DESCRIPTIONS <files...> SOURCES <files...>
+#                            [PLUGINS <library name> <target>...]): an image whose classes,
+# windows, menus, project items, settings and plug-in list come from descriptions turned into
+# C++ by the resource generator (generated/<name>/appdata.cpp and appdata.h). Each plug-in
+# library the project names is the file of the DLL target given for that name.
 function(tegata_add_generated_image name)
-  cmake_parse_arguments(IMAGE "" "" "DESCRIPTIONS;SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(IMAGE "" "" "DESCRIPTIONS;SOURCES;DEPENDS;PLUGINS" ${ARGN})
   set(out ${CMAKE_BINARY_DIR}/generated/${name})
   set(descriptions "")
   foreach(file ${IMAGE_DESCRIPTIONS})
     list(APPEND descriptions ${CMAKE_CURRENT_SOURCE_DIR}/${file})
   endforeach()
+  set(plugin_arguments "")
+  set(plugin_files "")
+  while(IMAGE_PLUGINS)
+    list(POP_FRONT IMAGE_PLUGINS library target)
+    list(APPEND plugin_arguments --plugin ${library}=$<TARGET_FILE:${target}>)
+    list(APPEND plugin_files ${target} $<TARGET_FILE:${target}>)
+  endwhile()
   add_custom_command(OUTPUT ${out}/appdata.cpp ${out}/appdata.h
     COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
     COMMAND ${TEGATA_TOOLS_DIR}/resgen --builtin-classes ${CMAKE_SOURCE_DIR}/runtime/objects/builtinclasses.def
-            --out-dir ${out} ${descriptions}
-    DEPENDS ${descriptions} ${IMAGE_DEPENDS} ${CMAKE_SOURCE_DIR}/runtime/objects/builtinclasses.def ${TEGATA_TOOLS_DIR}/resgen
+            --out-dir ${out} ${plugin_arguments} ${descriptions}
+    DEPENDS ${descriptions} ${IMAGE_DEPENDS} ${plugin_files}
+            ${CMAKE_SOURCE_DIR}/runtime/objects/builtinclasses.def ${TEGATA_TOOLS_DIR}/resgen
     COMMENT "Generating the data of image ${name}")
   tegata_add_image(${name} SOURCES ${IMAGE_SOURCES} ${out}/appdata.cpp)
   target_include_directories(${name}_objects PRIVATE ${out} ${CMAKE_CURRENT_SOURCE_DIR})

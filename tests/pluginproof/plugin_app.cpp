@@ -5,11 +5,10 @@
 #include "plugin_fields.h"
 
 extern "C" ImageClassTableLayout ImageClassTable;
-extern "C" const char ImagePlugins[];
 
 extern "C" int ImageEntry()
 {
-    Win32InstallPlugins(ImagePlugins);
+    Win32InstallPlugins(ImagePluginList);
     RuntimeInit(&ImageClassTable);
     ObjectHeader* window =
         RuntimeCreateWindow(PluginWindowTemplate, reinterpret_cast<ObjectHeader**>(&PluginWindowSlot));

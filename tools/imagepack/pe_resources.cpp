@@ -3,6 +3,7 @@
 #include "imagepack/pe_resources.h"
 
 #include "common/diagnostics.h"
+#include "common/pe_headers.h"
 #include "host/base/bytecursor.h"
 #include "host/image/imagelayout.h"
 
@@ -16,9 +17,6 @@ using tools::hex;
 
 namespace {
 
-constexpr uint32_t kDosHeaderSize = 64;
-constexpr uint32_t kPeHeaderOffsetField = 0x3C;
-constexpr uint32_t kCoffHeaderSize = 20;
 constexpr uint32_t kSectionHeaderSize = 40;
 constexpr uint16_t kMagicPe32 = 0x10B;
 constexpr uint16_t kMagicPe32Plus = 0x20B;
@@ -63,24 +61,12 @@ private:
 
 bool PeView::parseHeaders(std::string& error)
 {
-    if (file_.size() < kDosHeaderSize || file_[0] != 'M' || file_[1] != 'Z') {
-        error = "not a PE file (no MZ header)";
+    tools::PeHeaders headers;
+    if (!tools::readPeHeaders(file_, headers, error))
         return false;
-    }
-    const uint32_t peOffset = loadU32LE(file_.data() + kPeHeaderOffsetField);
-    if (!rangeFits(peOffset, 4 + kCoffHeaderSize, file_.size())) {
-        error = "PE header offset " + hex(peOffset) + " lies past the end of the file";
-        return false;
-    }
-    if (std::memcmp(file_.data() + peOffset, "PE\0\0", 4) != 0) {
-        error = "no PE signature at " + hex(peOffset);
-        return false;
-    }
-    const uint16_t sectionCount = loadU16LE(file_.data() + peOffset + 6);
-    const uint16_t optionalSize = loadU16LE(file_.data() + peOffset + 20);
-    const uint32_t optionalOffset = peOffset + 4 + kCoffHeaderSize;
-    return parseOptionalHeader(optionalOffset, optionalSize, error) &&
-           parseSectionTable(optionalOffset + optionalSize, sectionCount, error);
+    const uint32_t optionalOffset = headers.coffHeader + tools::kCoffHeaderSize;
+    return parseOptionalHeader(optionalOffset, headers.optionalSize, error) &&
+           parseSectionTable(optionalOffset + headers.optionalSize, headers.sectionCount, error);
 }
 
 bool PeView::parseOptionalHeader(uint32_t offset, uint16_t size, std::string& error)

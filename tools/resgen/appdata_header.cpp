@@ -67,6 +67,8 @@ std::string appdataHeader(const ImageModel& model)
     itemNumbers(out, model);
     windowTemplates(out, model);
     globals(out, model);
+    out << "\n// The embedded plug-in list for Win32InstallPlugins; null when the image carries none.\n";
+    out << "extern \"C\" const void* const ImagePluginList;\n";
     return out.str();
 }
 

@@ -72,7 +72,9 @@ public:
             classEntry(i);
         for (size_t i = 0; i < model_.items.size(); ++i)
             projectItem(i);
+        pluginRecords();
         out_ << "}  // namespace\n\n";
+        pluginList();
         windowTemplates();
         classTable();
         return out_.str();
@@ -171,6 +173,46 @@ private:
         out_ << "// project item " << index + 1 << (item.name.empty() ? "" : ": " + item.name) << "\n";
         out_ << projectItemSource(item, itemSymbol(index)) << "\n";
     }
+
+    // The embedded plug-in list: records linked by address, written from the last to the
+    // first so that each names one already defined.
+    void pluginRecords()
+    {
+        if (model_.pluginLibraries.empty())
+            return;
+        out_ << "template <unsigned NameLength, unsigned LibraryLength>\n"
+                "struct __attribute__((packed, aligned(4))) PluginRecord {\n"
+                "    const void* next;\n"
+                "    unsigned length;  // from the reserved word to the end of the library\n"
+                "    unsigned reserved;\n"
+                "    unsigned char nameLength;\n"
+                "    unsigned char name[NameLength];\n"
+                "    unsigned char library[LibraryLength];\n"
+                "};\n\n";
+        for (size_t i = model_.pluginLibraries.size(); i-- > 0;)
+            pluginRecord(i);
+    }
+
+    void pluginRecord(size_t index)
+    {
+        const PluginLibrary& library = model_.pluginLibraries[index];
+        const std::vector<uint8_t> name(library.fileName.begin(), library.fileName.end());
+        const bool last = index + 1 == model_.pluginLibraries.size();
+        out_ << "// plug-in library " << index << ": " << library.fileName << ", " << library.bytes.size()
+             << " bytes\n";
+        out_ << "const PluginRecord<" << name.size() << ", " << library.bytes.size() << "> " << pluginSymbol(index)
+             << " = {\n    " << (last ? "nullptr" : "&" + pluginSymbol(index + 1)) << ", "
+             << 5 + name.size() + library.bytes.size() << ", 0, " << name.size() << ",\n    {"
+             << byteList(name, "     ") << "},\n    {" << byteList(library.bytes, "     ") << "}};\n\n";
+    }
+
+    void pluginList()
+    {
+        out_ << "extern \"C\" const void* const ImagePluginList = "
+             << (model_.pluginLibraries.empty() ? "nullptr" : "&" + pluginSymbol(0)) << ";\n\n";
+    }
+
+    static std::string pluginSymbol(size_t index) { return "generatedPlugin" + std::to_string(index); }
 
     void windowTemplates()
     {

@@ -78,6 +78,12 @@ struct ProjectItemDescription {
     Location where;
 };
 
+// A plug-in library the image carries, named as the runtime writes it to disk.
+struct PluginLibraryDescription {
+    std::string fileName;
+    Location where;
+};
+
 struct FileType {
     std::string fields[4]; // Shift-JIS
 };
@@ -104,6 +110,7 @@ struct Descriptions {
     std::vector<WindowDescription> windows;
     std::vector<MenuDescription> menuBar; // the titles
     std::vector<ProjectItemDescription> items;
+    std::vector<PluginLibraryDescription> pluginLibraries; // in list order
     std::optional<SettingsDescription> settings;
     bool hasProject = false;
 };

@@ -44,6 +44,12 @@ struct ProjectItem {
     int32_t resource = 0;       // movies
 };
 
+// A record of the embedded plug-in list: the library file, checked to be a Windows DLL.
+struct PluginLibrary {
+    std::string fileName;
+    std::vector<uint8_t> bytes;
+};
+
 // A variable of the image that the runtime stores an object into.
 struct GlobalVariable {
     std::string name;
@@ -56,6 +62,7 @@ struct ImageModel {
     std::vector<WindowTemplate> windows;
     std::vector<ProjectItem> items;
     std::vector<GlobalVariable> globals;
+    std::vector<PluginLibrary> pluginLibraries;
 };
 
 } // namespace resgen

@@ -7,10 +7,12 @@
 //   picture StampPicture transparent = stamp.png
 //   movie AboutSound = 1                   the resource number
 //   settings
+//   plugin kolactl1.dll                    a library the image carries; the build names its file
 #include "resgen/names.h"
 #include "resgen/section_readers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace resgen {
@@ -70,9 +72,33 @@ bool readMovie(const Entry& entry, Items& items, tools::Diagnostics& diagnostics
     return true;
 }
 
-// Reads one line of [project]; false when the line names no kind of project item.
-bool readProjectItem(const Entry& entry, Items& items, tools::Diagnostics& diagnostics)
+// The name is the file the runtime writes the library to: a plain file name that reaches no
+// other folder and reads the same in every code page.
+bool isPlainFileName(std::string_view name)
 {
+    const auto plain = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_';
+    };
+    return !name.empty() && name.size() <= 255 && name.front() != '.' && std::all_of(name.begin(), name.end(), plain);
+}
+
+bool readPluginLibrary(const Entry& entry, Descriptions& descriptions, tools::Diagnostics& diagnostics)
+{
+    if (entry.key.size() != 2 || entry.value)
+        return false;
+    const std::string& name = entry.key[1];
+    if (!isPlainFileName(name)) {
+        report(diagnostics, entry.where, "plugin " + name + ": a plug-in library is named by a plain file name");
+        return true;
+    }
+    descriptions.pluginLibraries.push_back({name, entry.where});
+    return true;
+}
+
+// Reads one line of [project]; false when the line names no kind of project item.
+bool readProjectItem(const Entry& entry, Descriptions& descriptions, tools::Diagnostics& diagnostics)
+{
+    Items& items = descriptions.items;
     const bool bare = entry.key.size() == 1 && !entry.value;
     if (bare && isWord(entry, 0, "menubar")) {
         items.push_back(item(ProjectItemKind::MenuBar, entry));
@@ -84,6 +110,8 @@ bool readProjectItem(const Entry& entry, Items& items, tools::Diagnostics& diagn
         return readModule(entry, items, diagnostics);
     } else if (isWord(entry, 0, "movie")) {
         return readMovie(entry, items, diagnostics);
+    } else if (isWord(entry, 0, "plugin")) {
+        return readPluginLibrary(entry, descriptions, diagnostics);
     } else {
         return false;
     }
@@ -163,9 +191,10 @@ void readProjectSection(const Section& section, Descriptions& descriptions, tool
 {
     descriptions.hasProject = true;
     for (const Entry& entry : section.entries) {
-        if (!readProjectItem(entry, descriptions.items, diagnostics)) {
+        if (!readProjectItem(entry, descriptions, diagnostics)) {
             report(diagnostics, entry.where,
-                   "unknown project item \"" + entry.keyText() + "\" (module, menubar, picture, movie or settings)");
+                   "unknown project item \"" + entry.keyText() +
+                       "\" (module, menubar, picture, movie, plugin or settings)");
         }
     }
 }

@@ -30,7 +30,8 @@ std::vector<std::string> headersOf(const Descriptions& descriptions)
     return headers;
 }
 
-ImageModel joinUp(const Descriptions& descriptions, const ClassCatalog& catalog, tools::Diagnostics& diagnostics)
+ImageModel joinUp(const Descriptions& descriptions, const ClassCatalog& catalog,
+                  std::span<const PluginLibraryFile> libraries, tools::Diagnostics& diagnostics)
 {
     ImageModel model;
     const ClassTable classes(descriptions, catalog, diagnostics);
@@ -41,6 +42,7 @@ ImageModel joinUp(const Descriptions& descriptions, const ClassCatalog& catalog,
     model.globals = collectGlobals(descriptions, diagnostics);
     model.headers = headersOf(descriptions);
     model.classes = classes.entries;
+    model.pluginLibraries = readPluginLibraries(descriptions, libraries, diagnostics);
     return model;
 }
 
@@ -49,7 +51,7 @@ ImageModel joinUp(const Descriptions& descriptions, const ClassCatalog& catalog,
 // Later stages work on names the earlier ones checked: after a failed stage they would only
 // repeat its problems in other words, so each stage runs only when the ones before it passed.
 std::optional<ImageModel> buildImageModel(const BuiltinClasses& builtins, std::span<const DescriptionFile> files,
-                                          tools::Diagnostics& diagnostics)
+                                          tools::Diagnostics& diagnostics, std::span<const PluginLibraryFile> libraries)
 {
     std::vector<Section> sections;
     for (const DescriptionFile& file : files) {
@@ -62,7 +64,7 @@ std::optional<ImageModel> buildImageModel(const BuiltinClasses& builtins, std::s
     const ClassCatalog catalog(descriptions, builtins, diagnostics);
     if (diagnostics.hasErrors())
         return std::nullopt;
-    ImageModel model = joinUp(descriptions, catalog, diagnostics);
+    ImageModel model = joinUp(descriptions, catalog, libraries, diagnostics);
     if (diagnostics.hasErrors())
         return std::nullopt;
     return model;

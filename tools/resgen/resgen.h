@@ -4,6 +4,7 @@
 #include "common/diagnostics.h"
 #include "resgen/builtin_classes.h"
 #include "resgen/image_model.h"
+#include "resgen/plugin_libraries.h"
 
 #include <optional>
 #include <span>
@@ -18,7 +19,9 @@ struct DescriptionFile {
 
 // Reads, checks and encodes everything the files describe. Every problem found is reported;
 // the result is empty when there was any.
+// `libraries` says where the build found the plug-in libraries the project names.
 std::optional<ImageModel> buildImageModel(const BuiltinClasses& builtins, std::span<const DescriptionFile> files,
-                                          tools::Diagnostics& diagnostics);
+                                          tools::Diagnostics& diagnostics,
+                                          std::span<const PluginLibraryFile> libraries = {});
 
 } // namespace resgen

@@ -15,14 +15,30 @@ namespace resgen {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: resgen --builtin-classes <builtinclasses.def> --out-dir <folder> <description files...>\n";
+constexpr const char* kUsage = "usage: resgen --builtin-classes <builtinclasses.def> --out-dir <folder>\n"
+                               "              [--plugin <library name>=<file>]... <description files...>\n";
 
 struct CommandLine {
     std::string builtinsPath;
     std::string outputFolder;
+    std::vector<std::string> pluginArguments;
+    std::vector<PluginLibraryFile> pluginLibraries;
     std::vector<std::string> descriptionPaths;
 };
+
+// Each --plugin value is "<name>=<file>".
+bool splitPluginArguments(CommandLine& line, std::ostream& errors)
+{
+    for (const std::string& argument : line.pluginArguments) {
+        const size_t equals = argument.find('=');
+        if (equals == 0 || equals == std::string::npos || equals + 1 == argument.size()) {
+            errors << "resgen: --plugin takes <library name>=<file>, not \"" << argument << "\"\n" << kUsage;
+            return false;
+        }
+        line.pluginLibraries.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
+    }
+    return true;
+}
 
 std::optional<CommandLine> parseCommandLine(std::span<const std::string> arguments, std::ostream& errors)
 {
@@ -31,6 +47,7 @@ std::optional<CommandLine> parseCommandLine(std::span<const std::string> argumen
         const std::string& argument = arguments[i];
         std::string* value = argument == "--builtin-classes" ? &line.builtinsPath
                              : argument == "--out-dir"       ? &line.outputFolder
+                             : argument == "--plugin"        ? &line.pluginArguments.emplace_back()
                                                              : nullptr;
         if (value != nullptr && i + 1 < arguments.size()) {
             *value = arguments[++i];
@@ -47,6 +64,8 @@ std::optional<CommandLine> parseCommandLine(std::span<const std::string> argumen
         errors << kUsage;
         return std::nullopt;
     }
+    if (!splitPluginArguments(line, errors))
+        return std::nullopt;
     return line;
 }
 
@@ -74,7 +93,7 @@ std::optional<ImageModel> readInputs(const CommandLine& line, tools::Diagnostics
     const std::optional<BuiltinClasses> builtins = parseBuiltinClasses(line.builtinsPath, *builtinsText, diagnostics);
     if (!builtins)
         return std::nullopt;
-    return buildImageModel(*builtins, files, diagnostics);
+    return buildImageModel(*builtins, files, diagnostics, line.pluginLibraries);
 }
 
 // An unchanged file is left alone, so that what is compiled from it is not rebuilt.

@@ -157,7 +157,7 @@ std::vector<uint8_t> buildPe(const PeOptions& options, PeLayout* layout)
     put16(out, where.peHeader + 4, 0x014c);
     put16(out, where.peHeader + 6, 2);
     put16(out, where.peHeader + 20, optionalSize);
-    put16(out, where.peHeader + 22, 0x0102);
+    put16(out, where.peHeader + 22, options.dll ? 0x2102 : 0x0102);
     put16(out, where.optionalHeader, options.pe32Plus ? 0x20B : 0x10B);
     const uint32_t countField = options.pe32Plus ? 108 : 92;
     put32(out, where.optionalHeader + countField, 16);

@@ -18,6 +18,7 @@ struct PeResource {
 struct PeOptions {
     std::vector<PeResource> resources;
     bool pe32Plus = false;
+    bool dll = false;
 };
 
 // Where the parts of the last built file lie, for tests that damage them.

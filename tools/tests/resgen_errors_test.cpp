@@ -1,6 +1,7 @@
 // Malformed descriptions, each with the exact messages it must give; nothing is generated
 // from any of them. And the command line: its usage, a missing file, and what it writes.
 #include "resgen/resgen_cli.h"
+#include "tests/pe_builder.h"
 #include "tests/resgen_fixture.h"
 #include "tests/test_files.h"
 
@@ -250,6 +251,87 @@ TEST(ResgenCommandLine, WritesTheSourceAndTheHeader)
     EXPECT_NE(readText(dir.path("out/appdata.h")).find("inline constexpr int W = 1;"), std::string::npos);
     EXPECT_NE(readText(dir.path("out/appdata.h")).find("extern unsigned char WTemplate[];"), std::string::npos);
     EXPECT_NE(readText(dir.path("out/appdata.cpp")).find("alignas(4) unsigned char WTemplate["), std::string::npos);
+}
+
+// The files a test run offers as plug-in libraries.
+enum class LibraryFile { Dll, Program, Text, Missing };
+
+std::vector<uint8_t> libraryBytes(LibraryFile kind)
+{
+    PeOptions options;
+    options.dll = kind == LibraryFile::Dll;
+    return kind == LibraryFile::Text ? std::vector<uint8_t>{'M', 'Z', 'x'} : buildPe(options);
+}
+
+struct PluginCase {
+    const char* what;
+    std::string project;
+    std::vector<std::pair<std::string, LibraryFile>> given; // --plugin name, the file it names
+    std::string expected;                                   // with <project> and <dir> for the folder of the files
+};
+
+TEST(ResgenCommandLine, ChecksThePluginLibraries)
+{
+    const std::vector<PluginCase> cases{
+        {"a library carried", "plugin kolactl1.dll\n", {{"KOLACTL1.DLL", LibraryFile::Dll}}, ""},
+        {"a name that reaches another folder",
+         "plugin ../kolactl1.dll\n",
+         {},
+         "<project>:2: plugin ../kolactl1.dll: a plug-in library is named by a plain file name\n"},
+        {"a name in another code page",
+         "plugin 手形.dll\n",
+         {},
+         "<project>:2: plugin 手形.dll: a plug-in library is named by a plain file name\n"},
+        {"a library named twice",
+         "plugin a.dll\nplugin A.dll\n",
+         {{"a.dll", LibraryFile::Dll}},
+         "<project>:3: the project already names the plug-in library A.dll\n"},
+        {"no file given",
+         "plugin a.dll\n",
+         {},
+         "<project>:2: plugin a.dll: the build gives no file for it (--plugin a.dll=<file>)\n"},
+        {"a file given for no library",
+         "plugin a.dll\n",
+         {{"a.dll", LibraryFile::Dll}, {"b.dll", LibraryFile::Dll}},
+         "<dir>/b.dll: the build gives a plug-in library b.dll that the project does not name\n"},
+        {"a program",
+         "plugin a.dll\n",
+         {{"a.dll", LibraryFile::Program}},
+         "<project>:2: plugin a.dll: <dir>/a.dll: a program, not a DLL\n"},
+        {"not an executable",
+         "plugin a.dll\n",
+         {{"a.dll", LibraryFile::Text}},
+         "<project>:2: plugin a.dll: <dir>/a.dll: not a PE file (no MZ header)\n"},
+        {"a file that is not there",
+         "plugin a.dll\n",
+         {{"a.dll", LibraryFile::Missing}},
+         "<project>:2: plugin a.dll: <dir>/a.dll: cannot open: No such file or directory\n"},
+    };
+    for (const PluginCase& c : cases) {
+        TempDir dir;
+        writeText(dir.path("builtins.def"), kTestBuiltinClasses);
+        writeText(dir.path("project"), "[project]\n" + c.project);
+        std::vector<std::string> arguments{"--builtin-classes", dir.path("builtins.def"), "--out-dir", dir.path("out")};
+        for (const auto& [name, kind] : c.given) {
+            const std::string file = dir.path(name);
+            if (kind != LibraryFile::Missing)
+                writeBytes(file, libraryBytes(kind));
+            arguments.insert(arguments.end(), {"--plugin", name + "=" + file});
+        }
+        arguments.push_back(dir.path("project"));
+        std::string expected = c.expected.empty() ? "" : "resgen: " + c.expected;
+        for (const auto& [mark, text] :
+             {std::pair{"<project>", dir.path("project")}, std::pair{"<dir>", dir.root().string()}}) {
+            for (size_t at; (at = expected.find(mark)) != std::string::npos;)
+                expected.replace(at, std::string_view(mark).size(), text);
+        }
+        std::string errors;
+        EXPECT_EQ(runCommand(arguments, errors), expected.empty() ? 0 : 1) << c.what;
+        EXPECT_EQ(errors, expected) << c.what;
+    }
+    std::string errors;
+    EXPECT_EQ(runCommand({"--builtin-classes", "b", "--out-dir", "o", "--plugin", "a.dll", "p"}, errors), 2);
+    EXPECT_TRUE(errors.starts_with("resgen: --plugin takes <library name>=<file>, not \"a.dll\"\n")) << errors;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "imagelink/image_linker.h"
 #include "resgen/resgen_cli.h"
 #include "tests/image_reader.h"
+#include "tests/pe_builder.h"
 #include "tests/stream_decoder.h"
 #include "tests/test_files.h"
 
@@ -51,6 +52,12 @@ protected:
         for (const char* file : {"classes", "example.window", "menubar", "settings", "project"}) {
             arguments.push_back(std::string(kExamples) + "/" + file);
         }
+        PeOptions dll;
+        dll.dll = true;
+        library = buildPe(dll);
+        writeBytes(dir.path("tiny-build.dll"), library);
+        arguments.push_back("--plugin");
+        arguments.push_back("tiny.dll=" + dir.path("tiny-build.dll"));
         std::ostringstream errors;
         ASSERT_EQ(resgen::runResgen(arguments, errors), 0) << errors.str();
     }
@@ -95,6 +102,7 @@ protected:
     uint32_t item(uint32_t position) const { return word(table() + 4 + 4 * 14 + 4 + 4 * position) - kDataBase; }
 
     TempDir dir;
+    std::vector<uint8_t> library;
     std::optional<imagelink::LinkedImage> linked;
     LoadedImage loaded;
 };
@@ -205,6 +213,21 @@ TEST_F(GeneratedExample, ProjectItemsHoldTheirKindsAndData)
     EXPECT_EQ(settings.frameMode, 1);
     EXPECT_EQ(settings.frameTitle, "\x8E\xE8\x8C\x60\x81\x45\x8F\xAC\x90\xD8\x8E\xE8");
     EXPECT_EQ(settings.messages.size(), 5u);
+}
+
+TEST_F(GeneratedExample, PluginListCarriesTheLibraryUnderItsName)
+{
+    const uint32_t record = word(symbol("data", "_ImagePluginList"));
+    ASSERT_NE(record, 0u);
+    EXPECT_EQ(record % 4, 0u);
+    const uint32_t offset = record - kDataBase;
+    EXPECT_EQ(word(offset), 0u); // the last record
+    EXPECT_EQ(word(offset + 4), 5 + 8 + library.size());
+    EXPECT_EQ(word(offset + 8), 0u);
+    ASSERT_LE(offset + 21 + library.size(), loaded.data.size());
+    const uint8_t* bytes = loaded.data.data() + offset + 12;
+    EXPECT_EQ(std::string(bytes + 1, bytes + 1 + bytes[0]), "tiny.dll");
+    EXPECT_TRUE(std::equal(library.begin(), library.end(), bytes + 9));
 }
 
 TEST_F(GeneratedExample, WindowTemplateNamesTheClassesOfTheTable)
