@@ -10,7 +10,7 @@
 namespace {
 // The first fields of every control object, as the runtime lays them out.
 struct ControlFields {
-    unsigned char header[24];
+    unsigned char header[16];
     void* pane;
     StringRecord* name;
     int index;

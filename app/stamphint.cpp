@@ -58,11 +58,11 @@ void showStampHint(FormWindowFields* window, AmountValue value)
 {
     // Cheques need no stamp: only the note window has the line.
     if (ObjectHeader* line = control(window, StampHintName))
-        staticCaptionSetter(line, 0, const_cast<StringRecord*>(stampHintFor(value)));
+        editTextSetter(line, 0, const_cast<StringRecord*>(stampHintFor(value)));
 }
 
 void clearStampHint(FormWindowFields* window)
 {
     if (ObjectHeader* line = control(window, StampHintName))
-        staticCaptionSetter(line, 0, nullptr);
+        editTextSetter(line, 0, nullptr);
 }

@@ -1,5 +1,7 @@
 // Panes of the controls that plug-ins register: the pane turns paint, mouse and key messages
-// into calls of the plug-in's behaviour routines, in the control's own coordinates.
+// into calls of the plug-in's behaviour routines. A plug-in places everything in window
+// coordinates (its bounds come from GetControlBounds), so its mouse points are window points
+// and its drawing contexts are moved to put the window's origin where it lies.
 #include "ui/controls/plugincontrolpane.h"
 
 #include "graphics/graphics.h"
@@ -10,6 +12,29 @@
 
 namespace {
 
+// Moves a device context of the pane's child window so that window coordinates land on it.
+void drawInWindowCoordinates(HDC dc, const PaneRect& paneBounds)
+{
+    OffsetViewportOrgEx(dc, -paneBounds.left, -paneBounds.top, nullptr);
+}
+
+// The device context of the pane's child window, fetched on the first drawing.
+class PaneDeviceContext : public GraphicsOwner {
+public:
+    PaneDeviceContext(ObjectHeader* control, Pane* pane) : GraphicsOwner(control), pane(pane) {}
+    HDC acquireDeviceContext() override
+    {
+        HDC dc = pane->handle() ? GetDC(pane->handle()) : nullptr;
+        if (dc)
+            drawInWindowCoordinates(dc, pane->bounds());
+        return dc;
+    }
+    void releaseDeviceContext(HDC dc) override { ReleaseDC(pane->handle(), dc); }
+
+private:
+    Pane* pane;
+};
+
 static_assert(sizeof(RectControlObject) <= controlDataOffset, "a plug-in's storage starts after the control's fields");
 
 class PluginControlPane : public DrawnPane {
@@ -19,21 +44,23 @@ public:
     {}
 
     bool receivesMouse() const override { return true; }
+    // A plug-in control times its own repeats from the drags it is given.
+    bool dragsWhileStill() const override { return true; }
     bool acceptsFocus() const override { return plugin->descriptor->flags & 1; }
     bool mouseDown(int32_t x, int32_t y, int32_t) override
     {
         auto routine = behaviour().mouseDown;
-        return routine && routine(control(), x - paneBounds.left, y - paneBounds.top);
+        return routine && routine(control(), x, y);
     }
     void mouseDrag(int32_t x, int32_t y) override
     {
         if (auto routine = behaviour().mouseDrag)
-            routine(control(), x - paneBounds.left, y - paneBounds.top);
+            routine(control(), x, y);
     }
     void mouseUp(int32_t x, int32_t y) override
     {
         if (auto routine = behaviour().mouseUp)
-            routine(control(), x - paneBounds.left, y - paneBounds.top);
+            routine(control(), x, y);
     }
     bool keyDown(int32_t characterCode, int32_t modifiers) override
     {
@@ -50,6 +77,7 @@ protected:
         if (!routine)
             return;
         int saved = SaveDC(dc);
+        drawInWindowCoordinates(dc, paneBounds);
         COLORREF background = windowBackgroundColor(window());
         ObjectHeader* graphics = graphicsNew(graphicsOwnerLending(control(), dc),
                                              {0, 0, paneBounds.width(), paneBounds.height(), background});
@@ -70,6 +98,16 @@ private:
 };
 
 } // namespace
+
+ObjectHeader* pluginControlGraphics(ObjectHeader* control)
+{
+    Pane* pane = paneOfControl(control);
+    if (!pane)
+        return nullptr;
+    COLORREF background = windowBackgroundColor(pane->window());
+    return graphicsNew(std::make_unique<PaneDeviceContext>(control, pane),
+                       {0, 0, pane->bounds().width(), pane->bounds().height(), background});
+}
 
 void pluginControlsSetUp()
 {

@@ -2,8 +2,9 @@
 #include "ui/controls/plugincontrolservices.h"
 
 #include "graphics/graphics.h"
+#include "ui/controls/plugincontrolpane.h"
+#include "ui/windows/pane.h"
 #include "ui/windows/controlobject.h"
-#include "ui/windows/panegraphics.h"
 
 extern "C" void GetControlBounds(ObjectHeader* control, int16_t* bounds)
 {
@@ -18,7 +19,7 @@ extern "C" void GetControlBounds(ObjectHeader* control, int16_t* bounds)
 
 extern "C" ObjectHeader* KOLAGetControlGraphics(ObjectHeader* control)
 {
-    return control ? paneGraphics(paneOfControl(control), control) : nullptr;
+    return control ? pluginControlGraphics(control) : nullptr;
 }
 
 extern "C" HDC KOLAGraphicsDC(ObjectHeader* graphics)

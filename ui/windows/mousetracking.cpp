@@ -28,7 +28,8 @@ POINT clientPoint(NativeWindow* native, POINT screen)
 void dragTo(POINT screen)
 {
     POINT at = clientPoint(holder.native, screen);
-    if (at.x == holder.last.x && at.y == holder.last.y)
+    bool still = at.x == holder.last.x && at.y == holder.last.y;
+    if (still && !(holder.pane && holder.pane->dragsWhileStill()))
         return;
     holder.last = at;
     if (holder.pane)

@@ -40,6 +40,9 @@ public:
     virtual PaneKind kind() const { return PaneKind::other; }
     // Whether the mouse over the pane is offered to it at all; drawn shapes let it through.
     virtual bool receivesMouse() const { return false; }
+    // Whether a pane that holds the mouse hears of it on every pass of the loop, moved or not
+    // (a control that repeats while it is held down); others hear only of moves.
+    virtual bool dragsWhileStill() const { return false; }
     // Native controls take the clicks over them themselves: no pane below one is offered them.
     virtual bool isNativeControl() const { return false; }
     // True for a control that Return pushes instead of the window's default button.

@@ -1,6 +1,6 @@
 // A control registered by a plug-in, in a window: it is made through its constructor routine,
-// painted through its redraw routine and clicked through its mouse routines, in its own
-// coordinates.
+// painted through its redraw routine and clicked through its mouse routines, in window
+// coordinates as its bounds are.
 #include "graphics/graphicsexports.h"
 #include "host/classes/namedclasses.h"
 #include "plugins/pluginregistration.h"
@@ -29,15 +29,17 @@ void raiseAction(void* instance)
         handler(instance);
 }
 
-// The gauge paints itself red; a click asks for its bounds, raises Action and repaints it.
+// The gauge paints its bounds red; a click asks for its bounds, raises Action and repaints it.
 ControlBehaviour gaugeBehaviour{
     [](void* instance) { constructed.push_back(instance); },
     nullptr,
     [](void* instance, void* graphics) {
         record(instance, "redraw");
         auto* g = static_cast<ObjectHeader*>(graphics);
+        int16_t bounds[4];
+        GetControlBounds(static_cast<ObjectHeader*>(instance), bounds);
         graphicsForeColorSetter(g, 0, 0xFF0000);
-        RuntimeGraphicsFillRect(g, 0, 0, graphicsWidthGetter(g, 0), graphicsHeightGetter(g, 0));
+        RuntimeGraphicsFillRect(g, bounds[1], bounds[0], graphicsWidthGetter(g, 0), graphicsHeightGetter(g, 0));
     },
     [](void* instance, int32_t x, int32_t y) {
         record(instance, "mouseDown", x, y);
@@ -78,15 +80,34 @@ TEST_F(PluginControl, IsMadePaintedAndClickedThroughThePluginsRoutines)
     ASSERT_TRUE(pumpUntil([] { return sawEvent("Gauge.redraw"); }));
     HDC dc = GetDC(windowHandleOf(window));
     EXPECT_EQ(GetPixel(dc, 70, 60), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 21, 31), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 119, 89), RGB(255, 0, 0));
     EXPECT_NE(GetPixel(dc, 10, 10), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc, 121, 91), RGB(255, 0, 0));
     ReleaseDC(windowHandleOf(window), dc);
 
     recordedEvents().clear();
     clickAt(windowHandleOf(window), 50, 40);
     ASSERT_TRUE(pumpUntil([] { return sawEvent("Gauge.redraw"); }));
-    EXPECT_EQ(recordedOnly({"mouseDown", "bounds", "to", "mouseDrag", "mouseUp", "Action", "redraw"}),
-              (Events{"Gauge.mouseDown 30,10", "Gauge.bounds 20,30", "Gauge.to 120,90", "Gauge.mouseUp 30,10",
+    // Drags come on every pass while the button is held, so their number is the loop's.
+    EXPECT_EQ(recordedOnly({"mouseDown", "bounds", "to", "mouseUp", "Action", "redraw"}),
+              (Events{"Gauge.mouseDown 50,40", "Gauge.bounds 20,30", "Gauge.to 120,90", "Gauge.mouseUp 50,40",
                       "Gauge.Action", "Gauge.redraw"}));
+}
+
+TEST_F(PluginControl, HeldStillItIsGivenDragsAtThePointWhereItWasPressed)
+{
+    ASSERT_NE(open({{gaugeClass(), controlProperties("Gauge", 20, 30, 100, 60)}}), nullptr);
+    recordedEvents().clear();
+    moveMouseTo(windowHandleOf(window), 60, 50);
+    mouseButton(true);
+    pumpFor(300);
+    mouseButton(false);
+    ASSERT_TRUE(pumpUntil([] { return sawEvent("Gauge.mouseUp 60,50"); }));
+    Events drags = recordedOnly({"mouseDrag"});
+    EXPECT_GE(drags.size(), 2u) << "a control that repeats while held needs drags without moves";
+    for (const std::string& drag : drags)
+        EXPECT_EQ(drag, "Gauge.mouseDrag 60,50");
 }
 
 } // namespace
