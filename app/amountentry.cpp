@@ -1,8 +1,8 @@
 // The amount keypad: digits and units build the kanji amount and its figures the way the amount
 // is spoken; "円" completes it, "飛んで" fills a skipped place, "AC" starts again.
 #include "app/amountentry.h"
-#include "app/ownedtext.h"
 
+#include "app/ownedtext.h"
 #include "appdata.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The date row and the date stamp: today's date in its era, the date stamped onto the form, and
 // the stamp moved up and down a pixel at a time or put back to its default height.
 #include "app/dates.h"
+
 #include "app/era.h"
 #include "app/ownedtext.h"
-
 #include "appdata.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // The image's entry routine: the plug-ins, the runtime, the cheque window first, then the loop.
 #include "app/formwindow.h"
-
 #include "appdata.h"
 
 extern "C" ImageClassTableLayout ImageClassTable;

@@ -4,9 +4,9 @@
 #include "app/runtime.h"
 
 struct Era {
-    int firstDay;         // year * 10000 + month * 100 + day
-    StringRecord* name;   // 令和, 平成, 昭和
-    int yearsBefore;      // Gregorian year minus this is the era year
+    int firstDay;       // year * 10000 + month * 100 + day
+    StringRecord* name; // 令和, 平成, 昭和
+    int yearsBefore;    // Gregorian year minus this is the era year
 };
 
 // The era a date falls in; dates before the oldest era are given the oldest.

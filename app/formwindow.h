@@ -55,3 +55,6 @@ StringRecord* controlName(ObjectHeader* control);
 ObjectHeader* implicitWindow(const unsigned char* windowTemplate, void* slot);
 FormWindowFields* chequeWindow();
 FormWindowFields* noteWindow();
+
+// Enables the menu item of that name, in an EnableMenuItems handler.
+void enableMenuItem(StringRecord* name);

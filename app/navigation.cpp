@@ -2,7 +2,6 @@
 // the two forms switched in place of each other, and the program ending with either of them.
 #include "app/dates.h"
 #include "app/formwindow.h"
-
 #include "appdata.h"
 
 namespace {

@@ -2,10 +2,7 @@
 // item, the crossed-cheque mark and the print font.
 #include "app/formwindow.h"
 #include "app/ownedtext.h"
-
 #include "appdata.h"
-
-void enableMenuItem(StringRecord* name);
 
 namespace {
 STRING_CONSTANT(fiePageSetup, "FiePageSetup");
@@ -17,7 +14,8 @@ bool printingAllowed(FormWindowFields* window)
 }
 
 // Draws the form's texts onto the printer's page.
-void printForm(FormWindowFields*) {}
+void printForm(FormWindowFields*)
+{}
 } // namespace
 
 extern "C" {

@@ -26,21 +26,11 @@ STRING_CONSTANT(stamp200000, "収入印紙：200,000円");
 
 // Each bound is inclusive; the last band has none.
 const StampBand stampBands[] = {
-    {99999, &noStamp.record},
-    {1000000, &stamp200.record},
-    {2000000, &stamp400.record},
-    {3000000, &stamp600.record},
-    {5000000, &stamp1000.record},
-    {10000000, &stamp2000.record},
-    {20000000, &stamp4000.record},
-    {30000000, &stamp6000.record},
-    {50000000, &stamp10000.record},
-    {100000000, &stamp20000.record},
-    {200000000, &stamp40000.record},
-    {300000000, &stamp60000.record},
-    {500000000, &stamp100000.record},
-    {1000000000, &stamp150000.record},
-    {~AmountValue(0), &stamp200000.record},
+    {99999, &noStamp.record},         {1000000, &stamp200.record},       {2000000, &stamp400.record},
+    {3000000, &stamp600.record},      {5000000, &stamp1000.record},      {10000000, &stamp2000.record},
+    {20000000, &stamp4000.record},    {30000000, &stamp6000.record},     {50000000, &stamp10000.record},
+    {100000000, &stamp20000.record},  {200000000, &stamp40000.record},   {300000000, &stamp60000.record},
+    {500000000, &stamp100000.record}, {1000000000, &stamp150000.record}, {~AmountValue(0), &stamp200000.record},
 };
 
 const StringRecord* stampHintFor(AmountValue value)

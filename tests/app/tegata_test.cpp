@@ -2,6 +2,7 @@
 // amounts whose kanji and figures disagree kept from printing, the note's revenue stamp, the
 // two forms switched with their state kept, dates filled and stamped, the stamp moved, the
 // issuer block entered and erased, and the About window closed and opened again.
+#include "tests/support/childwindows.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
@@ -37,69 +38,16 @@ struct FormLayout {
 };
 
 const FormLayout chequeLayout = {
-    chequeTitle, {77, 84},   {251, 112}, {446, 405}, {-1, -1},  {106, 300},          {106, 324},
-    {106, 347},  {205, 138}, {205, 155}, {205, 172}, {174, 256}, {211, 256},          {249, 256},
-    {63, 156},   {95, 156},  {123, 156}, {491, 309}, {575, 309}, {512, 13, 610, 35}, {18, 155, 31, 178},
-    156,
+    chequeTitle, {77, 84},   {251, 112}, {446, 405},         {-1, -1},           {106, 300}, {106, 324}, {106, 347},
+    {205, 138},  {205, 155}, {205, 172}, {174, 256},         {211, 256},         {249, 256}, {63, 156},  {95, 156},
+    {123, 156},  {491, 309}, {575, 309}, {512, 13, 610, 35}, {18, 155, 31, 178}, 156,
 };
 
 const FormLayout noteLayout = {
-    noteTitle,  {84, 84},   {276, 105}, {446, 424}, {380, 105}, {106, 334},          {106, 358},
-    {106, 381}, {108, 150}, {108, 167}, {108, 184}, {174, 290}, {211, 290},          {249, 290},
-    {102, 120}, {134, 120}, {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142},
-    120,
+    noteTitle,  {84, 84},   {276, 105}, {446, 424},         {380, 105},         {106, 334}, {106, 358}, {106, 381},
+    {108, 150}, {108, 167}, {108, 184}, {174, 290},         {211, 290},         {249, 290}, {102, 120}, {134, 120},
+    {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142}, 120,
 };
-
-RECT screenRect(HWND window)
-{
-    RECT area = {};
-    GetWindowRect(window, &area);
-    return area;
-}
-
-RECT rectIn(HWND window, HWND reference)
-{
-    RECT area = screenRect(window);
-    MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&area), 2);
-    return area;
-}
-
-struct ChildSearch {
-    const char* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectChild(HWND child, LPARAM context)
-{
-    auto* search = reinterpret_cast<ChildSearch*>(context);
-    char className[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (_stricmp(className, search->className) == 0)
-        search->found.push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> childrenOfClass(HWND window, const char* className)
-{
-    ChildSearch search{className, {}};
-    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string textOf(HWND window)
-{
-    char text[512] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return utf8FromAnsi(text);
-}
-
-void sendMouseButton(DWORD flags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
 
 void sendKey(WORD key)
 {
@@ -161,7 +109,7 @@ struct Form {
         HWND pressed = button(captionUtf8);
         ASSERT_NE(pressed, nullptr) << "no button " << captionUtf8;
         RECT area = rectIn(pressed, window);
-        clickAt({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+        clickAt(middleOf(area));
     }
     bool printEnabled() const { return IsWindowEnabled(button("印刷")); }
     std::string kingaku() const { return text(layout->kingaku); }
@@ -243,8 +191,7 @@ protected:
 
     Form switchToNote()
     {
-        const RECT& button = chequeLayout.switchButton;
-        cheque.clickAt({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+        cheque.clickAt(middleOf(chequeLayout.switchButton));
         Form note = {session->waitForWindow(noteTitle), &noteLayout};
         EXPECT_NE(note.window, nullptr) << "the note window did not show";
         EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(cheque.window); })) << "the cheque window stays shown";
@@ -253,8 +200,7 @@ protected:
 
     void switchToCheque(const Form& note)
     {
-        const RECT& button = noteLayout.switchButton;
-        note.clickAt({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
+        note.clickAt(middleOf(noteLayout.switchButton));
         EXPECT_TRUE(waitFor([&] { return IsWindowVisible(cheque.window) && !IsWindowVisible(note.window); }));
     }
 
@@ -280,11 +226,12 @@ protected:
         return state.hwndFocus;
     }
 
-    void screenshot(const char* name)
+    void screenshot(const char* name, HWND shown = nullptr)
     {
+        shown = shown ? shown : frame;
         CreateDirectoryA("screenshots", nullptr);
-        waitUntilDrawn(frame);
-        writeBmp(std::string("screenshots\\") + name, captureWindow(frame));
+        waitUntilDrawn(shown);
+        writeBmp(std::string("screenshots\\") + name, captureWindow(shown));
     }
 
     std::string folder;
@@ -356,14 +303,8 @@ TEST_F(TegataProgram, AUnitFirstWaitsWithItsZerosAndReturnInAFieldCompletesTheAm
     EXPECT_TRUE(cheque.printEnabled());
 }
 
-struct DisagreeingCase {
-    const char* presses;
-    const char* kingaku;
-    const char* figures;
-};
-
 // Skipped places left unfilled, and texts that read as no amount at all.
-const DisagreeingCase disagreeingAmounts[] = {
+const AmountCase disagreeingAmounts[] = {
     {"3 万 5", "金 参萬五圓 也", "￥ 35-"},
     {"1 千 千", "金 壱千千圓 也", "￥ 1,000-"},
     {"5 百 3 千", "金 五百参千圓 也", "￥ 53,000-"},
@@ -373,7 +314,7 @@ const DisagreeingCase disagreeingAmounts[] = {
 TEST_F(TegataProgram, FiguresThatDisagreeWithTheKanjiAmountAreNotPrinted)
 {
     closeAbout();
-    for (const DisagreeingCase& amount : disagreeingAmounts) {
+    for (const AmountCase& amount : disagreeingAmounts) {
         cheque.press("AC");
         pressAll(cheque, amount.presses);
         cheque.press("円");
@@ -459,6 +400,10 @@ TEST_F(TegataProgram, SwitchingBetweenTheFormsKeepsEachOnesStateAndMirrorsOnlyIn
     EXPECT_TRUE(cheque.printEnabled());
     EXPECT_EQ(cheque.text(chequeLayout.addressIn), "東京都");
     EXPECT_EQ(cheque.text(chequeLayout.companyIn), "") << "the note's entries are not copied back";
+    cheque.press("入力");
+    cheque.press("今日の日付");
+    cheque.press("日付押印");
+    screenshot("tegata-cheque-filled.bmp");
     note = switchToNote();
     EXPECT_EQ(note.kingaku(), "金 四千圓 也");
     EXPECT_EQ(note.figures(), "￥ 4,000-");
@@ -527,7 +472,7 @@ TEST_F(TegataProgram, TheArrowsMoveTheWholeStampAPixelAPressOrOnWhileHeldAndTheB
     closeAbout();
     Form note = switchToNote();
     const FormLayout& at = noteLayout;
-    POINT up = {(at.arrows.left + at.arrows.right) / 2, at.arrows.top + 4};
+    POINT up = {middleOf(at.arrows).x, at.arrows.top + 4};
     POINT down = {up.x, at.arrows.bottom - 4};
     int start = note.top(at.yearStamp);
     ASSERT_EQ(start, 120);
@@ -543,11 +488,7 @@ TEST_F(TegataProgram, TheArrowsMoveTheWholeStampAPixelAPressOrOnWhileHeldAndTheB
 
     POINT held = down;
     ClientToScreen(note.window, &held);
-    SetCursorPos(held.x, held.y);
-    sendMouseButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(1200);
-    sendMouseButton(MOUSEEVENTF_LEFTUP);
-    waitUntilIdle(note.window);
+    holdOnScreen(held, 1200);
     int moved = note.top(at.yearStamp) - at.defaultFiguresTop;
     EXPECT_GT(moved, 2) << "holding the arrow repeats";
     EXPECT_EQ(note.top(at.dayStamp) - at.defaultFiguresTop, moved) << "the figures move together";
@@ -556,13 +497,11 @@ TEST_F(TegataProgram, TheArrowsMoveTheWholeStampAPixelAPressOrOnWhileHeldAndTheB
 TEST_F(TegataProgram, TheAboutWindowClosesWhenLeftAndOpensAgainFromTheMenu)
 {
     ASSERT_TRUE(waitUntilDrawn(about));
-    screenshot("tegata-about.bmp");
+    screenshot("tegata-about.bmp", about);
     HWND other = CreateWindowExA(0, "STATIC", "other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 700, 200, 100,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    RECT otherArea = screenRect(other);
-    clickOnScreen({(otherArea.left + otherArea.right) / 2, (otherArea.top + otherArea.bottom) / 2});
-    EXPECT_TRUE(waitFor([&] { return !IsWindow(about); }))
-        << "the About window stays when the program is left";
+    clickOnScreen(middleOf(screenRect(other)));
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(about); })) << "the About window stays when the program is left";
     DestroyWindow(other);
 
     // The application menu is the first title of the frame's menu bar.

@@ -3,6 +3,7 @@
 // and typed into; the modal About window refuses clicks anywhere else; two document windows
 // in one frame are switched by their buttons and keep their own menu handlers and texts; the
 // application hears of the program leaving the front and coming back.
+#include "tests/support/childwindows.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
@@ -25,55 +26,6 @@ const char* const noteTitle = "約束手形";
 const char* const aboutTitle = "このソフトについて";
 
 constexpr uint32_t fieldWhite = 0xFFFFFF;
-
-RECT screenRect(HWND window)
-{
-    RECT area = {};
-    GetWindowRect(window, &area);
-    return area;
-}
-
-// The window's rectangle in the client coordinates of `reference`.
-RECT rectIn(HWND window, HWND reference)
-{
-    RECT area = screenRect(window);
-    MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&area), 2);
-    return area;
-}
-
-POINT middleOf(const RECT& area)
-{
-    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-}
-
-struct ChildSearch {
-    const char* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectChild(HWND child, LPARAM context)
-{
-    auto* search = reinterpret_cast<ChildSearch*>(context);
-    char className[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (_stricmp(className, search->className) == 0)
-        search->found.push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> childrenOfClass(HWND window, const char* className)
-{
-    ChildSearch search{className, {}};
-    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string textOf(HWND window)
-{
-    char text[256] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return utf8FromAnsi(text);
-}
 
 // The cheque form's fields as its template places them (window-client coordinates).
 struct FormField {

@@ -3,8 +3,8 @@
 
 #include "graphics/graphics.h"
 #include "ui/controls/plugincontrolpane.h"
-#include "ui/windows/pane.h"
 #include "ui/windows/controlobject.h"
+#include "ui/windows/pane.h"
 
 extern "C" void GetControlBounds(ObjectHeader* control, int16_t* bounds)
 {
