@@ -58,20 +58,6 @@ void sendKey(WORD key)
     SendInput(2, input, sizeof input[0]);
 }
 
-// Waits, answering this program's own messages meanwhile.
-template <typename Condition> bool waitFor(Condition condition, DWORD timeoutMs = 3000)
-{
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
-        if (condition())
-            return true;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-        Sleep(20);
-    }
-    return false;
-}
-
 // One working window of the running program, reached through its layout.
 struct Form {
     HWND window;
@@ -154,7 +140,8 @@ protected:
         ASSERT_NE(cheque.window, nullptr) << "no cheque window";
         about = session->waitForWindow(aboutTitle);
         ASSERT_NE(about, nullptr) << "no About window over the cheque window";
-        ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == about; })) << "the About window is not in front";
+        ASSERT_TRUE(waitAnswering([&] { return GetForegroundWindow() == about; }))
+            << "the About window is not in front";
     }
 
     void TearDown() override
@@ -168,7 +155,7 @@ protected:
     void closeAbout()
     {
         clickInWindow(about, 150, 300);
-        ASSERT_TRUE(waitFor([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
+        ASSERT_TRUE(waitAnswering([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
     }
 
     void pressAll(const Form& form, const std::string& spoken)
@@ -185,7 +172,7 @@ protected:
             return "(no message box)";
         std::string text = readMessageBox(box).text;
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-        waitFor([&] { return !IsWindow(box); });
+        waitAnswering([&] { return !IsWindow(box); });
         return text;
     }
 
@@ -194,14 +181,14 @@ protected:
         cheque.clickAt(middleOf(chequeLayout.switchButton));
         Form note = {session->waitForWindow(noteTitle), &noteLayout};
         EXPECT_NE(note.window, nullptr) << "the note window did not show";
-        EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(cheque.window); })) << "the cheque window stays shown";
+        EXPECT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque.window); })) << "the cheque window stays shown";
         return note;
     }
 
     void switchToCheque(const Form& note)
     {
         note.clickAt(middleOf(noteLayout.switchButton));
-        EXPECT_TRUE(waitFor([&] { return IsWindowVisible(cheque.window) && !IsWindowVisible(note.window); }));
+        EXPECT_TRUE(waitAnswering([&] { return IsWindowVisible(cheque.window) && !IsWindowVisible(note.window); }));
     }
 
     void typeInto(const Form& form, Place at, const std::string& utf8)
@@ -211,7 +198,7 @@ protected:
         for (int attempt = 0; attempt < 3; ++attempt) {
             RECT area = rectIn(target, form.window);
             form.clickAt({area.left + 5, (area.top + area.bottom) / 2});
-            if (waitFor([&] { return focusOfProgram() == target; }, 500))
+            if (waitAnswering([&] { return focusOfProgram() == target; }, 500))
                 break;
         }
         typeIntoWindow(form.window, {VK_END});
@@ -298,7 +285,7 @@ TEST_F(TegataProgram, AUnitFirstWaitsWithItsZerosAndReturnInAFieldCompletesTheAm
     pressAll(cheque, "7 千");
     typeInto(cheque, chequeLayout.yearIn, "");
     typeIntoWindow(cheque.window, {VK_RETURN});
-    EXPECT_TRUE(waitFor([&] { return cheque.kingaku() == "金 七千圓 也"; })) << cheque.kingaku();
+    EXPECT_TRUE(waitAnswering([&] { return cheque.kingaku() == "金 七千圓 也"; })) << cheque.kingaku();
     EXPECT_EQ(cheque.figures(), "￥ 7,000-");
     EXPECT_TRUE(cheque.printEnabled());
 }
@@ -374,7 +361,7 @@ TEST_F(TegataProgram, TheNoteShowsTheRevenueStampItsAmountNeedsAndTheChequeNone)
         pressAll(note, amount.presses);
         EXPECT_EQ(textOf(hint), "") << "shown before 円: " << amount.presses;
         note.press("円");
-        EXPECT_TRUE(waitFor([&] { return textOf(hint) == amount.hint; }, 1000))
+        EXPECT_TRUE(waitAnswering([&] { return textOf(hint) == amount.hint; }, 1000))
             << amount.presses << " " << note.figures() << ": " << textOf(hint);
     }
     note.press("5");
@@ -501,7 +488,7 @@ TEST_F(TegataProgram, TheAboutWindowClosesWhenLeftAndOpensAgainFromTheMenu)
     HWND other = CreateWindowExA(0, "STATIC", "other program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900, 700, 200, 100,
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     clickOnScreen(middleOf(screenRect(other)));
-    EXPECT_TRUE(waitFor([&] { return !IsWindow(about); })) << "the About window stays when the program is left";
+    EXPECT_TRUE(waitAnswering([&] { return !IsWindow(about); })) << "the About window stays when the program is left";
     DestroyWindow(other);
 
     // The application menu is the first title of the frame's menu bar.

@@ -88,7 +88,8 @@ protected:
         ASSERT_NE(cheque, nullptr) << "no cheque window";
         about = session->waitForWindow(aboutTitle);
         ASSERT_NE(about, nullptr) << "no About window over the cheque window";
-        ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == about; })) << "the About window is not in front";
+        ASSERT_TRUE(waitAnswering([&] { return GetForegroundWindow() == about; }))
+            << "the About window is not in front";
     }
 
     void TearDown() override
@@ -98,21 +99,6 @@ protected:
         DWORD exitCode = 99;
         EXPECT_TRUE(session->waitForExit(10000, exitCode)) << "closing the frame did not end the program";
         EXPECT_EQ(exitCode, 0u);
-    }
-
-    // Waits, answering the messages of this program's own windows meanwhile, as any program on
-    // the desktop does.
-    template <typename Condition> static bool waitFor(Condition condition, DWORD timeoutMs = 3000)
-    {
-        for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-            if (condition())
-                return true;
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&message);
-            Sleep(50);
-        }
-        return false;
     }
 
     // Lines traced after the cheque window opened, in UTF-8.
@@ -126,7 +112,7 @@ protected:
     // Waits until the lines traced from `from` on are these.
     bool waitForTrace(size_t from, const Lines& expected, DWORD timeoutMs = 3000)
     {
-        return waitFor(
+        return waitAnswering(
             [&] {
                 Lines lines = traced();
                 return lines.size() >= from && Lines(lines.begin() + from, lines.end()) == expected;
@@ -144,7 +130,7 @@ protected:
     {
         size_t from = traced().size();
         clickInWindow(about, 150, 300);
-        ASSERT_TRUE(waitFor([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
+        ASSERT_TRUE(waitAnswering([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
         // Closing takes the window out of the front: its Deactivate asks to close it once more.
         EXPECT_TRUE(waitForTrace(from, {"About.MouseDown", "About.Deactivate"})) << joinedLines(tracedFrom(from));
     }
@@ -188,7 +174,7 @@ protected:
     {
         for (int attempt = 0; attempt < 3; ++attempt) {
             clickChild(document, control);
-            if (waitFor([&] { return guiState().hwndFocus == control; }, 500))
+            if (waitAnswering([&] { return guiState().hwndFocus == control; }, 500))
                 return true;
         }
         return false;
@@ -265,7 +251,8 @@ TEST_F(FormsProgram, EveryFieldOverTheFormIsSeenTakesAClickAndTypedJapanese)
             continue;
         SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
         typeTextIntoWindow(cheque, "壱万");
-        EXPECT_TRUE(waitFor([&] { return textOf(control) == "壱万"; })) << expected.name << ": " << textOf(control);
+        EXPECT_TRUE(waitAnswering([&] { return textOf(control) == "壱万"; }))
+            << expected.name << ": " << textOf(control);
     }
 }
 
@@ -294,13 +281,13 @@ TEST_F(FormsProgram, TwoDocumentWindowsSwitchedByTheirButtonsKeepTheirMenusAndTe
     clickChild(cheque, button(cheque, "約束手形へ"));
     HWND note = session->waitForWindow(noteTitle);
     ASSERT_NE(note, nullptr) << "the note window did not show";
-    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(cheque); })) << "the cheque window stays shown";
+    EXPECT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque); })) << "the cheque window stays shown";
     HWND noteField = field(note, 79, 39);
     ASSERT_TRUE(clickIntoField(note, noteField));
     typeTextIntoWindow(note, "大阪");
     pressInWindow(note, 'P', {VK_CONTROL});
     clickChild(note, button(note, "小切手へ"));
-    EXPECT_TRUE(waitFor([&] { return IsWindowVisible(cheque) && !IsWindowVisible(note); }));
+    EXPECT_TRUE(waitAnswering([&] { return IsWindowVisible(cheque) && !IsWindowVisible(note); }));
     ASSERT_TRUE(clickIntoField(cheque, chequeField));
     pressInWindow(cheque, 'P', {VK_CONTROL});
     EXPECT_TRUE(waitForTrace(
@@ -316,7 +303,7 @@ TEST_F(FormsProgram, TheNoteWindowsColourShowsThroughItsButtonsGroupAndText)
     clickChild(cheque, button(cheque, "約束手形へ"));
     HWND note = session->waitForWindow(noteTitle);
     ASSERT_NE(note, nullptr);
-    ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(cheque); }));
+    ASSERT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque); }));
     ASSERT_TRUE(waitUntilDrawn(note));
     Capture shot = captureClient(note);
     writeBmp("screenshots/note-form.bmp", captureWindow(frame));
