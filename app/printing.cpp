@@ -13,7 +13,8 @@ bool printingAllowed(FormWindowFields* window)
     return controlEnabledGetter(control(window, PrintButtonName), 0) != 0;
 }
 
-// Draws the form's texts onto the printer's page.
+// The print of the form's texts: nothing is drawn yet, but the button and the menu item
+// already come here and only here.
 void printForm(FormWindowFields*)
 {}
 } // namespace
