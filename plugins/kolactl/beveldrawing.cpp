@@ -66,6 +66,7 @@ void drawCaption(HDC dc, RECT face, const BevelData& data, bool enabled)
     GdiObject<HFONT> made(makeCaptionFont(dc, data));
     Selection font(dc, made.get() ? made.get() : GetStockObject(DEFAULT_GUI_FONT));
     int previousMode = SetBkMode(dc, TRANSPARENT);
+    UINT previousAlign = SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP); // the caption's origin is its top left
     COLORREF previousColour = GetTextColor(dc);
     if (enabled) {
         drawCaptionText(dc, face, data, 0, COLOR_BTNTEXT);
@@ -75,6 +76,7 @@ void drawCaption(HDC dc, RECT face, const BevelData& data, bool enabled)
         drawCaptionText(dc, face, data, 0, COLOR_BTNSHADOW);
     }
     SetTextColor(dc, previousColour);
+    SetTextAlign(dc, previousAlign);
     SetBkMode(dc, previousMode);
 }
 

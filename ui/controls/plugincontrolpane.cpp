@@ -5,6 +5,7 @@
 #include "graphics/graphics.h"
 #include "plugins/pluginregistration.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/plugincontrolservices.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/windowbackground.h"
 
@@ -19,21 +20,31 @@ public:
     {}
 
     bool receivesMouse() const override { return true; }
+    bool dragsWhileStill() const override { return true; }
+    // Etched lines put their light half just past the bounds (a separator one pixel high).
+    PaneRect windowArea() const override
+    {
+        PaneRect area = paneBounds;
+        area.right = static_cast<int16_t>(area.right + 1);
+        area.bottom = static_cast<int16_t>(area.bottom + 1);
+        return area;
+    }
     bool acceptsFocus() const override { return plugin->descriptor->flags & 1; }
+    // Points reach the plug-in in window pixels, as its bounds are.
     bool mouseDown(int32_t x, int32_t y, int32_t) override
     {
         auto routine = behaviour().mouseDown;
-        return routine && routine(control(), x - paneBounds.left, y - paneBounds.top);
+        return routine && routine(control(), x, y);
     }
     void mouseDrag(int32_t x, int32_t y) override
     {
         if (auto routine = behaviour().mouseDrag)
-            routine(control(), x - paneBounds.left, y - paneBounds.top);
+            routine(control(), x, y);
     }
     void mouseUp(int32_t x, int32_t y) override
     {
         if (auto routine = behaviour().mouseUp)
-            routine(control(), x - paneBounds.left, y - paneBounds.top);
+            routine(control(), x, y);
     }
     bool keyDown(int32_t characterCode, int32_t modifiers) override
     {
@@ -50,9 +61,8 @@ protected:
         if (!routine)
             return;
         int saved = SaveDC(dc);
-        COLORREF background = windowBackgroundColor(window());
-        ObjectHeader* graphics = graphicsNew(graphicsOwnerLending(control(), dc),
-                                             {0, 0, paneBounds.width(), paneBounds.height(), background});
+        ObjectHeader* graphics =
+            pluginControlGraphics(control(), graphicsOwnerLending(control(), dc), windowBackgroundColor(window()));
         routine(control(), graphics);
         graphicsDetach(graphics);
         RuntimeUnlockObject(graphics);

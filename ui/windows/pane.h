@@ -36,6 +36,9 @@ public:
     // mouse: moves then come as drags and the release as mouseUp.
     virtual bool mouseDown(int32_t x, int32_t y, int32_t modifiers);
     virtual void mouseDrag(int32_t x, int32_t y);
+    // While it holds the mouse, a pane that repeats an action (arrows held down) is dragged on
+    // every tracking round; others only when the pointer moved.
+    virtual bool dragsWhileStill() const { return false; }
     virtual void mouseUp(int32_t x, int32_t y);
     virtual PaneKind kind() const { return PaneKind::other; }
     // Whether the mouse over the pane is offered to it at all; drawn shapes let it through.
@@ -81,6 +84,8 @@ public:
     WindowObject* window() const;
     HWND handle() const { return windowHandle; }
     const PaneRect& bounds() const { return paneBounds; }
+    // What its child window covers: its bounds, or more for a pane that draws past them.
+    virtual PaneRect windowArea() const { return paneBounds; }
     void setBounds(const PaneRect& bounds);
     // Where the pane's child window stands among its siblings (panestacking).
     struct Stacking {
