@@ -145,8 +145,8 @@ void* resolve(const char* name)
 const std::vector<ControlDescriptor*>& loadedControls()
 {
     static bool loaded = [] {
-        // The tests run in the build folder, where the library is built.
-        HMODULE library = LoadLibraryA(".\\kolactl1.dll");
+        // The tests run in the build folder; the library is built in its plugins folder.
+        HMODULE library = LoadLibraryA(".\\plugins\\kolactl1.dll");
         auto main = library ? reinterpret_cast<void (*)(Resolver)>(
                                   reinterpret_cast<void*>(GetProcAddress(library, "KOLAPluginMain")))
                             : nullptr;
