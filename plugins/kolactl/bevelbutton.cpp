@@ -8,7 +8,7 @@ namespace kola {
 
 namespace {
 
-EventRecord bevelEvents[] = {{"Action", 0}};
+ControlEventRecord bevelEvents[] = {{"Action", 0}};
 
 void raiseAction(void* instance)
 {
@@ -116,15 +116,15 @@ void mouseUp(void* instance, int32_t x, int32_t y)
         raiseAction(instance);
 }
 
-const Behaviour behaviour = behaviourOf({{slotConstructor, construct},
-                                         {slotDestructor, destruct},
-                                         {slotRedraw, redraw},
-                                         {slotMouseDown, mouseDown},
-                                         {slotMouseDrag, mouseDrag},
-                                         {slotMouseUp, mouseUp},
-                                         {slotRepaint, bevelDrawNow},
-                                         {slotFocusGained, bevelDrawNow},
-                                         {slotFocusLost, bevelDrawNow}});
+const ControlBehaviour behaviour = behaviourOf({{slotConstructor, construct},
+                                                {slotDestructor, destruct},
+                                                {slotRedraw, redraw},
+                                                {slotMouseDown, mouseDown},
+                                                {slotMouseDrag, mouseDrag},
+                                                {slotMouseUp, mouseUp},
+                                                {slotRepaint, bevelDrawNow},
+                                                {slotFocusGained, bevelDrawNow},
+                                                {slotFocusLost, bevelDrawNow}});
 void* const actionSource[] = {reinterpret_cast<void*>(raiseAction)};
 
 } // namespace

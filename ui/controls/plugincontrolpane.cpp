@@ -33,22 +33,22 @@ public:
     // Points reach the plug-in in window pixels, as its bounds are.
     bool mouseDown(int32_t x, int32_t y, int32_t) override
     {
-        auto routine = behaviour().mouseDown;
+        auto routine = behaviour().routine<MouseDownRoutine>(slotMouseDown);
         return routine && routine(control(), x, y);
     }
     void mouseDrag(int32_t x, int32_t y) override
     {
-        if (auto routine = behaviour().mouseDrag)
+        if (auto routine = behaviour().routine<MousePointRoutine>(slotMouseDrag))
             routine(control(), x, y);
     }
     void mouseUp(int32_t x, int32_t y) override
     {
-        if (auto routine = behaviour().mouseUp)
+        if (auto routine = behaviour().routine<MousePointRoutine>(slotMouseUp))
             routine(control(), x, y);
     }
     bool keyDown(int32_t characterCode, int32_t modifiers) override
     {
-        auto routine = behaviour().keyDown;
+        auto routine = behaviour().routine<KeyDownRoutine>(slotKeyDown);
         return routine && routine(control(), characterCode, characterCode, modifiers);
     }
 
@@ -57,7 +57,7 @@ protected:
     // the device context is undone before the pane draws anything else.
     void drawContent(HDC dc) override
     {
-        auto routine = behaviour().redraw;
+        auto routine = behaviour().routine<RedrawRoutine>(slotRedraw);
         if (!routine)
             return;
         int saved = SaveDC(dc);

@@ -30,30 +30,44 @@ void raiseAction(void* instance)
 }
 
 // The gauge paints itself red; a click asks for its bounds, raises Action and repaints it.
-ControlBehaviour gaugeBehaviour{
-    [](void* instance) { constructed.push_back(instance); },
-    nullptr,
-    [](void* instance, void* graphics) {
-        record(instance, "redraw");
-        auto* g = static_cast<ObjectHeader*>(graphics);
-        graphicsForeColorSetter(g, 0, 0xFF0000);
-        RuntimeGraphicsFillRect(g, 0, 0, graphicsWidthGetter(g, 0), graphicsHeightGetter(g, 0));
-    },
-    [](void* instance, int32_t x, int32_t y) {
-        record(instance, "mouseDown", x, y);
-        int16_t bounds[4];
-        GetControlBounds(static_cast<ObjectHeader*>(instance), bounds);
-        record(instance, "bounds", bounds[1], bounds[0]);
-        record(instance, "to", bounds[3], bounds[2]);
-        return true;
-    },
-    [](void* instance, int32_t x, int32_t y) { record(instance, "mouseDrag", x, y); },
-    [](void* instance, int32_t x, int32_t y) {
-        record(instance, "mouseUp", x, y);
-        raiseAction(instance);
-        KOLAInvalidateControl(static_cast<ObjectHeader*>(instance));
-    },
-};
+void gaugeRedraw(void* instance, void* graphics)
+{
+    record(instance, "redraw");
+    auto* g = static_cast<ObjectHeader*>(graphics);
+    graphicsForeColorSetter(g, 0, 0xFF0000);
+    RuntimeGraphicsFillRect(g, 0, 0, graphicsWidthGetter(g, 0), graphicsHeightGetter(g, 0));
+}
+
+int32_t gaugeMouseDown(void* instance, int32_t x, int32_t y)
+{
+    record(instance, "mouseDown", x, y);
+    int16_t bounds[4];
+    GetControlBounds(static_cast<ObjectHeader*>(instance), bounds);
+    record(instance, "bounds", bounds[1], bounds[0]);
+    record(instance, "to", bounds[3], bounds[2]);
+    return 1;
+}
+
+void gaugeMouseUp(void* instance, int32_t x, int32_t y)
+{
+    record(instance, "mouseUp", x, y);
+    raiseAction(instance);
+    KOLAInvalidateControl(static_cast<ObjectHeader*>(instance));
+}
+
+ControlBehaviour gaugeBehaviourMade()
+{
+    ControlBehaviour behaviour{};
+    behaviour.slots[slotConstructor] =
+        reinterpret_cast<void*>(+[](void* instance) { constructed.push_back(instance); });
+    behaviour.slots[slotRedraw] = reinterpret_cast<void*>(gaugeRedraw);
+    behaviour.slots[slotMouseDown] = reinterpret_cast<void*>(gaugeMouseDown);
+    behaviour.slots[slotMouseDrag] =
+        reinterpret_cast<void*>(+[](void* instance, int32_t x, int32_t y) { record(instance, "mouseDrag", x, y); });
+    behaviour.slots[slotMouseUp] = reinterpret_cast<void*>(gaugeMouseUp);
+    return behaviour;
+}
+const ControlBehaviour gaugeBehaviour = gaugeBehaviourMade();
 
 int32_t gaugeClass()
 {
