@@ -6,6 +6,7 @@
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/string.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -21,10 +22,16 @@ void closeReader(ObjectHeader* stream)
     reinterpret_cast<TextInputStreamObject*>(stream)->reader = nullptr;
 }
 
-[[maybe_unused]] const bool setUpRegistered =
-    (builtinClassOnSetUp(BuiltinClassId::TextInputStream,
-                         [](ClassDescriptor* cls) { cls->destructor = [](ObjectHeader* stream, ClassDescriptor*) { closeReader(stream); }; }),
-     true);
+void destroyInput(ObjectHeader* stream, ClassDescriptor*)
+{
+    closeReader(stream);
+}
+
+[[maybe_unused]] const bool setUpRegistered = (builtinClassOnSetUp(BuiltinClassId::TextInputStream,
+                                                                   [](ClassDescriptor* cls) {
+                                                                       cls->destructor = destroyInput;
+                                                                   }),
+                                               true);
 
 // False when nothing more could be read.
 bool refill(TextReader& reader)
@@ -34,11 +41,38 @@ bool refill(TextReader& reader)
     return reader.count > 0;
 }
 
+bool isLineEnd(char byte)
+{
+    return byte == '\r' || byte == '\n';
+}
+
+// The top bit of each of four bytes that is below 0x0E, as a CR and an LF are; most words of
+// a text have none. The lowest bit set marks the first such byte (a borrow only ever reaches
+// the bytes after it).
+uint32_t lowBytes(const char* bytes)
+{
+    uint32_t word;
+    memcpy(&word, bytes, sizeof word);
+    return (word - 0x0E0E0E0Eu) & ~word & 0x80808080u;
+}
+
 // The index of the first CR or LF from the position on; the count when there is none.
 uint32_t lineEndIndex(const TextReader& reader)
 {
-    for (uint32_t i = reader.position; i < reader.count; ++i) {
-        if (reader.buffer[i] == '\r' || reader.buffer[i] == '\n')
+    uint32_t i = reader.position;
+    while (reader.count - i >= 4) {
+        uint32_t low = lowBytes(reader.buffer + i);
+        if (!low) {
+            i += 4;
+            continue;
+        }
+        i += static_cast<uint32_t>(__builtin_ctz(low)) / 8;
+        if (isLineEnd(reader.buffer[i]))
+            return i;
+        ++i;
+    }
+    for (; i < reader.count; ++i) {
+        if (isLineEnd(reader.buffer[i]))
             return i;
     }
     return reader.count;
@@ -46,12 +80,32 @@ uint32_t lineEndIndex(const TextReader& reader)
 
 // After a CR: an LF that follows it is the same line end, even when it comes with the next
 // filling of the buffer.
-void skipLineFeedAfterReturn(TextReader& reader)
+void passLineEnd(TextReader& reader)
 {
+    if (reader.buffer[reader.position++] != '\r')
+        return;
     if (reader.position == reader.count && !refill(reader))
         return;
     if (reader.buffer[reader.position] == '\n')
         ++reader.position;
+}
+
+// A line that runs past the buffer, gathered over as many fillings as it takes.
+StringRecord* gatherLine(TextReader& reader)
+{
+    std::string line;
+    for (;;) {
+        uint32_t end = lineEndIndex(reader);
+        line.append(reader.buffer + reader.position, end - reader.position);
+        reader.position = end;
+        if (end < reader.count) {
+            passLineEnd(reader);
+            break;
+        }
+        if (reader.stream->atEnd() || !refill(reader))
+            break;
+    }
+    return stringFromView(line);
 }
 
 } // namespace
@@ -71,20 +125,13 @@ extern "C" StringRecord* TextInputStreamReadLine(ObjectHeader* stream)
     TextReader* reader = readerOf(stream);
     if (!reader)
         return nullptr;
-    std::string line;
-    for (;;) {
-        uint32_t end = lineEndIndex(*reader);
-        line.append(reader->buffer + reader->position, end - reader->position);
-        reader->position = end;
-        if (end < reader->count) {
-            char lineEnd = reader->buffer[reader->position++];
-            if (lineEnd == '\r')
-                skipLineFeedAfterReturn(*reader);
-            return stringFromView(line);
-        }
-        if (reader->stream->atEnd() || !refill(*reader))
-            return stringFromView(line);
-    }
+    uint32_t end = lineEndIndex(*reader);
+    if (end == reader->count)
+        return gatherLine(*reader);
+    StringRecord* line = stringMake(reader->buffer + reader->position, static_cast<int32_t>(end - reader->position));
+    reader->position = end;
+    passLineEnd(*reader);
+    return line;
 }
 
 extern "C" StringRecord* TextInputStreamReadAll(ObjectHeader* stream)

@@ -69,6 +69,8 @@ TEST(TextInput, LinesEndAtCRLFACROrAnLF)
         {"CR at the end of a filling, CR after", std::string(1023, 'x') + "\r\ry", {std::string(1023, 'x'), "", "y"}},
         {"LF at the start of a filling", std::string(1024, 'x') + "\ny", {std::string(1024, 'x'), "y"}},
         {"double-byte text", HYOU SO "\r\n" SO "\\" HYOU, {HYOU SO, SO "\\" HYOU}},
+        {"control bytes that end no line", std::string("\tab\x0b\x0c\x00\x01\x0e\r\n\t", 11),
+         {std::string("\tab\x0b\x0c\x00\x01\x0e", 8), "\t"}},
         {"an empty file", "", {}},
     };
     for (const Case& c : cases) {
