@@ -48,7 +48,17 @@ void report(Outcome& outcome, const char* name, uint64_t iterations, double ns, 
 // Lines of Japanese text of varied length, several with a second byte that is a backslash.
 std::vector<std::string> makeLines(size_t totalBytes)
 {
-    const char* words[] = {"約束手形", "\x95\x5c" "示", "小切手", "\x83\x5c" "フト", "株式会社", "金額", "12345", "円", " "};
+    const char* words[] = {"約束手形",
+                           "\x95\x5c"
+                           "示",
+                           "小切手",
+                           "\x83\x5c"
+                           "フト",
+                           "株式会社",
+                           "金額",
+                           "12345",
+                           "円",
+                           " "};
     std::vector<std::string> lines;
     size_t bytes = 0;
     for (uint32_t seed = 1; bytes < totalBytes;) {
@@ -133,14 +143,18 @@ void benchStreams(const Settings& settings, Outcome& outcome)
         records.push_back(stringFromView(line));
         lineBytes += line.size();
     }
-    double baselineRead = benchBestNanoseconds(settings.repetitions, [] {}, [&] { readWithStandardLibrary(source); });
-    double streamRead = benchBestNanoseconds(settings.repetitions, [] {}, [&] { readWithStream(source, nullptr); });
+    double baselineRead = benchBestNanoseconds(
+        settings.repetitions, [] {}, [&] { readWithStandardLibrary(source); });
+    double streamRead = benchBestNanoseconds(
+        settings.repetitions, [] {}, [&] { readWithStream(source, nullptr); });
     check(outcome, readWithStandardLibrary(source) == lineBytes && readWithStream(source, nullptr) == lineBytes,
           "both readers read every byte of every line");
     std::string copy = scratch.pathOf("copy.txt");
-    double baselineWrite = benchBestNanoseconds(settings.repetitions, [] {}, [&] { writeWithStandardLibrary(copy, lines); });
+    double baselineWrite = benchBestNanoseconds(
+        settings.repetitions, [] {}, [&] { writeWithStandardLibrary(copy, lines); });
     check(outcome, fileBytes(copy) == text, "the standard library writes the file back as it was");
-    double streamWrite = benchBestNanoseconds(settings.repetitions, [] {}, [&] { writeWithStream(copy, records); });
+    double streamWrite = benchBestNanoseconds(
+        settings.repetitions, [] {}, [&] { writeWithStream(copy, records); });
     check(outcome, fileBytes(copy) == text, "the stream writes the file back as it was");
     for (StringRecord* record : records)
         RuntimeUnlockString(record);
@@ -188,15 +202,19 @@ ListingTimes timeListing(const Settings& settings, Outcome& outcome, int32_t fil
     ScratchFolder scratch;
     size_t expectedBytes = 0;
     for (int32_t i = 0; i < files; ++i) {
-        std::string name = "\x95\x5c" "file" + std::to_string(i) + ".txt";
+        std::string name = "\x95\x5c"
+                           "file" +
+                           std::to_string(i) + ".txt";
         scratch.make(name);
         expectedBytes += name.size();
     }
     ObjectRef folder(itemFor(scratch.path()));
     check(outcome, listByCountAndItems(folder.get()) == expectedBytes, "the listing names every file once");
     check(outcome, listBySystemSearch(scratch.path()) == expectedBytes, "the system's search names every file once");
-    double runtime = benchBestNanoseconds(settings.repetitions, [] {}, [&] { listByCountAndItems(folder.get()); });
-    double baseline = benchBestNanoseconds(settings.repetitions, [] {}, [&] { listBySystemSearch(scratch.path()); });
+    double runtime = benchBestNanoseconds(
+        settings.repetitions, [] {}, [&] { listByCountAndItems(folder.get()); });
+    double baseline = benchBestNanoseconds(
+        settings.repetitions, [] {}, [&] { listBySystemSearch(scratch.path()); });
     return {runtime / files, baseline / files};
 }
 
@@ -220,7 +238,8 @@ int main(int argc, char** argv)
     bool smoke;
     if (!benchReadArguments(argc, argv, smoke))
         return 2;
-    Settings settings = smoke ? Settings{true, 1, 64 * 1024, 20, 100} : Settings{false, 5, 10 * 1024 * 1024, 1000, 5000};
+    Settings settings =
+        smoke ? Settings{true, 1, 64 * 1024, 20, 100} : Settings{false, 5, 10 * 1024 * 1024, 1000, 5000};
     Outcome outcome;
     benchStreams(settings, outcome);
     benchListing(settings, outcome);

@@ -72,8 +72,7 @@ void folderItemDeclareProperties(ClassDescriptor* cls)
                  {"Locked", accessor(fileLockedGetter), accessor(fileLockedSetter), 0, propertyBoolean},
                  {"Length", accessor(fileSizeGetter), nullptr, 0, propertyInteger},
                  {"CreationDate", accessor(fileCreationDateGetter), nullptr, 0, propertyOfClass(dateClass())},
-                 {"ModificationDate", accessor(fileModificationDateGetter), nullptr, 0,
-                  propertyOfClass(dateClass())},
+                 {"ModificationDate", accessor(fileModificationDateGetter), nullptr, 0, propertyOfClass(dateClass())},
                  {"ResourceForkLength", accessor(fileResourceForkLengthGetter), nullptr, 0, propertyInteger},
                  {"Alias", accessor(fileAliasGetter), nullptr, 0, propertyBoolean},
                  {"MacType", accessor(fileMacTypeGetter), accessor(fileMacTypeSetter), 0, propertyString},
@@ -148,11 +147,13 @@ extern "C" StringRecord* fileMacTypeGetter(ObjectHeader*, int32_t)
     return nullptr;
 }
 
-extern "C" void fileMacTypeSetter(ObjectHeader*, int32_t, StringRecord*) {}
+extern "C" void fileMacTypeSetter(ObjectHeader*, int32_t, StringRecord*)
+{}
 
 extern "C" StringRecord* fileMacCreatorGetter(ObjectHeader*, int32_t)
 {
     return nullptr;
 }
 
-extern "C" void fileMacCreatorSetter(ObjectHeader*, int32_t, StringRecord*) {}
+extern "C" void fileMacCreatorSetter(ObjectHeader*, int32_t, StringRecord*)
+{}

@@ -82,7 +82,7 @@ extern "C" int32_t FolderItemLaunch(ObjectHeader* item)
 {
     if (!fileExistsGetter(item, 0))
         return 0;
-    HINSTANCE result = ShellExecuteA(hostDialogOwner(), "open", folderItemFullPath(item).c_str(), nullptr, nullptr,
-                                     SW_SHOWNORMAL);
+    HINSTANCE result =
+        ShellExecuteA(hostDialogOwner(), "open", folderItemFullPath(item).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -39,8 +39,8 @@ void fileStreamFailReadsAfter(int32_t reads)
 std::unique_ptr<FileStream> FileStream::open(const std::string& path, Mode mode)
 {
     OpenRule rule = openRule(mode);
-    HANDLE handle = CreateFileA(path.c_str(), rule.access, rule.share, nullptr, rule.disposition,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileA(path.c_str(), rule.access, rule.share, nullptr, rule.disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return nullptr;
     std::unique_ptr<FileStream> stream(new FileStream(handle));
@@ -49,7 +49,8 @@ std::unique_ptr<FileStream> FileStream::open(const std::string& path, Mode mode)
     return stream;
 }
 
-FileStream::FileStream(HANDLE handle) : handle(handle), buffer(bufferSize) {}
+FileStream::FileStream(HANDLE handle) : handle(handle), buffer(bufferSize)
+{}
 
 FileStream::~FileStream()
 {

@@ -51,8 +51,8 @@ private:
     std::vector<char> buffer;
     uint32_t readPosition = 0; // unread bytes of the buffer are [readPosition, readEnd)
     uint32_t readEnd = 0;
-    uint32_t pending = 0;      // bytes written to the buffer, not yet to the file
-    int64_t filePosition = 0;  // the system's position in the file
+    uint32_t pending = 0;     // bytes written to the buffer, not yet to the file
+    int64_t filePosition = 0; // the system's position in the file
     bool failedRead = false;
     bool failedWrite = false;
 };

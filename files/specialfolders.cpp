@@ -67,18 +67,65 @@ int driveBitOfVolume(DWORD drives, int32_t index)
 
 extern "C" {
 
-ObjectHeader* getPreferencesFolder() { return windowsFolder(); }
-ObjectHeader* getApplicationSupportFolder() { return windowsFolder(); }
-ObjectHeader* getSystemFolder() { return systemFolder(); }
-ObjectHeader* getExtensionsFolder() { return systemFolder(); }
-ObjectHeader* getTemporaryItemsFolder() { return temporaryFolder(); }
-ObjectHeader* getFontsFolder() { return shellFolder(CSIDL_FONTS); }
-ObjectHeader* getDesktopFolder() { return shellFolder(CSIDL_DESKTOPDIRECTORY); }
-ObjectHeader* getAppleMenuFolder() { return shellFolder(CSIDL_PROGRAMS); }
-ObjectHeader* getControlPanelsFolder() { return shellFolder(CSIDL_CONTROLS); }
-ObjectHeader* getStartupItemsFolder() { return shellFolder(CSIDL_STARTUP); }
-ObjectHeader* getTrashFolder() { return shellFolder(CSIDL_BITBUCKET); }
-ObjectHeader* getShutdownItemsFolder() { return nullptr; }
+ObjectHeader* getPreferencesFolder()
+{
+    return windowsFolder();
+}
+
+ObjectHeader* getApplicationSupportFolder()
+{
+    return windowsFolder();
+}
+
+ObjectHeader* getSystemFolder()
+{
+    return systemFolder();
+}
+
+ObjectHeader* getExtensionsFolder()
+{
+    return systemFolder();
+}
+
+ObjectHeader* getTemporaryItemsFolder()
+{
+    return temporaryFolder();
+}
+
+ObjectHeader* getFontsFolder()
+{
+    return shellFolder(CSIDL_FONTS);
+}
+
+ObjectHeader* getDesktopFolder()
+{
+    return shellFolder(CSIDL_DESKTOPDIRECTORY);
+}
+
+ObjectHeader* getAppleMenuFolder()
+{
+    return shellFolder(CSIDL_PROGRAMS);
+}
+
+ObjectHeader* getControlPanelsFolder()
+{
+    return shellFolder(CSIDL_CONTROLS);
+}
+
+ObjectHeader* getStartupItemsFolder()
+{
+    return shellFolder(CSIDL_STARTUP);
+}
+
+ObjectHeader* getTrashFolder()
+{
+    return shellFolder(CSIDL_BITBUCKET);
+}
+
+ObjectHeader* getShutdownItemsFolder()
+{
+    return nullptr;
+}
 
 ObjectHeader* getTemporaryFolderItem()
 {

@@ -27,11 +27,9 @@ void destroyInput(ObjectHeader* stream, ClassDescriptor*)
     closeReader(stream);
 }
 
-[[maybe_unused]] const bool setUpRegistered = (builtinClassOnSetUp(BuiltinClassId::TextInputStream,
-                                                                   [](ClassDescriptor* cls) {
-                                                                       cls->destructor = destroyInput;
-                                                                   }),
-                                               true);
+[[maybe_unused]] const bool setUpRegistered =
+    (builtinClassOnSetUp(BuiltinClassId::TextInputStream, [](ClassDescriptor* cls) { cls->destructor = destroyInput; }),
+     true);
 
 // False when nothing more could be read.
 bool refill(TextReader& reader)
@@ -112,7 +110,8 @@ StringRecord* gatherLine(TextReader& reader)
 
 extern "C" ObjectHeader* FolderItemOpenTextFile(ObjectHeader* item)
 {
-    std::unique_ptr<FileStream> file = item ? FileStream::open(folderItemFullPath(item), FileStream::Mode::read) : nullptr;
+    std::unique_ptr<FileStream> file =
+        item ? FileStream::open(folderItemFullPath(item), FileStream::Mode::read) : nullptr;
     if (!file)
         return nullptr;
     ObjectHeader* stream = objectInstantiate(builtinClass(BuiltinClassId::TextInputStream));

@@ -45,9 +45,9 @@ void destroyOutput(ObjectHeader* stream, ClassDescriptor*)
     (builtinClassOnSetUp(BuiltinClassId::TextOutputStream,
                          [](ClassDescriptor* cls) {
                              cls->destructor = destroyOutput;
-                             classDeclareProperties(cls, {{"Delimiter", accessor(textOutputStreamDelimiterGetter),
-                                                           accessor(textOutputStreamDelimiterSetter), 0,
-                                                           propertyString}});
+                             classDeclareProperties(cls,
+                                                    {{"Delimiter", accessor(textOutputStreamDelimiterGetter),
+                                                      accessor(textOutputStreamDelimiterSetter), 0, propertyString}});
                          }),
      true);
 

@@ -238,8 +238,8 @@ TEST(FolderItems, RenamingStaysInTheFolder)
         const char* newName;
         bool renamed;
     } cases[] = {
-        {"b.txt", true},      {HYOU SO ".txt", true}, {"..\\out.txt", false},
-        {"taken.txt", false}, {"", false},            {"c:d.txt", false},
+        {"b.txt", true}, {HYOU SO ".txt", true}, {"..\\out.txt", false}, {"taken.txt", false},
+        {"", false},     {"c:d.txt", false},
     };
     for (const Case& c : cases) {
         std::string original = scratch.make("a.txt", "a");

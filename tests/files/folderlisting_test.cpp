@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

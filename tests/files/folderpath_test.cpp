@@ -52,9 +52,8 @@ TEST(Paths, ATrailingSeparatorIsDroppedButNeverASecondByte)
         const char* path;
         const char* dropped;
     } cases[] = {
-        {"C:\\Notes\\", "C:\\Notes"}, {"C:\\Notes\\\\", "C:\\Notes"}, {"C:\\", "C:"},
-        {"\\", "\\"},                 {"C:\\" SO, "C:\\" SO},         {"C:\\" HYOU "\\", "C:\\" HYOU},
-        {"", ""},
+        {"C:\\Notes\\", "C:\\Notes"}, {"C:\\Notes\\\\", "C:\\Notes"},  {"C:\\", "C:"}, {"\\", "\\"},
+        {"C:\\" SO, "C:\\" SO},       {"C:\\" HYOU "\\", "C:\\" HYOU}, {"", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pathWithoutTrailingSeparator(c.path), c.dropped) << c.path;

@@ -20,7 +20,8 @@ std::string eventName(const char* what, DWORD parent)
 CHILD_SCENARIO(holdFile)
 {
     DWORD parent = static_cast<DWORD>(atoi(getenv("FILES_TEST_PARENT")));
-    HANDLE file = CreateFileA(getenv(pathVariable), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileA(getenv(pathVariable), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return 1;
     HANDLE holding = OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName("holding", parent).c_str());

@@ -41,8 +41,8 @@ ScratchFolder::ScratchFolder()
     static int made = 0;
     char temporary[MAX_PATH];
     GetTempPathA(MAX_PATH, temporary);
-    folder = std::string(temporary) + "files-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(++made);
+    folder =
+        std::string(temporary) + "files-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
     removeAll(folder);
     CreateDirectoryA(folder.c_str(), nullptr);
     builtinClassesEnsure();

@@ -3,8 +3,8 @@
 #include "files/filesexports.h"
 #include "files/filestream.h"
 #include "runtime/strings/string.h"
-#include "tests/files/scratchfolder.h"
 #include "tests/files/heldfile.h"
+#include "tests/files/scratchfolder.h"
 
 #include <windows.h>
 
@@ -69,7 +69,8 @@ TEST(TextInput, LinesEndAtCRLFACROrAnLF)
         {"CR at the end of a filling, CR after", std::string(1023, 'x') + "\r\ry", {std::string(1023, 'x'), "", "y"}},
         {"LF at the start of a filling", std::string(1024, 'x') + "\ny", {std::string(1024, 'x'), "y"}},
         {"double-byte text", HYOU SO "\r\n" SO "\\" HYOU, {HYOU SO, SO "\\" HYOU}},
-        {"control bytes that end no line", std::string("\tab\x0b\x0c\x00\x01\x0e\r\n\t", 11),
+        {"control bytes that end no line",
+         std::string("\tab\x0b\x0c\x00\x01\x0e\r\n\t", 11),
          {std::string("\tab\x0b\x0c\x00\x01\x0e", 8), "\t"}},
         {"an empty file", "", {}},
     };
@@ -159,7 +160,8 @@ TEST(TextOutput, LinesEndWithTheDelimiter)
 TEST(TextStreams, LinesWrittenAreTheLinesRead)
 {
     ScratchFolder scratch;
-    std::vector<std::string> lines = {"株式会社" HYOU, "", "東京都" SO "区", "12", "-3", "ＭＳ 明朝", "x", "", "0", "1", "2", "end"};
+    std::vector<std::string> lines = {
+        "株式会社" HYOU, "", "東京都" SO "区", "12", "-3", "ＭＳ 明朝", "x", "", "0", "1", "2", "end"};
     ObjectRef output(createText(scratch.pathOf(SO HYOU ".txt")));
     for (const std::string& line : lines)
         writeLine(output.get(), line);
