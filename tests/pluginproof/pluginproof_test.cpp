@@ -14,16 +14,33 @@
 
 namespace {
 
-// A copy of the impostor that is removed when the test ends.
+std::vector<char> bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const std::string& path, const std::vector<char>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A copy of the impostor that is removed when the test ends; a file it took the place of (the
+// control library built beside the program, which other tests load) is put back.
 struct PlantedFile {
     std::string path;
-    explicit PlantedFile(const std::string& folder) : path(folder + "\\kolactl1.dll")
+    std::vector<char> replaced;
+    explicit PlantedFile(const std::string& folder) : path(folder + "\\kolactl1.dll"), replaced(bytesOf(path))
     {
-        std::ifstream in(std::string("tests\\plugins\\") + TEST_PLUGIN_PLANTED, std::ios::binary);
-        std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        writeBytes(path, bytesOf(std::string("tests\\plugins\\") + TEST_PLUGIN_PLANTED));
     }
-    ~PlantedFile() { DeleteFileA(path.c_str()); }
+    ~PlantedFile()
+    {
+        if (replaced.empty())
+            DeleteFileA(path.c_str());
+        else
+            writeBytes(path, replaced);
+    }
 };
 
 TEST(PluginProgram, StartsWithItsEmbeddedPluginAndNeverAPlantedOne)
