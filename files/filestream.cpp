@@ -29,6 +29,23 @@ OpenRule openRule(FileStream::Mode mode)
     return {GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING};
 }
 
+// Streams still open when the program ends: what they hold back is written before it goes,
+// as it would have been had every write gone straight to the file.
+struct OpenStreams {
+    std::vector<FileStream*> streams;
+    ~OpenStreams()
+    {
+        for (FileStream* stream : streams)
+            stream->flush();
+    }
+};
+
+OpenStreams& openStreams()
+{
+    static OpenStreams open;
+    return open;
+}
+
 } // namespace
 
 void fileStreamFailReadsAfter(int32_t reads)
@@ -50,7 +67,9 @@ std::unique_ptr<FileStream> FileStream::open(const std::string& path, Mode mode)
 }
 
 FileStream::FileStream(HANDLE handle) : handle(handle), buffer(bufferSize)
-{}
+{
+    openStreams().streams.push_back(this);
+}
 
 FileStream::~FileStream()
 {
@@ -98,6 +117,11 @@ void FileStream::write(const void* bytes, uint32_t count)
     }
 }
 
+bool FileStream::flush()
+{
+    return handle != INVALID_HANDLE_VALUE && flushWrites();
+}
+
 bool FileStream::flushWrites()
 {
     if (pending == 0)
@@ -117,6 +141,7 @@ bool FileStream::close()
     flushWrites();
     bool closed = CloseHandle(handle);
     handle = INVALID_HANDLE_VALUE;
+    std::erase(openStreams().streams, this);
     return closed && !failedWrite;
 }
 

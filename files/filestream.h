@@ -30,6 +30,8 @@ public:
     uint32_t read(void* bytes, uint32_t count);
     // Nothing more is written once a write has failed: the file would have a hole.
     void write(const void* bytes, uint32_t count);
+    // Writes what the buffer holds back; false when a write has failed.
+    bool flush();
     // True when every write reached the file and the file was closed without fault.
     bool close();
     // At the end of the file, or unable to read further.

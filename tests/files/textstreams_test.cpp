@@ -2,12 +2,15 @@
 // closed streams, delimiters, making and appending, and files that cannot be read or written.
 #include "files/filesexports.h"
 #include "files/filestream.h"
+#include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/string.h"
-#include "tests/files/heldfile.h"
+#include "tests/files/otherprocess.h"
 #include "tests/files/scratchfolder.h"
+#include "tests/support/testmain.h"
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -275,6 +278,29 @@ TEST(TextInput, AReadThatFailsEndsTheStream)
     EXPECT_EQ(lines[100], "line 100");
     EXPECT_TRUE(TextInputStreamEOF(input.get()));
     EXPECT_EQ(TextInputStreamReadAll(input.get()), nullptr);
+}
+
+} // namespace
+
+// A program that ends without closing its stream: the lines it wrote are in the file.
+CHILD_SCENARIO(writeWithoutClosing)
+{
+    builtinClassesEnsure();
+    ObjectRef item(itemFor(getenv("FILES_TEST_UNCLOSED")));
+    ObjectHeader* neverReleased = FolderItemCreateTextFile(item.get());
+    for (int i = 0; i < 3; ++i)
+        writeLine(neverReleased, "line " + std::to_string(i));
+    return 0;
+}
+
+namespace {
+
+TEST(TextOutput, LinesOfAStreamLeftOpenReachTheFileWhenTheProgramEnds)
+{
+    ScratchFolder scratch;
+    std::string path = scratch.pathOf("unclosed.txt");
+    ASSERT_TRUE(runChildToEnd("writeWithoutClosing", "FILES_TEST_UNCLOSED", path));
+    EXPECT_EQ(fileBytes(path), "line 0\r\nline 1\r\nline 2\r\n");
 }
 
 } // namespace

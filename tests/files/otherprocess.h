@@ -1,4 +1,5 @@
-// A file held by another process for the length of a test, opened for that process alone.
+// Other programs at a test's files: one that holds a file for the length of a test, opened for
+// itself alone, and this test program run as a child to its end.
 #pragma once
 
 #include <windows.h>
@@ -19,3 +20,7 @@ private:
     HANDLE release = nullptr;
     bool holding = false;
 };
+
+// Runs this program as the named child scenario (testmain.h) with the variable set, and waits
+// for its end (with a bound); true when it ended with exit code 0.
+bool runChildToEnd(const char* name, const char* variable, const std::string& value);

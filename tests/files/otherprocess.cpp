@@ -1,5 +1,6 @@
-// A file held by another process for the length of a test, opened for that process alone.
-#include "tests/files/heldfile.h"
+// Other programs at a test's files: one that holds a file for the length of a test, opened for
+// itself alone, and this test program run as a child to its end.
+#include "tests/files/otherprocess.h"
 
 #include "tests/support/testmain.h"
 
@@ -57,4 +58,22 @@ HeldFile::~HeldFile()
         CloseHandle(process.hThread);
     }
     CloseHandle(release);
+}
+
+bool runChildToEnd(const char* name, const char* variable, const std::string& value)
+{
+    SetEnvironmentVariableA(variable, value.c_str());
+    std::string command = childCommandLine(name);
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION child = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+        return false;
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(child.hProcess, 20000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(child.hProcess, &exitCode);
+    else
+        TerminateProcess(child.hProcess, 1);
+    CloseHandle(child.hProcess);
+    CloseHandle(child.hThread);
+    return exitCode == 0;
 }
