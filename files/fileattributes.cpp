@@ -86,12 +86,17 @@ extern "C" int32_t fileExistsGetter(ObjectHeader* item, int32_t)
     return item && (attributesOf(item) || isPresentDrive(folderItemFullPath(item)));
 }
 
+bool folderItemPathIsFolder(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return isPresentDrive(path);
+}
+
 extern "C" int32_t fileDirectoryGetter(ObjectHeader* item, int32_t)
 {
-    std::optional<DWORD> attributes = attributesOf(item);
-    if (attributes)
-        return (*attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    return item && isPresentDrive(folderItemFullPath(item));
+    return item && folderItemPathIsFolder(folderItemFullPath(item));
 }
 
 extern "C" int32_t fileVisibleGetter(ObjectHeader* item, int32_t)

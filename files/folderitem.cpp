@@ -106,11 +106,7 @@ extern "C" ObjectHeader* FolderTrueChild(ObjectHeader* item, StringRecord* name)
 extern "C" ObjectHeader* RuntimeGetFolderItem(StringRecord* path)
 {
     std::string joined = pathJoin(folderItemProgramFolder(), identifierName(path));
-    ObjectRef item(folderItemWithText(pathParent(joined)));
-    bool named = fileDirectoryGetter(item.get(), 0);
-    StringRef joinedText(stringFromView(joined));
-    folderItemSetPath(item.get(), joinedText.get());
-    if (!named && joined.starts_with("\\\\"))
-        named = fileDirectoryGetter(item.get(), 0);
-    return named ? item.release() : nullptr;
+    if (!folderItemPathIsFolder(pathParent(joined)) && !(joined.starts_with("\\\\") && folderItemPathIsFolder(joined)))
+        return nullptr;
+    return folderItemWithText(joined);
 }

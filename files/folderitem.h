@@ -24,5 +24,7 @@ void folderItemSetPath(ObjectHeader* item, StringRecord* path);
 StringRecord* folderItemPath(ObjectHeader* item);
 // The path the item stands for, without a trailing separator; empty for Nil.
 std::string folderItemFullPath(ObjectHeader* item);
+// Whether the path is an existing folder, or a drive ("X:") that is present.
+bool folderItemPathIsFolder(const std::string& path);
 // The folder that holds the running program; empty if it cannot be had.
 std::string folderItemProgramFolder();
