@@ -16,6 +16,12 @@ FolderItemObject* asFolderItem(ObjectHeader* item)
     return reinterpret_cast<FolderItemObject*>(item);
 }
 
+// Any other object passed for a folder item is taken as Nil.
+bool isFolderItem(ObjectHeader* item)
+{
+    return objectIsa(item, builtinClass(BuiltinClassId::FolderItem));
+}
+
 void destroyFolderItem(ObjectHeader* item, ClassDescriptor*)
 {
     stringAssign(asFolderItem(item)->path, nullptr);
@@ -64,7 +70,7 @@ ObjectHeader* folderItemWithText(std::string_view path)
 
 void folderItemSetPath(ObjectHeader* item, StringRecord* path)
 {
-    if (!item)
+    if (!isFolderItem(item))
         return;
     stringAssign(asFolderItem(item)->path, path);
     asFolderItem(item)->pathKnown = 1;
@@ -72,12 +78,12 @@ void folderItemSetPath(ObjectHeader* item, StringRecord* path)
 
 StringRecord* folderItemPath(ObjectHeader* item)
 {
-    return item ? asFolderItem(item)->path : nullptr;
+    return isFolderItem(item) ? asFolderItem(item)->path : nullptr;
 }
 
 std::string folderItemFullPath(ObjectHeader* item)
 {
-    return item ? std::string(pathWithoutTrailingSeparator(storedPath(item))) : std::string();
+    return isFolderItem(item) ? std::string(pathWithoutTrailingSeparator(storedPath(item))) : std::string();
 }
 
 extern "C" StringRecord* fileAbsolutePathGetter(ObjectHeader* item, int32_t)
@@ -92,7 +98,7 @@ extern "C" StringRecord* fileNameGetter(ObjectHeader* item, int32_t)
 
 extern "C" ObjectHeader* FolderChild(ObjectHeader* item, StringRecord* name)
 {
-    std::string_view folder = item ? storedPath(item) : std::string_view();
+    std::string_view folder = isFolderItem(item) ? storedPath(item) : std::string_view();
     return folderItemWithText(pathChild(folder, identifierName(name)));
 }
 

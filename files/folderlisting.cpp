@@ -36,6 +36,8 @@ void listFolder(const std::string& folder)
     cache.folder = folder;
     cache.entries.clear();
     cache.stale = false;
+    if (folder.empty()) // not "\\*.*", the root of the current drive
+        return;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(pathChild(folder, "*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
@@ -51,16 +53,12 @@ void listFolder(const std::string& folder)
 
 extern "C" int32_t fileCountGetter(ObjectHeader* item, int32_t)
 {
-    if (!item)
-        return 0;
     listFolder(folderItemFullPath(item));
     return static_cast<int32_t>(listing().entries.size());
 }
 
 extern "C" ObjectHeader* FolderItemItem(ObjectHeader* item, int32_t index)
 {
-    if (!item)
-        return nullptr;
     std::string folder = folderItemFullPath(item);
     FolderListing& cache = listing();
     if (cache.stale || cache.folder != folder)

@@ -11,9 +11,12 @@
 
 namespace {
 
+// Nil, a closed stream and any other object have no reader.
 TextReader* readerOf(ObjectHeader* stream)
 {
-    return stream ? reinterpret_cast<TextInputStreamObject*>(stream)->reader : nullptr;
+    if (!objectIsa(stream, builtinClass(BuiltinClassId::TextInputStream)))
+        return nullptr;
+    return reinterpret_cast<TextInputStreamObject*>(stream)->reader;
 }
 
 void closeReader(ObjectHeader* stream)

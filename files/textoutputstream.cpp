@@ -21,9 +21,15 @@ TextOutputStreamObject* asOutput(ObjectHeader* stream)
     return reinterpret_cast<TextOutputStreamObject*>(stream);
 }
 
+bool isOutput(ObjectHeader* stream)
+{
+    return objectIsa(stream, builtinClass(BuiltinClassId::TextOutputStream));
+}
+
+// Nil, a closed stream and any other object have no file.
 FileStream* fileOf(ObjectHeader* stream)
 {
-    return stream ? asOutput(stream)->file : nullptr;
+    return isOutput(stream) ? asOutput(stream)->file : nullptr;
 }
 
 bool closeFile(ObjectHeader* stream)
@@ -105,11 +111,11 @@ extern "C" int32_t TextOutputStreamClose(ObjectHeader* stream)
 
 extern "C" StringRecord* textOutputStreamDelimiterGetter(ObjectHeader* stream, int32_t)
 {
-    return stream ? RuntimeLockString(asOutput(stream)->delimiter) : nullptr;
+    return isOutput(stream) ? RuntimeLockString(asOutput(stream)->delimiter) : nullptr;
 }
 
 extern "C" void textOutputStreamDelimiterSetter(ObjectHeader* stream, int32_t, StringRecord* delimiter)
 {
-    if (stream)
+    if (isOutput(stream))
         stringAssign(asOutput(stream)->delimiter, delimiter);
 }

@@ -60,8 +60,11 @@ TEST(FolderListing, EmptyAndMissingFoldersHaveNoEntries)
         ObjectRef none(FolderItemItem(folder.get(), 1));
         EXPECT_EQ(none.get(), nullptr) << path;
     }
-    EXPECT_EQ(fileCountGetter(nullptr, 0), 0);
-    EXPECT_EQ(FolderItemItem(nullptr, 1), nullptr);
+    ObjectRef withoutPath(itemFor(""));
+    for (ObjectHeader* noFolder : {static_cast<ObjectHeader*>(nullptr), withoutPath.get()}) {
+        EXPECT_EQ(fileCountGetter(noFolder, 0), 0);
+        EXPECT_EQ(FolderItemItem(noFolder, 1), nullptr);
+    }
 }
 
 // The count lists the folder; the items that follow come from that listing, so a file made

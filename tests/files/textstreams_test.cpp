@@ -118,14 +118,38 @@ TEST(TextStreams, EveryOperationOnAClosedStreamDoesNothing)
     TextOutputStreamWrite(output.get(), text.get());
     EXPECT_FALSE(TextOutputStreamClose(output.get()));
     EXPECT_EQ(fileBytes(scratch.pathOf("out.txt")), "kept\r\n");
+}
 
-    for (ObjectHeader* nil : {static_cast<ObjectHeader*>(nullptr)}) {
-        EXPECT_EQ(TextInputStreamReadLine(nil), nullptr);
-        EXPECT_TRUE(TextInputStreamEOF(nil));
-        TextInputStreamClose(nil);
-        TextOutputStreamWrite(nil, text.get());
-        EXPECT_FALSE(TextOutputStreamClose(nil));
+// Nil, and an object of another class where a stream or an item belongs, are taken as Nil.
+TEST(TextStreams, AnObjectOfAnotherClassIsTakenAsNil)
+{
+    ScratchFolder scratch;
+    std::string path = scratch.make("in.txt", "a\r\n");
+    ObjectRef item(itemFor(path));
+    ObjectRef input(openText(path));
+    ObjectRef output(createText(scratch.pathOf("out.txt")));
+    StringRef text(stringFromText("text"));
+    for (ObjectHeader* notAnInput : {static_cast<ObjectHeader*>(nullptr), item.get(), output.get()}) {
+        EXPECT_EQ(TextInputStreamReadLine(notAnInput), nullptr);
+        EXPECT_EQ(TextInputStreamReadAll(notAnInput), nullptr);
+        EXPECT_TRUE(TextInputStreamEOF(notAnInput));
+        TextInputStreamClose(notAnInput);
     }
+    for (ObjectHeader* notAnOutput : {static_cast<ObjectHeader*>(nullptr), item.get(), input.get()}) {
+        TextOutputStreamWrite(notAnOutput, text.get());
+        TextOutputStreamWriteLine(notAnOutput, text.get());
+        textOutputStreamDelimiterSetter(notAnOutput, 0, text.get());
+        EXPECT_EQ(textOutputStreamDelimiterGetter(notAnOutput, 0), nullptr);
+        EXPECT_FALSE(TextOutputStreamClose(notAnOutput));
+    }
+    for (ObjectHeader* notAnItem : {input.get(), output.get()}) {
+        EXPECT_EQ(fileAbsolutePathGetter(notAnItem, 0), nullptr);
+        EXPECT_EQ(fileNameGetter(notAnItem, 0), nullptr);
+        EXPECT_FALSE(fileExistsGetter(notAnItem, 0));
+        EXPECT_EQ(FolderItemOpenTextFile(notAnItem), nullptr);
+    }
+    EXPECT_EQ(textOf(TextInputStreamReadLine(input.get())), "a") << "the streams themselves are untouched";
+    EXPECT_TRUE(TextOutputStreamClose(output.get()));
 }
 
 TEST(TextOutput, LinesEndWithTheDelimiter)
