@@ -3,6 +3,7 @@
 #include "files/filestream.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -30,20 +31,18 @@ OpenRule openRule(FileStream::Mode mode)
 }
 
 // Streams still open when the program ends: what they hold back is written before it goes,
-// as it would have been had every write gone straight to the file.
-struct OpenStreams {
-    std::vector<FileStream*> streams;
-    ~OpenStreams()
-    {
-        for (FileStream* stream : streams)
-            stream->flush();
-    }
-};
-
-OpenStreams& openStreams()
+// as it would have been had every write gone straight to the file. The list itself is never
+// destroyed, so a stream closed later in the program's end still finds it.
+std::vector<FileStream*>& openStreams()
 {
-    static OpenStreams open;
-    return open;
+    static auto* open = [] {
+        atexit([] {
+            for (FileStream* stream : openStreams())
+                stream->flush();
+        });
+        return new std::vector<FileStream*>;
+    }();
+    return *open;
 }
 
 } // namespace
@@ -68,7 +67,7 @@ std::unique_ptr<FileStream> FileStream::open(const std::string& path, Mode mode)
 
 FileStream::FileStream(HANDLE handle) : handle(handle), buffer(bufferSize)
 {
-    openStreams().streams.push_back(this);
+    openStreams().push_back(this);
 }
 
 FileStream::~FileStream()
@@ -141,7 +140,7 @@ bool FileStream::close()
     flushWrites();
     bool closed = CloseHandle(handle);
     handle = INVALID_HANDLE_VALUE;
-    std::erase(openStreams().streams, this);
+    std::erase(openStreams(), this);
     return closed && !failedWrite;
 }
 
