@@ -26,25 +26,6 @@ struct Settings {
     int32_t largeFolder;
 };
 
-struct Outcome {
-    bool correct = true;
-    std::string missedGoals;
-};
-
-void check(Outcome& outcome, bool condition, const char* what)
-{
-    if (!condition)
-        printf("FAILED: %s\n", what);
-    outcome.correct &= condition;
-}
-
-void report(Outcome& outcome, const char* name, uint64_t iterations, double ns, double baselineNs, double goal)
-{
-    benchPrintRow(name, iterations, ns, baselineNs);
-    if (ns > baselineNs * goal)
-        outcome.missedGoals += std::string(outcome.missedGoals.empty() ? "" : "; ") + name;
-}
-
 // Lines of Japanese text of varied length, several with a second byte that is a backslash.
 std::vector<std::string> makeLines(size_t totalBytes)
 {
@@ -128,7 +109,7 @@ bool writeWithStandardLibrary(const std::string& path, const std::vector<std::st
     return !out.fail();
 }
 
-void benchStreams(const Settings& settings, Outcome& outcome)
+void benchStreams(const Settings& settings, BenchOutcome& outcome)
 {
     ScratchFolder scratch;
     std::vector<std::string> lines = makeLines(settings.textBytes);
@@ -136,7 +117,7 @@ void benchStreams(const Settings& settings, Outcome& outcome)
     std::string source = scratch.make("text.txt", text);
     std::vector<std::string> read;
     readWithStream(source, &read);
-    check(outcome, read == lines, "the lines read are the lines of the file");
+    outcome.check(read == lines, "the lines read are the lines of the file");
     size_t lineBytes = 0;
     std::vector<StringRecord*> records;
     for (const std::string& line : lines) {
@@ -147,22 +128,21 @@ void benchStreams(const Settings& settings, Outcome& outcome)
         settings.repetitions, [] {}, [&] { readWithStandardLibrary(source); });
     double streamRead = benchBestNanoseconds(
         settings.repetitions, [] {}, [&] { readWithStream(source, nullptr); });
-    check(outcome, readWithStandardLibrary(source) == lineBytes && readWithStream(source, nullptr) == lineBytes,
-          "both readers read every byte of every line");
+    outcome.check(readWithStandardLibrary(source) == lineBytes && readWithStream(source, nullptr) == lineBytes,
+                  "both readers read every byte of every line");
     std::string copy = scratch.pathOf("copy.txt");
     double baselineWrite = benchBestNanoseconds(
         settings.repetitions, [] {}, [&] { writeWithStandardLibrary(copy, lines); });
-    check(outcome, fileBytes(copy) == text, "the standard library writes the file back as it was");
+    outcome.check(fileBytes(copy) == text, "the standard library writes the file back as it was");
     double streamWrite = benchBestNanoseconds(
         settings.repetitions, [] {}, [&] { writeWithStream(copy, records); });
-    check(outcome, fileBytes(copy) == text, "the stream writes the file back as it was");
+    outcome.check(fileBytes(copy) == text, "the stream writes the file back as it was");
     for (StringRecord* record : records)
         RuntimeUnlockString(record);
 
     benchPrintHeader("Shift-JIS text file, per line", "std::ifstream/std::getline and std::ofstream");
-    report(outcome, "read a line", lines.size(), streamRead / lines.size(), baselineRead / lines.size(), goalStreams);
-    report(outcome, "write a line", lines.size(), streamWrite / lines.size(), baselineWrite / lines.size(),
-           goalStreams);
+    outcome.report("read a line", lines.size(), streamRead / lines.size(), baselineRead / lines.size(), goalStreams);
+    outcome.report("write a line", lines.size(), streamWrite / lines.size(), baselineWrite / lines.size(), goalStreams);
 }
 
 // Count then items 1 to count, each item's name taken, as a font menu is filled.
@@ -197,7 +177,7 @@ struct ListingTimes {
     double baselinePerFile;
 };
 
-ListingTimes timeListing(const Settings& settings, Outcome& outcome, int32_t files)
+ListingTimes timeListing(const Settings& settings, BenchOutcome& outcome, int32_t files)
 {
     ScratchFolder scratch;
     size_t expectedBytes = 0;
@@ -209,8 +189,8 @@ ListingTimes timeListing(const Settings& settings, Outcome& outcome, int32_t fil
         expectedBytes += name.size();
     }
     ObjectRef folder(itemFor(scratch.path()));
-    check(outcome, listByCountAndItems(folder.get()) == expectedBytes, "the listing names every file once");
-    check(outcome, listBySystemSearch(scratch.path()) == expectedBytes, "the system's search names every file once");
+    outcome.check(listByCountAndItems(folder.get()) == expectedBytes, "the listing names every file once");
+    outcome.check(listBySystemSearch(scratch.path()) == expectedBytes, "the system's search names every file once");
     double runtime = benchBestNanoseconds(
         settings.repetitions, [] {}, [&] { listByCountAndItems(folder.get()); });
     double baseline = benchBestNanoseconds(
@@ -218,7 +198,7 @@ ListingTimes timeListing(const Settings& settings, Outcome& outcome, int32_t fil
     return {runtime / files, baseline / files};
 }
 
-void benchListing(const Settings& settings, Outcome& outcome)
+void benchListing(const Settings& settings, BenchOutcome& outcome)
 {
     ListingTimes small = timeListing(settings, outcome, settings.smallFolder);
     ListingTimes large = timeListing(settings, outcome, settings.largeFolder);
@@ -228,7 +208,7 @@ void benchListing(const Settings& settings, Outcome& outcome)
     benchPrintRow(smallName.c_str(), settings.smallFolder, small.perFile, small.baselinePerFile);
     benchPrintRow(largeName.c_str(), settings.largeFolder, large.perFile, large.baselinePerFile);
     benchPrintHeader("listing growth, per file", ("the same loop over " + smallName).c_str());
-    report(outcome, largeName.c_str(), settings.largeFolder, large.perFile, small.perFile, goalLinear);
+    outcome.report(largeName.c_str(), settings.largeFolder, large.perFile, small.perFile, goalLinear);
 }
 
 } // namespace
@@ -240,7 +220,7 @@ int main(int argc, char** argv)
         return 2;
     Settings settings =
         smoke ? Settings{true, 1, 64 * 1024, 20, 100} : Settings{false, 5, 10 * 1024 * 1024, 1000, 5000};
-    Outcome outcome;
+    BenchOutcome outcome;
     benchStreams(settings, outcome);
     benchListing(settings, outcome);
     if (smoke)
