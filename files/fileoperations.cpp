@@ -22,6 +22,18 @@ std::string targetPath(ObjectHeader* item, ObjectHeader* destination)
     return target;
 }
 
+// The file's bytes reach the disk, not only the system's cache: a replacement that a crash
+// could leave empty would be no better than writing the file in place.
+bool flushToDisk(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool flushed = FlushFileBuffers(file) != 0;
+    CloseHandle(file);
+    return flushed;
+}
+
 } // namespace
 
 // A name that would reach into another folder is refused: renaming never moves a file.
@@ -85,4 +97,20 @@ extern "C" int32_t FolderItemLaunch(ObjectHeader* item)
     HINSTANCE result =
         ShellExecuteA(hostDialogOwner(), "open", folderItemFullPath(item).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+extern "C" int32_t FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* replacement, ObjectHeader* backup)
+{
+    if (!item || !replacement)
+        return 0;
+    std::string target = folderItemFullPath(item), source = folderItemFullPath(replacement);
+    if (!flushToDisk(source))
+        return 0;
+    if (GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    std::string kept = backup ? folderItemFullPath(backup) : std::string();
+    if (!kept.empty())
+        DeleteFileA(kept.c_str()); // the item's file is still the last good one
+    return ReplaceFileA(target.c_str(), source.c_str(), kept.empty() ? nullptr : kept.c_str(),
+                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
 }

@@ -48,6 +48,10 @@ int32_t FolderItemDelete(ObjectHeader* item);
 int32_t FolderItemCreateAsFolder(ObjectHeader* item);
 int32_t FolderItemCopyFileTo(ObjectHeader* item, ObjectHeader* destination);
 int32_t FolderItemMoveFileTo(ObjectHeader* item, ObjectHeader* destination);
+// The file of `replacement` takes the place of the item's file in one step, its bytes on the
+// disk first; the item's previous file becomes `backup` (Nil: not kept). 1 when done; on a
+// failure the item's file is as it was.
+int32_t FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* replacement, ObjectHeader* backup);
 int32_t FolderItemLaunch(ObjectHeader* item);
 
 // Special folders (Nil where the system has none) and volumes.

@@ -333,6 +333,39 @@ TEST(FolderItems, CopyAndMoveNeverReplaceAFile)
     EXPECT_EQ(FolderItemMoveFileTo(moved.get(), nullptr), 0);
 }
 
+TEST(FolderItems, AReplacementTakesThePlaceOfTheFileAndKeepsThePreviousOne)
+{
+    const struct Case {
+        const char* step;
+        bool targetThere, replacementThere, backupWanted;
+        int32_t done;
+        const char* targetAfter; // "" when there is no file
+        const char* backupAfter;
+    } cases[] = {
+        {"replace, keeping the old file", true, true, true, 1, "new", "old"},
+        {"replace, keeping nothing", true, true, false, 1, "new", ""},
+        {"a first file: an older backup stays", false, true, true, 1, "new", "older"},
+        {"no replacement", true, false, true, 0, "old", "older"},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder scratch;
+        if (c.targetThere)
+            scratch.make("settings", "old");
+        if (c.replacementThere)
+            scratch.make("settings.new", "new");
+        scratch.make("settings.bak", "older");
+        if (!c.backupWanted)
+            DeleteFileA(scratch.pathOf("settings.bak").c_str());
+        ObjectRef target(itemFor(scratch.pathOf("settings")));
+        ObjectRef replacement(itemFor(scratch.pathOf("settings.new")));
+        ObjectRef backup(c.backupWanted ? itemFor(scratch.pathOf("settings.bak")) : nullptr);
+        EXPECT_EQ(FolderItemReplaceWith(target.get(), replacement.get(), backup.get()), c.done) << c.step;
+        EXPECT_EQ(fileBytes(scratch.pathOf("settings")), c.targetAfter) << c.step;
+        EXPECT_EQ(fileBytes(scratch.pathOf("settings.bak")), c.backupAfter) << c.step;
+        EXPECT_EQ(pathExists(scratch.pathOf("settings.new")), !c.done && c.replacementThere) << c.step;
+    }
+}
+
 TEST(FolderItems, LaunchingOpensTheFileWithItsProgram)
 {
     ScratchFolder scratch;
