@@ -46,6 +46,12 @@ public:
         if (auto routine = behaviour().routine<MousePointRoutine>(slotMouseUp))
             routine(control(), x, y);
     }
+    // The focused control's idle routine runs on every pass of the event loop.
+    void idle() override
+    {
+        if (auto routine = behaviour().routine<InstanceRoutine>(slotIdle))
+            routine(control());
+    }
     bool keyDown(int32_t characterCode, int32_t modifiers) override
     {
         auto routine = behaviour().routine<KeyDownRoutine>(slotKeyDown);

@@ -7,6 +7,7 @@
 #include "tests/ui/controls/controltesting.h"
 #include "ui/controls/plugincontrolpane.h"
 #include "ui/controls/plugincontrolservices.h"
+#include "ui/windows/focus.h"
 
 namespace {
 
@@ -65,13 +66,14 @@ ControlBehaviour gaugeBehaviourMade()
     behaviour.slots[slotMouseDrag] =
         reinterpret_cast<void*>(+[](void* instance, int32_t x, int32_t y) { record(instance, "mouseDrag", x, y); });
     behaviour.slots[slotMouseUp] = reinterpret_cast<void*>(gaugeMouseUp);
+    behaviour.slots[slotIdle] = reinterpret_cast<void*>(+[](void* instance) { record(instance, "idle"); });
     return behaviour;
 }
 const ControlBehaviour gaugeBehaviour = gaugeBehaviourMade();
 
 int32_t gaugeClass()
 {
-    static ControlDescriptor descriptor{5, "TestGauge", 8};
+    static ControlDescriptor descriptor{5, "TestGauge", 8, 1}; // takes the focus
     descriptor.behaviour = &gaugeBehaviour;
     descriptor.members.events = gaugeEvents;
     descriptor.members.eventCount = 1;
@@ -102,6 +104,15 @@ TEST_F(PluginControl, IsMadePaintedAndClickedThroughThePluginsRoutines)
     EXPECT_EQ(recordedOnly({"mouseDown", "bounds", "to", "mouseUp", "Action", "redraw"}),
               (Events{"Gauge.mouseDown 50,40", "Gauge.bounds 20,30", "Gauge.to 120,90", "Gauge.mouseUp 50,40",
                       "Gauge.Action", "Gauge.redraw"}));
+}
+
+TEST_F(PluginControl, TheFocusedControlsIdleRoutineRunsOnEveryPass)
+{
+    ASSERT_NE(open({{gaugeClass(), controlProperties("Gauge", 20, 30, 100, 60)}}), nullptr);
+    pumpFor(100);
+    EXPECT_FALSE(sawEvent("Gauge.idle")) << "without the focus";
+    RuntimeSetFocus(control("Gauge"));
+    EXPECT_TRUE(pumpUntil([] { return sawEvent("Gauge.idle"); }));
 }
 
 } // namespace
