@@ -38,6 +38,12 @@ template <unsigned N> struct StringConstant {
 struct ObjectHeader;
 struct ImageClassTableLayout;
 
+// A member of a runtime or plug-in class, bound by name once the runtime's classes and the
+// plug-ins' exist; the load fails when it is missing. The letter: M a method, W its second
+// entry, G a property's getter, S its setter. For example
+//   extern "C" int menuValue(ObjectHeader* button, int) RUNTIME_MEMBER("G", "BevelButton.MenuValue");
+#define RUNTIME_MEMBER(letter, classAndMember) __asm__("\"_!" letter classAndMember "\"")
+
 extern "C" {
 // Start-up and the event loop.
 void Win32InstallPlugins(const void* plugins);

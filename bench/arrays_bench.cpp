@@ -17,25 +17,6 @@ struct Settings {
     int passes;       // sweeps over them per timed run, for overwrites and reads
 };
 
-struct Outcome {
-    bool correct = true;
-    std::string missedGoals;
-};
-
-void report(Outcome& outcome, const char* name, uint64_t iterations, double ns, double baselineNs)
-{
-    benchPrintRow(name, iterations, ns, baselineNs);
-    if (ns > baselineNs * goalWithin)
-        outcome.missedGoals += std::string(outcome.missedGoals.empty() ? "" : "; ") + name;
-}
-
-void check(Outcome& outcome, bool condition, const char* what)
-{
-    if (!condition)
-        printf("FAILED: %s\n", what);
-    outcome.correct &= condition;
-}
-
 volatile int32_t sink;
 
 // Compiled code makes one call per element access, so the baseline does too: the standard
@@ -69,7 +50,7 @@ bool holdsIndexTimes(ArrayRecord* array, int32_t elements, int32_t factor)
 }
 
 // A fresh array declared with its bound grows as it is written; the vector grows by appends.
-void benchFill(const Settings& settings, Outcome& outcome)
+void benchFill(const Settings& settings, BenchOutcome& outcome)
 {
     int32_t n = settings.elements;
     std::vector<int32_t> vector;
@@ -90,12 +71,12 @@ void benchFill(const Settings& settings, Outcome& outcome)
             for (int32_t i = 0; i < n; ++i)
                 RuntimeDirectWriteIntArray(array, i, i);
         });
-    check(outcome, holdsIndexTimes(array, n, 1), "filling a fresh array keeps every value");
+    outcome.check(holdsIndexTimes(array, n, 1), "filling a fresh array keeps every value");
     RuntimeDisposeIntArray(array);
-    report(outcome, "DirectWrite, fresh array", n, ours / n, baseline / n);
+    outcome.report("DirectWrite, fresh array", n, ours / n, baseline / n, goalWithin);
 }
 
-void benchOverwrite(const Settings& settings, Outcome& outcome, ArrayRecord* array, std::vector<int32_t>& vector)
+void benchOverwrite(const Settings& settings, BenchOutcome& outcome, ArrayRecord* array, std::vector<int32_t>& vector)
 {
     int32_t n = settings.elements;
     uint64_t operations = uint64_t(n) * settings.passes;
@@ -124,12 +105,12 @@ void benchOverwrite(const Settings& settings, Outcome& outcome, ArrayRecord* arr
                 asm volatile("" : : : "memory"); // each pass stores again
             }
         });
-    check(outcome, holdsIndexTimes(array, n, 2), "overwriting keeps every value");
-    report(outcome, "DirectWrite, written array", operations, ours / operations, baseline / operations);
+    outcome.check(holdsIndexTimes(array, n, 2), "overwriting keeps every value");
+    outcome.report("DirectWrite, written array", operations, ours / operations, baseline / operations, goalWithin);
     benchPrintRow("(vector[i] = v, inline)", operations, inlined / operations, baseline / operations);
 }
 
-void benchRead(const Settings& settings, Outcome& outcome, ArrayRecord* array, const std::vector<int32_t>& vector)
+void benchRead(const Settings& settings, BenchOutcome& outcome, ArrayRecord* array, const std::vector<int32_t>& vector)
 {
     int32_t n = settings.elements;
     uint64_t operations = uint64_t(n) * settings.passes;
@@ -150,11 +131,11 @@ void benchRead(const Settings& settings, Outcome& outcome, ArrayRecord* array, c
                     oursSum += RuntimeDirectReadIntArray(array, i);
             }
         });
-    check(outcome, oursSum == baselineSum, "reads of the array sum as the vector's do");
-    report(outcome, "DirectRead", operations, ours / operations, baseline / operations);
+    outcome.check(oursSum == baselineSum, "reads of the array sum as the vector's do");
+    outcome.report("DirectRead", operations, ours / operations, baseline / operations, goalWithin);
 }
 
-void benchAccess(const Settings& settings, Outcome& outcome)
+void benchAccess(const Settings& settings, BenchOutcome& outcome)
 {
     benchPrintHeader("One-dimensional integer array, per element", "std::vector<int32_t> through a called routine");
     benchFill(settings, outcome);
@@ -175,7 +156,7 @@ int main(int argc, char** argv)
     if (!benchReadArguments(argc, argv, smoke))
         return 2;
     Settings settings = smoke ? Settings{true, 2, 100, 2} : Settings{false, 31, 100000, 20};
-    Outcome outcome;
+    BenchOutcome outcome;
     benchAccess(settings, outcome);
     if (smoke)
         printf("\nsmoke run: sizes too small for the timings to mean anything\n");

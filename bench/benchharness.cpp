@@ -47,3 +47,17 @@ void benchPrintRow(const char* name, uint64_t iterations, double nsPerOperation,
     printf("%-28s %12llu %10.2f %12.2f %8.3f\n", name, static_cast<unsigned long long>(iterations), nsPerOperation,
            baselineNs, nsPerOperation / baselineNs);
 }
+
+void BenchOutcome::check(bool condition, const char* what)
+{
+    if (!condition)
+        printf("FAILED: %s\n", what);
+    correct &= condition;
+}
+
+void BenchOutcome::report(const char* name, uint64_t iterations, double ns, double baselineNs, double goal)
+{
+    benchPrintRow(name, iterations, ns, baselineNs);
+    if (ns > baselineNs * goal)
+        missedGoals += std::string(missedGoals.empty() ? "" : "; ") + name;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Accepts no argument (the full run) or "--smoke" (tiny sizes, correctness only); anything
 // else prints how to call the program and returns false.
@@ -29,3 +30,14 @@ template <class Prepare, class Run> double benchBestNanoseconds(int repetitions,
 void benchPrintHeader(const char* title, const char* baseline);
 // The ratio is nsPerOperation / baselineNs: below 1 is faster than the baseline.
 void benchPrintRow(const char* name, uint64_t iterations, double nsPerOperation, double baselineNs);
+
+// What a benchmark found: whether every result was correct, and the rows slower than their goal.
+struct BenchOutcome {
+    bool correct = true;
+    std::string missedGoals;
+
+    // Prints "FAILED: what" when the condition is false.
+    void check(bool condition, const char* what);
+    // Prints the row and notes it when it is slower than `goal` times the baseline.
+    void report(const char* name, uint64_t iterations, double ns, double baselineNs, double goal);
+};

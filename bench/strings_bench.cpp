@@ -23,25 +23,6 @@ struct Settings {
     uint32_t textPasses;    // searches or walks per run
 };
 
-struct Outcome {
-    bool correct = true;
-    std::string missedGoals; // names of the rows slower than their goal
-};
-
-void report(Outcome& outcome, const char* name, uint64_t iterations, double ns, double baselineNs, double goal)
-{
-    benchPrintRow(name, iterations, ns, baselineNs);
-    if (ns > baselineNs * goal)
-        outcome.missedGoals += std::string(outcome.missedGoals.empty() ? "" : "; ") + name;
-}
-
-void check(Outcome& outcome, bool condition, const char* what)
-{
-    if (!condition)
-        printf("FAILED: %s\n", what);
-    outcome.correct &= condition;
-}
-
 volatile int32_t sink;
 
 // ---- retain/release pairs -------------------------------------------------------------------
@@ -68,7 +49,7 @@ template <class Pair> double timePairs(const Settings& settings, Pair pair)
            settings.pairs;
 }
 
-void benchCounts(const Settings& settings, Outcome& outcome)
+void benchCounts(const Settings& settings, BenchOutcome& outcome)
 {
     StringRef s(stringFromText("counted"));
     volatile int32_t plainCount = 1;
@@ -84,15 +65,15 @@ void benchCounts(const Settings& settings, Outcome& outcome)
         RuntimeLockString(s.get());
         RuntimeUnlockString(s.get());
     });
-    check(outcome, s.get()->count == 1, "retain/release pairs leave the count as it was");
+    outcome.check(s.get()->count == 1, "retain/release pairs leave the count as it was");
     benchPrintHeader("Retain/release pairs", "increment and decrement of a volatile int, inline");
-    report(outcome, "Lock+Unlock", settings.pairs, countedPair, inlinePair, goalWithin);
+    outcome.report("Lock+Unlock", settings.pairs, countedPair, inlinePair, goalWithin);
     benchPrintRow("(the same as two calls)", settings.pairs, calledPair, inlinePair);
 }
 
 // ---- joining short strings ------------------------------------------------------------------
 
-void benchOneJoin(const Settings& settings, Outcome& outcome, const char* name, const std::string& left,
+void benchOneJoin(const Settings& settings, BenchOutcome& outcome, const char* name, const std::string& left,
                   const std::string& right, double goal)
 {
     StringRef a(stringFromView(left)), b(stringFromView(right));
@@ -115,13 +96,13 @@ void benchOneJoin(const Settings& settings, Outcome& outcome, const char* name, 
             }
         });
     StringRef joined(RuntimeAddString(a.get(), b.get()));
-    check(outcome, std::string(stringText(joined.get()), stringLength(joined.get())) == left + right,
-          "RuntimeAddString joins the two texts");
-    report(outcome, name, joins, ours / joins, baseline / joins, goal);
+    outcome.check(std::string(stringText(joined.get()), stringLength(joined.get())) == left + right,
+                  "RuntimeAddString joins the two texts");
+    outcome.report(name, joins, ours / joins, baseline / joins, goal);
 }
 
 // Texts of up to 15 bytes fit in std::string's own buffer; longer ones make it allocate.
-void benchJoins(const Settings& settings, Outcome& outcome)
+void benchJoins(const Settings& settings, BenchOutcome& outcome)
 {
     const struct {
         const char* name;
@@ -148,7 +129,7 @@ std::string searchText(int32_t size, const std::string& pattern)
     return text + " " + pattern + " end";
 }
 
-void benchOneSearch(const Settings& settings, Outcome& outcome, const char* name, const std::string& pattern,
+void benchOneSearch(const Settings& settings, BenchOutcome& outcome, const char* name, const std::string& pattern,
                     double goal)
 {
     std::string text = searchText(settings.searchText, pattern);
@@ -168,12 +149,12 @@ void benchOneSearch(const Settings& settings, Outcome& outcome, const char* name
             for (uint32_t i = 0; i < passes; ++i)
                 sink = StringInStrB(1, s.get(), find.get());
         });
-    check(outcome, StringInStrB(1, s.get(), find.get()) == int32_t(expected) + 1, "StringInStrB finds the pattern");
-    check(outcome, StringInStrB(int32_t(expected) + 2, s.get(), find.get()) == 0, "StringInStrB finds it only once");
-    report(outcome, name, passes, ours / passes, baseline / passes, goal);
+    outcome.check(StringInStrB(1, s.get(), find.get()) == int32_t(expected) + 1, "StringInStrB finds the pattern");
+    outcome.check(StringInStrB(int32_t(expected) + 2, s.get(), find.get()) == 0, "StringInStrB finds it only once");
+    outcome.report(name, passes, ours / passes, baseline / passes, goal);
 }
 
-void benchSearches(const Settings& settings, Outcome& outcome)
+void benchSearches(const Settings& settings, BenchOutcome& outcome)
 {
     char title[80];
     snprintf(title, sizeof title, "Exact search of a %d-byte text", settings.searchText);
@@ -234,8 +215,8 @@ struct PlainWalk {
     }
 };
 
-void benchDoubleByteLength(const Settings& settings, Outcome& outcome, const DoubleByteSample& sample, StringRecord* s,
-                           const PlainWalk& plain)
+void benchDoubleByteLength(const Settings& settings, BenchOutcome& outcome, const DoubleByteSample& sample,
+                           StringRecord* s, const PlainWalk& plain)
 {
     uint32_t passes = settings.textPasses;
     double baseline = benchBestNanoseconds(
@@ -250,13 +231,13 @@ void benchDoubleByteLength(const Settings& settings, Outcome& outcome, const Dou
             for (uint32_t i = 0; i < passes; ++i)
                 sink = StringDBCSLen(s);
         });
-    check(outcome, StringDBCSLen(s) == sample.characters, "StringDBCSLen counts the characters");
-    check(outcome, plain.length(sample.text) == sample.characters, "the baseline counts the characters");
-    report(outcome, "DBCSLen", passes, ours / passes, baseline / passes, goalWithin);
+    outcome.check(StringDBCSLen(s) == sample.characters, "StringDBCSLen counts the characters");
+    outcome.check(plain.length(sample.text) == sample.characters, "the baseline counts the characters");
+    outcome.report("DBCSLen", passes, ours / passes, baseline / passes, goalWithin);
 }
 
-void benchDoubleByteMiddle(const Settings& settings, Outcome& outcome, const DoubleByteSample& sample, StringRecord* s,
-                           const PlainWalk& plain)
+void benchDoubleByteMiddle(const Settings& settings, BenchOutcome& outcome, const DoubleByteSample& sample,
+                           StringRecord* s, const PlainWalk& plain)
 {
     uint32_t passes = settings.textPasses;
     int32_t k = sample.characters / 2, n = 1000;
@@ -276,12 +257,12 @@ void benchDoubleByteMiddle(const Settings& settings, Outcome& outcome, const Dou
             }
         });
     StringRef middle(StringDBCSMid3(s, k, n));
-    check(outcome, std::string(stringText(middle.get()), stringLength(middle.get())) == plain.middle(sample.text, k, n),
-          "StringDBCSMid3 takes the same characters as the baseline");
-    report(outcome, "DBCSMid3 (middle, 1000 ch)", passes, ours / passes, baseline / passes, goalWithin);
+    outcome.check(std::string(stringText(middle.get()), stringLength(middle.get())) == plain.middle(sample.text, k, n),
+                  "StringDBCSMid3 takes the same characters as the baseline");
+    outcome.report("DBCSMid3 (middle, 1000 ch)", passes, ours / passes, baseline / passes, goalWithin);
 }
 
-void benchDoubleByte(const Settings& settings, Outcome& outcome)
+void benchDoubleByte(const Settings& settings, BenchOutcome& outcome)
 {
     DoubleByteSample sample = doubleByteSample(settings.doubleByteText);
     StringRef s(stringFromView(sample.text));
@@ -302,7 +283,7 @@ int main(int argc, char** argv)
         return 2;
     Settings settings =
         smoke ? Settings{true, 2, 1000, 4096, 8192, 2} : Settings{false, 7, 2000000, 1 << 20, 100 * 1024, 50};
-    Outcome outcome;
+    BenchOutcome outcome;
     benchCounts(settings, outcome);
     benchJoins(settings, outcome);
     benchSearches(settings, outcome);

@@ -16,3 +16,21 @@ BYTE fontCharacterSet();
 // for the system's default height.
 HFONT fontAcquire(const char* name, int32_t size, bool bold, bool italic, bool underline);
 void fontRelease(HFONT font);
+
+// A font of the cache held for as long as this lives; the stock GUI font stands in for a
+// description the cache could not make.
+class HeldFont {
+public:
+    explicit HeldFont(HFONT acquired) : font(acquired) {}
+    ~HeldFont()
+    {
+        if (font)
+            fontRelease(font);
+    }
+    HeldFont(const HeldFont&) = delete;
+    HeldFont& operator=(const HeldFont&) = delete;
+    HGDIOBJ get() const { return font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT); }
+
+private:
+    HFONT font;
+};

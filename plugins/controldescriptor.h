@@ -1,27 +1,45 @@
-// The records a control plug-in hands over to register a control, laid out as it builds them.
+// The records a control plug-in hands over to register a control, laid out as it builds them:
+// the runtime and the control library both build on this one declaration.
 #pragma once
 
 #include <cstdint>
 
-struct ClassDescriptor;
-struct PluginRecord;
-
-// The routine pointers of a control's behaviour, each taking the instance first; 0 where the
-// control does not handle the event.
-struct ControlBehaviour {
-    void (*constructor)(void* instance);
-    void (*destructor)(void* instance);
-    void (*redraw)(void* instance, void* graphics);
-    bool (*mouseDown)(void* instance, int32_t x, int32_t y);
-    void (*mouseDrag)(void* instance, int32_t x, int32_t y);
-    void (*mouseUp)(void* instance, int32_t x, int32_t y);
-    void* unused6;
-    void* unused7;
-    bool (*keyDown)(void* instance, int32_t character, int32_t keyCode, int32_t modifiers);
+// The behaviour record: a routine for each slot, each taking the instance first; 0 where the
+// control does not handle the event. Booleans come back as 32-bit values.
+enum BehaviourSlot : uint32_t {
+    slotConstructor = 0, // (instance)
+    slotDestructor = 1,  // (instance)
+    slotRedraw = 2,      // (instance, graphics)
+    slotMouseDown = 3,   // (instance, x, y) -> true tracks the mouse until release
+    slotMouseDrag = 4,   // (instance, x, y), again and again while the button is held
+    slotMouseUp = 5,     // (instance, x, y)
+    slotKeyDown = 8,     // (instance, character, key code, modifiers) -> true when handled
+    slotIdle = 10,
+    slotRepaint = 12,
+    slotFocusGained = 14,
+    slotFocusLost = 15,
+    behaviourSlotCount = 24
 };
 
-// A routine address of -1 means the field at `parameter` in the control's storage is read or
-// written directly.
+struct ControlBehaviour {
+    void* slots[behaviourSlotCount];
+
+    template <typename Routine> Routine routine(BehaviourSlot slot) const
+    {
+        return reinterpret_cast<Routine>(slots[slot]);
+    }
+};
+
+using InstanceRoutine = void (*)(void* instance);
+using RedrawRoutine = void (*)(void* instance, void* graphics);
+using MouseDownRoutine = int32_t (*)(void* instance, int32_t x, int32_t y);
+using MousePointRoutine = void (*)(void* instance, int32_t x, int32_t y);
+using KeyDownRoutine = int32_t (*)(void* instance, int32_t character, int32_t keyCode, int32_t modifiers);
+
+// A property accessor of this value means the field at `parameter` is read or written directly.
+inline void* const propertyFieldDirect = reinterpret_cast<void*>(-1);
+
+// `parameter` is the field's byte position inside the control's own storage.
 struct ControlPropertyRecord {
     const char* group;
     const char* name;
@@ -32,7 +50,7 @@ struct ControlPropertyRecord {
     int32_t parameter;
     uint32_t reserved;
     uint32_t enumerationCount;
-    const char** enumerationNames;
+    const char* const* enumerationNames;
 };
 static_assert(sizeof(ControlPropertyRecord) == 40);
 
@@ -50,9 +68,9 @@ struct ControlEventRecord {
 
 // The members of a plug-in's class, each list with its count.
 struct PluginMembers {
-    ControlPropertyRecord* properties;
+    const ControlPropertyRecord* properties;
     uint32_t propertyCount;
-    ControlMethodRecord* methods;
+    const ControlMethodRecord* methods;
     uint32_t methodCount;
     ControlEventRecord* events;
     uint32_t eventCount;
@@ -72,18 +90,11 @@ struct ControlDescriptor {
     int32_t defaultWidth;
     int32_t defaultHeight;
     PluginMembers members;
-    ControlBehaviour* behaviour;
+    const ControlBehaviour* behaviour;
     uint32_t dataOffset; // written at registration
     uint32_t reserved[3];
     const char* interfaceName;
-    void** interfaceRoutines;
+    void* const* interfaceRoutines;
     uint32_t interfaceCount;
 };
 static_assert(sizeof(ControlDescriptor) == 88, "22 words, as the plug-in lays them out");
-
-// A control class a plug-in registered, with what its instances need at run time.
-struct PluginControl {
-    ClassDescriptor* cls;
-    ControlDescriptor* descriptor;
-    PluginRecord* plugin;
-};

@@ -8,8 +8,6 @@
 
 namespace {
 
-void* const directAccess = reinterpret_cast<void*>(-1);
-
 struct TypeAccess {
     const char* name;
     PropertyType type;
@@ -44,10 +42,10 @@ void declareProperty(ClassDescriptor* cls, const ControlPropertyRecord& record, 
         problems.push_back(std::string("Invalid property type: ") + (record.type ? record.type : "(none)"));
         return;
     }
-    bool direct = record.getter == directAccess || record.setter == directAccess;
+    bool direct = record.getter == propertyFieldDirect || record.setter == propertyFieldDirect;
     int32_t parameter = direct ? int32_t(dataOffset) + record.parameter : record.parameter;
-    void* getter = record.getter == directAccess ? access->getter : record.getter;
-    void* setter = record.setter == directAccess ? access->setter : record.setter;
+    void* getter = record.getter == propertyFieldDirect ? access->getter : record.getter;
+    void* setter = record.setter == propertyFieldDirect ? access->setter : record.setter;
     classDeclareProperty(cls, record.name, getter, setter, parameter, access->type);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "plugins/controldescriptor.h"
+#include "runtime/objects/classdescriptor.h"
 
 #include <string>
 #include <vector>

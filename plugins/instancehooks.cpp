@@ -7,8 +7,8 @@ namespace {
 
 struct InstanceHooks {
     ClassDescriptor* cls;
-    PluginInstanceRoutine constructor;
-    PluginInstanceRoutine destructor;
+    InstanceRoutine constructor;
+    InstanceRoutine destructor;
 };
 
 std::vector<InstanceHooks> hooks;
@@ -38,7 +38,7 @@ void destroy(ObjectHeader* object, ClassDescriptor* cls)
 
 } // namespace
 
-void pluginInstanceHooksSet(ClassDescriptor* cls, PluginInstanceRoutine constructor, PluginInstanceRoutine destructor)
+void pluginInstanceHooksSet(ClassDescriptor* cls, InstanceRoutine constructor, InstanceRoutine destructor)
 {
     hooks.push_back({cls, constructor, destructor});
     cls->constructor = construct;

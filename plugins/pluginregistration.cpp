@@ -59,8 +59,9 @@ extern "C" void PluginRegisterControl(ControlDescriptor* descriptor)
     cls->superclass = builtinClass(BuiltinClassId::RectControl);
     // Never smaller than the superclass: its code would write past the end of the instance.
     cls->instanceSize = std::max(controlDataOffset + descriptor->dataSize, cls->superclass->instanceSize);
-    if (ControlBehaviour* behaviour = descriptor->behaviour)
-        pluginInstanceHooksSet(cls, behaviour->constructor, behaviour->destructor);
+    if (const ControlBehaviour* behaviour = descriptor->behaviour)
+        pluginInstanceHooksSet(cls, behaviour->routine<InstanceRoutine>(slotConstructor),
+                               behaviour->routine<InstanceRoutine>(slotDestructor));
     descriptor->dataOffset = controlDataOffset;
     PluginRecord* plugin = pluginCurrent();
     std::vector<std::string> problems;

@@ -8,6 +8,15 @@
 
 #include <vector>
 
+struct PluginRecord;
+
+// A control class a plug-in registered, with what its instances need at run time.
+struct PluginControl {
+    ClassDescriptor* cls;
+    ControlDescriptor* descriptor;
+    PluginRecord* plugin;
+};
+
 extern "C" {
 void RegisterPluginVersion(int32_t version);
 void RegisterPluginExports(void** table);

@@ -3,6 +3,7 @@
 
 #include "host/base/hoststate.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -32,14 +33,44 @@ uint32_t now16()
     return GetTickCount() >> 4;
 }
 
+// While a pane holds the mouse, how often the pass comes round to track it when no message
+// comes: a control that repeats while held (arrows) is asked this often.
+constexpr DWORD holdingTrackMs = 10;
+
+// Milliseconds until the first timer is due; 0 when one is due now.
+DWORD millisecondsToNextTimer()
+{
+    DWORD wait = INFINITE;
+    uint32_t now = now16();
+    for (const LoopTimer* timer = timers; timer && wait; timer = timer->next) {
+        uint32_t elapsed = now - timer->lastFire;
+        wait = std::min<DWORD>(wait, elapsed >= timer->period ? 0 : (timer->period - elapsed) * 16);
+    }
+    return wait;
+}
+
+// A polling pass that found no message sleeps until input comes, the next timer is due or,
+// while the mouse is held, the next tracking round; it never spins the processor.
+void waitForInput(bool holdingMouse)
+{
+    DWORD wait = deferredActions.empty() ? millisecondsToNextTimer() : 0;
+    if (holdingMouse)
+        wait = std::min(wait, holdingTrackMs);
+    if (wait)
+        MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
 // Takes one message; returns false when there was none or it was the quit message.
 bool takeMessage(MSG& message)
 {
-    bool polling = timers || (steps.paneHoldsCapture && steps.paneHoldsCapture());
+    bool holdingMouse = steps.paneHoldsCapture && steps.paneHoldsCapture();
+    bool polling = timers || holdingMouse;
     if (polling && steps.trackMouse)
         steps.trackMouse();
     bool taken =
         polling ? PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0 : GetMessageA(&message, nullptr, 0, 0) > 0;
+    if (polling && !taken)
+        waitForInput(holdingMouse);
     if (!polling && !taken)
         quitRequested = true; // WM_QUIT, or the wait itself failed
     if (taken && message.message == WM_QUIT) {

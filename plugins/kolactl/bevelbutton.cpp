@@ -8,7 +8,7 @@ namespace kola {
 
 namespace {
 
-EventRecord bevelEvents[] = {{"Action", 0}};
+ControlEventRecord bevelEvents[] = {{"Action", 0}};
 
 void raiseAction(void* instance)
 {
@@ -56,7 +56,8 @@ HMENU buildMenu(const BevelData& data)
 UINT chooseFromMenu(void* instance, const BevelData& data)
 {
     ControlDrawing drawing(instance);
-    HWND owner = WindowFromDC(graphicsDC(drawing.graphics()));
+    // The device context is the control's own; points are the window's, as its bounds are.
+    HWND owner = GetAncestor(WindowFromDC(graphicsDC(drawing.graphics())), GA_PARENT);
     POINT origin = menuOrigin(controlBounds(instance), data.hasMenu);
     ClientToScreen(owner, &origin);
     HMENU menu = buildMenu(data);
@@ -99,26 +100,31 @@ void mouseDrag(void* instance, int32_t x, int32_t y)
     bevelDrawNow(instance);
 }
 
-void mouseUp(void* instance, int32_t, int32_t)
+// Released over the button: the point decides, not only the last drag, which may not have seen
+// the pointer leave before the button came up.
+void mouseUp(void* instance, int32_t x, int32_t y)
 {
     BevelData& data = bevelData(instance);
     if (!controlEnabled(instance) || !data.pressed)
         return;
+    bool over = insideBounds(controlBounds(instance), x, y);
     data.pressed = 0;
-    data.value = valueAfterClick(data.buttonType, data.value & 0xff) ? 1 : 0;
+    if (over)
+        data.value = valueAfterClick(data.buttonType, data.value & 0xff) ? 1 : 0;
     bevelDrawNow(instance);
-    raiseAction(instance);
+    if (over)
+        raiseAction(instance);
 }
 
-const Behaviour behaviour = behaviourOf({{slotConstructor, construct},
-                                         {slotDestructor, destruct},
-                                         {slotRedraw, redraw},
-                                         {slotMouseDown, mouseDown},
-                                         {slotMouseDrag, mouseDrag},
-                                         {slotMouseUp, mouseUp},
-                                         {slotRepaint, bevelDrawNow},
-                                         {slotFocusGained, bevelDrawNow},
-                                         {slotFocusLost, bevelDrawNow}});
+const ControlBehaviour behaviour = behaviourOf({{slotConstructor, construct},
+                                                {slotDestructor, destruct},
+                                                {slotRedraw, redraw},
+                                                {slotMouseDown, mouseDown},
+                                                {slotMouseDrag, mouseDrag},
+                                                {slotMouseUp, mouseUp},
+                                                {slotRepaint, bevelDrawNow},
+                                                {slotFocusGained, bevelDrawNow},
+                                                {slotFocusLost, bevelDrawNow}});
 void* const actionSource[] = {reinterpret_cast<void*>(raiseAction)};
 
 } // namespace

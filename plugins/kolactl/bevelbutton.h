@@ -35,9 +35,9 @@ struct BevelData {
 static_assert(sizeof(BevelData) == 112);
 
 BevelData& bevelData(void* instance);
-extern const PropertyRecord bevelProperties[];
+extern const ControlPropertyRecord bevelProperties[];
 extern const uint32_t bevelPropertyCount;
-extern const MethodRecord bevelMethods[];
+extern const ControlMethodRecord bevelMethods[];
 extern const uint32_t bevelMethodCount;
 void bevelDraw(void* instance, HDC dc);
 // Draws the button now, outside a redraw.

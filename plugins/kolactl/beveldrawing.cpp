@@ -66,8 +66,7 @@ void drawCaption(HDC dc, RECT face, const BevelData& data, bool enabled)
     GdiObject<HFONT> made(makeCaptionFont(dc, data));
     Selection font(dc, made.get() ? made.get() : GetStockObject(DEFAULT_GUI_FONT));
     int previousMode = SetBkMode(dc, TRANSPARENT);
-    // The caption is placed by its top, whatever alignment the runtime's port left behind.
-    UINT previousAlign = SetTextAlign(dc, TA_LEFT | TA_TOP);
+    UINT previousAlign = SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP); // the caption's origin is its top left
     COLORREF previousColour = GetTextColor(dc);
     if (enabled) {
         drawCaptionText(dc, face, data, 0, COLOR_BTNTEXT);

@@ -87,7 +87,7 @@ int32_t rowIsSeparator(void* instance, int32_t row)
     return found && found->separator ? 1 : 0;
 }
 
-void* const direct = directAccess;
+void* const direct = propertyFieldDirect;
 template <typename Routine> void* routine(Routine address)
 {
     return reinterpret_cast<void*>(address);
@@ -104,7 +104,7 @@ const char* const types[] = {"Button", "Toggles", "Sticky"};
 
 } // namespace
 
-extern const PropertyRecord bevelProperties[] = {
+extern const ControlPropertyRecord bevelProperties[] = {
     {"Appearance", "Caption", "String", 0, routine(captionGet), routine(captionSet), FIELD(caption), 0, 0, nullptr},
     {"Appearance", "CaptionAlign", "Integer", 0, direct, direct, FIELD(captionAlign), 0, 4, captionAligns},
     {"Appearance", "CaptionPlacement", "Integer", 0, direct, direct, FIELD(captionPlacement), 0, 6, placements},
@@ -127,7 +127,7 @@ extern const PropertyRecord bevelProperties[] = {
 };
 extern const uint32_t bevelPropertyCount = sizeof(bevelProperties) / sizeof(bevelProperties[0]);
 
-extern const MethodRecord bevelMethods[] = {
+extern const ControlMethodRecord bevelMethods[] = {
     {routine(addRow), nullptr, "AddRow(text As String)"},
     {routine(addSeparator), nullptr, "AddSeparator"},
     {routine(insertRow), nullptr, "InsertRow(row As Integer, text As String)"},

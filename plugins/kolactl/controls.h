@@ -26,9 +26,9 @@ struct FilledSlot {
 };
 
 // A behaviour record with the given slots filled, every other slot 0, and the idle slot filled.
-inline Behaviour behaviourOf(std::initializer_list<FilledSlot> filled)
+inline ControlBehaviour behaviourOf(std::initializer_list<FilledSlot> filled)
 {
-    Behaviour behaviour{};
+    ControlBehaviour behaviour{};
     behaviour.slots[slotIdle] = reinterpret_cast<void*>(controlIdle);
     for (const FilledSlot& each : filled)
         behaviour.slots[each.slot] = each.routine;

@@ -17,7 +17,7 @@ struct ArrowsData {
 };
 static_assert(sizeof(ArrowsData) == 16);
 
-EventRecord arrowEvents[] = {{"Up", 0}, {"Down", 0}};
+ControlEventRecord arrowEvents[] = {{"Up", 0}, {"Down", 0}};
 // The tick count of the last repeated Up and Down, shared by every LittleArrows.
 uint32_t repeatClocks[2] = {0, 0};
 
@@ -119,11 +119,11 @@ void mouseUp(void* instance, int32_t, int32_t)
     drawOutsideRedraw(instance, arrowNone);
 }
 
-const Behaviour behaviour = behaviourOf({{slotRedraw, redraw},
-                                         {slotMouseDown, mouseDown},
-                                         {slotMouseDrag, mouseDrag},
-                                         {slotMouseUp, mouseUp},
-                                         {slotRepaint, repaint}});
+const ControlBehaviour behaviour = behaviourOf({{slotRedraw, redraw},
+                                                {slotMouseDown, mouseDown},
+                                                {slotMouseDrag, mouseDrag},
+                                                {slotMouseUp, mouseUp},
+                                                {slotRepaint, repaint}});
 
 } // namespace
 

@@ -18,9 +18,10 @@ struct DisclosureData {
 };
 
 ControlDescriptor& disclosureDescriptor();
-EventRecord disclosureEvents[] = {{"Action", 0}};
-const PropertyRecord disclosureProperties[] = {{"Initial State", "Value", "Boolean", 0, directAccess, directAccess,
-                                                static_cast<uint32_t>(offsetof(DisclosureData, value)), 0, 0, nullptr}};
+ControlEventRecord disclosureEvents[] = {{"Action", 0}};
+const ControlPropertyRecord disclosureProperties[] = {
+    {"Initial State", "Value", "Boolean", 0, propertyFieldDirect, propertyFieldDirect,
+     static_cast<uint32_t>(offsetof(DisclosureData, value)), 0, 0, nullptr}};
 
 DisclosureData& disclosureData(void* instance)
 {
@@ -102,12 +103,12 @@ void popupArrowRedraw(void* instance, void* graphics)
     fillTriangle(dc, arrow, controlEnabled(instance) ? BLACK_BRUSH : LTGRAY_BRUSH);
 }
 
-const Behaviour disclosure =
+const ControlBehaviour disclosure =
     behaviourOf({{slotRedraw, disclosureRedraw}, {slotMouseDown, disclosureDown}, {slotMouseUp, disclosureUp}});
-const Behaviour chasingArrows = behaviourOf({{slotRedraw, chasingArrowsRedraw}});
-const Behaviour imageWell = behaviourOf({{slotRedraw, imageWellRedraw}});
-const Behaviour popupArrow = behaviourOf({{slotRedraw, popupArrowRedraw}});
-const Behaviour placard = behaviourOf({{slotRedraw, placardRedraw}});
+const ControlBehaviour chasingArrows = behaviourOf({{slotRedraw, chasingArrowsRedraw}});
+const ControlBehaviour imageWell = behaviourOf({{slotRedraw, imageWellRedraw}});
+const ControlBehaviour popupArrow = behaviourOf({{slotRedraw, popupArrowRedraw}});
+const ControlBehaviour placard = behaviourOf({{slotRedraw, placardRedraw}});
 
 ControlDescriptor& disclosureDescriptor()
 {
@@ -129,7 +130,7 @@ ControlDescriptor& disclosureDescriptor()
     return descriptor;
 }
 
-ControlDescriptor drawnDescriptor(const char* name, uint32_t width, uint32_t height, const Behaviour* behaviour)
+ControlDescriptor drawnDescriptor(const char* name, uint32_t width, uint32_t height, const ControlBehaviour* behaviour)
 {
     return ControlDescriptor{descriptorVersion, name, 4,       0, 0,       0, width,    height,
                              nullptr,           0,    nullptr, 0, nullptr, 0, behaviour};

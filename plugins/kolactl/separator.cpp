@@ -17,7 +17,7 @@ void redraw(void* instance, void* graphics)
     drawLine(dc, lines.highlight, GetSysColor(COLOR_3DHILIGHT));
 }
 
-const Behaviour behaviour = behaviourOf({{slotRedraw, redraw}, {slotRepaint, controlIdle}});
+const ControlBehaviour behaviour = behaviourOf({{slotRedraw, redraw}, {slotRepaint, controlIdle}});
 
 } // namespace
 

@@ -73,10 +73,10 @@ bool controlEnabled(void* instance)
     return get ? (get(instance, 0) & 0xff) != 0 : true;
 }
 
-bool raiseEvent(void* instance, const EventRecord& event)
+bool raiseEvent(void* instance, const ControlEventRecord& event)
 {
     auto find = service<void* (*)(void*, uint32_t)>("GetEventInstance");
-    auto handler = find ? reinterpret_cast<void (*)(void*)>(find(instance, event.runtimeCookie)) : nullptr;
+    auto handler = find ? reinterpret_cast<void (*)(void*)>(find(instance, event.key)) : nullptr;
     if (!handler)
         return false;
     handler(instance);

@@ -20,7 +20,7 @@ using RuntimeString = void*;
 PaneRect controlBounds(void* instance);
 bool controlEnabled(void* instance);
 // Calls the application's handler of the event, if it has one; true when one ran.
-bool raiseEvent(void* instance, const EventRecord& event);
+bool raiseEvent(void* instance, const ControlEventRecord& event);
 void invalidateControl(void* instance);
 
 // A reference taken for this caller; released with stringRelease.

@@ -4,6 +4,7 @@
 #include "app/runtime.h"
 #include "appdata.h"
 #include "forms_fields.h"
+#include "tests/support/tracedhandler.h"
 
 extern "C" ImageClassTableLayout ImageClassTable;
 
@@ -28,39 +29,29 @@ void switchTo(ObjectHeader* shown, ObjectHeader* hidden)
 }
 } // namespace
 
-// A button whose Action only goes to the trace.
-#define TRACED_ACTION(handler, text)                                                                                   \
-    namespace {                                                                                                        \
-    STRING_CONSTANT(handler##Text, text);                                                                              \
-    }                                                                                                                  \
-    extern "C" void handler(ObjectHeader*)                                                                             \
-    {                                                                                                                  \
-        lineTrace(&handler##Text.record);                                                                              \
-    }
-
-TRACED_ACTION(digit1Action, "Digit1.Action")
-TRACED_ACTION(digit2Action, "Digit2.Action")
-TRACED_ACTION(digit3Action, "Digit3.Action")
-TRACED_ACTION(digit4Action, "Digit4.Action")
-TRACED_ACTION(digit5Action, "Digit5.Action")
-TRACED_ACTION(digit6Action, "Digit6.Action")
-TRACED_ACTION(digit7Action, "Digit7.Action")
-TRACED_ACTION(digit8Action, "Digit8.Action")
-TRACED_ACTION(digit9Action, "Digit9.Action")
-TRACED_ACTION(clearAction, "Clear.Action")
-TRACED_ACTION(buttonManAction, "ButtonMan.Action")
-TRACED_ACTION(buttonSenAction, "ButtonSen.Action")
-TRACED_ACTION(buttonHyakuAction, "ButtonHyaku.Action")
-TRACED_ACTION(buttonJyuAction, "ButtonJyu.Action")
-TRACED_ACTION(buttonYenAction, "ButtonYen.Action")
-TRACED_ACTION(tondeButtonAction, "TondeButton.Action")
-TRACED_ACTION(changeButtonAction, "ChangeButton.Action")
-TRACED_ACTION(eraseButtonAction, "EraseButton.Action")
-TRACED_ACTION(todayButtonAction, "TodayButton.Action")
-TRACED_ACTION(ginkouButtonAction, "GinkouButton.Action")
-TRACED_ACTION(dayButtonAction, "DayButton.Action")
-TRACED_ACTION(printButtonAction, "PrintButton.Action")
-TRACED_ACTION(dateYButtonAction, "DateYButton.Action")
+TRACED_HANDLER(digit1Action, "Digit1.Action")
+TRACED_HANDLER(digit2Action, "Digit2.Action")
+TRACED_HANDLER(digit3Action, "Digit3.Action")
+TRACED_HANDLER(digit4Action, "Digit4.Action")
+TRACED_HANDLER(digit5Action, "Digit5.Action")
+TRACED_HANDLER(digit6Action, "Digit6.Action")
+TRACED_HANDLER(digit7Action, "Digit7.Action")
+TRACED_HANDLER(digit8Action, "Digit8.Action")
+TRACED_HANDLER(digit9Action, "Digit9.Action")
+TRACED_HANDLER(clearAction, "Clear.Action")
+TRACED_HANDLER(buttonManAction, "ButtonMan.Action")
+TRACED_HANDLER(buttonSenAction, "ButtonSen.Action")
+TRACED_HANDLER(buttonHyakuAction, "ButtonHyaku.Action")
+TRACED_HANDLER(buttonJyuAction, "ButtonJyu.Action")
+TRACED_HANDLER(buttonYenAction, "ButtonYen.Action")
+TRACED_HANDLER(tondeButtonAction, "TondeButton.Action")
+TRACED_HANDLER(changeButtonAction, "ChangeButton.Action")
+TRACED_HANDLER(eraseButtonAction, "EraseButton.Action")
+TRACED_HANDLER(todayButtonAction, "TodayButton.Action")
+TRACED_HANDLER(ginkouButtonAction, "GinkouButton.Action")
+TRACED_HANDLER(dayButtonAction, "DayButton.Action")
+TRACED_HANDLER(printButtonAction, "PrintButton.Action")
+TRACED_HANDLER(dateYButtonAction, "DateYButton.Action")
 
 extern "C" {
 void chequeOpen(ObjectHeader*)

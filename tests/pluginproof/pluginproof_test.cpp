@@ -14,23 +14,16 @@
 
 namespace {
 
-// A copy of the impostor that is removed when the test ends. A file of that name already there
-// (the build folder holds the real library) is moved aside and put back.
+// A copy of the impostor that is removed when the test ends.
 struct PlantedFile {
     std::string path;
-    std::string keptPath;
-    explicit PlantedFile(const std::string& folder) : path(folder + "\\kolactl1.dll"), keptPath(path + ".kept")
+    explicit PlantedFile(const std::string& folder) : path(folder + "\\kolactl1.dll")
     {
-        MoveFileExA(path.c_str(), keptPath.c_str(), MOVEFILE_REPLACE_EXISTING);
         std::ifstream in(std::string("tests\\plugins\\") + TEST_PLUGIN_PLANTED, std::ios::binary);
         std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
         std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
-    ~PlantedFile()
-    {
-        DeleteFileA(path.c_str());
-        MoveFileExA(keptPath.c_str(), path.c_str(), 0);
-    }
+    ~PlantedFile() { DeleteFileA(path.c_str()); }
 };
 
 TEST(PluginProgram, StartsWithItsEmbeddedPluginAndNeverAPlantedOne)

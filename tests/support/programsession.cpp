@@ -84,16 +84,21 @@ void sendMouse(DWORD flags, POINT at)
     SendInput(1, &input, sizeof input);
 }
 
-// Moves the pointer and waits until the system has it there, before a button is pressed.
+bool cursorAt(POINT to)
+{
+    POINT at;
+    return GetCursorPos(&at) && at.x == to.x && at.y == to.y;
+}
+
+// Moves the pointer and waits until the system has it there, before a button is pressed. Wine
+// now and then drops an absolute move; the pointer is then put there directly.
 void moveMouse(POINT to)
 {
     sendMouse(0, to);
-    waitUntil(
-        [to] {
-            POINT at;
-            return GetCursorPos(&at) && at.x == to.x && at.y == to.y;
-        },
-        1000);
+    if (!waitUntil([to] { return cursorAt(to); }, 500)) {
+        SetCursorPos(to.x, to.y);
+        waitUntil([to] { return cursorAt(to); }, 1000);
+    }
 }
 
 } // namespace
@@ -275,16 +280,41 @@ void holdOnScreen(POINT at, DWORD milliseconds)
 void dragOnScreen(POINT from, POINT to)
 {
     HWND window = GetAncestor(WindowFromPoint(from), GA_ROOT);
-    moveMouse(from);
-    sendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    waitUntilIdle(window);
-    for (int step = 1; step <= 5; ++step) {
-        moveMouse({from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
-        waitUntilIdle(window);
-    }
-    sendMouse(MOUSEEVENTF_LEFTUP, to);
+    pressOnScreen(from);
+    for (int step = 1; step <= 5; ++step)
+        moveOnScreen({from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
+    releaseOnScreen();
     waitUntil([window] { return !inMoveOrSize(window); }, 2000);
     waitUntilIdle(window);
+}
+
+namespace {
+HWND pressedWindow; // the window the held button went down in: it follows the pointer
+POINT heldAt;       // where the held button is: the point it went down at or was moved to
+} // namespace
+
+void pressOnScreen(POINT at)
+{
+    pressedWindow = GetAncestor(WindowFromPoint(at), GA_ROOT);
+    heldAt = at;
+    moveMouse(at);
+    sendMouse(MOUSEEVENTF_LEFTDOWN, at);
+    waitUntilIdle(pressedWindow);
+}
+
+void moveOnScreen(POINT to)
+{
+    heldAt = to;
+    moveMouse(to);
+    waitUntilIdle(pressedWindow);
+}
+
+// The release goes to the point the pointer was moved to, not to where the system says it is:
+// under Wine the reported position now and then falls back to an earlier one.
+void releaseOnScreen()
+{
+    sendMouse(MOUSEEVENTF_LEFTUP, heldAt);
+    waitUntilIdle(pressedWindow);
 }
 
 void closeWindow(HWND window)

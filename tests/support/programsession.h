@@ -55,5 +55,10 @@ void holdOnScreen(POINT at, DWORD milliseconds);
 // Presses the left button at one screen point, moves to another and lets go (in the window
 // that is at the first point).
 void dragOnScreen(POINT from, POINT to);
+// The three parts of a drag, for a test that holds the button while time passes: the button
+// pressed at a point, the pointer moved with it held, the button let go where it was moved to.
+void pressOnScreen(POINT at);
+void moveOnScreen(POINT to);
+void releaseOnScreen();
 // Asks the window to close, as its close box does.
 void closeWindow(HWND window);

@@ -226,6 +226,13 @@ void ImageLinker::applyDir32(const RelocationContext& context, const Target& tar
     }
 }
 
+// "!" with a member letter, then Class.Member (or a plug-in's global method): bound by the
+// runtime once its classes and plug-ins exist, so it is not looked up in the export table.
+bool isMemberImport(std::string_view name)
+{
+    return name.size() > 2 && name[0] == '!' && std::string_view("MWGS").find(name[1]) != std::string_view::npos;
+}
+
 void ImageLinker::addImportSite(const RelocationContext& context, uint32_t addend)
 {
     const std::string& name = context.symbol.name;
@@ -255,7 +262,7 @@ std::vector<ImportChain> ImageLinker::buildImportChains()
         const ImportSite& first = sites.front();
         const CoffObject& file = objects_[first.object];
         const std::string& sectionName = file.section(first.section).name;
-        if (!exports_.contains(name)) {
+        if (!isMemberImport(name) && !exports_.contains(name)) {
             diagnostics_.error(file.path, sectionName, first.sectionOffset,
                                "undefined symbol _" + name + ": " + name + " is not in the runtime export table");
             continue;

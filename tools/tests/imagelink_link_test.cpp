@@ -93,6 +93,21 @@ TEST(ImagelinkLink, ExportNamesMatchWithoutRegardToCase)
     EXPECT_EQ(records.imports[0].name, "runtimebeep");
 }
 
+TEST(ImagelinkLink, MemberImportsAreLeftForTheRuntimeToBind)
+{
+    // Members of runtime and plug-in classes exist only once the runtime has built its classes.
+    const LinkRun run = runLink({callerObject("caller.o", "_!GBevelButton.MenuValue")});
+    ASSERT_TRUE(run.image) << run.errors.front();
+    const LinkRecordList records = decodeLinkRecords(run.file().links);
+    ASSERT_EQ(records.imports.size(), 2u);
+    EXPECT_EQ(records.imports[0].name, "!GBevelButton.MenuValue");
+    EXPECT_EQ(walkChain(run.file().code, records.imports[0].firstSite), (std::vector<uint32_t>{0x04, 0x0F, 0x15}));
+    const LinkRun unknown = runLink({callerObject("caller.o", "_!QBevelButton.MenuValue")});
+    ASSERT_FALSE(unknown.image);
+    EXPECT_EQ(unknown.errors.front(), "imagelink: caller.o: .text +0x4: undefined symbol _!QBevelButton.MenuValue: "
+                                      "!QBevelButton.MenuValue is not in the runtime export table");
+}
+
 TEST(ImagelinkLink, CodeToDataBecomesFixupsWithTargetOffsetsPreset)
 {
     CoffBuilder object;

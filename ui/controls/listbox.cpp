@@ -21,24 +21,10 @@
 
 namespace {
 
-// A font of the cache for as long as it lives.
-class HeldFont {
-public:
-    explicit HeldFont(const RowListObject* list)
-        : font(nativeFontAcquire(list->textFont, list->textSize, list->bold, list->italic, list->underline))
-    {}
-    ~HeldFont()
-    {
-        if (font)
-            fontRelease(font);
-    }
-    HeldFont(const HeldFont&) = delete;
-    HeldFont& operator=(const HeldFont&) = delete;
-    HGDIOBJ get() const { return font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT); }
-
-private:
-    HFONT font;
-};
+HFONT listFont(const RowListObject* list)
+{
+    return nativeFontAcquire(list->textFont, list->textSize, list->bold, list->italic, list->underline);
+}
 
 class ListboxPane : public DrawnPane {
 public:
@@ -105,7 +91,7 @@ protected:
         RECT area = {0, 0, paneBounds.width(), paneBounds.height()};
         FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
         FrameRect(dc, &area, GetSysColorBrush(COLOR_WINDOWFRAME));
-        HeldFont font(asRowList(control()));
+        HeldFont font(listFont(asRowList(control())));
         Selection selectedFont(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
         int32_t height = textHeight(dc);
@@ -132,7 +118,7 @@ private:
         HDC dc = GetDC(windowHandle);
         int32_t height;
         {
-            HeldFont font(asRowList(control()));
+            HeldFont font(listFont(asRowList(control())));
             Selection selectedFont(dc, font.get());
             height = textHeight(dc);
         }

@@ -1,39 +1,15 @@
 // Panes of the controls that plug-ins register: the pane turns paint, mouse and key messages
-// into calls of the plug-in's behaviour routines. A plug-in places everything in window
-// coordinates (its bounds come from GetControlBounds), so its mouse points are window points
-// and its drawing contexts are moved to put the window's origin where it lies.
+// into calls of the plug-in's behaviour routines, in the control's own coordinates.
 #include "ui/controls/plugincontrolpane.h"
 
 #include "graphics/graphics.h"
 #include "plugins/pluginregistration.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/controls/plugincontrolservices.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/windowbackground.h"
 
 namespace {
-
-// Moves a device context of the pane's child window so that window coordinates land on it.
-void drawInWindowCoordinates(HDC dc, const PaneRect& paneBounds)
-{
-    OffsetViewportOrgEx(dc, -paneBounds.left, -paneBounds.top, nullptr);
-}
-
-// The device context of the pane's child window, fetched on the first drawing.
-class PaneDeviceContext : public GraphicsOwner {
-public:
-    PaneDeviceContext(ObjectHeader* control, Pane* pane) : GraphicsOwner(control), pane(pane) {}
-    HDC acquireDeviceContext() override
-    {
-        HDC dc = pane->handle() ? GetDC(pane->handle()) : nullptr;
-        if (dc)
-            drawInWindowCoordinates(dc, pane->bounds());
-        return dc;
-    }
-    void releaseDeviceContext(HDC dc) override { ReleaseDC(pane->handle(), dc); }
-
-private:
-    Pane* pane;
-};
 
 static_assert(sizeof(RectControlObject) <= controlDataOffset, "a plug-in's storage starts after the control's fields");
 
@@ -44,27 +20,41 @@ public:
     {}
 
     bool receivesMouse() const override { return true; }
-    // A plug-in control times its own repeats from the drags it is given.
     bool dragsWhileStill() const override { return true; }
+    // Etched lines put their light half just past the bounds (a separator one pixel high).
+    PaneRect windowArea() const override
+    {
+        PaneRect area = paneBounds;
+        area.right = static_cast<int16_t>(area.right + 1);
+        area.bottom = static_cast<int16_t>(area.bottom + 1);
+        return area;
+    }
     bool acceptsFocus() const override { return plugin->descriptor->flags & 1; }
+    // Points reach the plug-in in window pixels, as its bounds are.
     bool mouseDown(int32_t x, int32_t y, int32_t) override
     {
-        auto routine = behaviour().mouseDown;
+        auto routine = behaviour().routine<MouseDownRoutine>(slotMouseDown);
         return routine && routine(control(), x, y);
     }
     void mouseDrag(int32_t x, int32_t y) override
     {
-        if (auto routine = behaviour().mouseDrag)
+        if (auto routine = behaviour().routine<MousePointRoutine>(slotMouseDrag))
             routine(control(), x, y);
     }
     void mouseUp(int32_t x, int32_t y) override
     {
-        if (auto routine = behaviour().mouseUp)
+        if (auto routine = behaviour().routine<MousePointRoutine>(slotMouseUp))
             routine(control(), x, y);
+    }
+    // The focused control's idle routine runs on every pass of the event loop.
+    void idle() override
+    {
+        if (auto routine = behaviour().routine<InstanceRoutine>(slotIdle))
+            routine(control());
     }
     bool keyDown(int32_t characterCode, int32_t modifiers) override
     {
-        auto routine = behaviour().keyDown;
+        auto routine = behaviour().routine<KeyDownRoutine>(slotKeyDown);
         return routine && routine(control(), characterCode, characterCode, modifiers);
     }
 
@@ -73,14 +63,12 @@ protected:
     // the device context is undone before the pane draws anything else.
     void drawContent(HDC dc) override
     {
-        auto routine = behaviour().redraw;
+        auto routine = behaviour().routine<RedrawRoutine>(slotRedraw);
         if (!routine)
             return;
         int saved = SaveDC(dc);
-        drawInWindowCoordinates(dc, paneBounds);
-        COLORREF background = windowBackgroundColor(window());
-        ObjectHeader* graphics = graphicsNew(graphicsOwnerLending(control(), dc),
-                                             {0, 0, paneBounds.width(), paneBounds.height(), background});
+        ObjectHeader* graphics =
+            pluginControlGraphics(control(), graphicsOwnerLending(control(), dc), windowBackgroundColor(window()));
         routine(control(), graphics);
         graphicsDetach(graphics);
         RuntimeUnlockObject(graphics);
@@ -98,16 +86,6 @@ private:
 };
 
 } // namespace
-
-ObjectHeader* pluginControlGraphics(ObjectHeader* control)
-{
-    Pane* pane = paneOfControl(control);
-    if (!pane)
-        return nullptr;
-    COLORREF background = windowBackgroundColor(pane->window());
-    return graphicsNew(std::make_unique<PaneDeviceContext>(control, pane),
-                       {0, 0, pane->bounds().width(), pane->bounds().height(), background});
-}
 
 void pluginControlsSetUp()
 {

@@ -3,8 +3,3 @@
 
 // Gives every registered plug-in control its CreatePane handler; run once the plug-ins are in.
 void pluginControlsSetUp();
-
-struct ObjectHeader;
-// A Graphics on the control's pane for drawing outside a redraw, in window coordinates; null
-// while the control has no pane.
-ObjectHeader* pluginControlGraphics(ObjectHeader* control);

@@ -45,25 +45,12 @@ COLORREF textColorOf(const StaticTextObject* text, bool enabled)
     return RGB(red, green, blue);
 }
 
-// The font of the control's description, held for one drawing.
-class HeldFont {
-public:
-    explicit HeldFont(const StaticTextObject* text)
-        : font(fontAcquire(text->textFont ? stringText(text->textFont) : "System", text->textSize, text->bold != 0,
-                           text->italic != 0, text->underline != 0))
-    {}
-    ~HeldFont()
-    {
-        if (font)
-            fontRelease(font);
-    }
-    HeldFont(const HeldFont&) = delete;
-    HeldFont& operator=(const HeldFont&) = delete;
-    HFONT get() const { return font; }
-
-private:
-    HFONT font;
-};
+// The font of the control's description.
+HFONT textFont(const StaticTextObject* text)
+{
+    return fontAcquire(text->textFont ? stringText(text->textFont) : "System", text->textSize, text->bold != 0,
+                       text->italic != 0, text->underline != 0);
+}
 
 int32_t alignedX(HDC dc, std::string_view line, int32_t align, int32_t width)
 {
@@ -105,8 +92,8 @@ protected:
         const StaticTextObject* text = asStaticText(control());
         if (!isVisible || !text->text)
             return;
-        HeldFont font(text);
-        Selection selected(dc, font.get() ? static_cast<HGDIOBJ>(font.get()) : GetStockObject(DEFAULT_GUI_FONT));
+        HeldFont font(textFont(text));
+        Selection selected(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextAlign(dc, TA_LEFT | TA_TOP);
         COLORREF previous = SetTextColor(dc, textColorOf(text, isEnabled));

@@ -11,6 +11,7 @@
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"
 #include "ui/windows/framewindow.h"
+#include "ui/windows/nativewindow.h"
 #include "ui/windows/pane.h"
 
 namespace {
@@ -61,8 +62,12 @@ bool itemActs(MenuItemObject* item)
 
 } // namespace
 
+// While a modal window shows, the menus are its own: a shortcut never reaches a handler of a
+// window below it (the frame's document windows stay "active" behind an owned modal window).
 NativeWindow* menuFrontWindow()
 {
+    if (NativeWindow* modal = topmostVisibleModal())
+        return modal;
     if (hostState().frameMode && frameClientHandle()) {
         auto child = reinterpret_cast<HWND>(SendMessageA(frameClientHandle(), WM_MDIGETACTIVE, 0, 0));
         return nativeWindowFromHandle(child);

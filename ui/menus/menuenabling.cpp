@@ -72,24 +72,30 @@ void focusedControlEnables(NativeWindow* front)
     focused->enableMenuItems();
 }
 
-void showPresence(Menu* menu)
+bool showPresence(Menu* menu)
 {
+    bool changed = false;
     for (MenuItemObject* item : menu->items) {
         if (!item->visible && item->present) {
             RemoveMenu(menu->handle, menuWin32Position(item), MF_BYPOSITION);
             item->present = 0;
+            changed = true;
         } else if (item->visible && !item->present) {
             menuInsertIntoWin32(item);
+            changed = true;
         }
     }
+    return changed;
 }
 
-void showStates(Menu* menu)
+bool showStates(Menu* menu)
 {
+    bool changed = false;
     for (MenuItemObject* item : menu->items) {
         if (!item->present)
             continue;
         UINT position = menuWin32Position(item);
+        changed |= item->enabled != item->enabledShown || item->checked != item->checkedShown;
         if (item->enabled != item->enabledShown)
             EnableMenuItem(menu->handle, position, MF_BYPOSITION | (item->enabled ? MF_ENABLED : MF_GRAYED));
         if (item->checked != item->checkedShown)
@@ -97,6 +103,7 @@ void showStates(Menu* menu)
         item->enabledShown = item->enabled;
         item->checkedShown = item->checked;
     }
+    return changed;
 }
 
 } // namespace
@@ -116,9 +123,13 @@ void menuEnablingPass(NativeWindow* front)
         raiseEvent(&front->window->header, "EnableMenuItems");
     raiseEvent(hostState().application, "EnableMenuItems");
     enableQuitItems(every.items);
+    bool changed = false;
     for (Menu* menu : menuBarMenus())
-        menuSynchronise(menu);
-    if (HWND menuWindow = menuBarWindow())
+        changed |= menuSynchronise(menu);
+    // Drawing the bar again costs a round of the window system (some 20 ms under Wine), and
+    // every window made or brought to the front runs a pass: only a change is drawn.
+    HWND menuWindow = menuBarWindow();
+    if (changed && menuWindow)
         DrawMenuBar(menuWindow);
     passRunning = false;
 }
@@ -133,10 +144,10 @@ void menuEnableItemNamed(std::string_view name)
     }
 }
 
-void menuSynchronise(Menu* menu)
+bool menuSynchronise(Menu* menu)
 {
     if (!menu)
-        return;
-    showPresence(menu);
-    showStates(menu);
+        return false;
+    bool presence = showPresence(menu);
+    return showStates(menu) || presence;
 }

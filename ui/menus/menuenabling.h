@@ -13,5 +13,5 @@ struct NativeWindow;
 void menuEnablingPass(NativeWindow* front = nullptr);
 // Enables the items with that name (every member of an array), for the focused control.
 void menuEnableItemNamed(std::string_view name);
-// Brings one menu's Win32 menu in step with its items; null does nothing.
-void menuSynchronise(Menu* menu);
+// Brings one menu's Win32 menu in step with its items; true when anything shown changed.
+bool menuSynchronise(Menu* menu);

@@ -54,7 +54,7 @@ LRESULT handlePaneMessage(DrawnPane* pane, HWND handle, UINT message, WPARAM wPa
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-        mouseButtonReleased();
+        mouseButtonReleased(handle, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         mouseCaptureChanged(handle);
@@ -91,9 +91,9 @@ void DrawnPane::createIn(NativeWindow* native)
 {
     const bool shown = isVisible && !paneOnHiddenTab(this);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (shown ? WS_VISIBLE : 0);
-    windowHandle =
-        CreateWindowExA(0, paneClassName, nullptr, style, paneBounds.left, paneBounds.top, paneBounds.width(),
-                        paneBounds.height(), native->handle, nullptr, hostState().instance, nullptr);
+    PaneRect area = windowArea();
+    windowHandle = CreateWindowExA(0, paneClassName, nullptr, style, area.left, area.top, area.width(), area.height(),
+                                   native->handle, nullptr, hostState().instance, nullptr);
     if (!windowHandle)
         return;
     SetWindowLongPtrA(windowHandle, 0, reinterpret_cast<LONG_PTR>(this));
@@ -106,14 +106,15 @@ void DrawnPane::createIn(NativeWindow* native)
 void DrawnPane::paint()
 {
     PaintScope paintScope(windowHandle);
-    int32_t width = paneBounds.width();
-    int32_t height = paneBounds.height();
+    PaneRect covered = windowArea(); // starts at the bounds' top left
+    int32_t width = covered.width();
+    int32_t height = covered.height();
     if (width <= 0 || height <= 0)
         return;
     MemoryDC buffer(paintScope.get());
     OwnedBitmap bitmap(CreateCompatibleBitmap(paintScope.get(), width, height));
     Selection selected(buffer.get(), bitmap.get());
-    RECT area = paneBounds.toRect();
+    RECT area = covered.toRect();
     paintWindowBackground(window(), buffer.get(), area, paneBounds.left, paneBounds.top);
     // What lies below: the drawn panes made before this one that overlap it.
     bool reachedThis = false;

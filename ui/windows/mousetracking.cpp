@@ -5,6 +5,8 @@
 #include "graphics/mousecursor.h"
 #include "ui/windows/events.h"
 
+#include <windowsx.h>
+
 namespace {
 
 // While a button is held: the window and the pane (null for the window itself) that took it,
@@ -128,7 +130,15 @@ void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modif
     SetCapture(receiver);
 }
 
-void mouseButtonReleased()
+void mouseButtonReleased(HWND receiver, LPARAM clientPosition)
+{
+    // Where the button came up, not where the pointer is by the time the release is handled.
+    POINT screen = {GET_X_LPARAM(clientPosition), GET_Y_LPARAM(clientPosition)};
+    ClientToScreen(receiver, &screen);
+    mouseReleasedAt(screen);
+}
+
+void mouseReleasedAt(POINT screen)
 {
     if (!holder.native)
         return;
@@ -136,8 +146,6 @@ void mouseButtonReleased()
     holder = {};
     if (GetCapture() == released.captured)
         ReleaseCapture();
-    POINT screen;
-    GetCursorPos(&screen);
     POINT at = clientPoint(released.native, screen);
     if (released.pane)
         released.pane->mouseUp(at.x, at.y);
@@ -147,8 +155,9 @@ void mouseButtonReleased()
 
 void mouseCaptureChanged(HWND losing)
 {
-    if (holder.native && holder.captured == losing)
-        mouseButtonReleased();
+    POINT screen;
+    if (holder.native && holder.captured == losing && GetCursorPos(&screen))
+        mouseReleasedAt(screen);
 }
 
 bool mouseCaptureHeld()
@@ -162,7 +171,10 @@ void mouseTrack()
     if (!GetCursorPos(&screen))
         return;
     if (holder.native) {
-        dragTo(screen);
+        // A button message still waiting would be handled after a drag to where the pointer has
+        // gone since: a quick release and move would then count as a drag off before the release.
+        if (HIWORD(GetQueueStatus(QS_MOUSEBUTTON)) == 0)
+            dragTo(screen);
         return;
     }
     NativeWindow* native = nativeWindowHolding(WindowFromPoint(screen));

@@ -13,8 +13,10 @@
 // below it and is not held. When the receiver takes the mouse it holds it (the system capture
 // goes to `receiver`) until the button is released.
 void mouseDownInWindow(NativeWindow* native, int32_t x, int32_t y, int32_t modifiers, bool rightButton, HWND receiver);
-// The button was released: the holder gets its mouse up and the capture is released.
-void mouseButtonReleased();
+// The button came up in `receiver` at a point of its client area (a button-up message's).
+void mouseButtonReleased(HWND receiver, LPARAM clientPosition);
+// The held button came up at a screen point: the holder hears of it and lets go.
+void mouseReleasedAt(POINT screen);
 // The system capture left `losing` (WM_CAPTURECHANGED): a hold that relied on it ends there.
 void mouseCaptureChanged(HWND losing);
 bool mouseCaptureHeld();

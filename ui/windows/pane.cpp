@@ -108,7 +108,8 @@ void Pane::stateChanged(PaneState state)
 void Pane::boundsChanged()
 {
     if (windowHandle) {
-        MoveWindow(windowHandle, paneBounds.left, paneBounds.top, paneBounds.width(), paneBounds.height(), TRUE);
+        PaneRect area = windowArea();
+        MoveWindow(windowHandle, area.left, area.top, area.width(), area.height(), TRUE);
         invalidate();
     }
 }

@@ -36,13 +36,13 @@ public:
     // mouse: moves then come as drags and the release as mouseUp.
     virtual bool mouseDown(int32_t x, int32_t y, int32_t modifiers);
     virtual void mouseDrag(int32_t x, int32_t y);
+    // While it holds the mouse, a pane that repeats an action (arrows held down) is dragged on
+    // every tracking round; others only when the pointer moved.
+    virtual bool dragsWhileStill() const { return false; }
     virtual void mouseUp(int32_t x, int32_t y);
     virtual PaneKind kind() const { return PaneKind::other; }
     // Whether the mouse over the pane is offered to it at all; drawn shapes let it through.
     virtual bool receivesMouse() const { return false; }
-    // Whether a pane that holds the mouse hears of it on every pass of the loop, moved or not
-    // (a control that repeats while it is held down); others hear only of moves.
-    virtual bool dragsWhileStill() const { return false; }
     // Native controls take the clicks over them themselves: no pane below one is offered them.
     virtual bool isNativeControl() const { return false; }
     // True for a control that Return pushes instead of the window's default button.
@@ -84,6 +84,8 @@ public:
     WindowObject* window() const;
     HWND handle() const { return windowHandle; }
     const PaneRect& bounds() const { return paneBounds; }
+    // What its child window covers: its bounds, or more for a pane that draws past them.
+    virtual PaneRect windowArea() const { return paneBounds; }
     void setBounds(const PaneRect& bounds);
     // Where the pane's child window stands among its siblings (panestacking).
     struct Stacking {

@@ -189,7 +189,7 @@ LRESULT handleWindowMessage(NativeWindow* native, HWND handle, UINT message, WPA
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-        mouseButtonReleased();
+        mouseButtonReleased(handle, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         mouseCaptureChanged(handle);

@@ -55,8 +55,8 @@ void registerPluginVersion(int32_t version)
 void registerControl(ControlDescriptor* descriptor)
 {
     descriptor->dataOffset = 96;
-    for (uint32_t event = 0; event < descriptor->eventCount; ++event)
-        descriptor->events[event].runtimeCookie = static_cast<uint32_t>(runtime.registered.size() * 16 + event + 1);
+    for (uint32_t event = 0; event < descriptor->members.eventCount; ++event)
+        descriptor->members.events[event].key = static_cast<uint32_t>(runtime.registered.size() * 16 + event + 1);
     runtime.registered.push_back(descriptor);
 }
 void getControlBounds(void*, PaneRect* bounds)
@@ -145,8 +145,8 @@ void* resolve(const char* name)
 const std::vector<ControlDescriptor*>& loadedControls()
 {
     static bool loaded = [] {
-        // The tests run in the build folder, where the library is built.
-        HMODULE library = LoadLibraryA(".\\kolactl1.dll");
+        // The tests run in the build folder; the library is built in its plugins folder.
+        HMODULE library = LoadLibraryA(".\\plugins\\kolactl1.dll");
         auto main = library ? reinterpret_cast<void (*)(Resolver)>(
                                   reinterpret_cast<void*>(GetProcAddress(library, "KOLAPluginMain")))
                             : nullptr;
@@ -217,7 +217,7 @@ protected:
     static COLORREF pixel(int x, int y) { return GetPixel(runtime.dc, x, y); }
     static int raisedCount(const ControlDescriptor& of, int event)
     {
-        return runtime.raised[of.events[event].runtimeCookie];
+        return runtime.raised[of.members.events[event].key];
     }
 
     HBITMAP bitmap = nullptr;
@@ -244,14 +244,14 @@ TEST(ControlLibrary, RegistersItsEightControlsAfterAnnouncingVersionFive)
         EXPECT_EQ(d.flags, c.flags) << c.name;
         EXPECT_EQ(d.defaultWidth, c.width) << c.name;
         EXPECT_EQ(d.defaultHeight, c.height) << c.name;
-        EXPECT_EQ(d.propertyCount, c.properties) << c.name;
-        EXPECT_EQ(d.methodCount, c.methods) << c.name;
-        EXPECT_EQ(d.eventCount, c.events) << c.name;
+        EXPECT_EQ(d.members.propertyCount, c.properties) << c.name;
+        EXPECT_EQ(d.members.methodCount, c.methods) << c.name;
+        EXPECT_EQ(d.members.eventCount, c.events) << c.name;
         EXPECT_NE(d.behaviour->slots[slotIdle], nullptr) << c.name;
     }
     EXPECT_STREQ(control("BevelButton").interfaceName, "ActionSource");
-    EXPECT_STREQ(control("LittleArrows").events[0].declaration, "Up");
-    EXPECT_STREQ(control("LittleArrows").events[1].declaration, "Down");
+    EXPECT_STREQ(control("LittleArrows").members.events[0].declaration, "Up");
+    EXPECT_STREQ(control("LittleArrows").members.events[1].declaration, "Down");
 }
 
 TEST(ControlLibrary, EachControlFillsExactlyItsBehaviourSlots)
@@ -265,9 +265,9 @@ TEST(ControlLibrary, EachControlFillsExactlyItsBehaviourSlots)
         {"Separator", {2, 10, 12}},
     };
     for (const Case& c : cases) {
-        const Behaviour& behaviour = *control(c.name).behaviour;
+        const ControlBehaviour& behaviour = *control(c.name).behaviour;
         std::vector<int> filled;
-        for (int slot = 0; slot < behaviourSlotCount; ++slot)
+        for (int slot = 0; slot < int(behaviourSlotCount); ++slot)
             if (behaviour.slots[slot])
                 filled.push_back(slot);
         EXPECT_EQ(filled, c.filled) << c.name;
@@ -280,8 +280,8 @@ TEST(ControlLibrary, BevelButtonPropertiesLieInsideItsStorageOneFieldEach)
 {
     const ControlDescriptor& button = control("BevelButton");
     std::map<uint32_t, std::string> fields;
-    for (uint32_t index = 0; index < button.propertyCount; ++index) {
-        const PropertyRecord& property = button.properties[index];
+    for (uint32_t index = 0; index < button.members.propertyCount; ++index) {
+        const ControlPropertyRecord& property = button.members.properties[index];
         EXPECT_LE(property.parameter + 4, button.dataSize) << property.name;
         EXPECT_TRUE(fields.emplace(property.parameter, property.name).second)
             << property.name << " shares its field with " << fields[property.parameter];
@@ -294,8 +294,8 @@ TEST(ControlLibrary, BevelButtonPropertiesLieInsideItsStorageOneFieldEach)
                              "List(row As Integer) As String",
                              "ListCount As Integer",
                              "RowIsSeparator(row As Integer) As Boolean"};
-    for (uint32_t index = 0; index < button.methodCount; ++index)
-        EXPECT_STREQ(button.methods[index].declaration, methods[index]);
+    for (uint32_t index = 0; index < button.members.methodCount; ++index)
+        EXPECT_STREQ(button.members.methods[index].declaration, methods[index]);
 }
 
 TEST_F(ControlTest, LittleArrowsRowElevenFiresUpAndRowTwelveFiresDown)
@@ -384,7 +384,7 @@ TEST_F(ControlTest, BevelButtonRaisesActionOnlyWhenReleasedOverIt)
 {
     const ControlDescriptor& button = control("BevelButton");
     runtime.bounds = PaneRect{10, 10, 32, 70};
-    const uint32_t valueField = button.properties[10].parameter;
+    const uint32_t valueField = button.members.properties[10].parameter;
     BevelCase cases[] = {
         {"click", 0, {{30, 20}, {30, 20}}, 1, 0},
         {"drag off and release outside", 0, {{30, 20}, {90, 20}, {90, 20}}, 0, 0},
@@ -395,7 +395,7 @@ TEST_F(ControlTest, BevelButtonRaisesActionOnlyWhenReleasedOverIt)
     for (const BevelCase& c : cases) {
         Instance instance(button);
         instance.slot<void (*)(void*)>(slotConstructor)(instance.self());
-        std::memcpy(instance.bytes.data() + 96 + button.properties[12].parameter, &c.buttonType, 4);
+        std::memcpy(instance.bytes.data() + 96 + button.members.properties[12].parameter, &c.buttonType, 4);
         runtime.raised.clear();
         EXPECT_TRUE(instance.down(c.path.front().x, c.path.front().y)) << c.what;
         for (size_t step = 1; step + 1 < c.path.size(); ++step)
@@ -417,11 +417,11 @@ TEST_F(ControlTest, BevelButtonToggleInvertsValueOnEveryClickAndStickyStaysOn)
     } cases[] = {{1, {1, 0, 1}}, {2, {1, 1, 1}}};
     for (const Case& c : cases) {
         Instance instance(button);
-        std::memcpy(instance.bytes.data() + 96 + button.properties[12].parameter, &c.type, 4);
+        std::memcpy(instance.bytes.data() + 96 + button.members.properties[12].parameter, &c.type, 4);
         for (int32_t expected : c.values) {
             instance.down(20, 20);
             instance.up(20, 20);
-            EXPECT_EQ(instance.field(button.properties[10].parameter) & 0xff, expected) << "type " << c.type;
+            EXPECT_EQ(instance.field(button.members.properties[10].parameter) & 0xff, expected) << "type " << c.type;
         }
     }
 }
@@ -461,7 +461,7 @@ TEST_F(ControlTest, BevelButtonCaptionAndRowsGoThroughTheirAccessors)
     const ControlDescriptor& button = control("BevelButton");
     Instance instance(button);
     instance.slot<void (*)(void*)>(slotConstructor)(instance.self());
-    const PropertyRecord& caption = button.properties[0];
+    const ControlPropertyRecord& caption = button.members.properties[0];
     auto getCaption = reinterpret_cast<TestString* (*)(void*, int32_t)>(caption.getter);
     auto setCaption = reinterpret_cast<void (*)(void*, int32_t, TestString*)>(caption.setter);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(getCaption(instance.self(), 0)->bytes + 1), 8), "Untitled");
@@ -470,7 +470,7 @@ TEST_F(ControlTest, BevelButtonCaptionAndRowsGoThroughTheirAccessors)
     EXPECT_EQ(runtime.invalidated, invalidated + 1) << "setting the caption repaints";
     EXPECT_EQ(std::string(reinterpret_cast<char*>(getCaption(instance.self(), 0)->bytes + 1), 7), "Cheques");
 
-    auto method = [&](int index) { return button.methods[index].routine; };
+    auto method = [&](int index) { return button.members.methods[index].routine; };
     reinterpret_cast<void (*)(void*, TestString*)>(method(0))(instance.self(), makeString("First", 5));
     reinterpret_cast<void (*)(void*)>(method(1))(instance.self());
     reinterpret_cast<void (*)(void*, int32_t, TestString*)>(method(2))(instance.self(), 0, makeString("Zero", 4));
@@ -484,8 +484,8 @@ TEST_F(ControlTest, BevelButtonCaptionAndRowsGoThroughTheirAccessors)
     reinterpret_cast<void (*)(void*)>(method(4))(instance.self());
     EXPECT_EQ(reinterpret_cast<int32_t (*)(void*)>(method(6))(instance.self()), 0);
 
-    auto setMenuValue = reinterpret_cast<void (*)(void*, int32_t, int32_t)>(button.properties[11].setter);
-    auto getMenuValue = reinterpret_cast<int32_t (*)(void*, int32_t)>(button.properties[11].getter);
+    auto setMenuValue = reinterpret_cast<void (*)(void*, int32_t, int32_t)>(button.members.properties[11].setter);
+    auto getMenuValue = reinterpret_cast<int32_t (*)(void*, int32_t)>(button.members.properties[11].getter);
     setMenuValue(instance.self(), 0, 0x12345);
     EXPECT_EQ(getMenuValue(instance.self(), 0), 0x2345) << "MenuValue keeps 16 bits";
     instance.slot<void (*)(void*)>(slotDestructor)(instance.self());

@@ -1,0 +1,118 @@
+// Start-up: the program from its start to its cheque window shown and painted, against a bare
+// Win32 program that opens one window of the same size, both whole processes, taking turns.
+#include "bench/benchharness.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr double goalWithin = 1.3;
+constexpr DWORD windowTimeoutMs = 20000;
+const wchar_t* const chequeTitle = L"\u5c0f\u5207\u624b"; // 小切手
+
+struct TitleSearch {
+    DWORD processId;
+    HWND found;
+};
+
+bool isChequeWindow(HWND window, DWORD processId)
+{
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t title[16] = {};
+    GetWindowTextW(window, title, 16);
+    return owner == processId && IsWindowVisible(window) && wcscmp(title, chequeTitle) == 0;
+}
+
+BOOL CALLBACK searchChild(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(context);
+    if (isChequeWindow(window, search->processId))
+        search->found = window;
+    return search->found == nullptr;
+}
+
+// The cheque window may be a top-level window or a document window inside the frame.
+BOOL CALLBACK searchTopLevel(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(context);
+    if (isChequeWindow(window, search->processId))
+        search->found = window;
+    else
+        EnumChildWindows(window, searchChild, context);
+    return search->found == nullptr;
+}
+
+// Shown, and nothing of it is waiting to be painted.
+bool chequeWindowDrawn(DWORD processId)
+{
+    TitleSearch search{processId, nullptr};
+    EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found && !GetUpdateRect(search.found, nullptr, FALSE);
+}
+
+// Milliseconds from CreateProcess to the drawn cheque window; negative when it never came.
+double startToWindow(const std::string& program, const std::string& folder)
+{
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    std::string line = "\"" + program + "\"";
+    uint64_t start = benchTicks();
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+        return -1;
+    bool drawn = false;
+    for (DWORD begun = GetTickCount(); !drawn && GetTickCount() - begun < windowTimeoutMs; Sleep(1))
+        drawn = chequeWindowDrawn(process.dwProcessId);
+    double elapsed = benchTicksToNanoseconds(benchTicks() - start) / 1e6;
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return drawn ? elapsed : -1;
+}
+
+// A file beside this benchmark's program, or in the build folder above it.
+std::string besideBenchmark(const char* relative)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1) + relative;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool smoke = false;
+    if (!benchReadArguments(argc, argv, smoke))
+        return 2;
+    // TEGATA_BENCH_PROGRAM names another program of the build folder to start instead.
+    const char* chosen = getenv("TEGATA_BENCH_PROGRAM");
+    const std::string program = besideBenchmark(("..\\" + std::string(chosen ? chosen : "tegata.exe")).c_str());
+    const std::string bare = besideBenchmark("bench_bare_window.exe");
+    const std::string folder = besideBenchmark("startup-run");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const int rounds = smoke ? 1 : 15;
+    double bestProgram = 0, bestBare = 0;
+    for (int round = 0; round < rounds; ++round) {
+        double ms = startToWindow(bare, folder);
+        double programMs = startToWindow(program, folder);
+        if (ms < 0 || programMs < 0) {
+            printf("FAILED: %s never showed its cheque window\n", ms < 0 ? "the bare program" : "tegata.exe");
+            return 1;
+        }
+        bestBare = round == 0 || ms < bestBare ? ms : bestBare;
+        bestProgram = round == 0 || programMs < bestProgram ? programMs : bestProgram;
+    }
+    if (smoke)
+        return 0;
+    benchPrintHeader("start to the drawn cheque window, best of 15 turns", "a bare Win32 program, same window");
+    benchPrintRow("tegata.exe", 1, bestProgram * 1e6, bestBare * 1e6);
+    printf("goal: within %.1f times (bare %.1f ms, tegata.exe %.1f ms)\n", goalWithin, bestBare, bestProgram);
+    return 0;
+}
