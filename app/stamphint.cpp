@@ -47,12 +47,16 @@ const StringRecord* stampHintFor(AmountValue value)
 void showStampHint(FormWindowFields* window, AmountValue value)
 {
     // Cheques need no stamp: only the note window has the line.
-    if (ObjectHeader* line = control(window, StampHintName))
+    if (ObjectHeader* line = control(window, StampHintName)) {
         editTextSetter(line, 0, const_cast<StringRecord*>(stampHintFor(value)));
+        ControlVisibleSetter(line, 0, 1);
+    }
 }
 
 void clearStampHint(FormWindowFields* window)
 {
-    if (ObjectHeader* line = control(window, StampHintName))
+    if (ObjectHeader* line = control(window, StampHintName)) {
+        ControlVisibleSetter(line, 0, 0);
         editTextSetter(line, 0, nullptr);
+    }
 }

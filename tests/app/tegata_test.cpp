@@ -44,7 +44,7 @@ const FormLayout chequeLayout = {
 };
 
 const FormLayout noteLayout = {
-    noteTitle,  {84, 84},   {276, 105}, {446, 424},         {380, 105},         {106, 334}, {106, 358}, {106, 381},
+    noteTitle,  {84, 84},   {276, 105}, {446, 424},         {616, 220},         {106, 334}, {106, 358}, {106, 381},
     {108, 150}, {108, 167}, {108, 184}, {174, 290},         {211, 290},         {249, 290}, {102, 120}, {134, 120},
     {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142}, 120,
 };
@@ -358,15 +358,18 @@ TEST_F(TegataProgram, TheNoteShowsTheRevenueStampItsAmountNeedsAndTheChequeNone)
     for (const StampCase& amount : stampBands) {
         note.press("AC");
         EXPECT_EQ(textOf(hint), "") << amount.presses;
+        EXPECT_FALSE(IsWindowVisible(hint)) << amount.presses;
         pressAll(note, amount.presses);
         EXPECT_EQ(textOf(hint), "") << "shown before 円: " << amount.presses;
         note.press("円");
         EXPECT_TRUE(waitAnswering([&] { return textOf(hint) == amount.hint; }, 1000))
             << amount.presses << " " << note.figures() << ": " << textOf(hint);
+        EXPECT_TRUE(IsWindowVisible(hint)) << amount.presses;
     }
+    screenshot("tegata-note.bmp");
     note.press("5");
     EXPECT_EQ(textOf(hint), "") << "the amount changed after 円";
-    screenshot("tegata-note.bmp");
+    EXPECT_FALSE(IsWindowVisible(hint));
 }
 
 TEST_F(TegataProgram, SwitchingBetweenTheFormsKeepsEachOnesStateAndMirrorsOnlyIntoTheNote)
@@ -475,7 +478,7 @@ TEST_F(TegataProgram, TheArrowsMoveTheWholeStampAPixelAPressOrOnWhileHeldAndTheB
 
     POINT held = down;
     ClientToScreen(note.window, &held);
-    holdOnScreen(held, 1200);
+    holdOnScreen(held, 2000);
     int moved = note.top(at.yearStamp) - at.defaultFiguresTop;
     EXPECT_GT(moved, 2) << "holding the arrow repeats";
     EXPECT_EQ(note.top(at.dayStamp) - at.defaultFiguresTop, moved) << "the figures move together";
