@@ -58,13 +58,24 @@ void RuntimeUnlockString(StringRecord* s);
 StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b);
 int RuntimeStringCompare(StringRecord* a, StringRecord* b);
 
+int StringLen(StringRecord* s);
+int StringDBCSLen(StringRecord* s);
+StringRecord* StringDBCSLeft(StringRecord* s, int count);
+StringRecord* StringDBCSRight(StringRecord* s, int count);
 StringRecord* StringStr(double value);
+double StringVal(StringRecord* s);
+
+// Objects of built-in classes by class index, string fields of objects, and Date fields
+// (0 Year, 1 Month, 2 Day).
+ObjectHeader* RuntimeNewObject(int classIndex);
+int dateFieldGetter(ObjectHeader* date, int field);
 
 ObjectHeader* RuntimeLockObject(ObjectHeader* object);
 void RuntimeUnlockObject(ObjectHeader* object);
 ObjectHeader* RuntimeCreateWindow(const unsigned char* windowTemplate, ObjectHeader** slot);
 void RuntimeCloseWindow(ObjectHeader* window);
 void WindowVisibleSetter(ObjectHeader* window, int parameter, int visible);
+void RuntimeShowWindow(ObjectHeader* window);
 
 void RuntimeMsgBox(StringRecord* text);
 void RuntimeBeep();
@@ -76,6 +87,16 @@ void mediaControllerLoopingSetter(ObjectHeader* player, int parameter, int loopi
 ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name);
 StringRecord* editTextGetter(ObjectHeader* field, int parameter);
 void editTextSetter(ObjectHeader* field, int parameter, StringRecord* text);
+void staticCaptionSetter(ObjectHeader* text, int parameter, StringRecord* caption);
+// The window that holds the control, with a reference.
+ObjectHeader* controlWindowGetter(ObjectHeader* control, int parameter);
+// Position selectors: 0 Left, 1 Top, 2 Width, 3 Height.
+int ctlPosGetter(ObjectHeader* control, int selector);
+void ctlPosSetter(ObjectHeader* control, int selector, int value);
+int controlVisibleGetter(ObjectHeader* control, int parameter);
+void ControlVisibleSetter(ObjectHeader* control, int parameter, int visible);
+int controlEnabledGetter(ObjectHeader* control, int parameter);
+void controlEnabledSetter(ObjectHeader* control, int parameter, int enabled);
 StringRecord* popupTextGetter(ObjectHeader* popup, int parameter);
 int checkBoxValueGetter(ObjectHeader* box, int parameter);
 

@@ -32,10 +32,10 @@ struct LooseImage {
 LooseImage builtImage()
 {
     LooseImage image;
-    EXPECT_TRUE(readWholeFile("loose\\code1.dat", image.code));
-    EXPECT_TRUE(readWholeFile("loose\\code2.dat", image.links));
-    EXPECT_TRUE(readWholeFile("loose\\data1.dat", image.data));
-    EXPECT_TRUE(readWholeFile("loose\\data2.dat", image.relocations));
+    EXPECT_TRUE(readWholeFile("trace-loose\\code1.dat", image.code));
+    EXPECT_TRUE(readWholeFile("trace-loose\\code2.dat", image.links));
+    EXPECT_TRUE(readWholeFile("trace-loose\\data1.dat", image.data));
+    EXPECT_TRUE(readWholeFile("trace-loose\\data2.dat", image.relocations));
     return image;
 }
 
@@ -100,7 +100,7 @@ std::string relocationWords(std::initializer_list<uint16_t> words)
 TEST(ImageStart, TheProgramRunsItsAppendedImage)
 {
     std::string folder = freshFolder(fullPath("e2e-program"));
-    ProgramRun run = runProgram("\"" + fullPath("tegata.exe") + "\"", {.folder = folder});
+    ProgramRun run = runProgram("\"" + fullPath("trace.exe") + "\"", {.folder = folder});
     ASSERT_TRUE(run.started);
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0u);
@@ -235,10 +235,10 @@ TEST(ImageStart, DamagedLooseImagesStopWithAMessageOrStartWhenHarmless)
 TEST(ImageStart, DamagedProgramFilesStopWithAMessage)
 {
     std::string program, host;
-    ASSERT_TRUE(readWholeFile("tegata.exe", program));
+    ASSERT_TRUE(readWholeFile("trace.exe", program));
     ASSERT_TRUE(readWholeFile("tegata-host.exe", host));
     const size_t imageOffset = host.size(); // the image is appended to the bare host
-    ASSERT_GT(program.size(), imageOffset + 4) << "tegata.exe is older than tegata-host.exe: rebuild";
+    ASSERT_GT(program.size(), imageOffset + 4) << "trace.exe is older than tegata-host.exe: rebuild";
     const uint32_t codeLength = readLe32(program, imageOffset);
     const BadImage cases[] = {
         {"image offset past the end", [&](LooseImage&) { program.resize(imageOffset - 16); }, "the image offset 0x"},
@@ -252,11 +252,11 @@ TEST(ImageStart, DamagedProgramFilesStopWithAMessage)
     int index = 0;
     for (const BadImage& bad : cases) {
         std::string folder = freshFolder(fullPath("e2e-badexe-" + std::to_string(index++)));
-        ASSERT_TRUE(readWholeFile("tegata.exe", program));
+        ASSERT_TRUE(readWholeFile("trace.exe", program));
         LooseImage unused;
         bad.damage(unused);
-        writeWholeFile(folder + "\\tegata.exe", program);
-        expectStart(bad, "\"" + folder + "\\tegata.exe\"", folder);
+        writeWholeFile(folder + "\\trace.exe", program);
+        expectStart(bad, "\"" + folder + "\\trace.exe\"", folder);
     }
 }
 

@@ -3,6 +3,7 @@
 // and typed into; the modal About window refuses clicks anywhere else; two document windows
 // in one frame are switched by their buttons and keep their own menu handlers and texts; the
 // application hears of the program leaving the front and coming back.
+#include "tests/support/childwindows.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
@@ -25,55 +26,6 @@ const char* const noteTitle = "約束手形";
 const char* const aboutTitle = "このソフトについて";
 
 constexpr uint32_t fieldWhite = 0xFFFFFF;
-
-RECT screenRect(HWND window)
-{
-    RECT area = {};
-    GetWindowRect(window, &area);
-    return area;
-}
-
-// The window's rectangle in the client coordinates of `reference`.
-RECT rectIn(HWND window, HWND reference)
-{
-    RECT area = screenRect(window);
-    MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&area), 2);
-    return area;
-}
-
-POINT middleOf(const RECT& area)
-{
-    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-}
-
-struct ChildSearch {
-    const char* className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectChild(HWND child, LPARAM context)
-{
-    auto* search = reinterpret_cast<ChildSearch*>(context);
-    char className[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (_stricmp(className, search->className) == 0)
-        search->found.push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> childrenOfClass(HWND window, const char* className)
-{
-    ChildSearch search{className, {}};
-    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::string textOf(HWND window)
-{
-    char text[256] = {};
-    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return utf8FromAnsi(text);
-}
 
 // The cheque form's fields as its template places them (window-client coordinates).
 struct FormField {
@@ -136,7 +88,8 @@ protected:
         ASSERT_NE(cheque, nullptr) << "no cheque window";
         about = session->waitForWindow(aboutTitle);
         ASSERT_NE(about, nullptr) << "no About window over the cheque window";
-        ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == about; })) << "the About window is not in front";
+        ASSERT_TRUE(waitAnswering([&] { return GetForegroundWindow() == about; }))
+            << "the About window is not in front";
     }
 
     void TearDown() override
@@ -146,21 +99,6 @@ protected:
         DWORD exitCode = 99;
         EXPECT_TRUE(session->waitForExit(10000, exitCode)) << "closing the frame did not end the program";
         EXPECT_EQ(exitCode, 0u);
-    }
-
-    // Waits, answering the messages of this program's own windows meanwhile, as any program on
-    // the desktop does.
-    template <typename Condition> static bool waitFor(Condition condition, DWORD timeoutMs = 3000)
-    {
-        for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-            if (condition())
-                return true;
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&message);
-            Sleep(50);
-        }
-        return false;
     }
 
     // Lines traced after the cheque window opened, in UTF-8.
@@ -174,7 +112,7 @@ protected:
     // Waits until the lines traced from `from` on are these.
     bool waitForTrace(size_t from, const Lines& expected, DWORD timeoutMs = 3000)
     {
-        return waitFor(
+        return waitAnswering(
             [&] {
                 Lines lines = traced();
                 return lines.size() >= from && Lines(lines.begin() + from, lines.end()) == expected;
@@ -192,7 +130,7 @@ protected:
     {
         size_t from = traced().size();
         clickInWindow(about, 150, 300);
-        ASSERT_TRUE(waitFor([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
+        ASSERT_TRUE(waitAnswering([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
         // Closing takes the window out of the front: its Deactivate asks to close it once more.
         EXPECT_TRUE(waitForTrace(from, {"About.MouseDown", "About.Deactivate"})) << joinedLines(tracedFrom(from));
     }
@@ -236,7 +174,7 @@ protected:
     {
         for (int attempt = 0; attempt < 3; ++attempt) {
             clickChild(document, control);
-            if (waitFor([&] { return guiState().hwndFocus == control; }, 500))
+            if (waitAnswering([&] { return guiState().hwndFocus == control; }, 500))
                 return true;
         }
         return false;
@@ -317,7 +255,8 @@ TEST_F(FormsProgram, EveryFieldOverTheFormIsSeenTakesAClickAndTypedJapanese)
             continue;
         SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
         typeTextIntoWindow(cheque, "壱万");
-        EXPECT_TRUE(waitFor([&] { return textOf(control) == "壱万"; })) << expected.name << ": " << textOf(control);
+        EXPECT_TRUE(waitAnswering([&] { return textOf(control) == "壱万"; }))
+            << expected.name << ": " << textOf(control);
     }
 }
 
@@ -346,13 +285,13 @@ TEST_F(FormsProgram, TwoDocumentWindowsSwitchedByTheirButtonsKeepTheirMenusAndTe
     clickChild(cheque, button(cheque, "約束手形へ"));
     HWND note = session->waitForWindow(noteTitle);
     ASSERT_NE(note, nullptr) << "the note window did not show";
-    EXPECT_TRUE(waitFor([&] { return !IsWindowVisible(cheque); })) << "the cheque window stays shown";
+    EXPECT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque); })) << "the cheque window stays shown";
     HWND noteField = field(note, 79, 39);
     ASSERT_TRUE(clickIntoField(note, noteField));
     typeTextIntoWindow(note, "大阪");
     pressInWindow(note, 'P', {VK_CONTROL});
     clickChild(note, button(note, "小切手へ"));
-    EXPECT_TRUE(waitFor([&] { return IsWindowVisible(cheque) && !IsWindowVisible(note); }));
+    EXPECT_TRUE(waitAnswering([&] { return IsWindowVisible(cheque) && !IsWindowVisible(note); }));
     ASSERT_TRUE(clickIntoField(cheque, chequeField));
     pressInWindow(cheque, 'P', {VK_CONTROL});
     EXPECT_TRUE(waitForTrace(
@@ -368,7 +307,7 @@ TEST_F(FormsProgram, TheNoteWindowsColourShowsThroughItsButtonsGroupAndText)
     clickChild(cheque, button(cheque, "約束手形へ"));
     HWND note = session->waitForWindow(noteTitle);
     ASSERT_NE(note, nullptr);
-    ASSERT_TRUE(waitFor([&] { return !IsWindowVisible(cheque); }));
+    ASSERT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque); }));
     ASSERT_TRUE(waitUntilDrawn(note));
     Capture shot = captureClient(note);
     writeBmp("screenshots/note-form.bmp", captureWindow(frame));

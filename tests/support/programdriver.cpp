@@ -168,6 +168,18 @@ bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
+bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    for (DWORD start = GetTickCount(); !done(); Sleep(20)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
+    return true;
+}
+
 std::string utf8FromAnsi(const std::string& ansi)
 {
     if (ansi.empty())

@@ -41,6 +41,9 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
 
 // Asks `done` every few milliseconds until it holds; false when it still does not after the time.
 bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// The same, answering the messages of this thread's own windows meanwhile, as any program on
+// the desktop does.
+bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs = 3000);
 
 // Text conversions for comparing what a program shows or writes (code page 932) with the
 // UTF-8 literals of the tests.

@@ -267,6 +267,16 @@ bool inMoveOrSize(HWND window)
 }
 } // namespace
 
+void holdOnScreen(POINT at, DWORD milliseconds)
+{
+    HWND window = GetAncestor(WindowFromPoint(at), GA_ROOT);
+    moveMouse(at);
+    sendMouse(MOUSEEVENTF_LEFTDOWN, at);
+    Sleep(milliseconds);
+    sendMouse(MOUSEEVENTF_LEFTUP, at);
+    waitUntilIdle(window);
+}
+
 void dragOnScreen(POINT from, POINT to)
 {
     HWND window = GetAncestor(WindowFromPoint(from), GA_ROOT);

@@ -50,6 +50,8 @@ void typeTextIntoWindow(HWND window, const std::string& utf8);
 // Clicks the left button at a screen point, without bringing any window to the front first:
 // whatever lies there gets the click, as when a person clicks it.
 void clickOnScreen(POINT at);
+// Presses the left button at a screen point and keeps it down, without moving, for that long.
+void holdOnScreen(POINT at, DWORD milliseconds);
 // Presses the left button at one screen point, moves to another and lets go (in the window
 // that is at the first point).
 void dragOnScreen(POINT from, POINT to);

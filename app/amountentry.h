@@ -1,0 +1,20 @@
+// Amount entry shared by the keypad's handlers and the checks that follow "円".
+#pragma once
+
+#include "app/amountvalue.h"
+#include "app/formwindow.h"
+
+// The text NumberField shows for figures: "￥ 30,005-", or nothing while there are none.
+StringRecord* figureLine(StringRecord* figures);
+
+// After "円": whether the amount as spoken (the kanji without "金 " and "圓 也") and the figures
+// agree; when they do not, the user is told, shown the kanji line and the figure line. `value`
+// is the amount when they agree.
+bool amountAgrees(StringRecord* spoken, StringRecord* kanjiLine, StringRecord* figures, AmountValue& value);
+
+// The revenue stamp line of the note window: the stamp the amount needs, or nothing.
+void showStampHint(FormWindowFields* window, AmountValue value);
+void clearStampHint(FormWindowFields* window);
+
+// NumModule's NumChange: the figures with a comma before every group of three from the right.
+extern "C" StringRecord* NumChange(ObjectHeader* module, StringRecord* text);

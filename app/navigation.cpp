@@ -1,0 +1,103 @@
+// The windows and the way between them: the cheque window first with the About window over it,
+// the two forms switched in place of each other, and the program ending with either of them.
+#include "app/dates.h"
+#include "app/formwindow.h"
+#include "appdata.h"
+
+namespace {
+STRING_CONSTANT(mnuApple, "mnuApple");
+STRING_CONSTANT(editClear, "EditClear");
+STRING_CONSTANT(editCopy, "EditCopy");
+STRING_CONSTANT(editCut, "EditCut");
+STRING_CONSTANT(editPaste, "EditPaste");
+STRING_CONSTANT(editUndo, "EditUndo");
+
+// The Edit items have no handlers here: enabled, they edit the focused field.
+StringRecord* const alwaysEnabledItems[] = {&mnuApple.record, &editClear.record, &editCopy.record,
+                                            &editCut.record,  &editPaste.record, &editUndo.record};
+
+ObjectHeader* aboutWindow()
+{
+    return implicitWindow(fromAppleTemplate, &fromAppleSlot);
+}
+
+// Both forms keep their state: switching only hides one and shows the other.
+void switchForms(FormWindowFields* shown, FormWindowFields* hidden)
+{
+    WindowVisibleSetter(asObject(shown), 0, 1);
+    WindowVisibleSetter(asObject(hidden), 0, 0);
+}
+
+void openForm(FormWindowFields* window)
+{
+    recordStampHeights(window);
+    showTodaysEra(window);
+}
+
+} // namespace
+
+void enableMenuItem(StringRecord* name)
+{
+    ObjectHeader* item = RuntimeMenuReference(name);
+    RuntimeEnableMenu(item);
+    RuntimeUnlockObject(item);
+}
+
+extern "C" {
+
+void appEnableMenuItems(ObjectHeader*)
+{
+    for (StringRecord* name : alwaysEnabledItems)
+        enableMenuItem(name);
+}
+
+bool appShowAbout(ObjectHeader*)
+{
+    RuntimeShowWindow(aboutWindow());
+    return true;
+}
+
+void chequeWindowOpen(FormWindowFields* window)
+{
+    openForm(window);
+    RuntimeShowWindow(aboutWindow());
+}
+
+void noteWindowOpen(FormWindowFields* window)
+{
+    openForm(window);
+}
+
+void formWindowClose(FormWindowFields*)
+{
+    ApplicationQuit();
+}
+
+void tegataButtonAction(ObjectHeader*)
+{
+    switchForms(noteWindow(), chequeWindow());
+}
+
+void chequeButtonAction(ObjectHeader*)
+{
+    switchForms(chequeWindow(), noteWindow());
+}
+
+void aboutOpen(ObjectHeader* window)
+{
+    ObjectHeader* player = RuntimeControlFetch(window, &TolvaMovieName.record);
+    RuntimeMediaPlay(player);
+    mediaControllerLoopingSetter(player, 0, 1);
+}
+
+bool aboutMouseDown(ObjectHeader* window, int, int)
+{
+    RuntimeCloseWindow(window);
+    return true;
+}
+
+void aboutDeactivate(ObjectHeader* window)
+{
+    RuntimeCloseWindow(window);
+}
+}

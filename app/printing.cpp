@@ -1,0 +1,71 @@
+// What the working windows offer for printing: the page setup, the print itself and its menu
+// item, the crossed-cheque mark and the print font.
+#include "app/formwindow.h"
+#include "app/ownedtext.h"
+#include "appdata.h"
+
+namespace {
+STRING_CONSTANT(fiePageSetup, "FiePageSetup");
+STRING_CONSTANT(filePrint, "FilePrint");
+
+bool printingAllowed(FormWindowFields* window)
+{
+    return controlEnabledGetter(control(window, PrintButtonName), 0) != 0;
+}
+
+// The print of the form's texts: nothing is drawn yet, but the button and the menu item
+// already come here and only here.
+void printForm(FormWindowFields*)
+{}
+} // namespace
+
+extern "C" {
+
+// Printing from the menu is offered only while "印刷" is: an amount whose kanji and figures
+// disagree must not reach paper by another way.
+void formEnableMenuItems(FormWindowFields* window)
+{
+    enableMenuItem(&fiePageSetup.record);
+    if (printingAllowed(window))
+        enableMenuItem(&filePrint.record);
+}
+
+bool formPageSetup(FormWindowFields* window)
+{
+    ObjectHeader* setup = RuntimeNewObject(ClassIndex::PrinterSetup);
+    printerSetupStringSetter(setup, 0, window->PrinterSetupString);
+    if (printerSetupPageSetup(setup))
+        holdText(window->PrinterSetupString, OwnedText(printerSetupStringGetter(setup, 0)).get());
+    RuntimeUnlockObject(setup);
+    return true;
+}
+
+bool formFilePrint(FormWindowFields* window)
+{
+    if (printingAllowed(window))
+        printForm(window);
+    return true;
+}
+
+void printButtonAction(ObjectHeader* button)
+{
+    printForm(windowOf(button));
+}
+
+void ginkouButtonAction(ObjectHeader* button)
+{
+    ObjectHeader* mark = control(windowOf(button), GinkowatariName);
+    ControlVisibleSetter(mark, 0, !controlVisibleGetter(mark, 0));
+}
+
+void fontMenuChange(ObjectHeader* menu)
+{
+    OwnedText name(popupTextGetter(menu, 0));
+    editTextSetter(control(windowOf(menu), FontFieldName), 0, name.get());
+}
+
+void fontFieldTextChange(ObjectHeader* field)
+{
+    holdText(windowOf(field)->PrintFontName, OwnedText(editTextGetter(field, 0)).get());
+}
+}
