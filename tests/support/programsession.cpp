@@ -269,12 +269,9 @@ bool inMoveOrSize(HWND window)
 
 void holdOnScreen(POINT at, DWORD milliseconds)
 {
-    HWND window = GetAncestor(WindowFromPoint(at), GA_ROOT);
-    moveMouse(at);
-    sendMouse(MOUSEEVENTF_LEFTDOWN, at);
+    pressOnScreen(at);
     Sleep(milliseconds);
-    sendMouse(MOUSEEVENTF_LEFTUP, at);
-    waitUntilIdle(window);
+    releaseOnScreen();
 }
 
 void dragOnScreen(POINT from, POINT to)
