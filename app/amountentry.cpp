@@ -94,6 +94,15 @@ void enablePrinting(FormWindowFields* window, bool enabled)
     controlEnabledSetter(control(window, PrintButtonName), 0, enabled);
 }
 
+// A keypad button hands the focus back to its window: Return must always mean "円", and a
+// push button that kept the focus would take Return for itself (3 万 and Return would be 3 万 万).
+FormWindowFields* keypadWindow(ObjectHeader* button)
+{
+    FormWindowFields* window = windowOf(button);
+    formSetFocus(reinterpret_cast<ObjectHeader*>(window));
+    return window;
+}
+
 // Every press but "AC" after "円" leaves the amount unchecked until the next "円".
 void amountChanged(FormWindowFields* window)
 {
@@ -104,7 +113,7 @@ void amountChanged(FormWindowFields* window)
 // 千, 百 and 十: the unit's kanji, and its zeros wait for "円".
 void pressUnit(ObjectHeader* button, StringRecord* kanji, StringRecord* zeros)
 {
-    FormWindowFields* window = windowOf(button);
+    FormWindowFields* window = keypadWindow(button);
     amountChanged(window);
     appendKanji(window, kanji);
     holdText(window->PendingZeros, zeros);
@@ -131,7 +140,7 @@ extern "C" {
 
 void digitAction(ObjectHeader* button)
 {
-    FormWindowFields* window = windowOf(button);
+    FormWindowFields* window = keypadWindow(button);
     int digit = controlIndex(button);
     if (digit < 1 || digit > highestDigit)
         return;
@@ -166,7 +175,7 @@ void buttonJyuAction(ObjectHeader* button)
 // After a unit (or at the start) 万 adds its zeros to those waiting, so 千 万 waits with seven.
 void buttonManAction(ObjectHeader* button)
 {
-    FormWindowFields* window = windowOf(button);
+    FormWindowFields* window = keypadWindow(button);
     amountChanged(window);
     appendKanji(window, &unitMan.record);
     if (StringVal(window->PendingZeros) == 0) {
@@ -180,7 +189,7 @@ void buttonManAction(ObjectHeader* button)
 
 void buttonYenAction(ObjectHeader* button)
 {
-    FormWindowFields* window = windowOf(button);
+    FormWindowFields* window = keypadWindow(button);
     holdText(window->PendingZeros, OwnedText(editTextGetter(control(window, HideFieldName), 0)).get());
     OwnedText spoken(RuntimeLockString(window->KanjiText));
     holdText(window->KanjiText, joined(&amountOpening.record, spoken.get(), &amountClosing.record).get());
@@ -200,14 +209,14 @@ void buttonYenAction(ObjectHeader* button)
 
 void tondeButtonAction(ObjectHeader* button)
 {
-    FormWindowFields* window = windowOf(button);
+    FormWindowFields* window = keypadWindow(button);
     amountChanged(window);
     appendFigures(window, &zerosJyu.record);
 }
 
 void clearAction(ObjectHeader* button)
 {
-    FormWindowFields* window = windowOf(button);
+    FormWindowFields* window = keypadWindow(button);
     holdText(window->KanjiText, nullptr);
     holdText(window->FigureText, nullptr);
     showKanji(window);

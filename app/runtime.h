@@ -85,6 +85,8 @@ void mediaControllerLoopingSetter(ObjectHeader* player, int parameter, int loopi
 // Controls: found by name in their window (no reference added), and their values. Getters
 // of strings return them with a reference for the caller.
 ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name);
+// The window itself takes the keyboard focus: no control of it has it.
+void formSetFocus(ObjectHeader* window);
 StringRecord* editTextGetter(ObjectHeader* field, int parameter);
 void editTextSetter(ObjectHeader* field, int parameter, StringRecord* text);
 void staticCaptionSetter(ObjectHeader* text, int parameter, StringRecord* caption);

@@ -290,6 +290,16 @@ TEST_F(TegataProgram, AUnitFirstWaitsWithItsZerosAndReturnInAFieldCompletesTheAm
     EXPECT_TRUE(cheque.printEnabled());
 }
 
+TEST_F(TegataProgram, ReturnAfterKeypadClicksIsYenNotTheLastButtonAgain)
+{
+    closeAbout();
+    pressAll(cheque, "3 万");
+    typeIntoWindow(cheque.window, {VK_RETURN});
+    EXPECT_TRUE(waitAnswering([&] { return cheque.kingaku() == "金 参萬圓 也"; })) << cheque.kingaku();
+    EXPECT_EQ(cheque.figures(), "￥ 30,000-");
+    EXPECT_TRUE(cheque.printEnabled());
+}
+
 // Skipped places left unfilled, and texts that read as no amount at all.
 const AmountCase disagreeingAmounts[] = {
     {"3 万 5", "金 参萬五圓 也", "￥ 35-"},
