@@ -2,6 +2,7 @@
 // the two forms switched in place of each other, and the program ending with either of them.
 #include "app/dates.h"
 #include "app/formwindow.h"
+#include "app/printfont.h"
 #include "appdata.h"
 
 namespace {
@@ -30,6 +31,7 @@ void switchForms(FormWindowFields* shown, FormWindowFields* hidden)
 
 void openForm(FormWindowFields* window)
 {
+    fillFontMenu(window);
     recordStampHeights(window);
     showTodaysEra(window);
 }

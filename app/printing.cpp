@@ -2,6 +2,7 @@
 // item, the crossed-cheque mark and the print font.
 #include "app/formwindow.h"
 #include "app/ownedtext.h"
+#include "app/printfont.h"
 #include "appdata.h"
 
 namespace {
@@ -66,6 +67,6 @@ void fontMenuChange(ObjectHeader* menu)
 
 void fontFieldTextChange(ObjectHeader* field)
 {
-    holdText(windowOf(field)->PrintFontName, OwnedText(editTextGetter(field, 0)).get());
+    applyPrintFont(windowOf(field), OwnedText(editTextGetter(field, 0)).get());
 }
 }

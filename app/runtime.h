@@ -87,6 +87,15 @@ void mediaControllerLoopingSetter(ObjectHeader* player, int parameter, int loopi
 ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name);
 // The window itself takes the keyboard focus: no control of it has it.
 void formSetFocus(ObjectHeader* window);
+// Edit fields' font (the size stays) and insertion point; a pop-up menu's rows.
+void editTextFontSetter(ObjectHeader* field, int parameter, StringRecord* name);
+void editSelStartSetter(ObjectHeader* field, int parameter, int position);
+void RuntimePopupAddRow(ObjectHeader* popup, StringRecord* text);
+
+// The installed font faces, Japanese faces first (names are new strings; Nil outside the list).
+int RuntimeFontCount();
+StringRecord* RuntimeFontName(int index);
+int RuntimeFontInstalled(StringRecord* name);
 StringRecord* editTextGetter(ObjectHeader* field, int parameter);
 void editTextSetter(ObjectHeader* field, int parameter, StringRecord* text);
 void staticCaptionSetter(ObjectHeader* text, int parameter, StringRecord* caption);

@@ -2,6 +2,8 @@
 // amounts whose kanji and figures disagree kept from printing, the note's revenue stamp, the
 // two forms switched with their state kept, dates filled and stamped, the stamp moved, the
 // issuer block entered and erased, and the About window closed and opened again.
+#include "graphics/fontlist.h"
+#include "runtime/strings/string.h"
 #include "tests/support/childwindows.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
@@ -298,6 +300,62 @@ TEST_F(TegataProgram, ReturnAfterKeypadClicksIsYenNotTheLastButtonAgain)
     EXPECT_TRUE(waitAnswering([&] { return cheque.kingaku() == "金 参萬圓 也"; })) << cheque.kingaku();
     EXPECT_EQ(cheque.figures(), "￥ 30,000-");
     EXPECT_TRUE(cheque.printEnabled());
+}
+
+// A row of a drop-down list of the program, in UTF-8.
+std::string comboRow(HWND combo, int row)
+{
+    wchar_t text[256] = {};
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, row, 0) >= 256)
+        return "(too long)";
+    SendMessageW(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
+    char utf8[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+
+// The faces as the runtime lists them on this machine, in UTF-8.
+std::vector<std::string> installedFaces()
+{
+    std::vector<std::string> faces;
+    for (int32_t i = 0; i < RuntimeFontCount(); ++i) {
+        StringRecord* name = RuntimeFontName(i);
+        faces.push_back(utf8FromAnsi(std::string(stringText(name), size_t(stringLength(name)))));
+        RuntimeUnlockString(name);
+    }
+    return faces;
+}
+
+TEST_F(TegataProgram, TheFontMenuOffersTheInstalledFacesAndAChosenFaceShowsInThePreview)
+{
+    closeAbout();
+    pressAll(cheque, "3 万 円");
+    std::vector<HWND> combos = childrenOfClass(cheque.window, "ComboBox");
+    ASSERT_EQ(combos.size(), 1u);
+    HWND menu = combos.front();
+    std::vector<std::string> rows;
+    for (int row = 0; row < SendMessageW(menu, CB_GETCOUNT, 0, 0); ++row)
+        rows.push_back(comboRow(menu, row));
+    EXPECT_EQ(rows, installedFaces()) << "face names, Japanese faces first";
+    HWND amount = cheque.field(chequeLayout.kingaku);
+    ASSERT_NE(amount, nullptr);
+    Capture before = captureClient(amount);
+
+    RECT area = rectIn(menu, cheque.window);
+    cheque.clickAt(middleOf(area));
+    typeIntoWindow(cheque.window, {VK_DOWN, VK_DOWN, VK_RETURN});
+    int chosen = int(SendMessageW(menu, CB_GETCURSEL, 0, 0));
+    ASSERT_GE(chosen, 0);
+    HWND fontField = nullptr;
+    for (HWND candidate : childrenOfClass(cheque.window, "RichEdit")) {
+        if (rectIn(candidate, cheque.window).left == 521 && rectIn(candidate, cheque.window).top == 253)
+            fontField = candidate;
+    }
+    ASSERT_NE(fontField, nullptr);
+    EXPECT_TRUE(waitAnswering([&] { return textOf(fontField) == rows[size_t(chosen)]; })) << textOf(fontField);
+    EXPECT_EQ(cheque.kingaku(), "金 参萬圓 也") << "the amount keeps its text";
+    waitUntilDrawn(cheque.window);
+    EXPECT_NE(captureClient(amount).pixels, before.pixels) << "the amount is shown in the chosen face";
 }
 
 // Skipped places left unfilled, and texts that read as no amount at all.

@@ -85,10 +85,14 @@ bool applyKeyConventions(NativeWindow* native, Pane* focused, int32_t virtualKey
         focusMove(window, focused, (modifiers & modifierShift) != 0);
         return true;
     case VK_RETURN:
+        if (focused && focused->listDropped())
+            return false;
         if (focused && focused->takesReturn())
             return pushIfAny(focused);
         return pushIfAny(defaultButton(window, false));
     case VK_ESCAPE:
+        if (focused && focused->listDropped())
+            return false;
         return pushIfAny(defaultButton(window, true));
     }
     if (!isArrowKey(virtualKey) || focusUsesArrows())

@@ -52,6 +52,9 @@ public:
     virtual bool acceptsFocus() const { return false; }
     // True for a text field that takes Tab as text instead of moving the focus.
     virtual bool keepsTab() const { return false; }
+    // True while the pane's list is dropped down: Return and Escape close the list, they push
+    // no default or cancel button.
+    virtual bool listDropped() const { return false; }
     // True for a control that uses the arrow keys itself instead of moving the focus with them.
     virtual bool usesArrowKeys() const { return false; }
     virtual void takeFocus();

@@ -1,0 +1,55 @@
+// The print font: the installed faces offered in the font menu, and the chosen face shown by
+// the fields that preview the printed texts.
+#include "app/printfont.h"
+
+#include "app/formwindow.h"
+#include "app/ownedtext.h"
+#include "appdata.h"
+
+namespace {
+
+// A field takes the font with its text put back afterwards; a previewing field of the note
+// keeps its insertion point at the end of its text.
+void setFontKeepingText(ObjectHeader* field, StringRecord* font, bool caretToEnd)
+{
+    if (!field)
+        return;
+    OwnedText kept(editTextGetter(field, 0));
+    editTextSetter(field, 0, nullptr);
+    editTextFontSetter(field, 0, font);
+    editTextSetter(field, 0, kept.get());
+    if (caretToEnd)
+        editSelStartSetter(field, 0, kept.get() ? kept.get()->length : 0);
+}
+
+bool isNoteWindow(FormWindowFields* window)
+{
+    return control(window, TonoFieldName) != nullptr;
+}
+
+} // namespace
+
+// Face names, not font file names: only a face name selects a font.
+void fillFontMenu(FormWindowFields* window)
+{
+    ObjectHeader* menu = control(window, FontMenuName);
+    for (int index = 0; index < RuntimeFontCount(); ++index) {
+        OwnedText face(RuntimeFontName(index));
+        RuntimePopupAddRow(menu, face.get());
+        RuntimeBackgroundTask();
+    }
+}
+
+void applyPrintFont(FormWindowFields* window, StringRecord* font)
+{
+    holdText(window->PrintFontName, font);
+    bool note = isNoteWindow(window);
+    setFontKeepingText(control(window, KingakuName), font, note);
+    setFontKeepingText(control(window, JyusyoFieldName), font, false);
+    setFontKeepingText(control(window, SyameiFieldName), font, false);
+    setFontKeepingText(control(window, NameFieldName), font, false);
+    if (note)
+        setFontKeepingText(control(window, TonoFieldName), font, true);
+    else
+        editTextSetter(control(noteWindow(), FontFieldName), 0, font); // notes take the cheque's print font
+}

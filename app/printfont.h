@@ -1,0 +1,11 @@
+// The print font: the installed faces offered in the font menu, and the chosen face shown by
+// the fields that preview the printed texts.
+#pragma once
+
+#include "app/formwindow.h"
+
+// One row per installed face, Japanese faces first.
+void fillFontMenu(FormWindowFields* window);
+// The face becomes the window's print font and the font of its previewing fields (their texts
+// kept); the cheque window passes it on to the note window.
+void applyPrintFont(FormWindowFields* window, StringRecord* font);
