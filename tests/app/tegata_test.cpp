@@ -5,6 +5,7 @@
 #include "graphics/fontlist.h"
 #include "runtime/strings/string.h"
 #include "tests/support/childwindows.h"
+#include "tests/support/framedprogram.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
@@ -18,10 +19,6 @@
 
 namespace {
 
-const char* const frameTitle = "手形・小切手";
-const char* const chequeTitle = "小切手";
-const char* const noteTitle = "約束手形";
-const char* const aboutTitle = "このソフトについて";
 const char* const unitPlease = "「万」「千」「十」などの単位を押して下さい";
 
 struct Place {
@@ -129,29 +126,18 @@ std::vector<std::string> pressesOf(const std::string& spoken)
     return presses;
 }
 
-class TegataProgram : public testing::Test {
+class TegataProgram : public testing::Test, protected FramedProgram {
 protected:
     void SetUp() override
     {
-        SetCursorPos(1270, 1010);
-        folder = freshFolder(fullPath("tegata-program"));
-        session = std::make_unique<ProgramSession>("\"" + fullPath("tegata.exe") + "\"", folder);
-        frame = session->waitForWindow(frameTitle);
-        ASSERT_NE(frame, nullptr) << "no frame window";
-        cheque = {session->waitForWindow(chequeTitle), &chequeLayout};
-        ASSERT_NE(cheque.window, nullptr) << "no cheque window";
-        about = session->waitForWindow(aboutTitle);
-        ASSERT_NE(about, nullptr) << "no About window over the cheque window";
-        ASSERT_TRUE(waitAnswering([&] { return GetForegroundWindow() == about; }))
-            << "the About window is not in front";
+        ASSERT_TRUE(startFramedProgram("tegata.exe", "tegata-program", *this));
+        cheque = {FramedProgram::cheque, &chequeLayout}; // the window with its layout
     }
 
     void TearDown() override
     {
-        if (frame && IsWindow(frame))
-            closeWindow(frame);
         DWORD exitCode = 99;
-        EXPECT_TRUE(session->waitForExit(10000, exitCode)) << "the program did not end";
+        EXPECT_TRUE(closeFramedProgram(*this, exitCode)) << "the program did not end";
     }
 
     void closeAbout()
@@ -223,11 +209,7 @@ protected:
         writeBmp(std::string("screenshots\\") + name, captureWindow(shown));
     }
 
-    std::string folder;
-    std::unique_ptr<ProgramSession> session;
-    HWND frame = nullptr;
     Form cheque = {};
-    HWND about = nullptr;
 };
 
 struct AmountCase {

@@ -4,6 +4,7 @@
 // in one frame are switched by their buttons and keep their own menu handlers and texts; the
 // application hears of the program leaving the front and coming back.
 #include "tests/support/childwindows.h"
+#include "tests/support/framedprogram.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
@@ -19,11 +20,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-const char* const frameTitle = "手形・小切手";
-const char* const chequeTitle = "小切手";
-const char* const noteTitle = "約束手形";
-const char* const aboutTitle = "このソフトについて";
 
 constexpr uint32_t fieldWhite = 0xFFFFFF;
 
@@ -75,29 +71,14 @@ const FormButton chequeButtons[] = {
     {"DateYButton", "日付位置初期値"},
 };
 
-class FormsProgram : public testing::Test {
+class FormsProgram : public testing::Test, protected FramedProgram {
 protected:
-    void SetUp() override
-    {
-        SetCursorPos(1270, 1010); // where no window of the program will be
-        folder = freshFolder(fullPath("forms-program"));
-        session = std::make_unique<ProgramSession>("\"" + fullPath("forms.exe") + "\"", folder);
-        frame = session->waitForWindow(frameTitle);
-        ASSERT_NE(frame, nullptr) << "no frame window";
-        cheque = session->waitForWindow(chequeTitle);
-        ASSERT_NE(cheque, nullptr) << "no cheque window";
-        about = session->waitForWindow(aboutTitle);
-        ASSERT_NE(about, nullptr) << "no About window over the cheque window";
-        ASSERT_TRUE(waitAnswering([&] { return GetForegroundWindow() == about; }))
-            << "the About window is not in front";
-    }
+    void SetUp() override { ASSERT_TRUE(startFramedProgram("forms.exe", "forms-program", *this)); }
 
     void TearDown() override
     {
-        if (frame && IsWindow(frame))
-            closeWindow(frame);
         DWORD exitCode = 99;
-        EXPECT_TRUE(session->waitForExit(10000, exitCode)) << "closing the frame did not end the program";
+        EXPECT_TRUE(closeFramedProgram(*this, exitCode)) << "closing the frame did not end the program";
         EXPECT_EQ(exitCode, 0u);
     }
 
@@ -179,12 +160,6 @@ protected:
         }
         return false;
     }
-
-    std::string folder;
-    std::unique_ptr<ProgramSession> session;
-    HWND frame = nullptr;
-    HWND cheque = nullptr;
-    HWND about = nullptr;
 };
 
 // The share of the rectangle's pixels (inside a margin for the border) that are white.

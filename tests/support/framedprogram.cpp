@@ -1,0 +1,32 @@
+// A program laid out as the application, started for a test as a person starts it: one frame
+// window holding the cheque window, with the modal About window in front.
+#include "tests/support/framedprogram.h"
+
+#include "tests/support/programdriver.h"
+
+testing::AssertionResult startFramedProgram(const std::string& program, const std::string& folderName,
+                                            FramedProgram& started)
+{
+    SetCursorPos(1270, 1010); // where no window of the program will be
+    started.folder = freshFolder(fullPath(folderName));
+    started.session = std::make_unique<ProgramSession>("\"" + fullPath(program) + "\"", started.folder);
+    started.frame = started.session->waitForWindow(frameTitle);
+    if (!started.frame)
+        return testing::AssertionFailure() << "no frame window";
+    started.cheque = started.session->waitForWindow(chequeTitle);
+    if (!started.cheque)
+        return testing::AssertionFailure() << "no cheque window";
+    started.about = started.session->waitForWindow(aboutTitle);
+    if (!started.about)
+        return testing::AssertionFailure() << "no About window over the cheque window";
+    if (!waitAnswering([&] { return GetForegroundWindow() == started.about; }))
+        return testing::AssertionFailure() << "the About window is not in front";
+    return testing::AssertionSuccess();
+}
+
+bool closeFramedProgram(FramedProgram& started, DWORD& exitCode)
+{
+    if (started.frame && IsWindow(started.frame))
+        closeWindow(started.frame);
+    return started.session && started.session->waitForExit(10000, exitCode);
+}

@@ -1,0 +1,29 @@
+// A program laid out as the application, started for a test as a person starts it: one frame
+// window holding the cheque window, with the modal About window in front.
+#pragma once
+
+#include "tests/support/programsession.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+inline const char* const frameTitle = "手形・小切手";
+inline const char* const chequeTitle = "小切手";
+inline const char* const noteTitle = "約束手形";
+inline const char* const aboutTitle = "このソフトについて";
+
+struct FramedProgram {
+    std::string folder; // the program's current folder, made afresh
+    std::unique_ptr<ProgramSession> session;
+    HWND frame = nullptr;
+    HWND cheque = nullptr;
+    HWND about = nullptr;
+};
+
+// Starts `program` (a file of the build folder) in a fresh folder `folderName` and waits for its
+// frame, its cheque window and the About window in front; says what did not come.
+testing::AssertionResult startFramedProgram(const std::string& program, const std::string& folderName,
+                                            FramedProgram& started);
+// Closes the frame as its close box does; false when the program did not end in time.
+bool closeFramedProgram(FramedProgram& started, DWORD& exitCode);
