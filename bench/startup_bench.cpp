@@ -1,6 +1,7 @@
 // Start-up: the program from its start to its cheque window shown and painted, against a bare
 // Win32 program that opens one window of the same size, both whole processes, taking turns.
 #include "bench/benchharness.h"
+#include "tests/support/programsession.h"
 
 #include <windows.h>
 
@@ -12,47 +13,13 @@ namespace {
 
 constexpr double goalWithin = 1.3;
 constexpr DWORD windowTimeoutMs = 20000;
-const wchar_t* const chequeTitle = L"\u5c0f\u5207\u624b"; // 小切手
-
-struct TitleSearch {
-    DWORD processId;
-    HWND found;
-};
-
-bool isChequeWindow(HWND window, DWORD processId)
-{
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t title[16] = {};
-    GetWindowTextW(window, title, 16);
-    return owner == processId && IsWindowVisible(window) && wcscmp(title, chequeTitle) == 0;
-}
-
-BOOL CALLBACK searchChild(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<TitleSearch*>(context);
-    if (isChequeWindow(window, search->processId))
-        search->found = window;
-    return search->found == nullptr;
-}
-
-// The cheque window may be a top-level window or a document window inside the frame.
-BOOL CALLBACK searchTopLevel(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<TitleSearch*>(context);
-    if (isChequeWindow(window, search->processId))
-        search->found = window;
-    else
-        EnumChildWindows(window, searchChild, context);
-    return search->found == nullptr;
-}
+const char* const chequeTitle = "小切手";
 
 // Shown, and nothing of it is waiting to be painted.
 bool chequeWindowDrawn(DWORD processId)
 {
-    TitleSearch search{processId, nullptr};
-    EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found && !GetUpdateRect(search.found, nullptr, FALSE);
+    HWND cheque = visibleWindowOf(processId, chequeTitle);
+    return cheque && !GetUpdateRect(cheque, nullptr, FALSE);
 }
 
 // Milliseconds from CreateProcess to the drawn cheque window; negative when it never came.

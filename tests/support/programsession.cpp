@@ -125,16 +125,18 @@ ProgramSession::~ProgramSession()
     CloseHandle(process.hProcess);
 }
 
+HWND visibleWindowOf(DWORD processId, const std::string& titleUtf8)
+{
+    TitleSearch search{processId, wideFromUtf8(titleUtf8), nullptr};
+    EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND ProgramSession::waitForWindow(const std::string& titleUtf8, DWORD timeoutMs)
 {
-    TitleSearch search{process.dwProcessId, wideFromUtf8(titleUtf8), nullptr};
-    waitUntil(
-        [&search] {
-            EnumWindows(searchTopLevel, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
+    HWND found = nullptr;
+    waitUntil([&] { return (found = visibleWindowOf(process.dwProcessId, titleUtf8)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 HWND ProgramSession::waitForMessageBox(DWORD timeoutMs)

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+// A visible window of the process (top-level or a child such as a document window inside a
+// frame) whose title is `titleUtf8`; null when there is none now.
+HWND visibleWindowOf(DWORD processId, const std::string& titleUtf8);
+
 class ProgramSession {
 public:
     ProgramSession(const std::string& commandLine, const std::string& folder);
