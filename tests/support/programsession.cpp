@@ -165,14 +165,16 @@ bool waitUntilInFront(HWND window, DWORD timeoutMs)
     return waitUntil([window] { return inFront(window); }, timeoutMs);
 }
 
-// A thread takes messages sent to it before the next message of its queue: when a second sent
-// message has been answered, the thread has come back for more after the first, and a loop
-// that takes one message at a time has then taken what was queued before. Nested peeks can
-// answer both sooner, so a test that needs an order waits for what the program shows. A window
-// that is gone (closed by that input) has nothing left to take.
+// A thread takes messages sent to it before the next message of its queue: each sent message
+// answered shows the thread came back for one more queued message. A click queues up to three
+// (move, button down, button up), so the fourth answer comes after the thread has handled the
+// button up and whatever it set off. Nested peeks can answer sooner, so a test that needs an
+// order waits for what the program shows. A window that is gone (closed by that input) has
+// nothing left to take.
 bool waitUntilIdle(HWND window)
 {
-    for (int round = 0; round < 2; ++round) {
+    const int queuedByOneInput = 3;
+    for (int round = 0; round <= queuedByOneInput; ++round) {
         DWORD_PTR answer;
         if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer))
             return !IsWindow(window);

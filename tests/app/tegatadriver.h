@@ -1,0 +1,207 @@
+// The running program as a test drives it: where each working window's controls stand, a
+// working window reached through its layout, and the fixture that starts the program with its
+// frame, cheque window and About window and ends it again.
+#pragma once
+
+#include "tests/support/childwindows.h"
+#include "tests/support/framedprogram.h"
+#include "tests/support/programdriver.h"
+#include "tests/support/programsession.h"
+#include "tests/support/screencapture.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+struct Place {
+    int left, top;
+};
+
+// Where a working window's controls stand (window-client coordinates, from its template).
+struct FormLayout {
+    const char* title;
+    Place kingaku, numberField, hideField, stampHint;
+    Place addressIn, companyIn, nameIn, addressLine, companyLine, nameLine;
+    Place yearIn, monthIn, dayIn, yearStamp, monthStamp, dayStamp;
+    Place offsetDown, offsetRight;
+    RECT switchButton, arrows;
+    int defaultFiguresTop;
+};
+
+inline const FormLayout chequeLayout = {
+    chequeTitle, {77, 84},   {251, 112}, {446, 405},         {-1, -1},           {106, 300}, {106, 324}, {106, 347},
+    {205, 138},  {205, 155}, {205, 172}, {174, 256},         {211, 256},         {249, 256}, {63, 156},  {95, 156},
+    {123, 156},  {491, 309}, {575, 309}, {512, 13, 610, 35}, {18, 155, 31, 178}, 156,
+};
+
+inline const FormLayout noteLayout = {
+    noteTitle,  {84, 84},   {276, 105}, {446, 424},         {616, 220},         {106, 334}, {106, 358}, {106, 381},
+    {108, 150}, {108, 167}, {108, 184}, {174, 290},         {211, 290},         {249, 290}, {102, 120}, {134, 120},
+    {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142}, 120,
+};
+
+inline void sendKey(WORD key)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+// One working window of the running program, reached through its layout.
+struct Form {
+    HWND window;
+    const FormLayout* layout;
+
+    HWND field(Place at) const
+    {
+        for (HWND candidate : childrenOfClass(window, "RichEdit")) {
+            RECT area = rectIn(candidate, window);
+            if (area.left == at.left && area.top == at.top)
+                return candidate;
+        }
+        return nullptr;
+    }
+    std::string text(Place at) const
+    {
+        HWND shown = field(at);
+        return shown ? textOf(shown) : "(no field at " + std::to_string(at.left) + "," + std::to_string(at.top) + ")";
+    }
+    HWND button(const std::string& captionUtf8) const
+    {
+        for (HWND candidate : childrenOfClass(window, "Button")) {
+            if (textOf(candidate) == captionUtf8)
+                return candidate;
+        }
+        return nullptr;
+    }
+    void clickAt(POINT inClient) const
+    {
+        clickInWindow(window, inClient.x, inClient.y);
+        waitUntilIdle(window);
+    }
+    void press(const std::string& captionUtf8) const
+    {
+        HWND pressed = button(captionUtf8);
+        ASSERT_NE(pressed, nullptr) << "no button " << captionUtf8;
+        RECT area = rectIn(pressed, window);
+        clickAt(middleOf(area));
+    }
+    bool printEnabled() const { return IsWindowEnabled(button("印刷")); }
+    std::string kingaku() const { return text(layout->kingaku); }
+    std::string figures() const { return text(layout->numberField); }
+    // The Top of a stamp figure, found by its Left: it moves up and down.
+    int top(Place at) const
+    {
+        for (HWND candidate : childrenOfClass(window, "RichEdit")) {
+            RECT area = rectIn(candidate, window);
+            if (area.left == at.left && area.bottom - area.top == 16)
+                return area.top;
+        }
+        return -1;
+    }
+};
+
+// Presses named as the keypad's captions, "3 万 飛んで 5 円".
+inline std::vector<std::string> pressesOf(const std::string& spoken)
+{
+    std::vector<std::string> presses;
+    size_t start = 0;
+    while (start < spoken.size()) {
+        size_t end = spoken.find(' ', start);
+        end = end == std::string::npos ? spoken.size() : end;
+        if (end > start)
+            presses.push_back(spoken.substr(start, end - start));
+        start = end + 1;
+    }
+    return presses;
+}
+
+class TegataProgram : public testing::Test, protected FramedProgram {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(startFramedProgram("tegata.exe", "tegata-program", *this));
+        cheque = {FramedProgram::cheque, &chequeLayout}; // the window with its layout
+    }
+
+    void TearDown() override
+    {
+        DWORD exitCode = 99;
+        EXPECT_TRUE(closeFramedProgram(*this, exitCode)) << "the program did not end";
+    }
+
+    void closeAbout()
+    {
+        clickInWindow(about, 150, 300);
+        ASSERT_TRUE(waitAnswering([&] { return !IsWindow(about); })) << "a click in the About window did not close it";
+    }
+
+    void pressAll(const Form& form, const std::string& spoken)
+    {
+        for (const std::string& caption : pressesOf(spoken))
+            form.press(caption);
+    }
+
+    // The box the program shows now, read and closed with its OK button.
+    std::string answerBox()
+    {
+        HWND box = session->waitForMessageBox();
+        if (!box)
+            return "(no message box)";
+        std::string text = readMessageBox(box).text;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        waitAnswering([&] { return !IsWindow(box); });
+        return text;
+    }
+
+    Form switchToNote()
+    {
+        cheque.clickAt(middleOf(chequeLayout.switchButton));
+        Form note = {session->waitForWindow(noteTitle), &noteLayout};
+        EXPECT_NE(note.window, nullptr) << "the note window did not show";
+        EXPECT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque.window); })) << "the cheque window stays shown";
+        return note;
+    }
+
+    void switchToCheque(const Form& note)
+    {
+        note.clickAt(middleOf(noteLayout.switchButton));
+        EXPECT_TRUE(waitAnswering([&] { return IsWindowVisible(cheque.window) && !IsWindowVisible(note.window); }));
+    }
+
+    void typeInto(const Form& form, Place at, const std::string& utf8)
+    {
+        HWND target = form.field(at);
+        ASSERT_NE(target, nullptr);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            RECT area = rectIn(target, form.window);
+            form.clickAt({area.left + 5, (area.top + area.bottom) / 2});
+            if (waitAnswering([&] { return focusOfProgram() == target; }, 500))
+                break;
+        }
+        typeIntoWindow(form.window, {VK_END});
+        typeTextIntoWindow(form.window, utf8);
+        waitUntilIdle(form.window);
+    }
+
+    HWND focusOfProgram()
+    {
+        GUITHREADINFO state = {sizeof state};
+        GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &state);
+        return state.hwndFocus;
+    }
+
+    void screenshot(const char* name, HWND shown = nullptr)
+    {
+        shown = shown ? shown : frame;
+        CreateDirectoryA("screenshots", nullptr);
+        waitUntilDrawn(shown);
+        writeBmp(std::string("screenshots\\") + name, captureWindow(shown));
+    }
+
+    Form cheque = {};
+};
