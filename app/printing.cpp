@@ -3,21 +3,29 @@
 #include "app/formwindow.h"
 #include "app/ownedtext.h"
 #include "app/printfont.h"
+#include "app/printrun.h"
 #include "appdata.h"
 
 namespace {
 STRING_CONSTANT(fiePageSetup, "FiePageSetup");
 STRING_CONSTANT(filePrint, "FilePrint");
+STRING_CONSTANT(fileTestPrint, "FileTestPrint");
 
 bool printingAllowed(FormWindowFields* window)
 {
     return controlEnabledGetter(control(window, PrintButtonName), 0) != 0;
 }
 
-// The print of the form's texts: nothing is drawn yet, but the button and the menu item
-// already come here and only here.
-void printForm(FormWindowFields*)
-{}
+// One print run: the print dialog, then the page; a cancelled dialog prints nothing. The job
+// ends when the printer Graphics is let go.
+void printForm(FormWindowFields* window, PrintPath path)
+{
+    ObjectHeader* printer = RuntimeOpenPrinterDialog(nullptr);
+    if (!printer)
+        return;
+    printFormPage(window, printer, path);
+    RuntimeUnlockObject(printer);
+}
 } // namespace
 
 extern "C" {
@@ -27,6 +35,7 @@ extern "C" {
 void formEnableMenuItems(FormWindowFields* window)
 {
     enableMenuItem(&fiePageSetup.record);
+    enableMenuItem(&fileTestPrint.record);
     if (printingAllowed(window))
         enableMenuItem(&filePrint.record);
 }
@@ -44,13 +53,20 @@ bool formPageSetup(FormWindowFields* window)
 bool formFilePrint(FormWindowFields* window)
 {
     if (printingAllowed(window))
-        printForm(window);
+        printForm(window, PrintPath::menu);
+    return true;
+}
+
+// Plain paper only: the amount need not be complete.
+bool formFileTestPrint(FormWindowFields* window)
+{
+    printForm(window, PrintPath::testPrint);
     return true;
 }
 
 void printButtonAction(ObjectHeader* button)
 {
-    printForm(windowOf(button));
+    printForm(windowOf(button), PrintPath::button);
 }
 
 void ginkouButtonAction(ObjectHeader* button)

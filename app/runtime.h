@@ -64,6 +64,8 @@ StringRecord* StringDBCSLeft(StringRecord* s, int count);
 StringRecord* StringDBCSRight(StringRecord* s, int count);
 StringRecord* StringStr(double value);
 double StringVal(StringRecord* s);
+// A number to an integer, truncated towards zero.
+int FPToInt(double value);
 
 // Objects of built-in classes by class index, string fields of objects, and Date fields
 // (0 Year, 1 Month, 2 Day).
@@ -129,6 +131,11 @@ void RuntimeGraphicsDrawPicture(ObjectHeader* g, ObjectHeader* picture, int x, i
                                 int sourceX, int sourceY, int sourceWidth, int sourceHeight);
 int RuntimeRGB(int red, int green, int blue);
 ObjectHeader* RuntimePictureReference(int number);
+int RuntimeGraphicsStringWidth(ObjectHeader* g, StringRecord* text);
+void graphicsBoldSetter(ObjectHeader* g, int parameter, int on);
+// A canvas's backdrop picture: the getter adds a reference, the setter keeps its own.
+ObjectHeader* canvasBackdropGetter(ObjectHeader* canvas, int parameter);
+void canvasBackdropSetter(ObjectHeader* canvas, int parameter, ObjectHeader* picture);
 
 // Printing: the print dialog gives a printer Graphics (Nil when cancelled) whose job ends when
 // its reference is dropped. A PrinterSetup (made with RuntimeNewObject) shows the page-setup

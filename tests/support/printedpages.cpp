@@ -178,6 +178,52 @@ std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs)
     return "";
 }
 
+namespace {
+std::vector<std::pair<std::string, uint64_t>> printedFilesNow()
+{
+    std::vector<std::pair<std::string, uint64_t>> files;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((outputFolder() + "\\*.pdf").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return files;
+    do {
+        uint64_t written = uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32 | found.ftLastWriteTime.dwLowDateTime;
+        files.emplace_back(found.cFileName, written);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return files;
+}
+} // namespace
+
+PrintedFilesBefore::PrintedFilesBefore() : files(printedFilesNow())
+{}
+
+std::string PrintedFilesBefore::newFile() const
+{
+    for (const auto& file : printedFilesNow()) {
+        if (std::find(files.begin(), files.end(), file) == files.end())
+            return outputFolder() + "\\" + file.first;
+    }
+    return "";
+}
+
+bool PrintedFilesBefore::newFileExists() const
+{
+    return !newFile().empty();
+}
+
+std::string PrintedFilesBefore::waitForNewFile(DWORD timeoutMs) const
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(100)) {
+        std::string path = newFile();
+        if (!path.empty() && wholePdf(path)) {
+            runFiles().add(path);
+            return path;
+        }
+    }
+    return "";
+}
+
 bool printedFileExists(const std::string& documentName)
 {
     return !fileFor(documentName).empty();

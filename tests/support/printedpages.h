@@ -17,6 +17,20 @@ std::string uniqueDocumentName(const char* what);
 std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs);
 // Whether a file for a job of that name is there now.
 bool printedFileExists(const std::string& documentName);
+// The printer's files as they stand, to tell the file of a job whose name is not known (a
+// program's own) from those before it.
+class PrintedFilesBefore {
+public:
+    PrintedFilesBefore();
+    // The first whole file written since; empty when none came within the time.
+    std::string waitForNewFile(DWORD timeoutMs) const;
+    bool newFileExists() const;
+
+private:
+    std::string newFile() const;
+    std::vector<std::pair<std::string, uint64_t>> files; // name and time of last writing
+};
+
 // The number of pages of a PDF file.
 int printedPageCount(const std::string& pdfPath);
 

@@ -1,0 +1,258 @@
+// The forms printed as a person prints them: filled in on the screen, sent through the print
+// dialog to the PDF printer, and the ink on the rendered page measured where each text, the
+// crossed-cheque mark and a test print's form must land.
+#include "tests/app/tegatadriver.h"
+#include "tests/support/printedpages.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD printedWithin = 60000;
+
+const Place chequeFontField = {521, 253};
+const Place noteFontField = {651, 287};
+
+// A printed text: where the window says it goes (printer units, x and the baseline's y), its size
+// and how far its ink may reach to the right.
+struct PrintedText {
+    const char* what;
+    int x, y, size, width;
+};
+
+const std::vector<PrintedText> chequeTexts = {
+    {"kanji amount", 77, 84, 16, 240}, {"address", 205, 138, 9, 150},   {"company", 205, 155, 9, 150},
+    {"name", 205, 172, 9, 150},        {"figures", 251, 112, 9, 90},    {"stamp year", 63, 156, 12, 24},
+    {"stamp month", 95, 156, 12, 24},  {"stamp day", 123, 156, 12, 24},
+};
+
+const std::vector<PrintedText> noteOnlyTexts = {
+    {"payee", 79, 39, 12, 160},
+    {"due year", 423, 39, 12, 28},
+    {"due month", 454, 39, 12, 30},
+    {"due day", 489, 39, 12, 30},
+};
+
+RECT unitsToPixels(int left, int top, int right, int bottom)
+{
+    return {pixelsOf(left), pixelsOf(top), pixelsOf(right), pixelsOf(bottom)};
+}
+
+// The ink of a text drawn from (x, y): glyphs stand on their baseline and rise by about their size.
+RECT inkOf(const RenderedPage& page, const PrintedText& text, int shiftX = 0, int shiftY = 0)
+{
+    int x = text.x + shiftX, y = text.y + shiftY;
+    return page.inkWithin(unitsToPixels(x - 3, y - text.size - 3, x + text.width, y + 4));
+}
+
+bool hasInk(const RECT& ink)
+{
+    return ink.right > ink.left;
+}
+
+std::string describe(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+
+// Each text starts at its x and stands on its baseline, in the page's pixels.
+void expectAtTheirPlaces(const RenderedPage& page, const std::vector<PrintedText>& texts)
+{
+    for (const PrintedText& text : texts) {
+        RECT ink = inkOf(page, text);
+        ASSERT_TRUE(hasInk(ink)) << text.what << " was not printed";
+        EXPECT_NEAR(ink.left, pixelsOf(text.x), pixelsOf(3)) << text.what << " " << describe(ink);
+        EXPECT_NEAR(ink.bottom, pixelsOf(text.y), pixelsOf(3)) << text.what << " " << describe(ink);
+    }
+}
+
+// The pixels of an area of one page against the same area, moved, of another: how many differ.
+int differingPixels(const RenderedPage& a, const RECT& area, const RenderedPage& b, int dx, int dy)
+{
+    int differing = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            differing += (a.at(x, y) < 0x808080) != (b.at(x + dx, y + dy) < 0x808080);
+    return differing;
+}
+
+int darkPixels(const RenderedPage& page, const RECT& area)
+{
+    int dark = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            dark += page.at(x, y) < 0x808080;
+    return dark;
+}
+
+class PrintedForms : public TegataProgram {
+protected:
+    // Starts a print run with `start`, confirms the print dialog and renders the page it gave.
+    RenderedPage printThrough(const std::function<void()>& start, const std::string& keepAs)
+    {
+        PrintedFilesBefore before;
+        start();
+        HWND dialog = session->waitForMessageBox(10000);
+        if (!dialog) {
+            ADD_FAILURE() << "no print dialog";
+            return {};
+        }
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        std::string printed = before.waitForNewFile(printedWithin);
+        if (printed.empty()) {
+            ADD_FAILURE() << "nothing printed";
+            return {};
+        }
+        keepRenderedPage(printed, 1, keepAs);
+        return renderPrintedPage(printed, 1);
+    }
+
+    void replaceText(const Form& form, Place at, const std::string& utf8)
+    {
+        typeInto(form, at, "");
+        pressInWindow(form.window, VK_HOME, {VK_SHIFT});
+        typeTextIntoWindow(form.window, utf8);
+        waitUntilIdle(form.window);
+    }
+
+    void fillIn(const Form& form)
+    {
+        pressAll(form, "AC 3 万 5 千 円");
+        typeInto(form, form.layout->addressIn, "東京都千代田区丸の内1-1");
+        typeInto(form, form.layout->companyIn, "株式会社サンプル商事");
+        typeInto(form, form.layout->nameIn, "代表取締役 山田太郎");
+        form.press("入力");
+        form.press("今日の日付");
+        form.press("日付押印");
+    }
+
+    void chooseTestPrint()
+    {
+        // File is the menu bar's second title: open the first, move right, down to its third item.
+        POINT menuTitle = {6, -GetSystemMetrics(SM_CYMENU) / 2};
+        ClientToScreen(frame, &menuTitle);
+        clickOnScreen(menuTitle);
+        for (WORD key : {VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN})
+            sendKey(key);
+    }
+};
+
+TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAndTheStamp)
+{
+    closeAbout();
+    fillIn(cheque);
+    cheque.press("銀行渡り");
+    RenderedPage still = printThrough([&] { cheque.press("印刷"); }, "printed-cheque.png");
+    ASSERT_GT(still.width, 0);
+    expectAtTheirPlaces(still, chequeTexts);
+    EXPECT_TRUE(hasInk(still.inkWithin(unitsToPixels(300, 30, 415, 95)))) << "the crossed-cheque mark";
+
+    replaceText(cheque, chequeLayout.offsetDown, "2");
+    replaceText(cheque, chequeLayout.offsetRight, "-1.5");
+    cheque.clickAt({middleOf(chequeLayout.arrows).x, chequeLayout.arrows.bottom - 4});
+    RenderedPage moved = printThrough([&] { cheque.press("印刷"); }, "printed-cheque-moved.png");
+    ASSERT_GT(moved.width, 0);
+    // 2 mm down is 6 units; 1.5 mm left is 4.5 units, and 77 - 4.5 is printed at 72. The printer's
+    // own dots put a glyph's edge a pixel either way.
+    for (const PrintedText& text : chequeTexts) {
+        bool stamp = std::string(text.what).rfind("stamp", 0) == 0;
+        int dx = -5, dy = stamp ? 7 : 6;
+        RECT before = inkOf(still, text), after = inkOf(moved, text, dx, dy);
+        EXPECT_NEAR(after.left - before.left, pixelsOf(dx), 1) << text.what;
+        EXPECT_NEAR(after.bottom - before.bottom, pixelsOf(dy), 1) << text.what;
+        EXPECT_NEAR(after.right - after.left, before.right - before.left, 2) << text.what << ": the same text, moved";
+        EXPECT_NEAR(after.bottom - after.top, before.bottom - before.top, 2) << text.what;
+    }
+    EXPECT_TRUE(hasInk(moved.inkWithin(unitsToPixels(295, 36, 410, 100)))) << "the mark moves with the offsets";
+}
+
+TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrinted)
+{
+    closeAbout();
+    fillIn(cheque);
+    cheque.press("銀行渡り");
+    RenderedPage byMenu = printThrough([&] { pressInWindow(cheque.window, 'P', {VK_CONTROL}); }, "printed-menu.png");
+    ASSERT_GT(byMenu.width, 0);
+    const RECT corner = unitsToPixels(0, 0, 70, 60), onScreenPlace = unitsToPixels(300, 30, 415, 95);
+    EXPECT_TRUE(hasInk(byMenu.inkWithin(corner))) << "印刷... prints the mark at the page's corner";
+    EXPECT_FALSE(hasInk(byMenu.inkWithin(onScreenPlace)));
+
+    cheque.press("銀行渡り");
+    RenderedPage unmarked = printThrough([&] { cheque.press("印刷"); }, "printed-unmarked.png");
+    ASSERT_GT(unmarked.width, 0);
+    EXPECT_FALSE(hasInk(unmarked.inkWithin(corner)));
+    EXPECT_FALSE(hasInk(unmarked.inkWithin(onScreenPlace)));
+}
+
+TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
+{
+    closeAbout();
+    fillIn(cheque);
+    PrintedFilesBefore before;
+    cheque.press("印刷");
+    HWND dialog = session->waitForMessageBox(10000);
+    ASSERT_NE(dialog, nullptr) << "no print dialog";
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    EXPECT_TRUE(waitAnswering([&] { return !IsWindow(dialog); }));
+    Sleep(3000); // a job would have reached the printer's folder by now
+    EXPECT_FALSE(before.newFileExists());
+    EXPECT_EQ(cheque.kingaku(), "金 参萬五千圓 也") << "the form is unchanged";
+}
+
+TEST_F(PrintedForms, TheNotePrintsItsTwelveTextsInTheChosenFace)
+{
+    closeAbout();
+    Form note = switchToNote();
+    fillIn(note);
+    typeInto(note, {79, 39}, "株式会社取引先");
+    typeInto(note, {423, 39}, "9");
+    typeInto(note, {454, 39}, "3");
+    typeInto(note, {489, 39}, "31");
+    replaceText(note, noteFontField, "IPA明朝");
+    RenderedPage mincho = printThrough([&] { note.press("印刷"); }, "printed-note-mincho.png");
+    ASSERT_GT(mincho.width, 0);
+    std::vector<PrintedText> noteTexts = {
+        {"kanji amount", 84, 84, 16, 240}, {"address", 108, 150, 9, 150},   {"company", 108, 167, 9, 150},
+        {"name", 108, 184, 9, 150},        {"figures", 276, 105, 9, 90},    {"stamp year", 102, 120, 12, 24},
+        {"stamp month", 134, 120, 12, 24}, {"stamp day", 162, 120, 12, 24},
+    };
+    noteTexts.insert(noteTexts.end(), noteOnlyTexts.begin(), noteOnlyTexts.end());
+    expectAtTheirPlaces(mincho, noteTexts);
+
+    replaceText(note, noteFontField, "IPAゴシック");
+    RenderedPage gothic = printThrough([&] { note.press("印刷"); }, "printed-note-gothic.png");
+    ASSERT_GT(gothic.width, 0);
+    RECT amount = inkOf(mincho, noteTexts[0]);
+    int ink = darkPixels(mincho, amount);
+    EXPECT_GT(differingPixels(mincho, amount, gothic, 0, 0), ink / 4) << "the faces' glyphs differ";
+    EXPECT_GT(darkPixels(gothic, amount), ink) << "Gothic strokes are heavier than Mincho's";
+}
+
+TEST_F(PrintedForms, ATestPrintShowsTheFormUnderTheTextsAndAVoidMarkWithoutAnAmount)
+{
+    closeAbout();
+    Form note = switchToNote();
+    typeInto(note, {79, 39}, "株式会社取引先");
+    replaceText(note, noteLayout.offsetDown, "3");
+    RenderedPage page = printThrough([&] { chooseTestPrint(); }, "printed-note-test.png");
+    ASSERT_GT(page.width, 0);
+    // The form's revenue stamp box stays where the form is, whatever the offsets.
+    EXPECT_TRUE(hasInk(page.inkWithin(unitsToPixels(10, 10, 66, 72)))) << "the form's stamp box";
+    RECT payee = inkOf(page, noteOnlyTexts[0], 0, 9);
+    EXPECT_NEAR(payee.bottom, pixelsOf(39 + 9), pixelsOf(3)) << "the texts move by the offsets";
+    int red = 0;
+    for (int y = pixelsOf(100); y < pixelsOf(160); ++y)
+        for (int x = pixelsOf(100); x < pixelsOf(500); ++x)
+            red += page.at(x, y) >> 16 > 0xA0 && (page.at(x, y) >> 8 & 0xFF) < 0x60;
+    EXPECT_GT(red, 500) << "the red void mark across the form";
+}
+
+} // namespace
