@@ -3,6 +3,7 @@
 #include "app/formwindow.h"
 #include "app/ownedtext.h"
 #include "app/printfont.h"
+#include "app/printguard.h"
 #include "app/printrun.h"
 #include "appdata.h"
 
@@ -16,10 +17,12 @@ bool printingAllowed(FormWindowFields* window)
     return controlEnabledGetter(control(window, PrintButtonName), 0) != 0;
 }
 
-// One print run: the print dialog, then the page; a cancelled dialog prints nothing. The job
-// ends when the printer Graphics is let go.
+// One print run: the amount checked once more (not for plain paper), the print dialog, then the
+// page; a cancelled dialog prints nothing. The job ends when the printer Graphics is let go.
 void printForm(FormWindowFields* window, PrintPath path)
 {
+    if (path != PrintPath::testPrint && !printedAmountAgrees(window))
+        return;
     ObjectHeader* printer = RuntimeOpenPrinterDialog(nullptr);
     if (!printer)
         return;

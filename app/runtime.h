@@ -59,6 +59,11 @@ StringRecord* RuntimeAddString(StringRecord* a, StringRecord* b);
 int RuntimeStringCompare(StringRecord* a, StringRecord* b);
 
 int StringLen(StringRecord* s);
+// Mode 0 compares bytes.
+int StringStrCompare(StringRecord* a, StringRecord* b, int mode);
+// Bytes from a position (from 1), and every occurrence of a text replaced (Nil removes it).
+StringRecord* StringMid3(StringRecord* s, int start, int count);
+StringRecord* StringReplaceAll(StringRecord* s, StringRecord* find, StringRecord* replacement);
 int StringDBCSLen(StringRecord* s);
 StringRecord* StringDBCSLeft(StringRecord* s, int count);
 StringRecord* StringDBCSRight(StringRecord* s, int count);
@@ -80,6 +85,8 @@ void WindowVisibleSetter(ObjectHeader* window, int parameter, int visible);
 void RuntimeShowWindow(ObjectHeader* window);
 
 void RuntimeMsgBox(StringRecord* text);
+// A question answered with yes (true) or no, no being the default button.
+int RuntimeAskYesNo(StringRecord* text);
 void RuntimeBeep();
 void RuntimeMediaPlay(ObjectHeader* media);
 void mediaControllerLoopingSetter(ObjectHeader* player, int parameter, int looping);
@@ -141,6 +148,8 @@ void canvasBackdropSetter(ObjectHeader* canvas, int parameter, ObjectHeader* pic
 // its reference is dropped. A PrinterSetup (made with RuntimeNewObject) shows the page-setup
 // dialog (true when confirmed) and keeps its choices as a setup string between uses.
 ObjectHeader* RuntimeOpenPrinterDialog(ObjectHeader* setup);
+// The job is thrown away instead of printed when its Graphics goes.
+void RuntimeAbandonPrintJob(ObjectHeader* g);
 int printerSetupPageSetup(ObjectHeader* setup);
 StringRecord* printerSetupStringGetter(ObjectHeader* setup, int parameter);
 void printerSetupStringSetter(ObjectHeader* setup, int parameter, StringRecord* text);

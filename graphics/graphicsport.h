@@ -24,6 +24,8 @@ public:
     virtual void releaseDeviceContext(HDC dc) = 0;
     // Ends the page and starts the next; only a print job has pages.
     virtual void nextPage(HDC) {}
+    // What was drawn is to be thrown away when the owner goes; only a print job can.
+    virtual void abandon() {}
     ObjectHeader* object() const { return ownerObject.get(); }
 
 private:

@@ -24,6 +24,8 @@ int32_t printerSetupPageSetup(ObjectHeader* setup);
 // prints in 72 units per inch from the printable corner.
 ObjectHeader* RuntimeOpenPrinterDialog(ObjectHeader* setup);
 ObjectHeader* RuntimeOpenPrinter(ObjectHeader* setup);
+// The job of a printer Graphics is thrown away instead of printed when its Graphics goes.
+void RuntimeAbandonPrintJob(ObjectHeader* g);
 }
 
 // Declares the properties of the PrinterSetup class, in the order of its table.

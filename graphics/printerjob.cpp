@@ -3,6 +3,7 @@
 #include "graphics/printerjob.h"
 
 #include "graphics/graphics.h"
+#include "graphics/printerexports.h"
 #include "graphics/printerpage.h"
 #include "graphics/printersetup.h"
 
@@ -27,10 +28,15 @@ public:
     {}
     ~PrintJob() override
     {
-        EndPage(dc);
-        EndDoc(dc);
+        if (abandoned) {
+            AbortDoc(dc);
+        } else {
+            EndPage(dc);
+            EndDoc(dc);
+        }
         DeleteDC(dc);
     }
+    void abandon() override { abandoned = true; }
     HDC acquireDeviceContext() override { return dc; }
     void releaseDeviceContext(HDC) override {}
     void nextPage(HDC) override
@@ -60,6 +66,7 @@ private:
     int32_t horizontal, vertical;
     RECT clip = {};
     bool clipped = false;
+    bool abandoned = false;
 };
 
 bool startDocument(HDC dc)
@@ -109,4 +116,11 @@ ObjectHeader* printerJobStart(HDC dc, ObjectHeader* setupObject, const PrintJobC
 void printerJobSetDocumentName(const char* name)
 {
     documentName() = name ? name : "Document";
+}
+
+// The job goes with its Graphics as always, but nothing of it reaches the printer.
+extern "C" void RuntimeAbandonPrintJob(ObjectHeader* g)
+{
+    if (GraphicsPort* port = graphicsPortOf(g))
+        port->owner->abandon();
 }

@@ -255,4 +255,51 @@ TEST_F(PrintedForms, ATestPrintShowsTheFormUnderTheTextsAndAVoidMarkWithoutAnAmo
     EXPECT_GT(red, 500) << "the red void mark across the form";
 }
 
+struct MenuCase {
+    const char* presses;
+    bool printable;
+};
+
+// Ctrl+P is 印刷...: the print dialog opens only while the amount may be printed.
+TEST_F(PrintedForms, ThePrintMenuItemFollowsThePrintButton)
+{
+    closeAbout();
+    const MenuCase cases[] = {
+        {"", false},          {"3 万 円", true},     {"3 万 5 円", false}, // the kanji say 3萬5, the figures 35
+        {"3 万 円 5", false}, {"3 万 円 AC", false},
+    };
+    for (const MenuCase& c : cases) {
+        pressAll(cheque, std::string("AC ") + c.presses);
+        if (std::string(c.presses) == "3 万 5 円")
+            answerBox();
+        pressInWindow(cheque.window, 'P', {VK_CONTROL});
+        std::vector<HWND> dialogs = messageBoxesOf(session->processId());
+        EXPECT_EQ(!dialogs.empty(), c.printable) << c.presses;
+        EXPECT_EQ(cheque.printEnabled(), c.printable) << c.presses;
+        for (HWND dialog : dialogs) {
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+            waitAnswering([&] { return !IsWindow(dialog); });
+        }
+    }
+}
+
+// Lines changed behind the keypad's back (here the figures, from outside) are not printed.
+TEST_F(PrintedForms, APrintIsRefusedWhenThePrintedLinesNoLongerAgree)
+{
+    closeAbout();
+    pressAll(cheque, "AC 3 万 5 千 円");
+    ASSERT_TRUE(cheque.printEnabled());
+    SendMessageW(cheque.field(chequeLayout.numberField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"￥ 350,000-"));
+    PrintedFilesBefore before;
+    PostMessageW(cheque.button("印刷"), BM_CLICK, 0, 0);
+    std::string refusal = answerBox();
+    EXPECT_NE(refusal.find("印刷できません"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("漢字：金 参萬五千圓 也"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("数字：￥ 350,000-"), std::string::npos) << refusal;
+    waitUntilIdle(cheque.window);
+    EXPECT_TRUE(messageBoxesOf(session->processId()).empty()) << "the print dialog opened after the refusal";
+    EXPECT_FALSE(before.newFileExists());
+}
+
 } // namespace

@@ -365,6 +365,25 @@ TEST(PrintingWithDialog, CancellingTheDialogStartsNoDocument)
     EXPECT_FALSE(printedFileExists(cancelled));
 }
 
+TEST(PrintingWithoutDialog, AnAbandonedJobReachesNoPrinterEvenWithTextDrawn)
+{
+    builtinClassesEnsure();
+    ObjectRef setup = newSetup();
+    choosePrinter(setup, pdfPrinter);
+    std::string abandoned = uniqueDocumentName("abandoned");
+    printerJobSetDocumentName(abandoned.c_str());
+    {
+        ObjectRef g(RuntimeOpenPrinter(setup.get()));
+        ASSERT_NE(g.get(), nullptr);
+        drawText(g.get(), "IPAGothic", 16, "never printed", 84, 84);
+        RuntimeAbandonPrintJob(g.get());
+    }
+    DirectJob later =
+        printDirectly(setup.get(), [](ObjectHeader* g) { drawText(g, "IPAGothic", 16, "later", 84, 84); });
+    EXPECT_FALSE(later.pdf.empty());
+    EXPECT_FALSE(printedFileExists(abandoned)) << "the spooler keeps its order: a later job is out";
+}
+
 TEST(PrintingWithDialog, AConfirmedDialogGivesTheSetupItsPrinterAndTheGraphicsItsCounts)
 {
     builtinClassesEnsure();

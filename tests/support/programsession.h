@@ -19,6 +19,7 @@ public:
     ProgramSession& operator=(const ProgramSession&) = delete;
 
     bool started() const { return process.hProcess != nullptr; }
+    DWORD processId() const { return process.dwProcessId; }
     // A visible window of the program (top-level or a child such as a document window inside
     // a frame) whose title is `titleUtf8`; null when none appears in time.
     HWND waitForWindow(const std::string& titleUtf8, DWORD timeoutMs = 10000);

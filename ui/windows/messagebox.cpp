@@ -51,6 +51,13 @@ extern "C" void RuntimeMsgBox(StringRecord* text)
     hostShowMessage(stringText(text));
 }
 
+// No is the default button: Return alone never agrees to what is asked.
+extern "C" int32_t RuntimeAskYesNo(StringRecord* text)
+{
+    UINT style = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+    return MessageBoxA(messageBoxOwner(), stringText(text), messageBoxCaption(), style) == IDYES;
+}
+
 extern "C" void RuntimeBeep()
 {
     MessageBeep(0);

@@ -1,0 +1,8 @@
+// The last check before a form goes to a printer.
+#pragma once
+
+#include "app/formwindow.h"
+
+// Whether the kanji line and the figure line that would be printed state one and the same
+// amount; when they do not, the user is told so with both lines, and nothing may be printed.
+bool printedAmountAgrees(FormWindowFields* window);
