@@ -1,6 +1,7 @@
 // The windows and the way between them: the cheque window first with the About window over it,
 // the two forms switched in place of each other, and the program ending with either of them.
 #include "app/dates.h"
+#include "app/formsettings.h"
 #include "app/formwindow.h"
 #include "app/printfont.h"
 #include "appdata.h"
@@ -12,6 +13,10 @@ STRING_CONSTANT(editCopy, "EditCopy");
 STRING_CONSTANT(editCut, "EditCut");
 STRING_CONSTANT(editPaste, "EditPaste");
 STRING_CONSTANT(editUndo, "EditUndo");
+STRING_CONSTANT(settingsNotKept, "設定を保存できませんでした。次に起動したときは、前に保存した設定になります。");
+
+// Closing one window closes the other: each keeps its settings, but a failure is told once.
+bool settingsFailureTold = false;
 
 // The Edit items have no handlers here: enabled, they edit the focused field.
 StringRecord* const alwaysEnabledItems[] = {&mnuApple.record, &editClear.record, &editCopy.record,
@@ -32,6 +37,7 @@ void switchForms(FormWindowFields* shown, FormWindowFields* hidden)
 void openForm(FormWindowFields* window)
 {
     fillFontMenu(window);
+    loadFormSettings(window);
     recordStampHeights(window);
     showTodaysEra(window);
 }
@@ -70,8 +76,14 @@ void noteWindowOpen(FormWindowFields* window)
     openForm(window);
 }
 
-void formWindowClose(FormWindowFields*)
+// The quit closes the other working window too, if it was ever opened, which keeps its own
+// settings in its Close.
+void formWindowClose(FormWindowFields* window)
 {
+    if (!saveFormSettings(window) && !settingsFailureTold) {
+        settingsFailureTold = true;
+        RuntimeMsgBox(&settingsNotKept.record);
+    }
     ApplicationQuit();
 }
 

@@ -22,6 +22,34 @@ void setFontKeepingText(ObjectHeader* field, StringRecord* font, bool caretToEnd
         editSelStartSetter(field, 0, kept.get() ? kept.get()->length : 0);
 }
 
+STRING_CONSTANT(minchoKanji, "明朝");
+STRING_CONSTANT(mincho, "Mincho");
+
+// The menu's row of a face, -1 when it is not installed.
+int rowOfFace(StringRecord* face)
+{
+    for (int index = 0; index < RuntimeFontCount(); ++index) {
+        if (RuntimeStringCompare(OwnedText(RuntimeFontName(index)).get(), face) == 0)
+            return index;
+    }
+    return -1;
+}
+
+bool isMinchoFace(StringRecord* face)
+{
+    return StringInStr(1, face, &minchoKanji.record) > 0 || StringInStr(1, face, &mincho.record) > 0;
+}
+
+// The first Mincho face, a form's usual print; else the first face, Japanese ones being first.
+int defaultFaceRow()
+{
+    for (int index = 0; index < RuntimeFontCount(); ++index) {
+        if (isMinchoFace(OwnedText(RuntimeFontName(index)).get()))
+            return index;
+    }
+    return RuntimeFontCount() > 0 ? 0 : -1;
+}
+
 bool isNoteWindow(FormWindowFields* window)
 {
     return control(window, TonoFieldName) != nullptr;
@@ -52,4 +80,15 @@ void applyPrintFont(FormWindowFields* window, StringRecord* font)
         setFontKeepingText(control(window, TonoFieldName), font, true);
     else
         editTextSetter(control(noteWindow(), FontFieldName), 0, font); // notes take the cheque's print font
+}
+
+void restorePrintFont(FormWindowFields* window, StringRecord* saved)
+{
+    if (!saved || saved->length == 0)
+        return;
+    int row = rowOfFace(saved);
+    if (row < 0)
+        row = defaultFaceRow();
+    if (row >= 0)
+        popupListIndexSetter(control(window, FontMenuName), 0, row);
 }

@@ -9,3 +9,7 @@ void fillFontMenu(FormWindowFields* window);
 // The face becomes the window's print font and the font of its previewing fields (their texts
 // kept); the cheque window passes it on to the note window.
 void applyPrintFont(FormWindowFields* window, StringRecord* font);
+// A saved face comes back through the font menu; one no longer installed gives way to the
+// default face, so that the menu and the field show the face really used. An empty name leaves
+// the window without a face of its own.
+void restorePrintFont(FormWindowFields* window, StringRecord* saved);

@@ -61,9 +61,6 @@ int RuntimeStringCompare(StringRecord* a, StringRecord* b);
 int StringLen(StringRecord* s);
 // Mode 0 compares bytes.
 int StringStrCompare(StringRecord* a, StringRecord* b, int mode);
-// Bytes from a position (from 1), and every occurrence of a text replaced (Nil removes it).
-StringRecord* StringMid3(StringRecord* s, int start, int count);
-StringRecord* StringReplaceAll(StringRecord* s, StringRecord* find, StringRecord* replacement);
 int StringDBCSLen(StringRecord* s);
 StringRecord* StringDBCSLeft(StringRecord* s, int count);
 StringRecord* StringDBCSRight(StringRecord* s, int count);
@@ -71,6 +68,11 @@ StringRecord* StringStr(double value);
 double StringVal(StringRecord* s);
 // A number to an integer, truncated towards zero.
 int FPToInt(double value);
+// Parts and searches (positions from 1; InStr ignores case, 0 when not found; a Nil
+// replacement removes what is found).
+StringRecord* StringMid3(StringRecord* s, int start, int count);
+int StringInStr(int start, StringRecord* s, StringRecord* find);
+StringRecord* StringReplaceAll(StringRecord* s, StringRecord* find, StringRecord* replacement);
 
 // Objects of built-in classes by class index, string fields of objects, and Date fields
 // (0 Year, 1 Month, 2 Day).
@@ -82,6 +84,9 @@ void RuntimeUnlockObject(ObjectHeader* object);
 ObjectHeader* RuntimeCreateWindow(const unsigned char* windowTemplate, ObjectHeader** slot);
 void RuntimeCloseWindow(ObjectHeader* window);
 void WindowVisibleSetter(ObjectHeader* window, int parameter, int visible);
+// Window position selectors: 0 Left, 1 Top.
+int windowPosGetter(ObjectHeader* window, int selector);
+void windowPosSetter(ObjectHeader* window, int selector, int value);
 void RuntimeShowWindow(ObjectHeader* window);
 
 void RuntimeMsgBox(StringRecord* text);
@@ -100,6 +105,8 @@ void formSetFocus(ObjectHeader* window);
 void editTextFontSetter(ObjectHeader* field, int parameter, StringRecord* name);
 void editSelStartSetter(ObjectHeader* field, int parameter, int position);
 void RuntimePopupAddRow(ObjectHeader* popup, StringRecord* text);
+// Selecting a row runs the pop-up menu's Change.
+void popupListIndexSetter(ObjectHeader* popup, int parameter, int row);
 
 // The installed font faces, Japanese faces first (names are new strings; Nil outside the list).
 int RuntimeFontCount();
@@ -120,8 +127,27 @@ void controlEnabledSetter(ObjectHeader* control, int parameter, int enabled);
 StringRecord* popupTextGetter(ObjectHeader* popup, int parameter);
 int checkBoxValueGetter(ObjectHeader* box, int parameter);
 
-// Folder items: the path, as a new string.
+// Folder items (each a new reference or Nil): the program's folder for a Nil path, children, the
+// user's data folder; their path (a new string), existence and size; files replaced in one step.
+ObjectHeader* RuntimeGetFolderItem(StringRecord* path);
+ObjectHeader* FolderChild(ObjectHeader* item, StringRecord* name);
+ObjectHeader* getUserAppDataFolder();
 StringRecord* fileAbsolutePathGetter(ObjectHeader* item, int parameter);
+int fileExistsGetter(ObjectHeader* item, int parameter);
+int fileDirectoryGetter(ObjectHeader* item, int parameter);
+int fileSizeGetter(ObjectHeader* item, int parameter);
+int FolderItemDelete(ObjectHeader* item);
+int FolderItemCreateAsFolder(ObjectHeader* item);
+int FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* replacement, ObjectHeader* backup);
+
+// Text files: streams (new references, Nil when the file cannot be opened or made).
+ObjectHeader* FolderItemCreateTextFile(ObjectHeader* item);
+ObjectHeader* FolderItemOpenTextFile(ObjectHeader* item);
+StringRecord* TextInputStreamReadAll(ObjectHeader* stream);
+void TextInputStreamClose(ObjectHeader* stream);
+void TextOutputStreamWriteLine(ObjectHeader* stream, StringRecord* text);
+// False when a write or the closing failed.
+int TextOutputStreamClose(ObjectHeader* stream);
 
 // Menus: items by name (with a reference), enabled in an EnableMenuItems handler.
 ObjectHeader* RuntimeMenuReference(StringRecord* name);

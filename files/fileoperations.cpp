@@ -34,6 +34,16 @@ bool flushToDisk(const std::string& path)
     return flushed;
 }
 
+// The backup is a second name for the file, so that it keeps the old bytes once the file's name
+// is given to the replacement; where the file system has no second names, a copy. A crash
+// meanwhile leaves the file itself as it was.
+bool keepAsBackup(const std::string& path, const std::string& backupPath)
+{
+    DeleteFileA(backupPath.c_str());
+    return CreateHardLinkA(backupPath.c_str(), path.c_str(), nullptr) ||
+           CopyFileA(path.c_str(), backupPath.c_str(), FALSE);
+}
+
 } // namespace
 
 // A name that would reach into another folder is refused: renaming never moves a file.
@@ -99,6 +109,9 @@ extern "C" int32_t FolderItemLaunch(ObjectHeader* item)
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+// The replacement is renamed over the item's file, which the file system does in one step. The
+// system's own replace is not used: it first renames the file to the backup, and a crash between
+// its two renames leaves no file at all. A read-only file is not replaced, as the system refuses.
 extern "C" int32_t FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* replacement, ObjectHeader* backup)
 {
     if (!item || !replacement)
@@ -106,11 +119,12 @@ extern "C" int32_t FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* repla
     std::string target = folderItemFullPath(item), source = folderItemFullPath(replacement);
     if (!flushToDisk(source))
         return 0;
-    if (GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
-    std::string kept = backup ? folderItemFullPath(backup) : std::string();
-    if (!kept.empty())
-        DeleteFileA(kept.c_str()); // the item's file is still the last good one
-    return ReplaceFileA(target.c_str(), source.c_str(), kept.empty() ? nullptr : kept.c_str(),
-                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+    DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+            return 0;
+        if (backup && !keepAsBackup(target, folderItemFullPath(backup)))
+            return 0;
+    }
+    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -50,7 +50,7 @@ int32_t FolderItemCopyFileTo(ObjectHeader* item, ObjectHeader* destination);
 int32_t FolderItemMoveFileTo(ObjectHeader* item, ObjectHeader* destination);
 // The file of `replacement` takes the place of the item's file in one step, its bytes on the
 // disk first; the item's previous file becomes `backup` (Nil: not kept). 1 when done; on a
-// failure the item's file is as it was.
+// failure (a read-only file among them) the item's file is as it was.
 int32_t FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* replacement, ObjectHeader* backup);
 int32_t FolderItemLaunch(ObjectHeader* item);
 
@@ -68,6 +68,8 @@ ObjectHeader* getStartupItemsFolder();
 ObjectHeader* getTrashFolder();
 ObjectHeader* getShutdownItemsFolder();
 ObjectHeader* getTemporaryFolderItem();
+// The user's own folder for programs' data (it roams with the user where the system does that).
+ObjectHeader* getUserAppDataFolder();
 int32_t getVolumeCount();
 ObjectHeader* getVolume(int32_t index);
 

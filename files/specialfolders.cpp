@@ -137,6 +137,11 @@ ObjectHeader* getTemporaryFolderItem()
     return folderItemWithText(path);
 }
 
+ObjectHeader* getUserAppDataFolder()
+{
+    return shellFolder(CSIDL_APPDATA);
+}
+
 int32_t getVolumeCount()
 {
     return __builtin_popcount(GetLogicalDrives());

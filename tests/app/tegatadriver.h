@@ -122,16 +122,25 @@ inline std::vector<std::string> pressesOf(const std::string& spoken)
 
 class TegataProgram : public testing::Test, protected FramedProgram {
 protected:
+    // The program runs from a copy of its own: the settings it keeps beside itself are the test's.
     void SetUp() override
     {
-        ASSERT_TRUE(startFramedProgram("tegata.exe", "tegata-program", *this));
-        cheque = {FramedProgram::cheque, &chequeLayout}; // the window with its layout
+        program = programCopyIn("tegata.exe", "tegata-program");
+        ASSERT_FALSE(program.empty()) << "no copy of the program";
+        start();
     }
 
     void TearDown() override
     {
         DWORD exitCode = 99;
         EXPECT_TRUE(closeFramedProgram(*this, exitCode)) << "the program did not end";
+    }
+
+    void start()
+    {
+        std::string inFolder = program.substr(0, program.rfind('\\'));
+        ASSERT_TRUE(startFramedProgramIn(program, inFolder, *this));
+        cheque = {FramedProgram::cheque, &chequeLayout}; // the window with its layout
     }
 
     void closeAbout()
@@ -203,5 +212,6 @@ protected:
         writeBmp(std::string("screenshots\\") + name, captureWindow(shown));
     }
 
+    std::string program; // the path of the program's copy
     Form cheque = {};
 };

@@ -337,15 +337,16 @@ TEST(FolderItems, AReplacementTakesThePlaceOfTheFileAndKeepsThePreviousOne)
 {
     const struct Case {
         const char* step;
-        bool targetThere, replacementThere, backupWanted;
+        bool targetThere, replacementThere, backupWanted, targetReadOnly;
         int32_t done;
         const char* targetAfter; // "" when there is no file
         const char* backupAfter;
     } cases[] = {
-        {"replace, keeping the old file", true, true, true, 1, "new", "old"},
-        {"replace, keeping nothing", true, true, false, 1, "new", ""},
-        {"a first file: an older backup stays", false, true, true, 1, "new", "older"},
-        {"no replacement", true, false, true, 0, "old", "older"},
+        {"replace, keeping the old file", true, true, true, false, 1, "new", "old"},
+        {"replace, keeping nothing", true, true, false, false, 1, "new", ""},
+        {"a first file: an older backup stays", false, true, true, false, 1, "new", "older"},
+        {"no replacement", true, false, true, false, 0, "old", "older"},
+        {"a read-only file stays", true, true, true, true, 0, "old", "older"},
     };
     for (const Case& c : cases) {
         ScratchFolder scratch;
@@ -356,6 +357,8 @@ TEST(FolderItems, AReplacementTakesThePlaceOfTheFileAndKeepsThePreviousOne)
         scratch.make("settings.bak", "older");
         if (!c.backupWanted)
             DeleteFileA(scratch.pathOf("settings.bak").c_str());
+        if (c.targetReadOnly)
+            SetFileAttributesA(scratch.pathOf("settings").c_str(), FILE_ATTRIBUTE_READONLY);
         ObjectRef target(itemFor(scratch.pathOf("settings")));
         ObjectRef replacement(itemFor(scratch.pathOf("settings.new")));
         ObjectRef backup(c.backupWanted ? itemFor(scratch.pathOf("settings.bak")) : nullptr);

@@ -7,9 +7,15 @@
 testing::AssertionResult startFramedProgram(const std::string& program, const std::string& folderName,
                                             FramedProgram& started)
 {
+    return startFramedProgramIn(fullPath(program), freshFolder(fullPath(folderName)), started);
+}
+
+testing::AssertionResult startFramedProgramIn(const std::string& programPath, const std::string& folder,
+                                              FramedProgram& started)
+{
     SetCursorPos(1270, 1010); // where no window of the program will be
-    started.folder = freshFolder(fullPath(folderName));
-    started.session = std::make_unique<ProgramSession>("\"" + fullPath(program) + "\"", started.folder);
+    started.folder = folder;
+    started.session = std::make_unique<ProgramSession>("\"" + programPath + "\"", started.folder);
     started.frame = started.session->waitForWindow(frameTitle);
     if (!started.frame)
         return testing::AssertionFailure() << "no frame window";
@@ -29,4 +35,10 @@ bool closeFramedProgram(FramedProgram& started, DWORD& exitCode)
     if (started.frame && IsWindow(started.frame))
         closeWindow(started.frame);
     return started.session && started.session->waitForExit(10000, exitCode);
+}
+
+std::string programCopyIn(const std::string& program, const std::string& folderName)
+{
+    std::string copy = freshFolder(fullPath(folderName)) + "\\" + program;
+    return CopyFileA(fullPath(program).c_str(), copy.c_str(), FALSE) ? copy : std::string();
 }

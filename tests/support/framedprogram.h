@@ -25,5 +25,12 @@ struct FramedProgram {
 // frame, its cheque window and the About window in front; says what did not come.
 testing::AssertionResult startFramedProgram(const std::string& program, const std::string& folderName,
                                             FramedProgram& started);
+// The same for the program file at `programPath`, started in `folder` as that folder stands.
+testing::AssertionResult startFramedProgramIn(const std::string& programPath, const std::string& folder,
+                                              FramedProgram& started);
+// A fresh folder `folderName` with a copy of the build folder's `program` in it, for a program
+// that keeps files beside itself: its files then belong to one test. The copy's path; empty
+// when the copy failed.
+std::string programCopyIn(const std::string& program, const std::string& folderName);
 // Closes the frame as its close box does; false when the program did not end in time.
 bool closeFramedProgram(FramedProgram& started, DWORD& exitCode);
