@@ -3,11 +3,13 @@
 #include "app/dates.h"
 #include "app/formsettings.h"
 #include "app/formwindow.h"
+#include "app/issuedregister.h"
 #include "app/printfont.h"
 #include "appdata.h"
 
 namespace {
 STRING_CONSTANT(mnuApple, "mnuApple");
+STRING_CONSTANT(fileOpenRegister, "FileOpenRegister");
 STRING_CONSTANT(editClear, "EditClear");
 STRING_CONSTANT(editCopy, "EditCopy");
 STRING_CONSTANT(editCut, "EditCut");
@@ -19,8 +21,9 @@ STRING_CONSTANT(settingsNotKept, "設定を保存できませんでした。次�
 bool settingsFailureTold = false;
 
 // The Edit items have no handlers here: enabled, they edit the focused field.
-StringRecord* const alwaysEnabledItems[] = {&mnuApple.record, &editClear.record, &editCopy.record,
-                                            &editCut.record,  &editPaste.record, &editUndo.record};
+StringRecord* const alwaysEnabledItems[] = {&mnuApple.record, &fileOpenRegister.record, &editClear.record,
+                                            &editCopy.record, &editCut.record,          &editPaste.record,
+                                            &editUndo.record};
 
 ObjectHeader* aboutWindow()
 {
@@ -62,6 +65,12 @@ void appEnableMenuItems(ObjectHeader*)
 bool appShowAbout(ObjectHeader*)
 {
     RuntimeShowWindow(aboutWindow());
+    return true;
+}
+
+bool appOpenRegister(ObjectHeader*)
+{
+    openIssuedRegister();
     return true;
 }
 

@@ -33,11 +33,16 @@ OwnedText between(StringRecord* line, StringRecord* opening, StringRecord* closi
     return OwnedText(StringMid3(line, open + 1, length - open - close));
 }
 
+OwnedText figuresOf(StringRecord* figureLine)
+{
+    OwnedText grouped(between(figureLine, &figureOpening.record, &figureClosing.record));
+    return OwnedText(StringReplaceAll(grouped.get(), &groupSeparator.record, nullptr));
+}
+
 bool linesAgree(StringRecord* kanjiLine, StringRecord* figureLine)
 {
     OwnedText spoken(between(kanjiLine, &kanjiOpening.record, &kanjiClosing.record));
-    OwnedText grouped(between(figureLine, &figureOpening.record, &figureClosing.record));
-    OwnedText figures(StringReplaceAll(grouped.get(), &groupSeparator.record, nullptr));
+    OwnedText figures = figuresOf(figureLine);
     AmountValue kanjiValue, figureValue;
     return !spoken.empty() && kanjiAmountValue(spoken.get(), kanjiValue) &&
            figureAmountValue(figures.get(), figureValue) && kanjiValue == figureValue;
@@ -61,4 +66,9 @@ bool printedAmountAgrees(FormWindowFields* window)
         return true;
     refuse(kanjiLine.get(), figureLine.get());
     return false;
+}
+
+OwnedText printedFigures(FormWindowFields* window)
+{
+    return figuresOf(OwnedText(editTextGetter(control(window, NumberFieldName), 0)).get());
 }

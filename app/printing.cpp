@@ -1,6 +1,7 @@
 // What the working windows offer for printing: the page setup, the print itself and its menu
 // item, the crossed-cheque mark and the print font.
 #include "app/formwindow.h"
+#include "app/issuedregister.h"
 #include "app/ownedtext.h"
 #include "app/printfont.h"
 #include "app/printguard.h"
@@ -11,22 +12,34 @@ namespace {
 STRING_CONSTANT(fiePageSetup, "FiePageSetup");
 STRING_CONSTANT(filePrint, "FilePrint");
 STRING_CONSTANT(fileTestPrint, "FileTestPrint");
+STRING_CONSTANT(printUnrecorded, "振出記録に書き込めませんでした。\r\n記録を残さずに印刷しますか？");
 
 bool printingAllowed(FormWindowFields* window)
 {
     return controlEnabledGetter(control(window, PrintButtonName), 0) != 0;
 }
 
+// A real print is recorded before anything reaches the printer; one that cannot be recorded
+// is printed only when the user says so.
+bool recordedOrAllowed(FormWindowFields* window)
+{
+    return recordIssuedForm(window) || RuntimeAskYesNo(&printUnrecorded.record);
+}
+
 // One print run: the amount checked once more (not for plain paper), the print dialog, then the
 // page; a cancelled dialog prints nothing. The job ends when the printer Graphics is let go.
 void printForm(FormWindowFields* window, PrintPath path)
 {
-    if (path != PrintPath::testPrint && !printedAmountAgrees(window))
+    bool real = path != PrintPath::testPrint;
+    if (real && !printedAmountAgrees(window))
         return;
     ObjectHeader* printer = RuntimeOpenPrinterDialog(nullptr);
     if (!printer)
         return;
-    printFormPage(window, printer, path);
+    if (!real || recordedOrAllowed(window))
+        printFormPage(window, printer, path);
+    else
+        RuntimeAbandonPrintJob(printer);
     RuntimeUnlockObject(printer);
 }
 } // namespace

@@ -114,6 +114,7 @@ StringRecord* RuntimeFontName(int index);
 int RuntimeFontInstalled(StringRecord* name);
 StringRecord* editTextGetter(ObjectHeader* field, int parameter);
 void editTextSetter(ObjectHeader* field, int parameter, StringRecord* text);
+StringRecord* staticCaptionGetter(ObjectHeader* text, int parameter);
 void staticCaptionSetter(ObjectHeader* text, int parameter, StringRecord* caption);
 // The window that holds the control, with a reference.
 ObjectHeader* controlWindowGetter(ObjectHeader* control, int parameter);
@@ -139,9 +140,13 @@ int fileSizeGetter(ObjectHeader* item, int parameter);
 int FolderItemDelete(ObjectHeader* item);
 int FolderItemCreateAsFolder(ObjectHeader* item);
 int FolderItemReplaceWith(ObjectHeader* item, ObjectHeader* replacement, ObjectHeader* backup);
+// Opens the file with the program the system has for it; false when there is none.
+int FolderItemLaunch(ObjectHeader* item);
 
 // Text files: streams (new references, Nil when the file cannot be opened or made).
 ObjectHeader* FolderItemCreateTextFile(ObjectHeader* item);
+// Written at the end of the file, which is made when there is none.
+ObjectHeader* FolderItemAppendTextFile(ObjectHeader* item);
 ObjectHeader* FolderItemOpenTextFile(ObjectHeader* item);
 StringRecord* TextInputStreamReadAll(ObjectHeader* stream);
 void TextInputStreamClose(ObjectHeader* stream);

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -91,6 +93,49 @@ int darkPixels(const RenderedPage& page, const RECT& area)
     return dark;
 }
 
+// The register of issued forms, where the program keeps it for this user.
+std::wstring registerPath()
+{
+    wchar_t folder[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+    return std::wstring(folder) + L"\\手形・小切手\\振出記録.csv";
+}
+
+std::string utf8Of(const std::string& shiftJis)
+{
+    std::wstring wide(shiftJis.size(), L'\0');
+    wide.resize(
+        size_t(MultiByteToWideChar(932, 0, shiftJis.data(), int(shiftJis.size()), wide.data(), int(wide.size()))));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()),
+                                           nullptr, nullptr)));
+    return utf8;
+}
+
+// The register's lines as UTF-8, each of which must have ended with CR LF.
+std::vector<std::string> registerLines()
+{
+    std::vector<std::string> lines;
+    HANDLE file = CreateFileW(registerPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lines;
+    std::string bytes(size_t(GetFileSize(file, nullptr)), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(utf8Of(bytes.substr(start, end - start)));
+    return lines;
+}
+
+std::vector<std::string> linesAfter(const std::vector<std::string>& before)
+{
+    std::vector<std::string> now = registerLines();
+    size_t kept = now.size() >= before.size() ? before.size() : 0;
+    return std::vector<std::string>(now.begin() + std::ptrdiff_t(kept), now.end());
+}
+
 class PrintedForms : public TegataProgram {
 protected:
     // Starts a print run with `start`, confirms the print dialog and renders the page it gave.
@@ -131,6 +176,17 @@ protected:
         form.press("入力");
         form.press("今日の日付");
         form.press("日付押印");
+    }
+
+    // Presses 印刷 and answers the print dialog with `answer`.
+    void pressPrint(const Form& form, int answer)
+    {
+        PostMessageW(form.button("印刷"), BM_CLICK, 0, 0);
+        HWND dialog = session->waitForMessageBox(10000);
+        ASSERT_NE(dialog, nullptr) << "no print dialog";
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+        waitAnswering([&] { return !IsWindow(dialog); });
     }
 
     void chooseTestPrint()
@@ -300,6 +356,93 @@ TEST_F(PrintedForms, APrintIsRefusedWhenThePrintedLinesNoLongerAgree)
     waitUntilIdle(cheque.window);
     EXPECT_TRUE(messageBoxesOf(session->processId()).empty()) << "the print dialog opened after the refusal";
     EXPECT_FALSE(before.newFileExists());
+}
+
+int eraYearNow()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wYear - 2018;
+}
+
+TEST_F(PrintedForms, EveryRealPrintIsRecordedInTheRegisterAndNothingElseIs)
+{
+    closeAbout();
+    std::vector<std::string> before = registerLines();
+    bool fresh = before.empty();
+    fillIn(cheque);
+    typeInto(cheque, cheque.layout->companyIn, "\"テスト\",商事");
+    cheque.press("入力");
+    ASSERT_GT(printThrough([&] { cheque.press("印刷"); }, "printed-recorded-cheque.png").width, 0);
+    pressPrint(cheque, IDCANCEL);
+    ASSERT_GT(printThrough([&] { chooseTestPrint(); }, "printed-unrecorded-test.png").width, 0);
+    Form note = switchToNote();
+    pressAll(note, "AC 1 千 2 百 円");
+    typeInto(note, {79, 39}, "取引先, 株式会社");
+    ASSERT_GT(printThrough([&] { note.press("印刷"); }, "printed-recorded-note.png").width, 0);
+
+    std::vector<std::string> added = linesAfter(before);
+    if (fresh) {
+        ASSERT_FALSE(added.empty());
+        EXPECT_EQ(added.front(),
+                  "\"印刷日時\",\"様式\",\"金額\",\"金額（漢字）\",\"振出日\",\"受取人\",\"住所\",\"会社名\",\"氏名\"");
+        added.erase(added.begin());
+    }
+    ASSERT_EQ(added.size(), 2u) << "a line for the cheque and one for the note, none for the cancelled or test print";
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char today[16];
+    snprintf(today, sizeof today, "\"%04d-%02d-%02d ", now.wYear, now.wMonth, now.wDay);
+    std::string date = "令和" + std::to_string(eraYearNow()) + "年" + std::to_string(now.wMonth) + "月" +
+                       std::to_string(now.wDay) + "日";
+    for (const std::string& line : added)
+        EXPECT_EQ(line.rfind(today, 0), 0u) << line;
+    const std::string issuer =
+        "\"東京都千代田区丸の内1-1\",\"株式会社サンプル商事\"\"テスト\"\",商事\",\"代表取締役 山田太郎\"";
+    EXPECT_EQ(added[0].substr(22), "\"小切手\",\"35000\",\"金 参萬五千圓 也\",\"" + date + "\",\"\"," + issuer);
+    EXPECT_EQ(added[1].substr(22),
+              "\"約束手形\",\"1200\",\"金 壱千弐百圓 也\",\"\",\"取引先, 株式会社\",\"\",\"\",\"\"");
+}
+
+// As when a spreadsheet program has the register open.
+TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNothing)
+{
+    closeAbout();
+    fillIn(cheque);
+    {
+        PrintedFilesBefore before;
+        pressPrint(cheque, IDOK); // makes the register if there is none yet
+        ASSERT_FALSE(before.waitForNewFile(printedWithin).empty());
+    }
+    std::vector<std::string> before = registerLines();
+    HANDLE held = CreateFileW(registerPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    struct Released {
+        HANDLE file;
+        ~Released() { CloseHandle(file); }
+    } released{held};
+    PrintedFilesBefore unprinted;
+    pressPrint(cheque, IDOK);
+    HWND question = session->waitForMessageBox(10000);
+    ASSERT_NE(question, nullptr) << "no question";
+    SeenMessageBox seen = readMessageBox(question);
+    EXPECT_EQ(seen.text, "振出記録に書き込めませんでした。\r\n記録を残さずに印刷しますか？");
+    PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(question, IDNO)));
+    waitUntilIdle(cheque.window);
+    Sleep(3000); // a job would have reached the printer's folder by now
+    EXPECT_FALSE(unprinted.newFileExists()) << "answered no, yet printed";
+
+    PrintedFilesBefore printed;
+    pressPrint(cheque, IDOK);
+    question = session->waitForMessageBox(10000);
+    ASSERT_NE(question, nullptr) << "no question";
+    PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(question, IDYES)));
+    EXPECT_FALSE(printed.waitForNewFile(printedWithin).empty()) << "answered yes, yet not printed";
+    CloseHandle(released.file);
+    released.file = nullptr;
+    EXPECT_EQ(registerLines(), before);
 }
 
 } // namespace
