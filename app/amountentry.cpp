@@ -126,7 +126,31 @@ bool sameText(StringRecord* left, StringRecord* right)
     return RuntimeStringCompare(left, right) == 0;
 }
 
+// What "円" ends with: the amount as spoken is wrapped, and printing waits for the check.
+void completeAmount(FormWindowFields* window, StringRecord* spoken)
+{
+    holdText(window->KanjiText, joined(&amountOpening.record, spoken, &amountClosing.record).get());
+    showKanji(window);
+    window->DigitPending = 0;
+    AmountValue value;
+    if (amountAgrees(spoken, window->KanjiText, window->FigureText, value)) {
+        enablePrinting(window, true);
+        showStampHint(window, value);
+    } else {
+        amountChanged(window);
+    }
+}
+
 } // namespace
+
+void enterAmount(FormWindowFields* window, StringRecord* spoken, StringRecord* figures)
+{
+    holdText(window->PendingZeros, nullptr);
+    showPendingZeros(window, nullptr);
+    holdText(window->FigureText, figures);
+    showFigures(window);
+    completeAmount(window, spoken);
+}
 
 StringRecord* figureLine(StringRecord* figures)
 {
@@ -191,20 +215,10 @@ void buttonYenAction(ObjectHeader* button)
 {
     FormWindowFields* window = keypadWindow(button);
     holdText(window->PendingZeros, OwnedText(editTextGetter(control(window, HideFieldName), 0)).get());
-    OwnedText spoken(RuntimeLockString(window->KanjiText));
-    holdText(window->KanjiText, joined(&amountOpening.record, spoken.get(), &amountClosing.record).get());
-    showKanji(window);
     // After a digit that digit is the ones place: no zeros follow it.
     if (!window->DigitPending)
         appendFigures(window, window->PendingZeros);
-    window->DigitPending = 0;
-    AmountValue value;
-    if (amountAgrees(spoken.get(), window->KanjiText, window->FigureText, value)) {
-        enablePrinting(window, true);
-        showStampHint(window, value);
-    } else {
-        amountChanged(window);
-    }
+    completeAmount(window, OwnedText(RuntimeLockString(window->KanjiText)).get());
 }
 
 void tondeButtonAction(ObjectHeader* button)

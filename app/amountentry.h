@@ -12,6 +12,14 @@ StringRecord* figureLine(StringRecord* figures);
 // is the amount when they agree.
 bool amountAgrees(StringRecord* spoken, StringRecord* kanjiLine, StringRecord* figures, AmountValue& value);
 
+// An amount entered whole, as "AC", the keypad presses that speak it and "円" leave it: the kanji
+// amount (without "金 " and "圓 也") and its figures are shown and checked.
+void enterAmount(FormWindowFields* window, StringRecord* spoken, StringRecord* figures);
+
+// Return in the figures field: the amount typed there entered whole, or refused with a beep and
+// a word on what is accepted, leaving everything as it was.
+void enterTypedFigures(FormWindowFields* window, ObjectHeader* field);
+
 // The revenue stamp line of the note window: the stamp the amount needs, or nothing.
 void showStampHint(FormWindowFields* window, AmountValue value);
 void clearStampHint(FormWindowFields* window);

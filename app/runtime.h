@@ -101,6 +101,12 @@ void mediaControllerLoopingSetter(ObjectHeader* player, int parameter, int loopi
 ObjectHeader* RuntimeControlFetch(ObjectHeader* window, StringRecord* name);
 // The window itself takes the keyboard focus: no control of it has it.
 void formSetFocus(ObjectHeader* window);
+// The focused control of the window when it takes typed characters (a text field), with a
+// reference; Nil otherwise.
+ObjectHeader* windowTypingFocusGetter(ObjectHeader* window, int parameter);
+// A button pushed from a KeyDown handler as a click would push it: shown pressed while the key
+// is held, pushed once however long it is held.
+void RuntimeKeyPushButton(ObjectHeader* button);
 // Edit fields' font (the size stays) and insertion point; a pop-up menu's rows.
 void editTextFontSetter(ObjectHeader* field, int parameter, StringRecord* name);
 void editSelStartSetter(ObjectHeader* field, int parameter, int position);

@@ -50,6 +50,7 @@ public:
 
     bool keepsTab() const override { return field()->acceptTabs != 0; }
     bool usesArrowKeys() const override { return true; }
+    bool takesTyping() const override { return !field()->readOnly; }
     bool keyDown(int32_t character, int32_t modifiers) override;
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void command(int32_t code) override;

@@ -24,6 +24,7 @@ public:
     using NativePane::NativePane;
 
     bool usesArrowKeys() const override { return true; }
+    bool takesTyping() const override { return true; }
     bool listDropped() const override { return handle() && SendMessageA(handle(), CB_GETDROPPEDSTATE, 0, 0); }
     void open(NativeWindow* native) override
     {

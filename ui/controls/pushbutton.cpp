@@ -25,6 +25,7 @@ public:
     bool isDefaultButton() const override { return asButton(control())->isDefault != 0; }
     bool isCancelButton() const override { return asButton(control())->isCancel != 0; }
     void push() override { raiseEvent(control(), "Action"); }
+    void showPressed(bool pressed) override { SendMessageA(handle(), BM_SETSTATE, pressed, 0); }
     void command(int32_t code) override
     {
         if (code == BN_CLICKED)

@@ -75,3 +75,10 @@ extern "C" void clearFocus(ObjectHeader* window)
 {
     formSetFocus(window);
 }
+
+extern "C" ObjectHeader* windowTypingFocusGetter(ObjectHeader* window, int32_t)
+{
+    NativeWindow* native = window ? asWindow(window)->native : nullptr;
+    Pane* pane = native ? focusedPane(native) : nullptr;
+    return pane && pane->takesTyping() ? RuntimeLockObject(pane->control()) : nullptr;
+}

@@ -19,4 +19,7 @@ extern "C" {
 void RuntimeSetFocus(ObjectHeader* control);
 void formSetFocus(ObjectHeader* window);
 void clearFocus(ObjectHeader* window);
+// The control with the keyboard focus in the window when it takes typed characters itself
+// (with a reference), or Nil: the window may then take typed keys as commands.
+ObjectHeader* windowTypingFocusGetter(ObjectHeader* window, int32_t parameter);
 }

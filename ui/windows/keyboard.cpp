@@ -6,6 +6,7 @@
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"
 #include "ui/windows/framewindow.h"
+#include "ui/windows/keypush.h"
 #include "ui/windows/messagestate.h"
 #include "ui/windows/shortcuts.h"
 
@@ -169,9 +170,14 @@ bool keyboardPreTranslate(MSG& message)
 {
     if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
         NativeWindow* native = nativeWindowHolding(message.hwnd);
-        if (native && !native->destroying && keyDownInWindow(native, message))
+        keyPushBeginKey(message);
+        bool consumed = native && !native->destroying && keyDownInWindow(native, message);
+        keyPushEndKey();
+        if (consumed)
             return true;
     }
+    if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP)
+        keyPushKeyUp(message);
     if (hostState().frameMode && frameClientHandle())
         return TranslateMDISysAccel(frameClientHandle(), &message) != 0;
     return false;

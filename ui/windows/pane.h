@@ -64,6 +64,11 @@ public:
     virtual bool isDefaultButton() const { return false; }
     virtual bool isCancelButton() const { return false; }
     virtual void push() {}
+    // Shows the pane pressed or not, as the mouse held on it does (a button pushed by a key).
+    virtual void showPressed(bool) {}
+    // True for a control that takes typed characters itself (an editable text field, a list
+    // searched by typing): keys the window uses as commands are left to it.
+    virtual bool takesTyping() const { return false; }
     // A shortcut of the pane was typed.
     virtual void shortcut();
     virtual void stateChanged(PaneState state);
