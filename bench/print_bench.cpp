@@ -85,13 +85,20 @@ bool printDirectly(const std::string& documentName)
     return started;
 }
 
+std::string folderOf(const std::string& path)
+{
+    return path.substr(0, path.find_last_of('\\'));
+}
+
 // The program's cheque, filled in as the printed texts above.
 struct RunningCheque : FramedProgram {
     Form cheque = {};
 
     bool start()
     {
-        if (!startFramedProgram("tegata.exe", "bench-print", *this))
+        // A copy of its own keeps the settings it writes on closing out of the build folder.
+        std::string program = programCopyIn("tegata.exe", "bench-print");
+        if (program.empty() || !startFramedProgramIn(program, folderOf(program), *this))
             return false;
         cheque = {FramedProgram::cheque, &chequeLayout};
         clickInWindow(about, 150, 300);
