@@ -1,6 +1,7 @@
 // The issuer block: the three entries copied onto the form's three issuer lines so that the block
 // stays at the bottom, erased, and mirrored from the cheque window into the note window.
 #include "app/formwindow.h"
+#include "app/notemirror.h"
 #include "app/ownedtext.h"
 
 namespace {
@@ -49,8 +50,6 @@ void eraseButtonAction(ObjectHeader* button)
 // same name; the note window's are not copied back.
 void mirrorToNote(ObjectHeader* field)
 {
-    OwnedText text(editTextGetter(field, 0));
-    FormWindowFields* note = noteWindow();
-    editTextSetter(RuntimeControlFetch(asObject(note), controlName(field)), 0, text.get());
+    passOnToNote(controlName(field));
 }
 }
