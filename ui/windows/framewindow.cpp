@@ -17,15 +17,28 @@ HWND frame;
 HWND client;
 
 constexpr UINT firstChildId = 0xFF00;
+constexpr UINT_PTR scrollBarsTimer = 1;
 
+// The client's scroll bars come once the first windows are drawn: while they are there, every
+// document window made or moved has the client work out its scroll ranges again, which under
+// Wine costs about as much as making the window. A timer's message comes after every paint.
 void onFrameCreated(HWND handle)
 {
     CLIENTCREATESTRUCT mdi = {nullptr, firstChildId};
     // Without MDIS_ALLCHILDSTYLES the client gives every document window the standard styles:
     // visible from the start (a window made hidden would show) and with boxes it should not have.
     client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE | MDIS_ALLCHILDSTYLES, 0,
-                             0, 0, 0, handle, nullptr, hostState().instance, &mdi);
+                             WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0, handle, nullptr,
+                             hostState().instance, &mdi);
+    SetTimer(handle, scrollBarsTimer, 1, nullptr);
+}
+
+void giveClientScrollBars(HWND handle)
+{
+    KillTimer(handle, scrollBarsTimer);
+    SetWindowLongA(client, GWL_STYLE, GetWindowLongA(client, GWL_STYLE) | WS_HSCROLL | WS_VSCROLL);
+    SetWindowPos(client, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Without a quit of the application's own, closing the frame closes the windows that agree.
@@ -58,6 +71,12 @@ LRESULT CALLBACK frameWindowProcedure(HWND handle, UINT message, WPARAM wParam, 
     case WM_CLOSE:
         onFrameClose();
         return 0;
+    case WM_TIMER:
+        if (wParam == scrollBarsTimer && client) {
+            giveClientScrollBars(handle);
+            return 0;
+        }
+        break;
     case WM_COMMAND:
         if (lParam == 0 && LOWORD(wParam) < firstChildId && windowHooks().menuCommand) {
             windowHooks().menuCommand(activeChild(), LOWORD(wParam));

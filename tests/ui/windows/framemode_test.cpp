@@ -84,6 +84,27 @@ TEST_F(FrameMode, AHiddenDocumentStaysHiddenAndVisibleSwitchesTheDocumentsInTurn
     }
 }
 
+// The client takes its scroll bars once the first windows are drawn (they cost start-up time);
+// from then on a document reaching beyond it can be scrolled into view.
+TEST_F(FrameMode, ADocumentBeyondASmallFrameCanBeScrolledIntoView)
+{
+    ObjectHeader* document = open("Cheque");
+    ASSERT_NE(document, nullptr);
+    HWND frame = frameWindowHandle(), client = frameClientHandle();
+    RECT before;
+    GetWindowRect(frame, &before);
+    SetWindowPos(frame, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(pumpUntil([&] {
+        SCROLLINFO range = {sizeof range, SIF_RANGE | SIF_PAGE};
+        return (GetWindowLongA(client, GWL_STYLE) & WS_VSCROLL) && GetScrollInfo(client, SB_VERT, &range) &&
+               range.nMax - range.nMin + 1 > int(range.nPage);
+    })) << "no scroll bar to reach the document";
+    SetWindowPos(frame, nullptr, 0, 0, before.right - before.left, before.bottom - before.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(pumpUntil([&] { return !(GetWindowLongA(client, GWL_STYLE) & WS_VSCROLL); }))
+        << "the scroll bar stays when everything fits";
+}
+
 TEST_F(FrameMode, WhileAModalWindowShowsOnlyItTakesClicksAndItStaysAboveTheFrame)
 {
     ObjectHeader* document = open("Cheque");
