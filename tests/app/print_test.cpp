@@ -229,7 +229,7 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     EXPECT_TRUE(hasInk(moved.inkWithin(unitsToPixels(295, 36, 410, 100)))) << "the mark moves with the offsets";
 }
 
-TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrinted)
+TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrintedNorAreOffsetsInLetters)
 {
     closeAbout();
     fillIn(cheque);
@@ -241,10 +241,13 @@ TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrinted)
     EXPECT_FALSE(hasInk(byMenu.inkWithin(onScreenPlace)));
 
     cheque.press("銀行渡り");
+    replaceText(cheque, chequeLayout.offsetDown, "下へ");
+    replaceText(cheque, chequeLayout.offsetRight, "abc");
     RenderedPage unmarked = printThrough([&] { cheque.press("印刷"); }, "printed-unmarked.png");
     ASSERT_GT(unmarked.width, 0);
     EXPECT_FALSE(hasInk(unmarked.inkWithin(corner)));
     EXPECT_FALSE(hasInk(unmarked.inkWithin(onScreenPlace)));
+    expectAtTheirPlaces(unmarked, chequeTexts); // offsets that are no numbers count as 0
 }
 
 TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
