@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -191,6 +192,12 @@ TEST_F(KeptSettings, EverySettingComesBackAfterARestart)
     cheque.clickAt(middleOf(rectIn(menu, cheque.window)));
     typeIntoWindow(cheque.window, {VK_END, VK_RETURN});
     EXPECT_TRUE(waitAnswering([&] { return !cheque.text(chequeFontField).empty(); }));
+    Form note = switchToNote();
+    RECT noteArrows = noteLayout.arrows;
+    for (int press = 0; press < 2; ++press)
+        note.clickAt({(noteArrows.left + noteArrows.right) / 2, noteArrows.bottom - 3});
+    EXPECT_EQ(note.top(noteLayout.yearStamp), noteLayout.defaultFiguresTop + 2);
+    switchToCheque(note);
     RECT title = screenRect(cheque.window);
     dragOnScreen({title.left + 60, title.top + 8}, {title.left + 90, title.top + 28});
     struct Seen {
@@ -222,9 +229,33 @@ TEST_F(KeptSettings, EverySettingComesBackAfterARestart)
     EXPECT_EQ(after.stampTop, before.stampTop);
     EXPECT_EQ(after.place.left, before.place.left);
     EXPECT_EQ(after.place.top, before.place.top);
-    Form note = switchToNote();
+    note = switchToNote();
     EXPECT_EQ(note.text(noteLayout.addressIn), before.address) << "the cheque's issuer is the note's";
+    EXPECT_EQ(note.top(noteLayout.yearStamp), noteLayout.defaultFiguresTop + 2) << "the note keeps its own stamp";
     EXPECT_EQ(note.text(noteLayout.offsetRight), "-1.5");
+}
+
+// A text pasted with its line breaks must not shift the lines after it.
+TEST_F(KeptSettings, APastedLineBreakIsKeptAsASpace)
+{
+    startAndCloseAbout();
+    std::wstring pasted = L"一行目\r\n二行目";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(text), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(text);
+    SetClipboardData(CF_UNICODETEXT, text);
+    CloseClipboard();
+    typeInto(cheque, chequeLayout.addressIn, "");
+    pressInWindow(cheque.window, 'V', {VK_CONTROL});
+    waitUntilIdle(cheque.window);
+    std::string shown = cheque.text(chequeLayout.addressIn);
+    EXPECT_EQ(quit(), std::vector<std::string>{});
+    std::vector<std::string> lines = splitCrLf(fileBytes(pathOf(chequeFile)));
+    ASSERT_EQ(lines.size(), 12u) << shown;
+    EXPECT_NE(lines[0].find("一行目"), std::string::npos) << shown;
+    EXPECT_EQ(lines[3], "0") << "the offset stays on its own line";
 }
 
 struct DamageCase {
