@@ -8,7 +8,11 @@
 
 #include <shlobj.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,6 +81,7 @@ protected:
         program = programCopyIn("tegata.exe", "settings-program");
         ASSERT_FALSE(program.empty()) << "no copy of the program";
         folder = program.substr(0, program.rfind('\\'));
+        removeSettingsIn(folder);
         removeSettingsIn(userDataFolder());
     }
 
@@ -84,6 +89,7 @@ protected:
     {
         if (session)
             TegataProgram::TearDown();
+        removeSettingsIn(folder);
         removeSettingsIn(userDataFolder());
     }
 
@@ -185,6 +191,12 @@ TEST_F(KeptSettings, EverySettingComesBackAfterARestart)
     cheque.clickAt(middleOf(rectIn(menu, cheque.window)));
     typeIntoWindow(cheque.window, {VK_END, VK_RETURN});
     EXPECT_TRUE(waitAnswering([&] { return !cheque.text(chequeFontField).empty(); }));
+    Form note = switchToNote();
+    RECT noteArrows = noteLayout.arrows;
+    for (int press = 0; press < 2; ++press)
+        note.clickAt({(noteArrows.left + noteArrows.right) / 2, noteArrows.bottom - 3});
+    EXPECT_EQ(note.top(noteLayout.yearStamp), noteLayout.defaultFiguresTop + 2);
+    switchToCheque(note);
     RECT title = screenRect(cheque.window);
     dragOnScreen({title.left + 60, title.top + 8}, {title.left + 90, title.top + 28});
     struct Seen {
@@ -216,9 +228,341 @@ TEST_F(KeptSettings, EverySettingComesBackAfterARestart)
     EXPECT_EQ(after.stampTop, before.stampTop);
     EXPECT_EQ(after.place.left, before.place.left);
     EXPECT_EQ(after.place.top, before.place.top);
-    Form note = switchToNote();
+    note = switchToNote();
     EXPECT_EQ(note.text(noteLayout.addressIn), before.address) << "the cheque's issuer is the note's";
+    EXPECT_EQ(note.top(noteLayout.yearStamp), noteLayout.defaultFiguresTop + 2) << "the note keeps its own stamp";
     EXPECT_EQ(note.text(noteLayout.offsetRight), "-1.5");
+}
+
+// A text pasted with its line breaks must not shift the lines after it.
+TEST_F(KeptSettings, APastedLineBreakIsKeptAsASpace)
+{
+    startAndCloseAbout();
+    std::wstring pasted = L"一行目\r\n二行目";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(text), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(text);
+    SetClipboardData(CF_UNICODETEXT, text);
+    CloseClipboard();
+    typeInto(cheque, chequeLayout.addressIn, "");
+    pressInWindow(cheque.window, 'V', {VK_CONTROL});
+    waitUntilIdle(cheque.window);
+    std::string shown = cheque.text(chequeLayout.addressIn);
+    EXPECT_EQ(quit(), std::vector<std::string>{});
+    std::vector<std::string> lines = splitCrLf(fileBytes(pathOf(chequeFile)));
+    ASSERT_EQ(lines.size(), 12u) << shown;
+    EXPECT_NE(lines[0].find("一行目"), std::string::npos) << shown;
+    EXPECT_EQ(lines[3], "0") << "the offset stays on its own line";
+}
+
+struct DamageCase {
+    const char* name;
+    std::string file, keptFile; // empty: no such file
+    bool readOnly;
+    const char* addressShown;
+    const char* offsetRightShown;
+    size_t messages;
+    const char* addressKept; // line 1 of the file after the close
+};
+
+const std::string binaryJunk = std::string("\0\x01\xFF\xFE\x7F\x02\r\n", 8) + std::string(200, '\0') + "\x90\x03";
+const std::string cutShort = linesOf({"短い住所", "会社", "名前", "3"});
+
+const DamageCase damageCases[] = {
+    {"cut short: read as far as it goes", cutShort, "", false, "短い住所", "", 0, "短い住所"},
+    {"binary junk: the template", binaryJunk, "", false, "", "0", 0, ""},
+    {"junk with a kept version", binaryJunk, settingsWith("控えの住所"), false, "控えの住所", "4", 0, "控えの住所"},
+    {"cut short with a whole kept version", cutShort, settingsWith("控えの住所"), false, "控えの住所", "4", 0,
+     "控えの住所"},
+    {"read-only: read, and kept as it was", settingsWith("読み取り専用"), "", true, "読み取り専用", "4", 1,
+     "読み取り専用"},
+};
+
+TEST_F(KeptSettings, DamagedAndReadOnlyFilesAreMetWithoutLossAndWithOneMessage)
+{
+    for (const DamageCase& damage : damageCases) {
+        removeSettingsIn(folder);
+        if (!damage.file.empty())
+            ASSERT_TRUE(writeWholeFile(pathOf(chequeFile), damage.file));
+        if (!damage.keptFile.empty())
+            ASSERT_TRUE(writeWholeFile(pathOf(chequeFile, ".bak"), damage.keptFile));
+        if (damage.readOnly)
+            SetFileAttributesA(pathOf(chequeFile).c_str(), FILE_ATTRIBUTE_READONLY);
+        startAndCloseAbout();
+        ASSERT_FALSE(HasFatalFailure()) << damage.name;
+        EXPECT_EQ(cheque.text(chequeLayout.addressIn), damage.addressShown) << damage.name;
+        EXPECT_EQ(cheque.text(chequeLayout.offsetRight), damage.offsetRightShown) << damage.name;
+        std::vector<std::string> told = quit();
+        EXPECT_EQ(told.size(), damage.messages) << damage.name;
+        if (!told.empty())
+            EXPECT_EQ(told.front(), notKept) << damage.name;
+        std::vector<std::string> lines = splitCrLf(fileBytes(pathOf(chequeFile)));
+        EXPECT_EQ(lines.size(), 12u) << damage.name;
+        EXPECT_EQ(lines.empty() ? "" : lines.front(), damage.addressKept) << damage.name;
+    }
+}
+
+TEST_F(KeptSettings, ASavedFaceNoLongerInstalledGivesWayToAMinchoFace)
+{
+    ASSERT_TRUE(writeWholeFile(pathOf(chequeFile), settingsWith("住所", "Gone Typeface Pro")));
+    startAndCloseAbout();
+    std::string face = cheque.text(chequeFontField);
+    EXPECT_TRUE(face.find("明朝") != std::string::npos || face.find("Mincho") != std::string::npos) << face;
+    HWND menu = childrenOfClass(cheque.window, "ComboBox").front();
+    EXPECT_EQ(textOf(menu), face) << "the menu shows the face in use";
+    EXPECT_EQ(quit(), std::vector<std::string>{});
+    std::vector<std::string> lines = splitCrLf(fileBytes(pathOf(chequeFile)));
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[11], face) << "the face really used is kept";
+}
+
+// Closing one window closes the other, and both keep their settings: a failure is told once.
+TEST_F(KeptSettings, BothWindowsFailingToKeepTheirSettingsAreToldOnce)
+{
+    for (const char* name : {chequeFile, noteFile}) {
+        ASSERT_TRUE(writeWholeFile(pathOf(name), settingsWith("読み取り専用")));
+        SetFileAttributesA(pathOf(name).c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    startAndCloseAbout();
+    Form note = switchToNote();
+    EXPECT_EQ(note.text(noteLayout.addressIn), "読み取り専用");
+    EXPECT_EQ(quit(), std::vector<std::string>{notKept});
+}
+
+// The test runs as a user whom no folder refuses (under Wine, as the machine's administrator):
+// a folder in the way of the settings' new file stands for a folder the program cannot write in.
+TEST_F(KeptSettings, AFolderThatTakesNoNewFilesSendsTheSettingsToTheUserDataFolder)
+{
+    std::string earlier = settingsWith("以前の住所");
+    ASSERT_TRUE(writeWholeFile(pathOf(chequeFile), earlier));
+    for (const char* name : {chequeFile, noteFile})
+        ASSERT_TRUE(CreateDirectoryA(pathOf(name, ".new").c_str(), nullptr));
+    startAndCloseAbout();
+    EXPECT_EQ(cheque.text(chequeLayout.addressIn), "以前の住所") << "an earlier run's file is read";
+    replaceText(cheque, chequeLayout.addressIn, "新しい住所");
+    EXPECT_EQ(quit(), std::vector<std::string>{}) << "the settings were kept";
+    EXPECT_EQ(fileBytes(pathOf(chequeFile)), earlier);
+    std::vector<std::string> lines = splitCrLf(fileBytes(userDataFolder() + "\\" + ansiFromUtf8(chequeFile)));
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "新しい住所");
+
+    startAndCloseAbout();
+    EXPECT_EQ(cheque.text(chequeLayout.addressIn), "新しい住所");
+    EXPECT_EQ(quit(), std::vector<std::string>{});
+}
+
+// How many times the program is killed while it writes its settings; TEGATA_SETTINGS_KILLS
+// lowers (or raises) it.
+int killRounds()
+{
+    char text[16] = {};
+    GetEnvironmentVariableA("TEGATA_SETTINGS_KILLS", text, sizeof text);
+    return text[0] ? atoi(text) : 200;
+}
+
+double secondsSince(LARGE_INTEGER start)
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+bool exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A version the program did not write: thirteen lines, read as far as twelve go. What the
+// program writes back is the first twelve, so the old and the new version differ.
+std::string oldVersion(int round)
+{
+    return linesOf(
+        {"住所" + std::to_string(round), "会社", "名前", "3", "4", "40", "20", "118", "120", "120", "120", "", "旧"});
+}
+
+std::string newVersion(int round)
+{
+    std::string old = oldVersion(round);
+    return old.substr(0, old.size() - ansiFromUtf8("旧").size() - 2);
+}
+
+// One copy of the program, started, closed and killed round after round in a thread of its
+// own: the program spends most of a round waiting (its About window's sound stops in real
+// time), so several copies share the machine well.
+struct KillLane {
+    std::string program, folder;
+    int rounds = 0, firstRound = 0;
+    double writeSpan = 0; // seconds from the first new version seen to the last file replaced
+    int seen[2] = {};     // files found holding the old and the new version
+    int killedInside = 0; // kills that came while a new version was there, not yet in place
+    std::string failure;
+
+    std::string pathOf(const char* name, const char* suffix = "") const
+    {
+        return folder + "\\" + ansiFromUtf8(name) + suffix;
+    }
+
+    // The About window shows once the cheque window has read its settings. It closes when
+    // another copy's window takes the focus, so a program that shows its cheque window and
+    // answers a while after its start has shown it too.
+    static bool openedItsWindows(HWND frame, DWORD startedAt)
+    {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(frame, &processId);
+        if (visibleWindowOf(processId, aboutTitle))
+            return true;
+        return GetTickCount() - startedAt > 3000 && visibleWindowOf(processId, chequeTitle) && waitUntilIdle(frame);
+    }
+
+    // Starts the program on the round's old versions and asks it to close once it shows its
+    // windows; null when it did not.
+    std::unique_ptr<ProgramSession> startAndClose(int round)
+    {
+        for (const char* name : {chequeFile, noteFile}) {
+            writeWholeFile(pathOf(name), oldVersion(round));
+            DeleteFileA(pathOf(name, ".new").c_str());
+        }
+        DWORD startedAt = GetTickCount();
+        auto session = std::make_unique<ProgramSession>("\"" + program + "\"", folder);
+        HWND frame = session->waitForWindow(frameTitle, 20000);
+        if (!frame || !waitUntil([&] { return openedItsWindows(frame, startedAt); }, 20000)) {
+            failure = "round " + std::to_string(round) + ": the program did not show its windows";
+            return nullptr;
+        }
+        PostMessageW(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return session;
+    }
+
+    // A new version made, or a file replaced: sizes only, as a file held open here would make
+    // the program's replacement fail.
+    bool writeStarted(int round) const
+    {
+        for (const char* name : {chequeFile, noteFile}) {
+            WIN32_FILE_ATTRIBUTE_DATA file{};
+            if (exists(pathOf(name, ".new")) ||
+                (GetFileAttributesExA(pathOf(name).c_str(), GetFileExInfoStandard, &file) &&
+                 file.nFileSizeLow != oldVersion(round).size()))
+                return true;
+        }
+        return false;
+    }
+
+    bool writeFinished(int round) const
+    {
+        for (const char* name : {chequeFile, noteFile}) {
+            WIN32_FILE_ATTRIBUTE_DATA file{};
+            if (!GetFileAttributesExA(pathOf(name).c_str(), GetFileExInfoStandard, &file) ||
+                file.nFileSizeLow != newVersion(round).size())
+                return false;
+        }
+        return true;
+    }
+
+    // Polls closely (the write takes milliseconds) for at most ten seconds; the moment it held.
+    template <class Condition> bool waitClosely(Condition holds, LARGE_INTEGER& when) const
+    {
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        while (!holds() && secondsSince(start) < 10)
+            Sleep(1);
+        QueryPerformanceCounter(&when);
+        return holds();
+    }
+
+    // 0 the old version, 1 the new, -1 anything else (missing, empty, partial).
+    int versionOf(const char* name, int round) const
+    {
+        std::string bytes;
+        if (!readWholeFile(pathOf(name), bytes))
+            return -1;
+        return bytes == oldVersion(round) ? 0 : bytes == newVersion(round) ? 1 : -1;
+    }
+
+    // A round the program finishes: how long its write takes, measured under the same load.
+    void measureWrite()
+    {
+        std::unique_ptr<ProgramSession> session = startAndClose(firstRound);
+        LARGE_INTEGER started, finished;
+        if (!session || !waitClosely([&] { return writeStarted(firstRound); }, started) ||
+            !waitClosely([&] { return writeFinished(firstRound); }, finished))
+            return void(failure = failure.empty() ? "the program wrote no settings" : failure);
+        writeSpan = secondsSince(started) - secondsSince(finished);
+        DWORD exitCode;
+        session->waitForExit(10000, exitCode);
+        if (versionOf(chequeFile, firstRound) != 1 || versionOf(noteFile, firstRound) != 1)
+            failure = "a closed program left settings other than the new ones";
+    }
+
+    void killRound(int round)
+    {
+        std::unique_ptr<ProgramSession> session = startAndClose(round);
+        LARGE_INTEGER started;
+        if (!session || !waitClosely([&] { return writeStarted(round); }, started))
+            return void(failure = failure.empty() ? "the program wrote no settings" : failure);
+        double killAt = writeSpan * 1.2 * rand() / RAND_MAX;
+        while (secondsSince(started) < killAt)
+            Sleep(0);
+        session.reset(); // ends the program where it is
+        killedInside += !writeFinished(round);
+        for (const char* name : {chequeFile, noteFile}) {
+            int version = versionOf(name, round);
+            if (version < 0)
+                return void(failure = std::string(name) + " holds neither version after a kill " +
+                                      std::to_string(killAt * 1000) + " ms into the write");
+            ++seen[version];
+        }
+    }
+
+    void run()
+    {
+        measureWrite();
+        for (int round = firstRound + 1; round <= firstRound + rounds && failure.empty(); ++round)
+            killRound(round);
+    }
+};
+
+DWORD WINAPI runLane(void* lane)
+{
+    static_cast<KillLane*>(lane)->run();
+    return 0;
+}
+
+TEST(KilledWhileWriting, EverySettingsFileHoldsTheOldOrTheNewVersion)
+{
+    constexpr int laneCount = 8;
+    KillLane lanes[laneCount];
+    HANDLE threads[laneCount];
+    int rounds = killRounds();
+    srand(GetTickCount());
+    for (int i = 0; i < laneCount; ++i) {
+        lanes[i].program = programCopyIn("tegata.exe", "settings-kill-" + std::to_string(i));
+        ASSERT_FALSE(lanes[i].program.empty());
+        lanes[i].folder = lanes[i].program.substr(0, lanes[i].program.rfind('\\'));
+        lanes[i].rounds = rounds / laneCount + (i < rounds % laneCount);
+        lanes[i].firstRound = i * 100000;
+        threads[i] = CreateThread(nullptr, 0, runLane, &lanes[i], 0, nullptr);
+    }
+    // Every wait of a lane is bounded; this bound only catches a lane that never ends.
+    if (WaitForMultipleObjects(laneCount, threads, TRUE, 400000) == WAIT_TIMEOUT) {
+        ADD_FAILURE() << "a lane did not end";
+        fflush(stdout);
+        ExitProcess(1); // the lanes still use this frame
+    }
+    int seen[2] = {}, inside = 0;
+    for (KillLane& lane : lanes) {
+        CloseHandle(threads[&lane - lanes]);
+        EXPECT_EQ(lane.failure, "");
+        seen[0] += lane.seen[0], seen[1] += lane.seen[1], inside += lane.killedInside;
+        printf("a write took %.1f ms\n", lane.writeSpan * 1000);
+    }
+    printf("%d kills: %d files held the old version, %d the new; %d kills came while a new version was "
+           "being written or put in place\n",
+           rounds, seen[0], seen[1], inside);
+    EXPECT_GT(seen[0], 0) << "no kill came before a file was replaced";
+    EXPECT_GT(seen[1], 0) << "no kill came after a file was replaced";
 }
 
 } // namespace

@@ -251,8 +251,11 @@ std::string freshFolder(const std::string& path)
     HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((path + "\\" + found.cFileName).c_str());
+            std::string file = path + "\\" + found.cFileName;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                continue;
+            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL); // a test may have made it read-only
+            DeleteFileA(file.c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
