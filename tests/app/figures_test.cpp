@@ -68,15 +68,32 @@ const TypedAmount typedAmounts[] = {
     {"999999999999", "金 九千九百九拾九億九千九百九拾九萬九千九百九拾九圓 也", "￥ 999,999,999,999-"},
 };
 
+// The last column of a field's client area that shows anything but the field's ground.
+int rightmostInk(HWND field)
+{
+    waitUntilDrawn(field);
+    Capture shown = captureClient(field);
+    uint32_t ground = shown.pixels.at(0);
+    for (int x = shown.width - 1; x >= 0; --x) {
+        for (int y = 0; y < shown.height; ++y) {
+            if (shown.pixels[size_t(y * shown.width + x)] != ground)
+                return x;
+        }
+    }
+    return -1;
+}
+
 TEST_F(FiguresProgram, FiguresTypedAndEnteredShowAsTheKeypadWouldBuildThem)
 {
     closeAbout();
     for (const TypedAmount& amount : typedAmounts) {
         enterFigures(cheque, chequeFiguresIn, amount.typed);
-        EXPECT_TRUE(waitAnswering([&] { return cheque.kingaku() == amount.kingaku; })) << amount.typed << ": "
-                                                                                        << cheque.kingaku();
+        EXPECT_TRUE(waitAnswering([&] { return cheque.kingaku() == amount.kingaku; }))
+            << amount.typed << ": " << cheque.kingaku();
         EXPECT_EQ(cheque.figures(), amount.figures) << amount.typed;
         EXPECT_TRUE(cheque.printEnabled()) << amount.typed;
+        HWND line = cheque.field(chequeLayout.kingaku);
+        EXPECT_LT(rightmostInk(line), captureClient(line).width - 2) << amount.typed << " is cut off";
     }
     screenshot("tegata-figures-cheque.bmp");
 }
@@ -187,7 +204,8 @@ TEST_F(FiguresProgram, EachKeypadButtonNamesItsKeyInItsHelp)
     const struct {
         const char* caption;
         const char* help;
-    } buttons[] = {{"3", "キー：3"}, {"万", "キー：M"}, {"飛んで", "キー：0"}, {"AC", "キー：Esc"}, {"円", "キー：Enter"}};
+    } buttons[] = {
+        {"3", "キー：3"}, {"万", "キー：M"}, {"飛んで", "キー：0"}, {"AC", "キー：Esc"}, {"円", "キー：Enter"}};
     for (const auto& button : buttons) {
         HWND shown = cheque.button(button.caption);
         ASSERT_NE(shown, nullptr) << button.caption;
