@@ -217,48 +217,61 @@ TEST_F(FiguresProgram, EachKeypadButtonNamesItsKeyInItsHelp)
     screenshot("tegata-keypad-help.bmp");
 }
 
-unsigned powerOfTen(int exponent)
+unsigned long long powerOfTen(int exponent)
 {
-    unsigned power = 1;
+    unsigned long long power = 1;
     while (exponent-- > 0)
         power *= 10;
     return power;
 }
 
-// The presses a person makes on the keypad for an amount below 1億: each non-zero digit with its
-// unit, 万 after the last digit of the ten thousands, and 飛んで for each place skipped between
-// two digits.
-std::string keypadPresses(unsigned value)
+// The presses a person makes on the keypad for an amount: each non-zero digit with its unit, 万
+// after the last digit of the ten thousands and 万 万 after that of the hundred millions (the
+// keypad has no 億), and 飛んで for each place skipped between two digits.
+std::string keypadPresses(unsigned long long value)
 {
     static const char* const units[] = {"", " 十", " 百", " 千"};
+    static const char* const myriads[] = {"", " 万", " 万 万"};
     std::string presses = "AC";
     int lastPlace = -1;
-    for (int place = 7; place >= 0; --place) {
-        unsigned digit = value / powerOfTen(place) % 10;
+    for (int place = 11; place >= 0; --place) {
+        unsigned digit = unsigned(value / powerOfTen(place) % 10);
         if (digit == 0)
             continue;
         for (int skipped = lastPlace - place - 1; lastPlace >= 0 && skipped > 0; --skipped)
             presses += " 飛んで";
         presses += " " + std::to_string(digit) + units[place % 4];
-        if (place >= 4 && value / 10000 % powerOfTen(place - 4) == 0)
-            presses += " 万";
+        int groupStart = place - place % 4;
+        if (value / powerOfTen(groupStart) % powerOfTen(place - groupStart) == 0)
+            presses += myriads[groupStart / 4];
         lastPlace = place;
     }
     return presses + " 円";
+}
+
+// The kanji line with 億 written as the keypad writes it.
+std::string asTheKeypadWritesIt(std::string kanji)
+{
+    for (size_t at; (at = kanji.find("億")) != std::string::npos;)
+        kanji.replace(at, std::string("億").size(), "萬萬");
+    return kanji;
 }
 
 TEST_F(FiguresProgram, TheSameAmountTypedOrPressedShowsTheSameTwoLines)
 {
     closeAbout();
     Form note = switchToNote();
-    for (unsigned value : {1u, 11u, 1005u, 30005u, 120000u, 1234567u, 10203040u, 99999999u}) {
+    for (unsigned long long value : {1ULL, 11ULL, 1005ULL, 30005ULL, 120000ULL, 1234567ULL, 10203040ULL, 99999999ULL,
+                                     120000000ULL, 300000005ULL}) {
+        note.press("AC");
         enterFigures(note, noteFiguresIn, std::to_string(value));
         ASSERT_TRUE(waitAnswering([&] { return note.printEnabled(); })) << value;
         std::string typedKanji = note.kingaku(), typedFigures = note.figures();
-        pressAll(note, keypadPresses(value));
-        EXPECT_EQ(note.kingaku(), typedKanji) << keypadPresses(value);
-        EXPECT_EQ(note.figures(), typedFigures) << keypadPresses(value);
-        EXPECT_TRUE(note.printEnabled()) << keypadPresses(value);
+        std::string presses = keypadPresses(value);
+        pressAll(note, presses);
+        EXPECT_EQ(note.kingaku(), asTheKeypadWritesIt(typedKanji)) << presses;
+        EXPECT_EQ(note.figures(), typedFigures) << presses;
+        EXPECT_TRUE(note.printEnabled()) << presses;
     }
 }
 
