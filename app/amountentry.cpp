@@ -60,9 +60,27 @@ STRING_CONSTANT(figureOpening, "￥ ");
 STRING_CONSTANT(figureClosing, "-");
 STRING_CONSTANT(unitPlease, "「万」「千」「十」などの単位を押して下さい");
 
+// Kingaku's size in the templates. A longer amount (into the hundreds of millions) is shown
+// smaller so that the whole of it stays in the field: the kanji amount is the one that counts.
+constexpr int kanjiLineSize = 14;
+constexpr int smallestKanjiLineSize = 8;
+constexpr int kanjiLineMargins = 4;
+
+// A double-byte character takes about the size and a pixel more, a single-byte one half that.
+int kanjiLineSizeFor(StringRecord* line, int width)
+{
+    int halfWidths = StringLen(line);
+    int size = kanjiLineSize;
+    while (size > smallestKanjiLineSize && halfWidths * (size + 1) > 2 * (width - kanjiLineMargins))
+        --size;
+    return size;
+}
+
 void showKanji(FormWindowFields* window)
 {
-    editTextSetter(control(window, KingakuName), 0, window->KanjiText);
+    ObjectHeader* line = control(window, KingakuName);
+    editTextSizeSetter(line, 0, kanjiLineSizeFor(window->KanjiText, ctlPosGetter(line, 2)));
+    editTextSetter(line, 0, window->KanjiText);
 }
 
 void showFigures(FormWindowFields* window)

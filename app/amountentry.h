@@ -12,8 +12,9 @@ StringRecord* figureLine(StringRecord* figures);
 // is the amount when they agree.
 bool amountAgrees(StringRecord* spoken, StringRecord* kanjiLine, StringRecord* figures, AmountValue& value);
 
-// An amount entered whole, as "AC", the keypad presses that speak it and "円" leave it: the kanji
-// amount (without "金 " and "圓 也") and its figures are shown and checked.
+// An amount entered whole: the kanji amount (without "金 " and "圓 也") and its figures are shown,
+// checked and made printable as "AC", the keypad presses that speak it and "円" would; no zeros
+// are left waiting.
 void enterAmount(FormWindowFields* window, StringRecord* spoken, StringRecord* figures);
 
 // Return in the figures field: the amount typed there entered whole, or refused with a beep and

@@ -24,10 +24,10 @@ struct KeypadKey {
 // The units by the first letter of their reading (man, sen, hyaku, jyu), 飛んで by the zero it
 // puts into the figures, AC by Escape as on a calculator. The buttons' help texts name them.
 const KeypadKey keypadKeys[] = {
-    {'1', &digit1Button.record}, {'2', &digit2Button.record},  {'3', &digit3Button.record},
-    {'4', &digit4Button.record}, {'5', &digit5Button.record},  {'6', &digit6Button.record},
-    {'7', &digit7Button.record}, {'8', &digit8Button.record},  {'9', &digit9Button.record},
-    {'m', &ButtonManName.record}, {'s', &ButtonSenName.record}, {'h', &ButtonHyakuName.record},
+    {'1', &digit1Button.record},  {'2', &digit2Button.record},    {'3', &digit3Button.record},
+    {'4', &digit4Button.record},  {'5', &digit5Button.record},    {'6', &digit6Button.record},
+    {'7', &digit7Button.record},  {'8', &digit8Button.record},    {'9', &digit9Button.record},
+    {'m', &ButtonManName.record}, {'s', &ButtonSenName.record},   {'h', &ButtonHyakuName.record},
     {'j', &ButtonJyuName.record}, {'0', &TondeButtonName.record}, {'\x1b', &ClearName.record},
 };
 

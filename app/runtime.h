@@ -107,8 +107,9 @@ ObjectHeader* windowTypingFocusGetter(ObjectHeader* window, int parameter);
 // A button pushed from a KeyDown handler as a click would push it: shown pressed while the key
 // is held, pushed once however long it is held.
 void RuntimeKeyPushButton(ObjectHeader* button);
-// Edit fields' font (the size stays) and insertion point; a pop-up menu's rows.
+// Edit fields' font (the size stays), size and insertion point; a pop-up menu's rows.
 void editTextFontSetter(ObjectHeader* field, int parameter, StringRecord* name);
+void editTextSizeSetter(ObjectHeader* field, int parameter, int size);
 void editSelStartSetter(ObjectHeader* field, int parameter, int position);
 void RuntimePopupAddRow(ObjectHeader* popup, StringRecord* text);
 // Selecting a row runs the pop-up menu's Change.

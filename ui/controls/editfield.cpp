@@ -122,6 +122,11 @@ extern "C" void editFontStyleSetter(ObjectHeader* field, int32_t offset, int32_t
         pane->applyFont();
 }
 
+extern "C" void editTextSizeSetter(ObjectHeader* field, int32_t, int32_t size)
+{
+    editFontStyleSetter(field, offsetof(EditFieldObject, textSize), size);
+}
+
 extern "C" void editReadOnlySetter(ObjectHeader* field, int32_t, int32_t value)
 {
     if (!field)

@@ -20,6 +20,8 @@ void editSelStartSetter(ObjectHeader* field, int32_t parameter, int32_t position
 int32_t editSelLengthGetter(ObjectHeader* field, int32_t parameter);
 void editSelLengthSetter(ObjectHeader* field, int32_t parameter, int32_t length);
 void editTextFontSetter(ObjectHeader* field, int32_t parameter, StringRecord* name);
+// The field's text size, as its TextSize property sets it.
+void editTextSizeSetter(ObjectHeader* field, int32_t parameter, int32_t size);
 // Windows has none of these text styles: toggling one leaves the field as it is.
 void ToggleSelectionOutline(ObjectHeader* field);
 void ToggleSelectionShadow(ObjectHeader* field);

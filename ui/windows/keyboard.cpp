@@ -151,6 +151,10 @@ int32_t keyCharacter(int32_t virtualKey, UINT scanCode)
 {
     if (const char* character = keyName(virtualKey, keyCharacters, std::size(keyCharacters)))
         return static_cast<uint8_t>(character[0]);
+    // The numeric keypad sends its digit keys only while Num Lock is on, and they type their
+    // digit whatever the layout's tables say (some leave them out).
+    if (virtualKey >= VK_NUMPAD0 && virtualKey <= VK_NUMPAD9)
+        return '0' + (virtualKey - VK_NUMPAD0);
     BYTE state[256];
     if (!GetKeyboardState(state))
         return 0;
