@@ -129,8 +129,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     HDC screen = GetDC(nullptr);
     picture = formPicture(screen);
     ReleaseDC(nullptr, screen);
-    HWND frame = CreateWindowW(L"NativeFrame", L"手形・小切手", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1024,
-                               768, nullptr, menuBar(), instance, nullptr);
+    HWND frame = CreateWindowW(L"NativeFrame", L"手形・小切手", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1024, 768,
+                               nullptr, menuBar(), instance, nullptr);
     CLIENTCREATESTRUCT client = {nullptr, 1};
     frameClient = CreateWindowW(L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1024, 700, frame,
                                 nullptr, instance, &client);

@@ -73,8 +73,9 @@ int main(int argc, char** argv)
         double nativeMs = startToWindow(native, folder);
         double programMs = startToWindow(program, folder);
         if (ms < 0 || nativeMs < 0 || programMs < 0) {
-            printf("FAILED: %s never showed its cheque window\n",
-                   ms < 0 ? "the bare program" : nativeMs < 0 ? "the native form" : "tegata.exe");
+            printf("FAILED: %s never showed its cheque window\n", ms < 0         ? "the bare program"
+                                                                  : nativeMs < 0 ? "the native form"
+                                                                                 : "tegata.exe");
             return 1;
         }
         bestBare = round == 0 || ms < bestBare ? ms : bestBare;
