@@ -1,7 +1,6 @@
 // The issuer block: the three entries copied onto the form's three issuer lines so that the block
 // stays at the bottom, erased, and mirrored from the cheque window into the note window.
 #include "app/formwindow.h"
-#include "app/notemirror.h"
 #include "app/ownedtext.h"
 
 namespace {
@@ -50,6 +49,8 @@ void eraseButtonAction(ObjectHeader* button)
 // same name; the note window's are not copied back.
 void mirrorToNote(ObjectHeader* field)
 {
-    passOnToNote(controlName(field));
+    OwnedText text(editTextGetter(field, 0));
+    FormWindowFields* note = noteWindow();
+    editTextSetter(RuntimeControlFetch(asObject(note), controlName(field)), 0, text.get());
 }
 }

@@ -4,7 +4,6 @@
 #include "app/formsettings.h"
 #include "app/formwindow.h"
 #include "app/issuedregister.h"
-#include "app/notemirror.h"
 #include "app/printfont.h"
 #include "appdata.h"
 
@@ -84,7 +83,6 @@ void chequeWindowOpen(FormWindowFields* window)
 void noteWindowOpen(FormWindowFields* window)
 {
     openForm(window);
-    takeWhatWasPassedOn(window);
 }
 
 // The quit closes the other working window too, if it was ever opened, which keeps its own

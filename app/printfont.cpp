@@ -3,7 +3,6 @@
 #include "app/printfont.h"
 
 #include "app/formwindow.h"
-#include "app/notemirror.h"
 #include "app/ownedtext.h"
 #include "appdata.h"
 
@@ -80,7 +79,7 @@ void applyPrintFont(FormWindowFields* window, StringRecord* font)
     if (note)
         setFontKeepingText(control(window, TonoFieldName), font, true);
     else
-        passOnToNote(&FontFieldName.record); // notes take the cheque's print font
+        editTextSetter(control(noteWindow(), FontFieldName), 0, font); // notes take the cheque's print font
 }
 
 void restorePrintFont(FormWindowFields* window, StringRecord* saved)
