@@ -129,8 +129,7 @@ struct RunningCheque : FramedProgram {
         if (!dialog)
             return -1;
         uint64_t start = benchTicks();
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        pushDialogButton(dialog, IDOK);
         for (DWORD begun = GetTickCount(); IsWindow(dialog) && GetTickCount() - begun < 10000;)
             Sleep(0);
         DWORD_PTR answer;

@@ -148,8 +148,7 @@ protected:
             ADD_FAILURE() << "no print dialog";
             return {};
         }
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        pushDialogButton(dialog, IDOK);
         std::string printed = before.waitForNewFile(printedWithin);
         if (printed.empty()) {
             ADD_FAILURE() << "nothing printed";
@@ -184,8 +183,7 @@ protected:
         PostMessageW(form.button("印刷"), BM_CLICK, 0, 0);
         HWND dialog = session->waitForMessageBox(10000);
         ASSERT_NE(dialog, nullptr) << "no print dialog";
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer)));
+        pushDialogButton(dialog, answer);
         waitAnswering([&] { return !IsWindow(dialog); });
     }
 
@@ -258,8 +256,7 @@ TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
     cheque.press("印刷");
     HWND dialog = session->waitForMessageBox(10000);
     ASSERT_NE(dialog, nullptr) << "no print dialog";
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    pushDialogButton(dialog, IDCANCEL);
     EXPECT_TRUE(waitAnswering([&] { return !IsWindow(dialog); }));
     Sleep(3000); // a job would have reached the printer's folder by now
     EXPECT_FALSE(before.newFileExists());
@@ -336,8 +333,7 @@ TEST_F(PrintedForms, ThePrintMenuItemFollowsThePrintButton)
         EXPECT_EQ(!dialogs.empty(), c.printable) << c.presses;
         EXPECT_EQ(cheque.printEnabled(), c.printable) << c.presses;
         for (HWND dialog : dialogs) {
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+            pushDialogButton(dialog, IDCANCEL);
             waitAnswering([&] { return !IsWindow(dialog); });
         }
     }
@@ -430,8 +426,7 @@ TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNoth
     ASSERT_NE(question, nullptr) << "no question";
     SeenMessageBox seen = readMessageBox(question);
     EXPECT_EQ(seen.text, "振出記録に書き込めませんでした。\r\n記録を残さずに印刷しますか？");
-    PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(question, IDNO)));
+    pushDialogButton(question, IDNO);
     waitUntilIdle(cheque.window);
     Sleep(3000); // a job would have reached the printer's folder by now
     EXPECT_FALSE(unprinted.newFileExists()) << "answered no, yet printed";
@@ -440,8 +435,7 @@ TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNoth
     pressPrint(cheque, IDOK);
     question = session->waitForMessageBox(10000);
     ASSERT_NE(question, nullptr) << "no question";
-    PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(question, IDYES)));
+    pushDialogButton(question, IDYES);
     EXPECT_FALSE(printed.waitForNewFile(printedWithin).empty()) << "answered yes, yet not printed";
     CloseHandle(released.file);
     released.file = nullptr;

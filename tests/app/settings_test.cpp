@@ -132,7 +132,7 @@ protected:
     std::string answerBoxShown(HWND box)
     {
         std::string text = readMessageBox(box).text;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        pushDialogButton(box, IDOK);
         waitAnswering([&] { return !IsWindow(box); });
         return text;
     }

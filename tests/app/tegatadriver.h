@@ -162,7 +162,7 @@ protected:
         if (!box)
             return "(no message box)";
         std::string text = readMessageBox(box).text;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        pushDialogButton(box, IDOK);
         waitAnswering([&] { return !IsWindow(box); });
         return text;
     }

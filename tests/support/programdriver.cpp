@@ -262,3 +262,8 @@ std::string freshFolder(const std::string& path)
     CreateDirectoryA(path.c_str(), nullptr);
     return path;
 }
+
+void pushDialogButton(HWND dialog, int id)
+{
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}

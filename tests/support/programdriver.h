@@ -34,6 +34,8 @@ struct ProgramOptions {
 
 // The visible message boxes of a process, and what one shows.
 std::vector<HWND> messageBoxesOf(DWORD processId);
+// Clicks a button of another program's dialog or message box, as its notification would say.
+void pushDialogButton(HWND dialog, int id);
 SeenMessageBox readMessageBox(HWND box);
 
 // Runs the command line to its end, reading and answering every message box it shows.
