@@ -18,15 +18,6 @@ const Place noteFiguresIn = {674, 241};
 
 const char* const figuresAccepted = "金額は 1 から 999,999,999,999 までの整数を数字で入力して下さい";
 
-void sendKeyEdge(WORD key, bool up)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
 bool shownPressed(HWND button)
 {
     return (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;

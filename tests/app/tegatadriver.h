@@ -44,11 +44,8 @@ inline const FormLayout noteLayout = {
 
 inline void sendKey(WORD key)
 {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+    sendKeyEdge(key, false);
+    sendKeyEdge(key, true);
 }
 
 // One working window of the running program, reached through its layout.

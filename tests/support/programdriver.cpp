@@ -55,11 +55,8 @@ void pressReturn(HWND box)
 {
     SetForegroundWindow(box);
     waitUntil([box] { return GetForegroundWindow() == box; }, 1000);
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    sendKeyEdge(VK_RETURN, false);
+    sendKeyEdge(VK_RETURN, true);
 }
 
 struct BoxSearch {
@@ -80,6 +77,24 @@ BOOL CALLBACK collectBox(HWND window, LPARAM context)
 }
 
 } // namespace
+
+// SendInput returns before the input is in the program's queue (Wine passes it on a moment
+// later), and a message sent to the program meanwhile is answered before the input is taken:
+// the system's key state shows when the press or release has been queued.
+void sendQueued(INPUT input, int key, bool down)
+{
+    SendInput(1, &input, sizeof input);
+    waitUntil([key, down] { return ((GetAsyncKeyState(key) & 0x8000) != 0) == down; }, 1000);
+}
+
+void sendKeyEdge(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    sendQueued(input, key, !up);
+}
 
 SeenMessageBox readMessageBox(HWND box)
 {

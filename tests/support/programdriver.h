@@ -43,6 +43,12 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
 
 // Asks `done` every few milliseconds until it holds; false when it still does not after the time.
 bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+// Sends one input event that presses (`down`) or releases the key and waits until the system
+// has queued it for the program.
+void sendQueued(INPUT input, int key, bool down);
+// Presses (or, with `up`, releases) a key wherever the keyboard focus is, as sendQueued.
+void sendKeyEdge(WORD key, bool up);
 // The same, answering the messages of this thread's own windows meanwhile, as any program on
 // the desktop does.
 bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs = 3000);

@@ -63,15 +63,6 @@ void bringToFront(HWND window)
     waitUntil([window] { return inFront(window); }, 1000);
 }
 
-void sendKey(WORD key, bool up)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
 // Mouse input carries its screen position: a button sent on its own would act wherever the
 // system last saw the pointer, which may lag behind SetCursorPos.
 void sendMouse(DWORD flags, POINT at)
@@ -81,7 +72,12 @@ void sendMouse(DWORD flags, POINT at)
     input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
+    if (flags & MOUSEEVENTF_LEFTDOWN)
+        sendQueued(input, VK_LBUTTON, true);
+    else if (flags & MOUSEEVENTF_LEFTUP)
+        sendQueued(input, VK_LBUTTON, false);
+    else
+        SendInput(1, &input, sizeof input);
 }
 
 bool cursorAt(POINT to)
@@ -165,16 +161,21 @@ bool waitUntilInFront(HWND window, DWORD timeoutMs)
     return waitUntil([window] { return inFront(window); }, timeoutMs);
 }
 
-// A thread takes messages sent to it before the next message of its queue: each sent message
-// answered shows the thread came back for one more queued message. A click queues up to three
-// (move, button down, button up), so the fourth answer comes after the thread has handled the
-// button up and whatever it set off. Nested peeks can answer sooner, so a test that needs an
-// order waits for what the program shows. A window that is gone (closed by that input) has
-// nothing left to take.
+// A thread takes messages sent to it before the next message of its queue, so each sent message
+// answered shows the thread came back for messages once more. But a thread answers every sent
+// message that is waiting before it looks at its queue: a message sent right after the last
+// answer is answered again before the queued input is taken, however many are sent. So each
+// round first leaves the thread a moment to take the next queued message. A click queues up to
+// three (move, button down, button up: in the queue before this is called, see sendQueued),
+// so after the fourth round the thread has handled the button up and whatever it set off.
+// Nested peeks can answer sooner, so a test that needs an order waits for what the program
+// shows. A window that is gone (closed by that input) has nothing left to take.
 bool waitUntilIdle(HWND window)
 {
     const int queuedByOneInput = 3;
+    const DWORD momentToTakeOne = 3;
     for (int round = 0; round <= queuedByOneInput; ++round) {
+        Sleep(momentToTakeOne);
         DWORD_PTR answer;
         if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer))
             return !IsWindow(window);
@@ -226,8 +227,8 @@ void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
 {
     bringToFront(window);
     for (WORD key : keys) {
-        sendKey(key, false);
-        sendKey(key, true);
+        sendKeyEdge(key, false);
+        sendKeyEdge(key, true);
         waitUntilIdle(window);
     }
 }
@@ -236,11 +237,11 @@ void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held)
 {
     bringToFront(window);
     for (WORD modifier : held)
-        sendKey(modifier, false);
-    sendKey(key, false);
-    sendKey(key, true);
+        sendKeyEdge(modifier, false);
+    sendKeyEdge(key, false);
+    sendKeyEdge(key, true);
     for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
-        sendKey(*modifier, true);
+        sendKeyEdge(*modifier, true);
     waitUntilIdle(window);
 }
 
