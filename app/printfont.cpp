@@ -50,6 +50,15 @@ int defaultFaceRow()
     return RuntimeFontCount() > 0 ? 0 : -1;
 }
 
+// The menu shows the face in use, also when another window passed it on.
+void showFaceInMenu(FormWindowFields* window, StringRecord* font)
+{
+    ObjectHeader* menu = control(window, FontMenuName);
+    int row = rowOfFace(font);
+    if (menu && row >= 0 && popupListIndexGetter(menu, 0) != row)
+        popupListIndexSetter(menu, 0, row);
+}
+
 bool isNoteWindow(FormWindowFields* window)
 {
     return control(window, TonoFieldName) != nullptr;
@@ -71,6 +80,7 @@ void fillFontMenu(FormWindowFields* window)
 void applyPrintFont(FormWindowFields* window, StringRecord* font)
 {
     holdText(window->PrintFontName, font);
+    showFaceInMenu(window, font);
     bool note = isNoteWindow(window);
     setFontKeepingText(control(window, KingakuName), font, note);
     setFontKeepingText(control(window, JyusyoFieldName), font, false);

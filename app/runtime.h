@@ -112,7 +112,8 @@ void editTextFontSetter(ObjectHeader* field, int parameter, StringRecord* name);
 void editTextSizeSetter(ObjectHeader* field, int parameter, int size);
 void editSelStartSetter(ObjectHeader* field, int parameter, int position);
 void RuntimePopupAddRow(ObjectHeader* popup, StringRecord* text);
-// Selecting a row runs the pop-up menu's Change.
+// The selected row (-1 for none); selecting a row runs the pop-up menu's Change.
+int popupListIndexGetter(ObjectHeader* popup, int parameter);
 void popupListIndexSetter(ObjectHeader* popup, int parameter, int row);
 
 // The installed font faces, Japanese faces first (names are new strings; Nil outside the list).

@@ -143,6 +143,10 @@ TEST_F(TegataProgram, TheFontMenuOffersTheInstalledFacesAndAChosenFaceShowsInThe
     EXPECT_EQ(cheque.kingaku(), "金 参萬圓 也") << "the amount keeps its text";
     waitUntilDrawn(cheque.window);
     EXPECT_NE(captureClient(amount).pixels, before.pixels) << "the amount is shown in the chosen face";
+    Form note = switchToNote();
+    std::vector<HWND> noteMenus = childrenOfClass(note.window, "ComboBox");
+    ASSERT_EQ(noteMenus.size(), 1u);
+    EXPECT_EQ(SendMessageW(noteMenus.front(), CB_GETCURSEL, 0, 0), chosen) << "the note prints in the cheque's face";
 }
 
 // Skipped places left unfilled, and texts that read as no amount at all.
