@@ -63,14 +63,22 @@ void bringToFront(HWND window)
     waitUntil([window] { return inFront(window); }, 1000);
 }
 
+// The system maps an absolute coordinate c to pixel c * size / 65536, rounded down: the smallest
+// c that lands on the pixel (a rounded one can land on the pixel before, and the pointer then
+// never arrives where it was sent).
+LONG absoluteCoordinate(int pixel, int size)
+{
+    return LONG((int64_t(pixel) * 65536 + size - 1) / size);
+}
+
 // Mouse input carries its screen position: a button sent on its own would act wherever the
 // system last saw the pointer, which may lag behind SetCursorPos.
 void sendMouse(DWORD flags, POINT at)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dx = absoluteCoordinate(at.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = absoluteCoordinate(at.y, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     if (flags & MOUSEEVENTF_LEFTDOWN)
         sendQueued(input, VK_LBUTTON, true);
@@ -254,9 +262,9 @@ void typeTextIntoWindow(HWND window, const std::string& utf8)
         input.type = INPUT_KEYBOARD;
         input.ki.wScan = character;
         input.ki.dwFlags = KEYEVENTF_UNICODE;
-        SendInput(1, &input, sizeof input);
+        sendQueued(input, VK_PACKET, true);
         input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof input);
+        sendQueued(input, VK_PACKET, false);
         waitUntilIdle(window);
     }
 }
