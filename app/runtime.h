@@ -77,6 +77,8 @@ StringRecord* StringReplaceAll(StringRecord* s, StringRecord* find, StringRecord
 // Objects of built-in classes by class index, string fields of objects, and Date fields
 // (0 Year, 1 Month, 2 Day).
 ObjectHeader* RuntimeNewObject(int classIndex);
+// Whether the object's class is or descends from that class, or implements that interface.
+bool RuntimeObjectIsa(ObjectHeader* object, int classIndex);
 int dateFieldGetter(ObjectHeader* date, int field);
 
 ObjectHeader* RuntimeLockObject(ObjectHeader* object);

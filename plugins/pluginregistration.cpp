@@ -3,6 +3,7 @@
 #include "plugins/pluginregistration.h"
 
 #include "host/classes/namedclasses.h"
+#include "host/classes/plugininterfaces.h"
 #include "plugins/controlmembers.h"
 #include "plugins/instancehooks.h"
 #include "plugins/pluginrecord.h"
@@ -22,6 +23,17 @@ std::vector<PluginControl> controls;
 bool acceptedVersion(int32_t version)
 {
     return version == 1 || version > 2;
+}
+
+// Only the layout of version 5 is known to carry the interface fields.
+void declareInterface(ClassDescriptor* cls, const ControlDescriptor& descriptor, std::vector<std::string>& problems)
+{
+    std::string problem;
+    if (descriptor.version < 5)
+        return;
+    if (!pluginInterfaceDeclare(cls, descriptor.interfaceName, descriptor.interfaceRoutines, descriptor.interfaceCount,
+                                problem))
+        problems.push_back(problem);
 }
 
 const PluginControl* controlOfClass(const ClassDescriptor* cls)
@@ -67,6 +79,7 @@ extern "C" void PluginRegisterControl(ControlDescriptor* descriptor)
     std::vector<std::string> problems;
     MemberContext context{controlDataOffset, descriptor->version, plugin ? plugin->exports : nullptr};
     pluginMembersDeclare(cls, descriptor->members, context, problems);
+    declareInterface(cls, *descriptor, problems);
     pluginReport(problems);
     pluginControlAdd(cls);
     controls.push_back({cls, descriptor, plugin});

@@ -77,7 +77,7 @@ void joinInterfaces(ClassDescriptor* cls, const std::vector<int32_t>& interfaces
         if (!classes[index])
             continue;
         auto* entry = newRecord<InterfaceEntry>();
-        *entry = {nullptr, classes[index], nullptr, 0};
+        *entry = {nullptr, classes[index], nullptr, 0, 0};
         *tail = entry;
         tail = &entry->next;
     }

@@ -5,6 +5,7 @@
 #include "host/classes/classbuild.h"
 #include "host/classes/interfacetables.h"
 #include "host/classes/memberbinding.h"
+#include "host/classes/plugininterfaces.h"
 #include "host/image/classtable.h"
 #include "host/image/imagedata.h"
 #include "runtime/objects/builtinclassset.h"
@@ -34,8 +35,10 @@ bool registryBuildClasses(const uint32_t* classTable, std::string& error)
     uint32_t address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(classTable));
     if (!classTableRead(ImageData::linked(), address, entries, error) || !bindDeferredMembers(error))
         return false;
+    pluginInterfacesPrepare(entries);
     ClassDescriptor** classes = classBuildFromTable(entries);
     classSetTable(classes, static_cast<int32_t>(entries.size()));
+    pluginInterfacesBind(entries, classes);
     interfacesFinalise();
     applicationClass = findApplicationClass(entries, classes);
     return true;

@@ -8,7 +8,8 @@
 #include <string>
 
 // Binds the deferred member imports, builds the image's classes from the class table (data
-// word 4), finalises the interface tables and sets the class table for the class indexes.
+// word 4), binds the interfaces that plug-in classes name, finalises the interface tables and
+// sets the class table for the class indexes.
 // False, with the message to show, for a damaged table or a member that cannot be bound;
 // nothing of the table is built then.
 bool registryBuildClasses(const uint32_t* classTable, std::string& error);

@@ -51,7 +51,7 @@ bool buildTable(ClassDescriptor* cls, InterfaceEntry& entry)
 bool buildTables(ClassDescriptor* cls)
 {
     for (InterfaceEntry* entry = cls->interfaces; entry; entry = entry->next) {
-        if (!buildTable(cls, *entry))
+        if (!entry->tableGiven && !buildTable(cls, *entry))
             return false;
     }
     cls->interfaceGeneration = generation;

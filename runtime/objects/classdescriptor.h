@@ -49,12 +49,15 @@ struct MenuHandler {
     void* code;
 };
 
-// The second word is the interface's descriptor: the class tests walk this chain.
+// The second word is the interface's descriptor: the class tests walk this chain. A table
+// given with the class (a plug-in's own routines) is kept as it is: the finalisation never
+// rebuilds it from the class's methods.
 struct InterfaceEntry {
     InterfaceEntry* next;
     ClassDescriptor* interface;
     void** methodTable;
     int32_t tableLength;
+    uint8_t tableGiven;
 };
 
 // Every class on one list, newest first. Lists of handlers are newest first too.

@@ -19,6 +19,7 @@ STRING_CONSTANT(red, "赤");
 STRING_CONSTANT(blue, "青");
 STRING_CONSTANT(green, "緑");
 STRING_CONSTANT(choiceActed, "Choice.Action ");
+STRING_CONSTANT(notASource, " (not an ActionSource)");
 } // namespace
 
 TRACED_HANDLER(arrowsUp, "Arrows.Up")
@@ -45,6 +46,12 @@ void choiceAction(ObjectHeader* button)
 {
     StringRecord* row = StringStr(bevelMenuValue(button, 0));
     StringRecord* line = RuntimeAddString(&choiceActed.record, row);
+    // The library's bevel button names the interface ActionSource: the button that acted is one.
+    if (!RuntimeObjectIsa(button, ClassIndex::ActionSource)) {
+        StringRecord* marked = RuntimeAddString(line, &notASource.record);
+        RuntimeUnlockString(line);
+        line = marked;
+    }
     lineTrace(line);
     RuntimeUnlockString(line);
     RuntimeUnlockString(row);

@@ -362,6 +362,8 @@ bool rowChecked(const Capture& popup, const RECT& popupArea, const RECT& row)
     return false;
 }
 
+// The program's Choice handler marks its line when the button is not an ActionSource, the
+// interface the library's bevel button names.
 TEST_F(ControlsProgram, BevelButtonMenuRowsAreChosenByMouseAndTheChoiceIsChecked)
 {
     // The rows 赤, a separator, 青 and 緑: three that can be chosen.

@@ -1,7 +1,6 @@
 // Installing embedded plug-ins: where the library is written and loaded from, what a planted
 // or altered copy gets, and what a damaged list stops.
 #include "host/classes/namedclasses.h"
-#include "host/startup/runtimeexports.h"
 #include "plugins/memberdeclaration.h"
 #include "plugins/pluginclasses.h"
 #include "plugins/pluginfile.h"
@@ -10,13 +9,13 @@
 #include "plugins/pluginregistration.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
+#include "tests/plugins/testpluginlist.h"
 
 #include <windows.h>
 
 #include <tlhelp32.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -24,75 +23,12 @@
 
 namespace {
 
-// A routine the test plug-in exports for the tests to ask it what it was given.
-template <typename Routine> Routine pluginRoutine(HMODULE module, const char* name)
-{
-    return reinterpret_cast<Routine>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-std::vector<uint8_t> readBuilt(const char* name)
-{
-    std::ifstream in(std::string("tests\\plugins\\") + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-const std::vector<uint8_t>& embeddedLibrary()
-{
-    static std::vector<uint8_t> bytes = readBuilt(TEST_PLUGIN_EMBEDDED);
-    return bytes;
-}
-
-void* exportRoutine(const char* name)
-{
-    const ExportSlot* slot = exportFind(name);
-    return slot ? slot->routine : nullptr;
-}
-
 std::string hex(uint32_t value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "0x%x", value);
     return text;
 }
-
-// A data block holding a plug-in list, records added from the last to the first.
-class PluginListBlock {
-public:
-    PluginListBlock() { bytes.reserve(1 << 20); }
-    uint32_t add(const std::string& name, const std::vector<uint8_t>& library, uint32_t next = 0)
-    {
-        size_t start = bytes.size();
-        appendWord(next);
-        appendWord(static_cast<uint32_t>(5 + name.size() + library.size()));
-        appendWord(0);
-        bytes.push_back(static_cast<uint8_t>(name.size()));
-        bytes.insert(bytes.end(), name.begin(), name.end());
-        bytes.insert(bytes.end(), library.begin(), library.end());
-        return address(start);
-    }
-    uint32_t address(size_t offset) const
-    {
-        return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(bytes.data() + offset));
-    }
-    uint32_t end() const { return address(bytes.size()); }
-    void setWord(uint32_t recordAddress, int field, uint32_t value)
-    {
-        std::memcpy(bytes.data() + (recordAddress - address(0)) + 4 * field, &value, 4);
-    }
-    std::vector<std::string> install(uint32_t head) const
-    {
-        ImageData block(bytes.data(), static_cast<uint32_t>(bytes.size()), nullptr, 0);
-        return pluginsInstall(block, head, exportRoutine);
-    }
-
-private:
-    void appendWord(uint32_t word)
-    {
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<uint8_t>(word >> shift));
-    }
-    std::vector<uint8_t> bytes;
-};
 
 std::wstring wide(const std::string& text)
 {
@@ -112,11 +48,6 @@ std::vector<std::wstring> loadedPaths(const std::string& fileName)
     }
     CloseHandle(snapshot);
     return paths;
-}
-
-std::wstring extractedPath(const std::string& name)
-{
-    return pluginFilePath({name, embeddedLibrary()});
 }
 
 TEST(PluginInstall, AnEmptyListInstallsNothing)

@@ -1,5 +1,6 @@
 // A control plug-in for the tests: it announces version 5 and registers a control named after
-// its own file, plus descriptors of versions the runtime must ignore. Built as an impostor it
+// its own file, which implements the interface TestSource with two routines, plus descriptors
+// of versions the runtime must ignore. Built as an impostor it
 // registers "PlantedControl" instead, so that loading it shows.
 #include <windows.h>
 
@@ -64,6 +65,16 @@ MethodRecord methods[] = {
     {reinterpret_cast<void*>(reset), nullptr, "Twisted() As"},
 };
 EventRecord events[] = {{"Action", 0}, {"Up(X As Integer, Y As Integer) As Boolean", 0}};
+int32_t sourceFirst(char*)
+{
+    return 1;
+}
+int32_t sourceSecond(char*)
+{
+    return 2;
+}
+// The control's interface: every control of this plug-in names the same one.
+void* sourceRoutines[] = {reinterpret_cast<void*>(sourceFirst), reinterpret_cast<void*>(sourceSecond)};
 Descriptor current{5, baseName, 8, 0, {}, 0, {}};
 Descriptor older{1, "TestOlderControl", 4, 0, {}, 0, {}};
 #ifndef TEST_PLUGIN_PLANTED
@@ -117,6 +128,9 @@ extern "C" __declspec(dllexport) void KOLAPluginMain(Resolver given)
     current.words[7] = 3;
     current.words[8] = reinterpret_cast<uint32_t>(events);
     current.words[9] = 2;
+    current.tail[3] = reinterpret_cast<uint32_t>("TestSource");
+    current.tail[4] = reinterpret_cast<uint32_t>(sourceRoutines);
+    current.tail[5] = 2;
     registerControl(&current);
     registerControl(&older);
 #ifndef TEST_PLUGIN_PLANTED
@@ -135,4 +149,9 @@ extern "C" __declspec(dllexport) Resolver TestPluginResolver()
 extern "C" __declspec(dllexport) Descriptor* TestPluginDescriptor()
 {
     return &current;
+}
+
+extern "C" __declspec(dllexport) void* const* TestPluginInterfaceRoutines()
+{
+    return sourceRoutines;
 }

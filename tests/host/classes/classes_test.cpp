@@ -4,6 +4,7 @@
 #include "host/classes/namedclasses.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/object.h"
+#include "tests/support/debuggedrun.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
@@ -185,56 +186,11 @@ CHILD_SCENARIO(smallInstances)
     return classAt(1)->instanceSize == 120 && classAt(2)->instanceSize == 120 ? 7 : 3;
 }
 
-struct DebuggedRun {
-    DWORD exitCode = 0;
-    std::vector<std::string> debugStrings;
-};
-
-// Runs the command line as a debugged process and collects what it writes to the debugger.
-DebuggedRun runDebugged(const std::string& commandLine)
-{
-    DebuggedRun run;
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
-                        &startup, &process))
-        return run;
-    for (DEBUG_EVENT event; WaitForDebugEvent(&event, 30000);) {
-        DWORD status = DBG_CONTINUE;
-        if (event.dwDebugEventCode == OUTPUT_DEBUG_STRING_EVENT && !event.u.DebugString.fUnicode) {
-            std::string text(event.u.DebugString.nDebugStringLength, '\0');
-            ReadProcessMemory(process.hProcess, event.u.DebugString.lpDebugStringData, text.data(), text.size(),
-                              nullptr);
-            run.debugStrings.push_back(text.c_str());
-        } else if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT &&
-                   event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) {
-            status = DBG_EXCEPTION_NOT_HANDLED;
-        } else if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT && event.u.LoadDll.hFile) {
-            CloseHandle(event.u.LoadDll.hFile);
-        } else if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT && event.u.CreateProcessInfo.hFile) {
-            CloseHandle(event.u.CreateProcessInfo.hFile);
-        }
-        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
-        if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) {
-            run.exitCode = event.u.ExitProcess.dwExitCode;
-            break;
-        }
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return run;
-}
-
 TEST(ClassTable, AnInstanceSmallerThanItsSuperclassIsReportedAndTakesTheSuperclassSize)
 {
     DebuggedRun run = runDebugged(childCommandLine("smallInstances"));
     EXPECT_EQ(run.exitCode, 7u);
-    std::vector<std::string> reports;
-    for (const std::string& text : run.debugStrings) {
-        if (text.rfind("!!! RuntimeInit", 0) == 0)
-            reports.push_back(text);
-    }
+    std::vector<std::string> reports = debugStringsStarting(run, "!!! RuntimeInit");
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(reports[0], "!!! RuntimeInit -- Bad class object size\n\tClass Name: Tiny\n\tClass Size: 100\n"
                           "\tSuper Name: PushButton\n\tSuper Size: 120\n");
