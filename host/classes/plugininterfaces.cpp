@@ -133,7 +133,8 @@ void pluginInterfacesBind(const std::vector<ClassTableEntry>& entries, ClassDesc
         if (target->isInterface)
             attach(interface, target);
         else
-            OutputDebugStringA((refusal(interface.cls, interface.name + " is a class, not an interface") + "\n").c_str());
+            OutputDebugStringA(
+                (refusal(interface.cls, interface.name + " is a class, not an interface") + "\n").c_str());
     }
     kept.clear();
 }

@@ -33,10 +33,10 @@ TEST(PluginInterface, AControlIsOfTheInterfaceItNamesAndRunsThePluginsRoutines)
     ASSERT_TRUE(block.install(block.add("tsourcea.dll", embeddedLibrary(), head)).empty());
     TestImage image;
     enum { sourceA, sourceB, testSource, otherSource, subclassOfA };
-    uint32_t table = image.table({image.reference("tsourcea"), image.reference("tsourceb"),
-                                  image.reference("TestSource"),
-                                  image.definition({.name = "OtherSource", .isInterface = true}),
-                                  image.definition({.size = 120, .superclass = sourceA})});
+    uint32_t table =
+        image.table({image.reference("tsourcea"), image.reference("tsourceb"), image.reference("TestSource"),
+                     image.definition({.name = "OtherSource", .isInterface = true}),
+                     image.definition({.size = 120, .superclass = sourceA})});
     std::string error;
     ASSERT_TRUE(buildClasses(image, table, error)) << error;
 
@@ -44,8 +44,8 @@ TEST(PluginInterface, AControlIsOfTheInterfaceItNamesAndRunsThePluginsRoutines)
         int32_t classIndex;
         const char* library; // whose routines the instances run
     };
-    for (const Case& c : {Case{sourceA, "tsourcea.dll"}, Case{sourceB, "tsourceb.dll"},
-                          Case{subclassOfA, "tsourcea.dll"}}) {
+    for (const Case& c :
+         {Case{sourceA, "tsourcea.dll"}, Case{sourceB, "tsourceb.dll"}, Case{subclassOfA, "tsourcea.dll"}}) {
         SCOPED_TRACE(c.classIndex);
         HMODULE module = GetModuleHandleW(extractedPath(c.library).c_str());
         auto routines = pluginRoutine<void* const* (*)()>(module, "TestPluginInterfaceRoutines")();
@@ -70,8 +70,7 @@ int32_t fire(ObjectHeader*)
 }
 void* const fireRoutines[] = {reinterpret_cast<void*>(fire)};
 
-ControlDescriptor controlNaming(const char* control, const char* interface, void* const* routines,
-                                uint32_t count)
+ControlDescriptor controlNaming(const char* control, const char* interface, void* const* routines, uint32_t count)
 {
     return {5, control, 0, 0, {}, 0, 0, {}, nullptr, 0, {}, interface, routines, count};
 }
@@ -86,9 +85,9 @@ TEST(PluginInterface, TheInterfaceIsTheImagesOrTheBuiltInOneOfItsName)
     PluginRegisterControl(&imageSourced);
     PluginRegisterControl(&binderSourced);
     TestImage image;
-    uint32_t table = image.table({image.definition({.name = "ImageSource", .isInterface = true, .methods = {{"Fire", 0}}}),
-                                  image.reference("TestImageSourced"), image.reference("TestBinderSourced"),
-                                  image.reference("Binder")});
+    uint32_t table = image.table(
+        {image.definition({.name = "ImageSource", .isInterface = true, .methods = {{"Fire", 0}}}),
+         image.reference("TestImageSourced"), image.reference("TestBinderSourced"), image.reference("Binder")});
     std::string error;
     ASSERT_TRUE(buildClasses(image, table, error)) << error;
 
@@ -116,7 +115,8 @@ const RefusedInterface refusedInterfaces[] = {
     {"TestRefusedNone", nullptr, nullptr, 0, nullptr},
     {"TestRefusedUnnamed", nullptr, fireRoutines, 1, "its interface has no name"},
     {"TestRefusedEmpty", "", fireRoutines, 1, "its interface's name \"\" is not an identifier"},
-    {"TestRefusedSpaced", "Action Source", fireRoutines, 1, "its interface's name \"Action Source\" is not an identifier"},
+    {"TestRefusedSpaced", "Action Source", fireRoutines, 1,
+     "its interface's name \"Action Source\" is not an identifier"},
     {"TestRefusedDigit", "2Source", fireRoutines, 1, "its interface's name \"2Source\" is not an identifier"},
     {"TestRefusedLong", longName.c_str(), fireRoutines, 1, "its interface's name is longer than 255 bytes"},
     {"TestRefusedNoTable", "TestSource", nullptr, 3, "interface TestSource has 3 routines but no table"},
