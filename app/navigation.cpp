@@ -41,6 +41,7 @@ void openForm(FormWindowFields* window)
 {
     fillFontMenu(window);
     loadFormSettings(window);
+    givePrintFontIfNone(window);
     recordStampHeights(window);
     showTodaysEra(window);
 }

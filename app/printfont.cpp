@@ -92,6 +92,14 @@ void applyPrintFont(FormWindowFields* window, StringRecord* font)
         editTextSetter(control(noteWindow(), FontFieldName), 0, font); // notes take the cheque's print font
 }
 
+void givePrintFontIfNone(FormWindowFields* window)
+{
+    OwnedText shown(editTextGetter(control(window, FontFieldName), 0));
+    int row = defaultFaceRow();
+    if ((!shown.get() || shown.get()->length == 0) && row >= 0)
+        popupListIndexSetter(control(window, FontMenuName), 0, row);
+}
+
 void restorePrintFont(FormWindowFields* window, StringRecord* saved)
 {
     if (!saved || saved->length == 0)

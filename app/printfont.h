@@ -9,6 +9,9 @@ void fillFontMenu(FormWindowFields* window);
 // The face becomes the window's print font and the font of its previewing fields (their texts
 // kept); the cheque window passes it on to the note window.
 void applyPrintFont(FormWindowFields* window, StringRecord* font);
+// A window without a print face (first start, or none saved) takes the default face, the first
+// Mincho face, as a form is printed in: it is never printed in the system's plain face unseen.
+void givePrintFontIfNone(FormWindowFields* window);
 // A saved face comes back through the font menu; one no longer installed gives way to the
 // default face, so that the menu and the field show the face really used. An empty name leaves
 // the window without a face of its own.

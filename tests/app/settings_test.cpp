@@ -170,7 +170,8 @@ TEST_F(KeptSettings, AFirstStartShowsTheTemplateAndClosingKeepsTwelveShiftJisLin
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 5),
               (std::vector<std::string>{"", "", "0", "0"}));
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.end()),
-              (std::vector<std::string>{"155", "156", "156", "156", ""}));
+              (std::vector<std::string>{"155", "156", "156", "156", defaultPrintFace()}))
+        << "no face saved: the default face";
     std::vector<std::string> noteLines = splitCrLf(fileBytes(pathOf(noteFile)));
     ASSERT_EQ(noteLines.size(), 12u) << "the note window, made to take the address, keeps its own";
     EXPECT_EQ(noteLines[0], "東京都千代田区");
@@ -380,8 +381,8 @@ bool exists(const std::string& path)
 // program writes back is the first twelve, so the old and the new version differ.
 std::string oldVersion(int round)
 {
-    return linesOf(
-        {"住所" + std::to_string(round), "会社", "名前", "3", "4", "40", "20", "118", "120", "120", "120", "", "旧"});
+    return linesOf({"住所" + std::to_string(round), "会社", "名前", "3", "4", "40", "20", "118", "120", "120", "120",
+                    defaultPrintFace(), "旧"});
 }
 
 std::string newVersion(int round)

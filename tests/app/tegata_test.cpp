@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -101,18 +102,6 @@ std::string comboRow(HWND combo, int row)
     return utf8;
 }
 
-// The faces as the runtime lists them on this machine, in UTF-8.
-std::vector<std::string> installedFaces()
-{
-    std::vector<std::string> faces;
-    for (int32_t i = 0; i < RuntimeFontCount(); ++i) {
-        StringRecord* name = RuntimeFontName(i);
-        faces.push_back(utf8FromAnsi(std::string(stringText(name), size_t(stringLength(name)))));
-        RuntimeUnlockString(name);
-    }
-    return faces;
-}
-
 TEST_F(TegataProgram, TheFontMenuOffersTheInstalledFacesAndAChosenFaceShowsInThePreview)
 {
     closeAbout();
@@ -124,21 +113,23 @@ TEST_F(TegataProgram, TheFontMenuOffersTheInstalledFacesAndAChosenFaceShowsInThe
     for (int row = 0; row < SendMessageW(menu, CB_GETCOUNT, 0, 0); ++row)
         rows.push_back(comboRow(menu, row));
     EXPECT_EQ(rows, installedFaces()) << "face names, Japanese faces first";
+    HWND fontField = cheque.field({521, 253});
+    ASSERT_NE(fontField, nullptr);
+    auto firstMincho = std::find(rows.begin(), rows.end(), defaultPrintFace());
+    ASSERT_NE(firstMincho, rows.end());
+    int minchoRow = int(firstMincho - rows.begin());
+    EXPECT_EQ(SendMessageW(menu, CB_GETCURSEL, 0, 0), minchoRow) << "a form is printed in Mincho unless chosen";
+    EXPECT_EQ(textOf(fontField), *firstMincho);
     HWND amount = cheque.field(chequeLayout.kingaku);
     ASSERT_NE(amount, nullptr);
     Capture before = captureClient(amount);
 
     RECT area = rectIn(menu, cheque.window);
     cheque.clickAt(middleOf(area));
-    typeIntoWindow(cheque.window, {VK_DOWN, VK_DOWN, VK_RETURN});
+    typeIntoWindow(cheque.window, {VK_HOME, VK_RETURN});
     int chosen = int(SendMessageW(menu, CB_GETCURSEL, 0, 0));
     ASSERT_GE(chosen, 0);
-    HWND fontField = nullptr;
-    for (HWND candidate : childrenOfClass(cheque.window, "RichEdit")) {
-        if (rectIn(candidate, cheque.window).left == 521 && rectIn(candidate, cheque.window).top == 253)
-            fontField = candidate;
-    }
-    ASSERT_NE(fontField, nullptr);
+    ASSERT_NE(chosen, minchoRow) << "the first face is a Gothic one here";
     EXPECT_TRUE(waitAnswering([&] { return textOf(fontField) == rows[size_t(chosen)]; })) << textOf(fontField);
     EXPECT_EQ(cheque.kingaku(), "金 参萬圓 也") << "the amount keeps its text";
     waitUntilDrawn(cheque.window);

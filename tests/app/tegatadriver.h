@@ -3,6 +3,8 @@
 // frame, cheque window and About window and ends it again.
 #pragma once
 
+#include "graphics/fontlist.h"
+#include "runtime/strings/string.h"
 #include "tests/support/childwindows.h"
 #include "tests/support/framedprogram.h"
 #include "tests/support/programdriver.h"
@@ -41,6 +43,31 @@ inline const FormLayout noteLayout = {
     {108, 150}, {108, 167}, {108, 184}, {174, 290},         {211, 290},         {249, 290}, {102, 120}, {134, 120},
     {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142}, 120,
 };
+
+// The faces as the runtime lists them on this machine, in UTF-8.
+inline std::vector<std::string> installedFaces()
+{
+    std::vector<std::string> faces;
+    for (int32_t i = 0; i < RuntimeFontCount(); ++i) {
+        StringRecord* name = RuntimeFontName(i);
+        faces.push_back(utf8FromAnsi(std::string(stringText(name), size_t(stringLength(name)))));
+        RuntimeUnlockString(name);
+    }
+    return faces;
+}
+
+// The face a window prints in until one is chosen: the first Mincho face.
+inline const std::string& defaultPrintFace()
+{
+    static const std::string found = [] {
+        for (const std::string& face : installedFaces()) {
+            if (face.find("明朝") != std::string::npos || face.find("Mincho") != std::string::npos)
+                return face;
+        }
+        return std::string();
+    }();
+    return found;
+}
 
 inline void sendKey(WORD key)
 {
