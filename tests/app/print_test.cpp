@@ -203,7 +203,7 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     closeAbout();
     fillIn(cheque);
     cheque.press("銀行渡り");
-    RenderedPage still = printThrough([&] { cheque.press("印刷"); }, "printed-cheque.png");
+    RenderedPage still = printThrough([&] { cheque.press("印刷"); }, "printed-cheque");
     ASSERT_GT(still.width, 0);
     expectAtTheirPlaces(still, chequeTexts);
     EXPECT_TRUE(hasInk(still.inkWithin(unitsToPixels(300, 30, 415, 95)))) << "the crossed-cheque mark";
@@ -211,7 +211,7 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     replaceText(cheque, chequeLayout.offsetDown, "2");
     replaceText(cheque, chequeLayout.offsetRight, "-1.5");
     cheque.clickAt({middleOf(chequeLayout.arrows).x, chequeLayout.arrows.bottom - 4});
-    RenderedPage moved = printThrough([&] { cheque.press("印刷"); }, "printed-cheque-moved.png");
+    RenderedPage moved = printThrough([&] { cheque.press("印刷"); }, "printed-cheque-moved");
     ASSERT_GT(moved.width, 0);
     // 2 mm down is 6 units; 1.5 mm left is 4.5 units, and 77 - 4.5 is printed at 72. The printer's
     // own dots put a glyph's edge a pixel either way.
@@ -232,7 +232,7 @@ TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrintedNo
     closeAbout();
     fillIn(cheque);
     cheque.press("銀行渡り");
-    RenderedPage byMenu = printThrough([&] { pressInWindow(cheque.window, 'P', {VK_CONTROL}); }, "printed-menu.png");
+    RenderedPage byMenu = printThrough([&] { pressInWindow(cheque.window, 'P', {VK_CONTROL}); }, "printed-menu");
     ASSERT_GT(byMenu.width, 0);
     const RECT corner = unitsToPixels(0, 0, 70, 60), onScreenPlace = unitsToPixels(300, 30, 415, 95);
     EXPECT_TRUE(hasInk(byMenu.inkWithin(corner))) << "印刷... prints the mark at the page's corner";
@@ -241,7 +241,7 @@ TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrintedNo
     cheque.press("銀行渡り");
     replaceText(cheque, chequeLayout.offsetDown, "下へ");
     replaceText(cheque, chequeLayout.offsetRight, "abc");
-    RenderedPage unmarked = printThrough([&] { cheque.press("印刷"); }, "printed-unmarked.png");
+    RenderedPage unmarked = printThrough([&] { cheque.press("印刷"); }, "printed-unmarked");
     ASSERT_GT(unmarked.width, 0);
     EXPECT_FALSE(hasInk(unmarked.inkWithin(corner)));
     EXPECT_FALSE(hasInk(unmarked.inkWithin(onScreenPlace)));
@@ -273,7 +273,7 @@ TEST_F(PrintedForms, TheNotePrintsItsTwelveTextsInTheChosenFace)
     typeInto(note, {454, 39}, "3");
     typeInto(note, {489, 39}, "31");
     replaceText(note, noteFontField, "IPA明朝");
-    RenderedPage mincho = printThrough([&] { note.press("印刷"); }, "printed-note-mincho.png");
+    RenderedPage mincho = printThrough([&] { note.press("印刷"); }, "printed-note-mincho");
     ASSERT_GT(mincho.width, 0);
     std::vector<PrintedText> noteTexts = {
         {"kanji amount", 84, 84, 16, 240}, {"address", 108, 150, 9, 150},   {"company", 108, 167, 9, 150},
@@ -284,7 +284,7 @@ TEST_F(PrintedForms, TheNotePrintsItsTwelveTextsInTheChosenFace)
     expectAtTheirPlaces(mincho, noteTexts);
 
     replaceText(note, noteFontField, "IPAゴシック");
-    RenderedPage gothic = printThrough([&] { note.press("印刷"); }, "printed-note-gothic.png");
+    RenderedPage gothic = printThrough([&] { note.press("印刷"); }, "printed-note-gothic");
     ASSERT_GT(gothic.width, 0);
     RECT amount = inkOf(mincho, noteTexts[0]);
     int ink = darkPixels(mincho, amount);
@@ -298,7 +298,7 @@ TEST_F(PrintedForms, ATestPrintShowsTheFormUnderTheTextsAndAVoidMarkWithoutAnAmo
     Form note = switchToNote();
     typeInto(note, {79, 39}, "株式会社取引先");
     replaceText(note, noteLayout.offsetDown, "3");
-    RenderedPage page = printThrough([&] { chooseTestPrint(); }, "printed-note-test.png");
+    RenderedPage page = printThrough([&] { chooseTestPrint(); }, "printed-note-test");
     ASSERT_GT(page.width, 0);
     // The form's revenue stamp box stays where the form is, whatever the offsets.
     EXPECT_TRUE(hasInk(page.inkWithin(unitsToPixels(10, 10, 66, 72)))) << "the form's stamp box";
@@ -372,13 +372,13 @@ TEST_F(PrintedForms, EveryRealPrintIsRecordedInTheRegisterAndNothingElseIs)
     fillIn(cheque);
     typeInto(cheque, cheque.layout->companyIn, "\"テスト\",商事");
     cheque.press("入力");
-    ASSERT_GT(printThrough([&] { cheque.press("印刷"); }, "printed-recorded-cheque.png").width, 0);
+    ASSERT_GT(printThrough([&] { cheque.press("印刷"); }, "printed-recorded-cheque").width, 0);
     pressPrint(cheque, IDCANCEL);
-    ASSERT_GT(printThrough([&] { chooseTestPrint(); }, "printed-unrecorded-test.png").width, 0);
+    ASSERT_GT(printThrough([&] { chooseTestPrint(); }, "printed-unrecorded-test").width, 0);
     Form note = switchToNote();
     pressAll(note, "AC 1 千 2 百 円");
     typeInto(note, {79, 39}, "取引先, 株式会社");
-    ASSERT_GT(printThrough([&] { note.press("印刷"); }, "printed-recorded-note.png").width, 0);
+    ASSERT_GT(printThrough([&] { note.press("印刷"); }, "printed-recorded-note").width, 0);
 
     std::vector<std::string> added = linesAfter(before);
     if (fresh) {
