@@ -328,10 +328,11 @@ TEST_F(TegataProgram, TheArrowsMoveTheWholeStampAPixelAPressOrOnWhileHeldAndTheB
 
     POINT held = down;
     ClientToScreen(note.window, &held);
-    holdOnScreen(held, 2000);
-    int moved = note.top(at.yearStamp) - at.defaultFiguresTop;
-    EXPECT_GT(moved, 2) << "holding the arrow repeats";
-    EXPECT_EQ(note.top(at.dayStamp) - at.defaultFiguresTop, moved) << "the figures move together";
+    pressOnScreen(held);
+    auto moved = [&] { return note.top(at.yearStamp) - at.defaultFiguresTop; };
+    EXPECT_TRUE(waitUntil([&] { return moved() > 2; }, 5000)) << "holding the arrow repeats";
+    releaseOnScreen();
+    EXPECT_EQ(note.top(at.dayStamp) - at.defaultFiguresTop, moved()) << "the figures move together";
 }
 
 TEST_F(TegataProgram, TheAboutWindowClosesWhenLeftAndOpensAgainFromTheMenu)
