@@ -95,8 +95,10 @@ void applyPrintFont(FormWindowFields* window, StringRecord* font)
 void givePrintFontIfNone(FormWindowFields* window)
 {
     OwnedText shown(editTextGetter(control(window, FontFieldName), 0));
+    if (shown.get() && shown.get()->length > 0)
+        return;
     int row = defaultFaceRow();
-    if ((!shown.get() || shown.get()->length == 0) && row >= 0)
+    if (row >= 0)
         popupListIndexSetter(control(window, FontMenuName), 0, row);
 }
 

@@ -163,30 +163,13 @@ TEST_F(FiguresProgram, AKeyShowsItsButtonPressedWhileHeldAndPushesItOnce)
     EXPECT_TRUE(waitAnswering([&] { return !shownPressed(three); })) << "released while the box had the keyboard";
 }
 
-struct HelpSearch {
-    DWORD process;
-    std::string text;
-};
-
-BOOL CALLBACK readVisibleHelp(HWND candidate, LPARAM state)
-{
-    auto* search = reinterpret_cast<HelpSearch*>(state);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(candidate, &owner);
-    char kind[64] = {};
-    GetClassNameA(candidate, kind, sizeof kind);
-    if (owner == search->process && IsWindowVisible(candidate) && std::string(kind) == "tooltips_class32")
-        search->text = textOf(candidate);
-    return TRUE;
-}
-
 // The help text the program shows now beside the pointer, or "" when it shows none.
 std::string helpShown(HWND programWindow)
 {
-    HelpSearch search = {};
-    GetWindowThreadProcessId(programWindow, &search.process);
-    EnumWindows(readVisibleHelp, reinterpret_cast<LPARAM>(&search));
-    return search.text;
+    DWORD process = 0;
+    GetWindowThreadProcessId(programWindow, &process);
+    std::vector<HWND> shown = visibleWindowsOf(process, "tooltips_class32");
+    return shown.empty() ? "" : textOf(shown.back());
 }
 
 TEST_F(FiguresProgram, EachKeypadButtonNamesItsKeyInItsHelp)

@@ -59,19 +59,20 @@ void pressReturn(HWND box)
     sendKeyEdge(VK_RETURN, true);
 }
 
-struct BoxSearch {
+struct WindowSearch {
     DWORD processId;
+    const char* className;
     std::vector<HWND> found;
 };
 
-BOOL CALLBACK collectBox(HWND window, LPARAM context)
+BOOL CALLBACK collectWindow(HWND window, LPARAM context)
 {
-    auto* search = reinterpret_cast<BoxSearch*>(context);
+    auto* search = reinterpret_cast<WindowSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char className[32] = {};
+    char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && IsWindowVisible(window) && strcmp(className, "#32770") == 0)
+    if (owner == search->processId && IsWindowVisible(window) && strcmp(className, search->className) == 0)
         search->found.push_back(window);
     return TRUE;
 }
@@ -109,11 +110,16 @@ SeenMessageBox readMessageBox(HWND box)
     return seen;
 }
 
+std::vector<HWND> visibleWindowsOf(DWORD processId, const char* className)
+{
+    WindowSearch search{processId, className, {}};
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::vector<HWND> messageBoxesOf(DWORD processId)
 {
-    BoxSearch search{processId, {}};
-    EnumWindows(collectBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return visibleWindowsOf(processId, "#32770");
 }
 
 namespace {

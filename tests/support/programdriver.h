@@ -32,6 +32,8 @@ struct ProgramOptions {
     DWORD timeoutMs = 30000; // after this the program is ended and the run is timed out
 };
 
+// The process's visible top-level windows of that window class.
+std::vector<HWND> visibleWindowsOf(DWORD processId, const char* className);
 // The visible message boxes of a process, and what one shows.
 std::vector<HWND> messageBoxesOf(DWORD processId);
 // Clicks a button of another program's dialog or message box, as its notification would say.
