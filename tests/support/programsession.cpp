@@ -4,8 +4,6 @@
 
 #include "tests/support/programdriver.h"
 
-#include <cstdlib>
-
 namespace {
 
 struct TitleSearch {
@@ -73,28 +71,10 @@ LONG absoluteCoordinate(int pixel, int size)
     return LONG((int64_t(pixel) * 65536 + size - 1) / size);
 }
 
-// A press where the last one went down, within the double-click time, would be a double click:
-// a test's second click on the same button or field waits until it is a click of its own.
-void waitOutDoubleClick(POINT at)
-{
-    static POINT lastAt = {-100, -100};
-    static DWORD lastTick = 0;
-    bool sameSpot = abs(at.x - lastAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-                    abs(at.y - lastAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
-    DWORD since = GetTickCount() - lastTick;
-    DWORD doubleClickTime = GetDoubleClickTime() + 20;
-    if (sameSpot && since < doubleClickTime)
-        Sleep(doubleClickTime - since);
-    lastAt = at;
-    lastTick = GetTickCount();
-}
-
 // Mouse input carries its screen position: a button sent on its own would act wherever the
 // system last saw the pointer, which may lag behind SetCursorPos.
 void sendMouse(DWORD flags, POINT at)
 {
-    if (flags & MOUSEEVENTF_LEFTDOWN)
-        waitOutDoubleClick(at);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = absoluteCoordinate(at.x, GetSystemMetrics(SM_CXSCREEN));
