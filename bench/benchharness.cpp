@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 bool benchReadArguments(int argc, char** argv, bool& smoke)
 {
@@ -36,9 +37,32 @@ double benchTicksToNanoseconds(uint64_t ticks)
     return static_cast<double>(ticks) * nanosecondsPerTick;
 }
 
+// Where 32-bit programs run under the CPU emulator, the set-up registers it with the kernel under
+// this name; the bench names the emulator's version.
+const char* emulatorOfThisRun()
+{
+    static const std::string emulator = [] {
+        std::string status;
+        FILE* handler = fopen("Z:\\proc\\sys\\fs\\binfmt_misc\\tegata-i386", "r");
+        char line[32] = {};
+        if (handler) {
+            status = fgets(line, sizeof line, handler) ? line : "";
+            fclose(handler);
+        }
+        if (status.rfind("enabled", 0) != 0)
+            return std::string();
+        char version[128] = {};
+        GetEnvironmentVariableA("TEGATA_EMULATOR", version, sizeof version);
+        return std::string(version[0] ? version : "qemu-i386");
+    }();
+    return emulator.empty() ? nullptr : emulator.c_str();
+}
+
 void benchPrintHeader(const char* title, const char* baseline)
 {
     printf("\n%s (baseline: %s)\n", title, baseline);
+    if (const char* emulator = emulatorOfThisRun())
+        printf("run under the CPU emulator (%s): both sides of each ratio ran so\n", emulator);
     printf("%-28s %12s %10s %12s %8s\n", "case", "iterations", "ns/op", "baseline ns", "ratio");
 }
 
