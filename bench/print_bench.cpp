@@ -4,6 +4,7 @@
 #include "bench/benchharness.h"
 #include "tests/app/tegatadriver.h"
 #include "tests/support/printedpages.h"
+#include "tests/support/timescale.h"
 
 #include <windows.h>
 
@@ -102,7 +103,8 @@ struct RunningCheque : FramedProgram {
             return false;
         cheque = {FramedProgram::cheque, &chequeLayout};
         clickInWindow(about, 150, 300);
-        waitAnswering([&] { return !IsWindow(about); });
+        if (!waitAnswering([&] { return !IsWindow(about); }))
+            return false;
         for (const std::string& caption : pressesOf("AC 3 万 5 千 円"))
             cheque.press(caption);
         type(chequeLayout.addressIn, "東京都千代田区丸の内1-1");
@@ -119,7 +121,6 @@ struct RunningCheque : FramedProgram {
         RECT area = rectIn(cheque.field(at), cheque.window);
         cheque.clickAt({area.left + 5, (area.top + area.bottom) / 2});
         typeTextIntoWindow(cheque.window, utf8);
-        waitUntilIdle(cheque.window);
     }
     // From OK in the print dialog to the program taking messages again; negative on failure.
     double timedPrint()
@@ -130,10 +131,10 @@ struct RunningCheque : FramedProgram {
             return -1;
         uint64_t start = benchTicks();
         pushDialogButton(dialog, IDOK);
-        for (DWORD begun = GetTickCount(); IsWindow(dialog) && GetTickCount() - begun < 10000;)
+        for (DWORD begun = GetTickCount(); IsWindow(dialog) && GetTickCount() - begun < stretched(10000);)
             Sleep(0);
         DWORD_PTR answer;
-        if (!SendMessageTimeoutA(cheque.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer))
+        if (!SendMessageTimeoutA(cheque.window, WM_NULL, 0, 0, SMTO_NORMAL, stretched(10000), &answer))
             return -1;
         return benchTicksToNanoseconds(benchTicks() - start);
     }

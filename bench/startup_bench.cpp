@@ -3,6 +3,7 @@
 // made with plain Win32 calls, all whole processes, taking turns.
 #include "bench/benchharness.h"
 #include "tests/support/programsession.h"
+#include "tests/support/timescale.h"
 
 #include <windows.h>
 
@@ -33,11 +34,11 @@ double startToWindow(const std::string& program, const std::string& folder)
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
         return -1;
     bool drawn = false;
-    for (DWORD begun = GetTickCount(); !drawn && GetTickCount() - begun < windowTimeoutMs; Sleep(1))
+    for (DWORD begun = GetTickCount(); !drawn && GetTickCount() - begun < stretched(windowTimeoutMs); Sleep(1))
         drawn = chequeWindowDrawn(process.dwProcessId);
     double elapsed = benchTicksToNanoseconds(benchTicks() - start) / 1e6;
     TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 5000);
+    WaitForSingleObject(process.hProcess, stretched(5000));
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return drawn ? elapsed : -1;

@@ -62,7 +62,7 @@ const TypedAmount typedAmounts[] = {
 // The last column of a field's client area that shows anything but the field's ground.
 int rightmostInk(HWND field)
 {
-    waitUntilDrawn(field);
+    EXPECT_TRUE(waitUntilDrawn(field)) << "the field still has parts to paint";
     Capture shown = captureClient(field);
     uint32_t ground = shown.pixels.at(0);
     for (int x = shown.width - 1; x >= 0; --x) {
@@ -148,13 +148,13 @@ TEST_F(FiguresProgram, AKeyShowsItsButtonPressedWhileHeldAndPushesItOnce)
     HWND three = cheque.button("3");
     ASSERT_NE(three, nullptr);
     sendKeyEdge('3', false);
-    waitUntilIdle(cheque.window);
+    ASSERT_TRUE(waitUntilIdle(cheque.window));
     EXPECT_TRUE(shownPressed(three)) << "the button shows pressed while its key is down";
     EXPECT_EQ(cheque.kingaku(), "参");
     sendKeyEdge('3', false); // the keyboard's repeat
-    waitUntilIdle(cheque.window);
+    ASSERT_TRUE(waitUntilIdle(cheque.window));
     sendKeyEdge('3', true);
-    waitUntilIdle(cheque.window);
+    ASSERT_TRUE(waitUntilIdle(cheque.window));
     EXPECT_FALSE(shownPressed(three)) << "the button comes up with its key";
     EXPECT_EQ(cheque.kingaku(), "参") << "a held key pushes once, and no box asks for a unit";
 

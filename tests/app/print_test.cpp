@@ -163,7 +163,6 @@ protected:
         typeInto(form, at, "");
         pressInWindow(form.window, VK_HOME, {VK_SHIFT});
         typeTextIntoWindow(form.window, utf8);
-        waitUntilIdle(form.window);
     }
 
     void fillIn(const Form& form)
@@ -184,7 +183,7 @@ protected:
         HWND dialog = session->waitForMessageBox(10000);
         ASSERT_NE(dialog, nullptr) << "no print dialog";
         pushDialogButton(dialog, answer);
-        waitAnswering([&] { return !IsWindow(dialog); });
+        ASSERT_TRUE(waitAnswering([&] { return !IsWindow(dialog); })) << "the print dialog stayed";
     }
 
     void chooseTestPrint()
@@ -258,8 +257,10 @@ TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
     ASSERT_NE(dialog, nullptr) << "no print dialog";
     pushDialogButton(dialog, IDCANCEL);
     EXPECT_TRUE(waitAnswering([&] { return !IsWindow(dialog); }));
-    Sleep(3000); // a job would have reached the printer's folder by now
-    EXPECT_FALSE(before.newFileExists());
+    ASSERT_TRUE(waitUntilIdle(cheque.window));
+    std::string later = printLaterJob(printedWithin);
+    ASSERT_FALSE(later.empty()) << "the later job was not printed";
+    EXPECT_EQ(before.newFiles(), std::vector<std::string>{later}) << "the cancelled print reached the printer";
     EXPECT_EQ(cheque.kingaku(), "金 参萬五千圓 也") << "the form is unchanged";
 }
 
@@ -334,7 +335,7 @@ TEST_F(PrintedForms, ThePrintMenuItemFollowsThePrintButton)
         EXPECT_EQ(cheque.printEnabled(), c.printable) << c.presses;
         for (HWND dialog : dialogs) {
             pushDialogButton(dialog, IDCANCEL);
-            waitAnswering([&] { return !IsWindow(dialog); });
+            EXPECT_TRUE(waitAnswering([&] { return !IsWindow(dialog); })) << "the print dialog stayed";
         }
     }
 }
@@ -352,9 +353,11 @@ TEST_F(PrintedForms, APrintIsRefusedWhenThePrintedLinesNoLongerAgree)
     EXPECT_NE(refusal.find("印刷できません"), std::string::npos) << refusal;
     EXPECT_NE(refusal.find("漢字：金 参萬五千圓 也"), std::string::npos) << refusal;
     EXPECT_NE(refusal.find("数字：￥ 350,000-"), std::string::npos) << refusal;
-    waitUntilIdle(cheque.window);
+    ASSERT_TRUE(waitUntilIdle(cheque.window));
     EXPECT_TRUE(messageBoxesOf(session->processId()).empty()) << "the print dialog opened after the refusal";
-    EXPECT_FALSE(before.newFileExists());
+    std::string later = printLaterJob(printedWithin);
+    ASSERT_FALSE(later.empty()) << "the later job was not printed";
+    EXPECT_EQ(before.newFiles(), std::vector<std::string>{later}) << "the refused print reached the printer";
 }
 
 int eraYearNow()
@@ -427,9 +430,11 @@ TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNoth
     SeenMessageBox seen = readMessageBox(question);
     EXPECT_EQ(seen.text, "振出記録に書き込めませんでした。\r\n記録を残さずに印刷しますか？");
     pushDialogButton(question, IDNO);
-    waitUntilIdle(cheque.window);
-    Sleep(3000); // a job would have reached the printer's folder by now
-    EXPECT_FALSE(unprinted.newFileExists()) << "answered no, yet printed";
+    ASSERT_TRUE(waitAnswering([&] { return !IsWindow(question); })) << "the question stayed";
+    ASSERT_TRUE(waitUntilIdle(cheque.window));
+    std::string later = printLaterJob(printedWithin);
+    ASSERT_FALSE(later.empty()) << "the later job was not printed";
+    EXPECT_EQ(unprinted.newFiles(), std::vector<std::string>{later}) << "answered no, yet printed";
 
     PrintedFilesBefore printed;
     pressPrint(cheque, IDOK);

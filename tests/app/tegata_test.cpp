@@ -132,7 +132,7 @@ TEST_F(TegataProgram, TheFontMenuOffersTheInstalledFacesAndAChosenFaceShowsInThe
     ASSERT_NE(chosen, minchoRow) << "the first face is a Gothic one here";
     EXPECT_TRUE(waitAnswering([&] { return textOf(fontField) == rows[size_t(chosen)]; })) << textOf(fontField);
     EXPECT_EQ(cheque.kingaku(), "金 参萬圓 也") << "the amount keeps its text";
-    waitUntilDrawn(cheque.window);
+    ASSERT_TRUE(waitUntilDrawn(cheque.window));
     EXPECT_NE(captureClient(amount).pixels, before.pixels) << "the amount is shown in the chosen face";
     Form note = switchToNote();
     std::vector<HWND> noteMenus = childrenOfClass(note.window, "ComboBox");

@@ -102,11 +102,7 @@ struct Form {
         }
         return nullptr;
     }
-    void clickAt(POINT inClient) const
-    {
-        clickInWindow(window, inClient.x, inClient.y);
-        waitUntilIdle(window);
-    }
+    void clickAt(POINT inClient) const { clickInWindow(window, inClient.x, inClient.y); }
     void press(const std::string& captionUtf8) const
     {
         HWND pressed = button(captionUtf8);
@@ -187,7 +183,7 @@ protected:
             return "(no message box)";
         std::string text = readMessageBox(box).text;
         pushDialogButton(box, IDOK);
-        waitAnswering([&] { return !IsWindow(box); });
+        EXPECT_TRUE(waitAnswering([&] { return !IsWindow(box); })) << "the box stayed: " << text;
         return text;
     }
 
@@ -210,15 +206,11 @@ protected:
     {
         HWND target = form.field(at);
         ASSERT_NE(target, nullptr);
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            RECT area = rectIn(target, form.window);
-            form.clickAt({area.left + 5, (area.top + area.bottom) / 2});
-            if (waitAnswering([&] { return focusOfProgram() == target; }, 500))
-                break;
-        }
+        RECT area = rectIn(target, form.window);
+        form.clickAt({area.left + 5, (area.top + area.bottom) / 2});
+        ASSERT_EQ(focusOfProgram(), target) << "the clicked field did not take the focus";
         typeIntoWindow(form.window, {VK_END});
         typeTextIntoWindow(form.window, utf8);
-        waitUntilIdle(form.window);
     }
 
     HWND focusOfProgram()
@@ -232,7 +224,7 @@ protected:
     {
         shown = shown ? shown : frame;
         CreateDirectoryA("screenshots", nullptr);
-        waitUntilDrawn(shown);
+        EXPECT_TRUE(waitUntilDrawn(shown)) << name << ": the window still has parts to paint";
         writeBmp(std::string("screenshots\\") + name, captureWindow(shown));
     }
 

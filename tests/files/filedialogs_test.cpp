@@ -7,6 +7,7 @@
 #include "runtime/strings/string.h"
 #include "tests/files/scratchfolder.h"
 #include "tests/graphics/dialoganswerer.h"
+#include "tests/support/programdriver.h"
 #include "tests/support/screencapture.h"
 
 #include <windows.h>
@@ -41,9 +42,7 @@ std::string fileNameShown(HWND dialog)
 // rather than waits.
 void cancelIfStillOpen(HWND dialog)
 {
-    for (DWORD start = GetTickCount(); IsWindow(dialog) && GetTickCount() - start < 3000;)
-        Sleep(50);
-    if (IsWindow(dialog))
+    if (!waitUntil([dialog] { return !IsWindow(dialog); }, 3000))
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 

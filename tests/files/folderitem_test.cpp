@@ -6,6 +6,7 @@
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/string.h"
 #include "tests/files/scratchfolder.h"
+#include "tests/support/programdriver.h"
 
 #include <windows.h>
 
@@ -27,6 +28,16 @@ std::string programFolder()
 std::string pathOf(ObjectHeader* item)
 {
     return textOf(fileAbsolutePathGetter(item, 0));
+}
+
+// Whether the file can be opened with no sharing: nobody else holds it open.
+bool openedAlone(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
 }
 
 ObjectHeader* folderItemNamed(const std::string& path)
@@ -375,10 +386,8 @@ TEST(FolderItems, LaunchingOpensTheFileWithItsProgram)
     std::string marker = scratch.pathOf("launched.txt");
     ObjectRef script(itemFor(scratch.make("run.bat", "@echo launched> \"" + marker + "\"\r\n")));
     ASSERT_TRUE(FolderItemLaunch(script.get()));
-    for (DWORD start = GetTickCount(); !pathExists(marker) && GetTickCount() - start < 20000;)
-        Sleep(100);
-    EXPECT_TRUE(pathExists(marker));
-    Sleep(300); // the script closes its file
+    // The script has written its file once nobody else holds it open.
+    EXPECT_TRUE(waitUntil([&] { return pathExists(marker) && openedAlone(marker); }, 20000));
 
     ObjectRef missing(itemFor(scratch.pathOf("none.bat")));
     EXPECT_EQ(FolderItemLaunch(missing.get()), 0);

@@ -3,6 +3,7 @@
 #include "tests/files/otherprocess.h"
 
 #include "tests/support/testmain.h"
+#include "tests/support/timescale.h"
 
 #include <cstdlib>
 
@@ -28,7 +29,7 @@ CHILD_SCENARIO(holdFile)
     HANDLE holding = OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName("holding", parent).c_str());
     HANDLE release = OpenEventA(SYNCHRONIZE, FALSE, eventName("release", parent).c_str());
     SetEvent(holding);
-    WaitForSingleObject(release, 30000);
+    WaitForSingleObject(release, stretched(30000));
     CloseHandle(file);
     return 0;
 }
@@ -44,7 +45,7 @@ HeldFile::HeldFile(const std::string& path)
     STARTUPINFOA startup = {sizeof startup};
     if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         HANDLE waits[] = {holdingEvent, process.hProcess};
-        holding = WaitForMultipleObjects(2, waits, FALSE, 20000) == WAIT_OBJECT_0;
+        holding = WaitForMultipleObjects(2, waits, FALSE, stretched(20000)) == WAIT_OBJECT_0;
     }
     CloseHandle(holdingEvent);
 }
@@ -53,7 +54,7 @@ HeldFile::~HeldFile()
 {
     SetEvent(release);
     if (process.hProcess) {
-        WaitForSingleObject(process.hProcess, 20000);
+        WaitForSingleObject(process.hProcess, stretched(20000));
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }
@@ -69,7 +70,7 @@ bool runChildToEnd(const char* name, const char* variable, const std::string& va
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
         return false;
     DWORD exitCode = 1;
-    if (WaitForSingleObject(child.hProcess, 20000) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(child.hProcess, stretched(20000)) == WAIT_OBJECT_0)
         GetExitCodeProcess(child.hProcess, &exitCode);
     else
         TerminateProcess(child.hProcess, 1);

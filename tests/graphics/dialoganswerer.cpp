@@ -2,6 +2,10 @@
 // would: picking from its lists, typing into its fields and clicking its buttons.
 #include "tests/graphics/dialoganswerer.h"
 
+#include "tests/support/programdriver.h"
+#include "tests/support/programsession.h"
+
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 
@@ -33,6 +37,15 @@ HWND findDialog(int markerId)
     return search.found;
 }
 
+// Set when an action's input was not handled within its bound; the answer then does not count.
+std::atomic<bool> unsettled{false};
+
+void settle(HWND window)
+{
+    if (!waitUntilIdle(window))
+        unsettled = true;
+}
+
 // The mouse goes to the middle of the control and its button goes down and up there.
 void clickControl(HWND control)
 {
@@ -43,23 +56,23 @@ void clickControl(HWND control)
     ClientToScreen(control, &onScreen);
     SetCursorPos(onScreen.x, onScreen.y);
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle.x, middle.y));
-    Sleep(50);
+    settle(control);
     PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(middle.x, middle.y));
-    Sleep(50);
+    settle(control);
 }
 
 } // namespace
 
+// The dialog is answered once it has opened and drawn: it fills its lists as it opens.
 DialogAnswerer::DialogAnswerer(int markerId, std::function<void(HWND dialog)> answer)
     : watcher([this, markerId, answer] {
-          for (DWORD start = GetTickCount(); GetTickCount() - start < 15000; Sleep(50)) {
-              if (HWND dialog = findDialog(markerId)) {
-                  Sleep(300); // the dialog fills its lists as it opens
-                  answer(dialog);
-                  seen = true;
-                  return;
-              }
-          }
+          unsettled = false;
+          HWND dialog = nullptr;
+          if (!waitUntil([&] { return (dialog = findDialog(markerId)) != nullptr; }, 15000))
+              return;
+          settle(dialog);
+          answer(dialog);
+          seen = !unsettled;
       })
 {}
 
@@ -89,7 +102,7 @@ void dialogChooseFromList(HWND dialog, int comboId, const char* item)
         return;
     SendMessageA(combo, CB_SETCURSEL, WPARAM(index), 0);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-    Sleep(200);
+    settle(dialog);
 }
 
 void dialogTypeInto(HWND dialog, int editId, const char* text)
@@ -99,5 +112,5 @@ void dialogTypeInto(HWND dialog, int editId, const char* text)
     SendMessageA(edit, EM_SETSEL, 0, -1);
     for (const char* c = text; *c; ++c)
         PostMessageA(edit, WM_CHAR, WPARAM(uint8_t(*c)), 1);
-    Sleep(100);
+    settle(edit);
 }

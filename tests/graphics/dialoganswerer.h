@@ -15,7 +15,8 @@ public:
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
-    // Whether the dialog was seen and answered; waits for the watcher to finish.
+    // Whether the dialog was seen and answered, each action handled by the dialog in its time;
+    // waits for the watcher to finish.
     bool answered();
 
 private:

@@ -82,11 +82,11 @@ protected:
     }
 
     Lines trace() const { return traceLines(folder); }
-    // The trace once it holds `count` lines (or after a bounded wait): what the program does
-    // with a click may come after the test has seen it take the click.
+    // The trace once it holds `count` lines: what the program does with a click may come after
+    // the test has seen it take the click. A test fails when it does not come.
     Lines traceOf(size_t count) const
     {
-        waitUntil([&] { return trace().size() >= count; }, 3000);
+        EXPECT_TRUE(waitUntil([&] { return trace().size() >= count; }, 3000)) << "fewer than " << count << " lines";
         return trace();
     }
     // A click on the up arrow, seen in the trace: whatever was clicked before it has been
@@ -112,34 +112,54 @@ protected:
         releaseOnScreen();
         return GetTickCount() - start;
     }
+    // Holds the button down at the point until the trace holds `count` lines of `line` (at most
+    // five seconds, stretched); returns how long it was really held.
+    DWORD holdUntil(POINT at, const std::string& line, long count)
+    {
+        DWORD start = GetTickCount();
+        pressOnScreen(at);
+        bool reached = waitUntil([&] { return this->count(line) >= count; }, 5000);
+        releaseOnScreen();
+        EXPECT_TRUE(reached) << "held " << GetTickCount() - start << " ms without " << count << " of " << line;
+        return GetTickCount() - start;
+    }
+    // Lets the clock pass more than a repeat's spacing and then waits until the program has
+    // tracked the held pointer once more: a repeat due by then has been traced.
+    void letARepeatFallDue()
+    {
+        Sleep(4 * repeatSpacingMs);
+        ASSERT_TRUE(waitUntilIdle(window));
+    }
 
     Capture shot()
     {
-        waitUntilDrawn(window);
+        EXPECT_TRUE(waitUntilDrawn(window)) << "the window still has parts to paint";
         return captureClient(window);
     }
-    // The window once the pixel shows `colour` (or after a bounded wait).
+    // The window once the pixel shows `colour`, or as it is after a bounded wait: the caller
+    // compares the pixel with what was awaited.
     Capture shotShowing(int x, int y, uint32_t colour)
     {
         Capture seen;
-        waitUntil(
+        static_cast<void>(waitUntil(
             [&] {
                 seen = shot();
                 return seen.at(x, y) == colour;
             },
-            2000);
+            2000));
         return seen;
     }
-    // The button's face once it shows `expected` (or after a bounded wait).
+    // The button's face once it shows `expected`, or as it is after a bounded wait: the caller
+    // compares it with what was awaited.
     uint32_t faceSoon(const RECT& button, uint32_t expected)
     {
         uint32_t face = 0;
-        waitUntil(
+        static_cast<void>(waitUntil(
             [&] {
                 face = faceOf(shot(), button);
                 return face == expected;
             },
-            2000);
+            2000));
         return face;
     }
 
@@ -166,7 +186,7 @@ TEST_F(ControlsProgram, AnArrowHeldRepeatsAfterItsDelayAndNoFasterThanItsSpacing
     if (shortHold < repeatDelayMs - 50)
         EXPECT_EQ(count("Arrows.Up"), 1) << "held " << shortHold << " ms";
 
-    DWORD longHold = holdAt(onScreen(arrows.x + 6, arrows.y + 17), 1500);
+    DWORD longHold = holdUntil(onScreen(arrows.x + 6, arrows.y + 17), "Arrows.Down", 4);
     long downs = count("Arrows.Down");
     long mostRepeats = static_cast<long>((longHold + 100 - repeatDelayMs) / repeatSpacingMs);
     EXPECT_GE(downs, 4) << "held " << longHold << " ms";
@@ -177,19 +197,17 @@ TEST_F(ControlsProgram, AnArrowHeldRepeatsAfterItsDelayAndNoFasterThanItsSpacing
 TEST_F(ControlsProgram, DraggingOffAnArrowPausesItsRepeatUntilThePointerIsBack)
 {
     pressOnScreen(onScreen(arrows.x + 6, arrows.y + 5));
-    Sleep(700);
-    moveOnScreen(onScreen(arrows.x + 40, arrows.y + 5));
-    Sleep(200); // a repeat on its way when the pointer left may still arrive
+    EXPECT_TRUE(waitUntil([&] { return count("Arrows.Up") >= 2; }, 5000)) << "held, the arrow did not repeat";
+    moveOnScreen(onScreen(arrows.x + 40, arrows.y + 5)); // the program has taken the move
     long off = count("Arrows.Up");
-    Sleep(500);
+    letARepeatFallDue();
     long stillOff = count("Arrows.Up");
     moveOnScreen(onScreen(arrows.x + 6, arrows.y + 5));
-    Sleep(500);
-    long back = count("Arrows.Up");
+    bool resumed = waitUntil([&] { return count("Arrows.Up") > stillOff; }, 5000);
     releaseOnScreen();
     EXPECT_GE(off, 2);
-    EXPECT_EQ(stillOff, off);
-    EXPECT_GT(back, stillOff);
+    EXPECT_EQ(stillOff, off) << "repeated while the pointer was off";
+    EXPECT_TRUE(resumed) << "did not repeat again once the pointer was back";
     EXPECT_EQ(count("Arrows.Down"), 0);
 }
 
@@ -306,17 +324,17 @@ TEST_F(ControlsProgram, ToggleAndStickyButtonsKeepTheirValueOnTheirFace)
                               "Sticky.Action", "Arrows.Up"}));
 }
 
-// The pop-up menu a bevel button shows.
+// The pop-up menu a bevel button shows; null when none shows.
 HWND popupMenuWindow()
 {
     HWND found = nullptr;
-    waitUntil(
+    bool shown = waitUntil(
         [&] {
             found = FindWindowA("#32768", nullptr);
             return found && IsWindowVisible(found);
         },
         5000);
-    return found;
+    return shown ? found : nullptr;
 }
 
 bool isHighlight(uint32_t pixel)
@@ -333,8 +351,7 @@ std::vector<RECT> menuRows(HWND popup)
     const int x = (whole.left + whole.right) / 2;
     std::vector<RECT> rows;
     for (int y = whole.top + 1; y < whole.bottom - 1; y += 2) {
-        moveOnScreen({x, y});
-        Sleep(30);
+        moveOnScreen({x, y}); // the menu has taken the move and lit its row
         Capture shot = captureWindow(popup);
         const int column = 4;
         if (!isHighlight(shot.at(column, y - whole.top)))
@@ -395,7 +412,9 @@ TEST_F(ControlsProgram, BevelButtonMenuRowsAreChosenByMouseAndTheChoiceIsChecked
     CreateDirectoryA("screenshots", nullptr);
     writeBmp("screenshots/controls-menu.bmp", shown);
     pressInWindow(popup, VK_ESCAPE, {});
-    waitUntil([] { return !FindWindowA("#32768", nullptr) || !IsWindowVisible(FindWindowA("#32768", nullptr)); }, 2000);
+    EXPECT_TRUE(waitUntil(
+        [] { return !FindWindowA("#32768", nullptr) || !IsWindowVisible(FindWindowA("#32768", nullptr)); }, 2000))
+        << "Escape did not close the menu";
     releaseOnScreen();
     marker();
     EXPECT_EQ(trace(), (Lines{"Choice.Action 2", "Choice.Action 3", "Arrows.Up"}))
@@ -405,7 +424,7 @@ TEST_F(ControlsProgram, BevelButtonMenuRowsAreChosenByMouseAndTheChoiceIsChecked
 TEST_F(ControlsProgram, LooksRight)
 {
     clickOnScreen(middleOf(toggle));
-    faceSoon(toggle, systemColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(faceSoon(toggle, systemColor(COLOR_BTNSHADOW)), systemColor(COLOR_BTNSHADOW));
     CreateDirectoryA("screenshots", nullptr);
     writeBmp("screenshots/controls.bmp", captureWindow(window));
     Capture still = shot();

@@ -2,6 +2,8 @@
 // output.
 #include "tests/support/debuggedrun.h"
 
+#include "tests/support/timescale.h"
+
 namespace {
 
 // Collects a debug string, closes the handles an event hands over and passes on the child's own
@@ -36,7 +38,7 @@ DebuggedRun runDebugged(const std::string& commandLine)
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
                         &startup, &process))
         return run;
-    for (DEBUG_EVENT event; WaitForDebugEvent(&event, 30000);) {
+    for (DEBUG_EVENT event; WaitForDebugEvent(&event, stretched(30000));) {
         ContinueDebugEvent(event.dwProcessId, event.dwThreadId, takeEvent(event, process.hProcess, run));
         if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
             break;

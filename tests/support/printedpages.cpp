@@ -168,14 +168,11 @@ std::string uniqueDocumentName(const char* what)
 
 std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs)
 {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(100)) {
-        std::string path = fileFor(documentName);
-        if (!path.empty() && wholePdf(path)) {
-            runFiles().add(path);
-            return path;
-        }
-    }
-    return "";
+    std::string path;
+    if (!waitUntil([&] { return !(path = fileFor(documentName)).empty() && wholePdf(path); }, timeoutMs))
+        return "";
+    runFiles().add(path);
+    return path;
 }
 
 namespace {
@@ -207,26 +204,44 @@ std::string PrintedFilesBefore::newFile() const
     return "";
 }
 
-bool PrintedFilesBefore::newFileExists() const
+std::vector<std::string> PrintedFilesBefore::newFiles() const
 {
-    return !newFile().empty();
+    std::vector<std::string> written;
+    for (const auto& file : printedFilesNow()) {
+        if (std::find(files.begin(), files.end(), file) == files.end())
+            written.push_back(outputFolder() + "\\" + file.first);
+    }
+    return written;
 }
 
 std::string PrintedFilesBefore::waitForNewFile(DWORD timeoutMs) const
 {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(100)) {
-        std::string path = newFile();
-        if (!path.empty() && wholePdf(path)) {
-            runFiles().add(path);
-            return path;
-        }
-    }
-    return "";
+    std::string path;
+    if (!waitUntil([&] { return !(path = newFile()).empty() && wholePdf(path); }, timeoutMs))
+        return "";
+    runFiles().add(path);
+    return path;
 }
 
 bool printedFileExists(const std::string& documentName)
 {
     return !fileFor(documentName).empty();
+}
+
+std::string printLaterJob(DWORD timeoutMs)
+{
+    std::string name = uniqueDocumentName("later");
+    HDC printer = CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);
+    if (!printer)
+        return "";
+    DOCINFOA document = {sizeof document, name.c_str(), nullptr, nullptr, 0};
+    bool sent = StartDocA(printer, &document) > 0 && StartPage(printer) > 0;
+    if (sent) {
+        TextOutA(printer, 300, 300, "later", 5);
+        sent = EndPage(printer) > 0 && EndDoc(printer) > 0;
+    }
+    DeleteDC(printer);
+    return sent ? waitForPrintedFile(name, timeoutMs) : "";
 }
 
 // The printer's files keep each page's dictionary in plain text: "/Type/Page" or "/Type /Page",
@@ -248,10 +263,8 @@ RenderedPage renderPrintedPage(const std::string& pdfPath, int page)
     RenderedPage rendered;
     std::string stem = "/tmp/tegata-printed-" + std::to_string(GetCurrentProcessId());
     std::string output = renderTo(pdfPath, page, "", stem);
-    for (DWORD start = GetTickCount(); !output.empty() && GetTickCount() - start < 20000; Sleep(100)) {
-        if (readPixmap(output, rendered))
-            break;
-    }
+    if (!output.empty() && !waitUntil([&] { return readPixmap(output, rendered); }, 20000))
+        rendered = {};
     DeleteFileA(output.c_str());
     return rendered;
 }

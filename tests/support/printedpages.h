@@ -17,6 +17,10 @@ std::string uniqueDocumentName(const char* what);
 std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs);
 // Whether a file for a job of that name is there now.
 bool printedFileExists(const std::string& documentName);
+// Prints a small job of this program's own to the PDF printer and waits for its file (empty when
+// none came within the time). The spooler keeps its order: once this later job is out, every
+// job sent to the printer before it is out too, so what is not there by then was never sent.
+std::string printLaterJob(DWORD timeoutMs);
 // The printer's files as they stand, to tell the file of a job whose name is not known (a
 // program's own) from those before it.
 class PrintedFilesBefore {
@@ -24,7 +28,8 @@ public:
     PrintedFilesBefore();
     // The first whole file written since; empty when none came within the time.
     std::string waitForNewFile(DWORD timeoutMs) const;
-    bool newFileExists() const;
+    // Every file written since, as paths.
+    std::vector<std::string> newFiles() const;
 
 private:
     std::string newFile() const;

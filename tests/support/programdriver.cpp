@@ -2,10 +2,12 @@
 #include "tests/support/programdriver.h"
 
 #include "tests/support/screencapture.h"
+#include "tests/support/timescale.h"
 
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -44,17 +46,22 @@ bool oneFlatColour(const Capture& shown)
 bool showsRed(HWND icon)
 {
     Capture shown;
-    waitUntil([&] { return !oneFlatColour(shown = captureWindow(icon)); }, 2000);
+    if (!waitUntil([&] { return !oneFlatColour(shown = captureWindow(icon)); }, 2000)) {
+        ADD_FAILURE() << "a message box's icon was never drawn";
+        return false;
+    }
     auto red = std::count_if(shown.pixels.begin(), shown.pixels.end(), [](uint32_t pixel) {
         return (pixel >> 16 & 0xFF) > 180 && (pixel >> 8 & 0xFF) < 90 && (pixel & 0xFF) < 90;
     });
     return red > 20;
 }
 
+// A box not yet in front is left for the next round, which asks again.
 void pressReturn(HWND box)
 {
     SetForegroundWindow(box);
-    waitUntil([box] { return GetForegroundWindow() == box; }, 1000);
+    if (!waitUntil([box] { return GetForegroundWindow() == box; }, 1000))
+        return;
     sendKeyEdge(VK_RETURN, false);
     sendKeyEdge(VK_RETURN, true);
 }
@@ -85,7 +92,8 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM context)
 void sendQueued(INPUT input, int key, bool down)
 {
     SendInput(1, &input, sizeof input);
-    waitUntil([key, down] { return ((GetAsyncKeyState(key) & 0x8000) != 0) == down; }, 1000);
+    if (!waitUntil([key, down] { return ((GetAsyncKeyState(key) & 0x8000) != 0) == down; }, 1000))
+        ADD_FAILURE() << "the system did not queue the " << (down ? "press" : "release") << " of key " << key;
 }
 
 void sendKeyEdge(WORD key, bool up)
@@ -131,7 +139,7 @@ void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, P
     for (HWND box : messageBoxesOf(processId)) {
         auto seen = answered.find(box);
         if (seen != answered.end()) {
-            if (answer == pressReturnKey && GetTickCount() - seen->second > 1000) {
+            if (answer == pressReturnKey && GetTickCount() - seen->second > stretched(1000)) {
                 seen->second = GetTickCount();
                 pressReturn(box);
             }
@@ -163,16 +171,14 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
         return run;
     run.started = true;
     std::map<HWND, DWORD> answered;
-    DWORD waited = 0;
-    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+    auto ended = [&] {
         answerBoxes(process.dwProcessId, options.answer, answered, run);
-        waited += 50;
-        if (waited >= options.timeoutMs) {
-            run.timedOut = true;
-            TerminateProcess(process.hProcess, 255);
-            WaitForSingleObject(process.hProcess, 5000);
-            break;
-        }
+        return WaitForSingleObject(process.hProcess, 40) == WAIT_OBJECT_0;
+    };
+    if (!waitUntil(ended, options.timeoutMs)) {
+        run.timedOut = true;
+        TerminateProcess(process.hProcess, 255);
+        WaitForSingleObject(process.hProcess, stretched(5000));
     }
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
@@ -182,8 +188,9 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
 
 bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
+    const DWORD bound = stretched(timeoutMs);
     for (DWORD start = GetTickCount(); !done(); Sleep(10)) {
-        if (GetTickCount() - start >= timeoutMs)
+        if (GetTickCount() - start >= bound)
             return false;
     }
     return true;
@@ -191,8 +198,9 @@ bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 
 bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs)
 {
+    const DWORD bound = stretched(timeoutMs);
     for (DWORD start = GetTickCount(); !done(); Sleep(20)) {
-        if (GetTickCount() - start >= timeoutMs)
+        if (GetTickCount() - start >= bound)
             return false;
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))

@@ -43,17 +43,19 @@ SeenMessageBox readMessageBox(HWND box);
 // Runs the command line to its end, reading and answering every message box it shows.
 ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& options = {});
 
-// Asks `done` every few milliseconds until it holds; false when it still does not after the time.
-bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// Asks `done` every few milliseconds until it holds; false when it still does not after the time
+// (given for our usual machines: it is stretched by the machine's time scale, as every bound
+// the support takes).
+[[nodiscard]] bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // Sends one input event that presses (`down`) or releases the key and waits until the system
-// has queued it for the program.
+// has queued it for the program; a test fails when it is not.
 void sendQueued(INPUT input, int key, bool down);
 // Presses (or, with `up`, releases) a key wherever the keyboard focus is, as sendQueued.
 void sendKeyEdge(WORD key, bool up);
 // The same, answering the messages of this thread's own windows meanwhile, as any program on
 // the desktop does.
-bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs = 3000);
+[[nodiscard]] bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs = 3000);
 
 // Text conversions for comparing what a program shows or writes (code page 932) with the
 // UTF-8 literals of the tests.

@@ -3,6 +3,9 @@
 #include "tests/support/programsession.h"
 
 #include "tests/support/programdriver.h"
+#include "tests/support/timescale.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -49,6 +52,11 @@ BOOL CALLBACK searchTopLevel(HWND window, LPARAM context)
     return search->found == nullptr;
 }
 
+HWND firstOf(const std::vector<HWND>& windows)
+{
+    return windows.empty() ? nullptr : windows.front();
+}
+
 bool inFront(HWND window)
 {
     return GetForegroundWindow() == GetAncestor(window, GA_ROOT);
@@ -60,7 +68,8 @@ void bringToFront(HWND window)
     if (inFront(window))
         return;
     SetForegroundWindow(GetAncestor(window, GA_ROOT));
-    waitUntil([window] { return inFront(window); }, 1000);
+    if (!waitUntil([window] { return inFront(window); }, 1000))
+        ADD_FAILURE() << "the window did not come to the front";
 }
 
 // The system maps an absolute coordinate c to pixel c * size / 65536, rounded down: the smallest
@@ -99,10 +108,24 @@ bool cursorAt(POINT to)
 void moveMouse(POINT to)
 {
     sendMouse(0, to);
-    if (!waitUntil([to] { return cursorAt(to); }, 500)) {
-        SetCursorPos(to.x, to.y);
-        waitUntil([to] { return cursorAt(to); }, 1000);
-    }
+    if (waitUntil([to] { return cursorAt(to); }, 500))
+        return;
+    SetCursorPos(to.x, to.y);
+    if (!waitUntil([to] { return cursorAt(to); }, 1000))
+        ADD_FAILURE() << "the pointer did not reach (" << to.x << ", " << to.y << ")";
+}
+
+// Input a helper gave has been handled, or the test fails saying what was not.
+void expectIdle(HWND window, const char* after)
+{
+    if (waitUntilIdle(window))
+        return;
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    ADD_FAILURE() << "the program did not come back for messages after " << after << " (a window of class " << className
+                  << ", process " << processId << (processId == GetCurrentProcessId() ? ": ours" : "") << ")";
 }
 
 } // namespace
@@ -123,7 +146,7 @@ ProgramSession::~ProgramSession()
         return;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process.hProcess, 255);
-        WaitForSingleObject(process.hProcess, 5000);
+        WaitForSingleObject(process.hProcess, stretched(5000));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -139,26 +162,25 @@ HWND visibleWindowOf(DWORD processId, const std::string& titleUtf8)
 HWND ProgramSession::waitForWindow(const std::string& titleUtf8, DWORD timeoutMs)
 {
     HWND found = nullptr;
-    waitUntil([&] { return (found = visibleWindowOf(process.dwProcessId, titleUtf8)) != nullptr; }, timeoutMs);
+    if (!waitUntil([&] { return (found = visibleWindowOf(process.dwProcessId, titleUtf8)) != nullptr; }, timeoutMs))
+        return nullptr;
     return found;
 }
 
+// A box is given once it has finished drawing, to be read.
 HWND ProgramSession::waitForMessageBox(DWORD timeoutMs)
 {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-        std::vector<HWND> boxes = messageBoxesOf(process.dwProcessId);
-        if (!boxes.empty()) {
-            Sleep(100); // let it finish drawing before it is read
-            return boxes.front();
-        }
-        Sleep(50);
-    }
-    return nullptr;
+    HWND box = nullptr;
+    if (!waitUntil([&] { return (box = firstOf(messageBoxesOf(process.dwProcessId))) != nullptr; }, timeoutMs))
+        return nullptr;
+    if (!waitUntilDrawn(box))
+        ADD_FAILURE() << "a message box did not finish drawing";
+    return box;
 }
 
 bool ProgramSession::waitForExit(DWORD timeoutMs, DWORD& exitCode)
 {
-    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.hProcess, stretched(timeoutMs)) != WAIT_OBJECT_0)
         return false;
     GetExitCodeProcess(process.hProcess, &exitCode);
     return true;
@@ -167,28 +189,6 @@ bool ProgramSession::waitForExit(DWORD timeoutMs, DWORD& exitCode)
 bool waitUntilInFront(HWND window, DWORD timeoutMs)
 {
     return waitUntil([window] { return inFront(window); }, timeoutMs);
-}
-
-// A thread takes messages sent to it before the next message of its queue, so each sent message
-// answered shows the thread came back for messages once more. But a thread answers every sent
-// message that is waiting before it looks at its queue: a message sent right after the last
-// answer is answered again before the queued input is taken, however many are sent. So each
-// round first leaves the thread a moment to take the next queued message. A click queues up to
-// three (move, button down, button up: in the queue before this is called, see sendQueued),
-// so after the fourth round the thread has handled the button up and whatever it set off.
-// Nested peeks can answer sooner, so a test that needs an order waits for what the program
-// shows. A window that is gone (closed by that input) has nothing left to take.
-bool waitUntilIdle(HWND window)
-{
-    const int queuedByOneInput = 3;
-    const DWORD momentToTakeOne = 3;
-    for (int round = 0; round <= queuedByOneInput; ++round) {
-        Sleep(momentToTakeOne);
-        DWORD_PTR answer;
-        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer))
-            return !IsWindow(window);
-    }
-    return true;
 }
 
 namespace {
@@ -206,7 +206,40 @@ bool nothingToPaint(HWND window)
     EnumChildWindows(window, noteUnpainted, reinterpret_cast<LPARAM>(&pending));
     return !pending;
 }
+
+// The thread answers a sent message when it next looks for messages, so an answer shows it has
+// finished what it was handling.
+bool answers(HWND window)
+{
+    DWORD_PTR answer;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, stretched(2000), &answer) || !IsWindow(window);
+}
 } // namespace
+
+// The system makes a paint message for a thread only when its queue holds no posted message and
+// no input: so once a window made to need painting has painted, the thread has taken everything
+// that was queued for it before (the caller's input is there already: see sendQueued), and when
+// it answers a sent message after that it has handled it. One pixel of the window and of the
+// child over it is made to need painting, which draws nothing new. A window that is gone (closed
+// by that input) has nothing left to take; for a hidden one (never painted) and the desktop
+// (clicked where no window is; it holds every window) only the answer is awaited. A modal loop
+// (a menu, a message box) takes and paints as the thread's own does. A window of the calling
+// thread (one a test made itself) is painted while the wait answers its messages.
+bool waitUntilIdle(HWND window)
+{
+    if (!IsWindow(window))
+        return true;
+    HWND root = GetAncestor(window, GA_ROOT);
+    if (root && root != GetDesktopWindow() && IsWindowVisible(root)) {
+        RECT pixel = {0, 0, 1, 1};
+        RedrawWindow(root, &pixel, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        auto painted = [root] { return !IsWindow(root) || nothingToPaint(root); };
+        bool ours = GetWindowThreadProcessId(root, nullptr) == GetCurrentThreadId();
+        if (!(ours ? waitAnswering(painted, 5000) : waitUntil(painted, 5000)))
+            return false;
+    }
+    return answers(window);
+}
 
 bool waitUntilDrawn(HWND window, DWORD timeoutMs)
 {
@@ -228,7 +261,7 @@ void clickOnScreen(POINT at)
     moveMouse(at);
     sendMouse(MOUSEEVENTF_LEFTDOWN, at);
     sendMouse(MOUSEEVENTF_LEFTUP, at);
-    waitUntilIdle(target);
+    expectIdle(target, "a click");
 }
 
 void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
@@ -237,7 +270,7 @@ void typeIntoWindow(HWND window, const std::vector<WORD>& keys)
     for (WORD key : keys) {
         sendKeyEdge(key, false);
         sendKeyEdge(key, true);
-        waitUntilIdle(window);
+        expectIdle(window, "a key");
     }
 }
 
@@ -250,7 +283,7 @@ void pressInWindow(HWND window, WORD key, const std::vector<WORD>& held)
     sendKeyEdge(key, true);
     for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
         sendKeyEdge(*modifier, true);
-    waitUntilIdle(window);
+    expectIdle(window, "a key with modifiers");
 }
 
 // Characters as an input method hands them over, whatever the keyboard layout.
@@ -265,7 +298,7 @@ void typeTextIntoWindow(HWND window, const std::string& utf8)
         sendQueued(input, VK_PACKET, true);
         input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         sendQueued(input, VK_PACKET, false);
-        waitUntilIdle(window);
+        expectIdle(window, "a typed character");
     }
 }
 
@@ -280,13 +313,6 @@ bool inMoveOrSize(HWND window)
 }
 } // namespace
 
-void holdOnScreen(POINT at, DWORD milliseconds)
-{
-    pressOnScreen(at);
-    Sleep(milliseconds);
-    releaseOnScreen();
-}
-
 void dragOnScreen(POINT from, POINT to)
 {
     HWND window = GetAncestor(WindowFromPoint(from), GA_ROOT);
@@ -294,8 +320,9 @@ void dragOnScreen(POINT from, POINT to)
     for (int step = 1; step <= 5; ++step)
         moveOnScreen({from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
     releaseOnScreen();
-    waitUntil([window] { return !inMoveOrSize(window); }, 2000);
-    waitUntilIdle(window);
+    if (!waitUntil([window] { return !inMoveOrSize(window); }, 2000))
+        ADD_FAILURE() << "the window was still being moved or sized after the drag";
+    expectIdle(window, "a drag");
 }
 
 namespace {
@@ -309,14 +336,14 @@ void pressOnScreen(POINT at)
     heldAt = at;
     moveMouse(at);
     sendMouse(MOUSEEVENTF_LEFTDOWN, at);
-    waitUntilIdle(pressedWindow);
+    expectIdle(pressedWindow, "a press");
 }
 
 void moveOnScreen(POINT to)
 {
     heldAt = to;
     moveMouse(to);
-    waitUntilIdle(pressedWindow);
+    expectIdle(pressedWindow, "a move");
 }
 
 // The release goes to the point the pointer was moved to, not to where the system says it is:
@@ -324,11 +351,11 @@ void moveOnScreen(POINT to)
 void releaseOnScreen()
 {
     sendMouse(MOUSEEVENTF_LEFTUP, heldAt);
-    waitUntilIdle(pressedWindow);
+    expectIdle(pressedWindow, "a release");
 }
 
 void closeWindow(HWND window)
 {
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    waitUntilIdle(window);
+    expectIdle(window, "a close");
 }

@@ -34,14 +34,16 @@ private:
 
 // Waits until the window's top-level window is in front: a program just started may still be
 // activating its first window, and a click given meanwhile can be lost.
-bool waitUntilInFront(HWND window, DWORD timeoutMs = 5000);
-// Waits until the thread of the window has come back for messages after what was queued for it
-// so far (input, posted messages); see programsession.cpp for what that promises.
-bool waitUntilIdle(HWND window);
+[[nodiscard]] bool waitUntilInFront(HWND window, DWORD timeoutMs = 5000);
+// Waits until the thread of the window has handled what was queued for it so far (input, posted
+// messages) and come back for messages; see programsession.cpp for how that is known. False
+// when it has not within the time. The helpers below that give input wait so themselves, and a
+// test fails when the program did not come back.
+[[nodiscard]] bool waitUntilIdle(HWND window);
 
 // Waits until the window and every window inside it have nothing left to paint and the program
 // has come back for messages, when the screen shows what it painted.
-bool waitUntilDrawn(HWND window, DWORD timeoutMs = 5000);
+[[nodiscard]] bool waitUntilDrawn(HWND window, DWORD timeoutMs = 5000);
 
 // Brings the window's top-level window to the front, moves the mouse to the point of the
 // window's client area and clicks the left button.
@@ -55,8 +57,6 @@ void typeTextIntoWindow(HWND window, const std::string& utf8);
 // Clicks the left button at a screen point, without bringing any window to the front first:
 // whatever lies there gets the click, as when a person clicks it.
 void clickOnScreen(POINT at);
-// Presses the left button at a screen point and keeps it down, without moving, for that long.
-void holdOnScreen(POINT at, DWORD milliseconds);
 // Presses the left button at one screen point, moves to another and lets go (in the window
 // that is at the first point).
 void dragOnScreen(POINT from, POINT to);

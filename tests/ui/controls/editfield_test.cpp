@@ -3,6 +3,7 @@
 // the selection and the font.
 #include "host/base/hostmessage.h"
 #include "host/startup/runtimeexports.h"
+#include "tests/support/programdriver.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/windowobject.h"
@@ -253,27 +254,11 @@ TEST_F(EditFields, ABorderIsAClientEdgeAndAMultiLineFieldScrollsDown)
     EXPECT_FALSE(GetWindowLongA(handleOf("Other"), GWL_STYLE) & ES_MULTILINE);
 }
 
-// Answers the next message box of this process and tells its caption and text.
+// Answers the next message box of this process and tells its caption and text ("" when none
+// came in time).
 class BoxAnswerer {
 public:
-    BoxAnswerer()
-        : watcher([this] {
-              for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
-                  HWND box = FindWindowA("#32770", nullptr);
-                  DWORD process = 0;
-                  GetWindowThreadProcessId(box, &process);
-                  if (!box || process != GetCurrentProcessId())
-                      continue;
-                  char text[200] = {}, caption[64] = {};
-                  if (!GetDlgItemTextA(box, 0xFFFF, text, sizeof text))
-                      continue; // the box is still being made
-                  GetWindowTextA(box, caption, sizeof caption);
-                  seen = std::string("[") + caption + "] " + text;
-                  PostMessageA(box, WM_COMMAND, IDOK, 0);
-                  return;
-              }
-          })
-    {}
+    BoxAnswerer() : watcher([this] { static_cast<void>(waitUntil([this] { return answer(); }, 5000)); }) {}
     std::string result()
     {
         watcher.join();
@@ -281,6 +266,22 @@ public:
     }
 
 private:
+    // A box of this process that shows its text (until then it is still being made) is read
+    // and closed.
+    bool answer()
+    {
+        HWND box = FindWindowA("#32770", nullptr);
+        DWORD process = 0;
+        GetWindowThreadProcessId(box, &process);
+        char text[200] = {}, caption[64] = {};
+        if (!box || process != GetCurrentProcessId() || !GetDlgItemTextA(box, 0xFFFF, text, sizeof text))
+            return false;
+        GetWindowTextA(box, caption, sizeof caption);
+        seen = std::string("[") + caption + "] " + text;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return true;
+    }
+
     std::string seen;
     std::thread watcher;
 };

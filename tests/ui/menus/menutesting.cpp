@@ -166,26 +166,30 @@ void chooseWithMouse(HWND handle, int itemPosition, int titlePosition)
     POINT at = {(title.left + title.right) / 2, (title.top + title.bottom) / 2};
     DWORD owner = GetCurrentThreadId();
     std::thread hand([handle, bar, itemPosition, titlePosition, owner] {
-        HWND popup = nullptr;
-        if (!waitUntil([&] { return (popup = openMenuOf(owner)) != nullptr; }, 3000)) {
-            PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0); // lets go of a menu that never showed
+        auto letGo = [handle] { // of a menu that never showed or took no click: the test then fails
             PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);
-            return;
-        }
+            PostMessageA(handle, WM_KEYDOWN, VK_ESCAPE, 0);
+        };
+        HWND popup = nullptr;
+        if (!waitUntil([&] { return (popup = openMenuOf(owner)) != nullptr; }, 3000))
+            return letGo();
         RECT item = {};
-        waitUntil(
-            [&] {
-                return GetMenuItemRect(handle, GetSubMenu(bar, titlePosition), itemPosition, &item) &&
-                       item.right > item.left;
-            },
-            2000);
+        if (!waitUntil(
+                [&] {
+                    return GetMenuItemRect(handle, GetSubMenu(bar, titlePosition), itemPosition, &item) &&
+                           item.right > item.left;
+                },
+                2000))
+            return letGo();
         POINT on = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
         SetCursorPos(on.x, on.y);
         // The menu's own loop reads mouse positions in screen coordinates.
         PostMessageA(popup, WM_MOUSEMOVE, 0, MAKELPARAM(on.x, on.y));
-        waitUntilIdle(popup);
+        if (!waitUntilIdle(popup))
+            return letGo();
         PostMessageA(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on.x, on.y));
-        waitUntilIdle(popup);
+        if (!waitUntilIdle(popup))
+            return letGo();
         PostMessageA(popup, WM_LBUTTONUP, 0, MAKELPARAM(on.x, on.y));
     });
     moveMouseToScreen(at.x, at.y);

@@ -1,5 +1,6 @@
 // The shortcut list: key texts are matched without regard to case, the newest binding first;
 // and the key texts that pressed keys make, by their names.
+#include "tests/support/timescale.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/windows/shortcuts.h"
 #include "ui/windows/windowvisibility.h"
@@ -62,7 +63,7 @@ void pressLettingGoOfMenuMode(HWND window, WORD key, const std::vector<WORD>& he
 {
     HANDLE pressed = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread hand([window, pressed] {
-        if (WaitForSingleObject(pressed, 1000) == WAIT_TIMEOUT) {
+        if (WaitForSingleObject(pressed, stretched(1000)) == WAIT_TIMEOUT) {
             PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
             PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         }

@@ -6,6 +6,7 @@
 #include "host/image/projectsettings.h"
 #include "host/startup/uisetup.h"
 #include "runtime/strings/string.h"
+#include "tests/support/timescale.h"
 #include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/nativewindow.h"
@@ -162,11 +163,12 @@ void windowTestSetUp()
     handlerAnswers().clear();
 }
 
+// The bound (and so pumpFor's time) is stretched by the machine's time scale.
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
+    DWORD start = GetTickCount(), bound = stretched(timeoutMs);
     while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
+        if (GetTickCount() - start > bound)
             return false;
         loopRunPass();
         Sleep(1);
