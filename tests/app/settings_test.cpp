@@ -121,7 +121,7 @@ protected:
         std::vector<std::string> boxes;
         DWORD exitCode = 99;
         auto ended = [&] {
-            if (HWND box = firstBox())
+            if (HWND box = session->waitForMessageBox(0))
                 boxes.push_back(answerBoxShown(box));
             return session->waitForExit(0, exitCode) || boxes.size() > 3;
         };
@@ -131,15 +131,9 @@ protected:
         return boxes;
     }
 
-    HWND firstBox() const
-    {
-        std::vector<HWND> boxes = messageBoxesOf(session->processId());
-        return boxes.empty() ? nullptr : boxes.front();
-    }
-
+    // A box the program shows, once drawn (waitForMessageBox), read and closed with OK.
     std::string answerBoxShown(HWND box)
     {
-        EXPECT_TRUE(waitUntilDrawn(box)) << "a message box did not finish drawing";
         std::string text = readMessageBox(box).text;
         pushDialogButton(box, IDOK);
         EXPECT_TRUE(waitAnswering([&] { return !IsWindow(box); })) << "the box stayed: " << text;

@@ -63,7 +63,8 @@ void clickControl(HWND control)
 
 } // namespace
 
-// The dialog is answered once it has opened and drawn: it fills its lists as it opens.
+// The dialog is answered once it has opened and handled what it queued on opening: it fills its
+// lists as it opens.
 DialogAnswerer::DialogAnswerer(int markerId, std::function<void(HWND dialog)> answer)
     : watcher([this, markerId, answer] {
           unsettled = false;
