@@ -8,6 +8,9 @@
 #undef CONTROL_NAME
 
 namespace {
+STRING_CONSTANT(chequeForm, "小切手");
+STRING_CONSTANT(noteForm, "約束手形");
+
 // The first fields of every control object, as the runtime lays them out.
 struct ControlFields {
     unsigned char header[16];
@@ -16,6 +19,12 @@ struct ControlFields {
     int index;
 };
 } // namespace
+
+OwnedText fieldText(FormWindowFields* window, StringRecord* name)
+{
+    ObjectHeader* field = RuntimeControlFetch(asObject(window), name);
+    return OwnedText(field ? editTextGetter(field, 0) : nullptr);
+}
 
 FormWindowFields* windowOf(ObjectHeader* control)
 {
@@ -52,4 +61,14 @@ FormWindowFields* chequeWindow()
 FormWindowFields* noteWindow()
 {
     return reinterpret_cast<FormWindowFields*>(implicitWindow(TegataWindowTemplate, &TegataWindowSlot));
+}
+
+bool isNoteWindow(FormWindowFields* window)
+{
+    return control(window, TonoFieldName) != nullptr;
+}
+
+StringRecord* formKindName(FormWindowFields* window)
+{
+    return isNoteWindow(window) ? &noteForm.record : &chequeForm.record;
 }

@@ -2,6 +2,7 @@
 // and their controls reached by name.
 #pragma once
 
+#include "app/ownedtext.h"
 #include "app/runtime.h"
 
 // The properties each working window keeps (the cheque and the note window each their own).
@@ -44,6 +45,9 @@ template <typename Name> ObjectHeader* control(FormWindowFields* window, Name& n
     return RuntimeControlFetch(asObject(window), &name.record);
 }
 
+// The text of the window's field of that name; Nil when it has no such field.
+OwnedText fieldText(FormWindowFields* window, StringRecord* name);
+
 // The working window that holds a control whose event is being handled.
 FormWindowFields* windowOf(ObjectHeader* control);
 // A control's position in its control array.
@@ -55,6 +59,10 @@ StringRecord* controlName(ObjectHeader* control);
 ObjectHeader* implicitWindow(const unsigned char* windowTemplate, void* slot);
 FormWindowFields* chequeWindow();
 FormWindowFields* noteWindow();
+// Whether a working window is the note's: only the note has a payee.
+bool isNoteWindow(FormWindowFields* window);
+// The form a working window fills in, by its name: 小切手 or 約束手形.
+StringRecord* formKindName(FormWindowFields* window);
 
 // Enables the menu item of that name, in an EnableMenuItems handler.
 void enableMenuItem(StringRecord* name);

@@ -14,8 +14,6 @@ namespace {
 STRING_CONSTANT(registerName, "振出記録.csv");
 STRING_CONSTANT(header,
                 "\"印刷日時\",\"様式\",\"金額\",\"金額（漢字）\",\"振出日\",\"受取人\",\"住所\",\"会社名\",\"氏名\"");
-STRING_CONSTANT(chequeForm, "小切手");
-STRING_CONSTANT(noteForm, "約束手形");
 STRING_CONSTANT(quote, "\"");
 STRING_CONSTANT(doubledQuote, "\"\"");
 STRING_CONSTANT(separator, ",");
@@ -75,12 +73,6 @@ OwnedText printingTime()
     return joined(date.get(), &space.record, time.get());
 }
 
-OwnedText fieldText(FormWindowFields* window, StringRecord* name)
-{
-    ObjectHeader* field = RuntimeControlFetch(asObject(window), name);
-    return OwnedText(field ? editTextGetter(field, 0) : nullptr);
-}
-
 // The issue date as stamped on the form, with the era shown beside the entries: 令和8年12月10日.
 OwnedText issueDate(FormWindowFields* window)
 {
@@ -96,10 +88,9 @@ OwnedText issueDate(FormWindowFields* window)
 
 OwnedText registerLine(FormWindowFields* window)
 {
-    bool note = control(window, TonoFieldName) != nullptr;
     CsvLine line;
     line.add(printingTime().get());
-    line.add(note ? &noteForm.record : &chequeForm.record);
+    line.add(formKindName(window));
     line.add(printedFigures(window).get());
     line.add(fieldText(window, &KingakuName.record).get());
     line.add(issueDate(window).get());

@@ -59,11 +59,6 @@ void showFaceInMenu(FormWindowFields* window, StringRecord* font)
         popupListIndexSetter(menu, 0, row);
 }
 
-bool isNoteWindow(FormWindowFields* window)
-{
-    return control(window, TonoFieldName) != nullptr;
-}
-
 } // namespace
 
 // Face names, not font file names: only a face name selects a font.

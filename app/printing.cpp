@@ -13,6 +13,8 @@ STRING_CONSTANT(fiePageSetup, "FiePageSetup");
 STRING_CONSTANT(filePrint, "FilePrint");
 STRING_CONSTANT(fileTestPrint, "FileTestPrint");
 STRING_CONSTANT(printUnrecorded, "振出記録に書き込めませんでした。\r\n記録を残さずに印刷しますか？");
+STRING_CONSTANT(testPrintName, "試し印刷");
+STRING_CONSTANT(space, " ");
 
 bool printingAllowed(FormWindowFields* window)
 {
@@ -26,6 +28,25 @@ bool recordedOrAllowed(FormWindowFields* window)
     return recordIssuedForm(window) || RuntimeAskYesNo(&printUnrecorded.record);
 }
 
+// The name and a word after a space, or the name alone when the word is empty.
+OwnedText withWord(StringRecord* name, StringRecord* word)
+{
+    if (!word || word->length == 0)
+        return OwnedText(RuntimeLockString(name));
+    return joined(name, &space.record, word);
+}
+
+// What the spooler shows for the job, so that a queue of several says which is which: the form,
+// the amount as printed and the issuer's company line (小切手 ￥ 35,000- 株式会社サンプル商事); a
+// test print says so instead of an amount that may not be complete.
+OwnedText printJobName(FormWindowFields* window, PrintPath path)
+{
+    OwnedText name = path == PrintPath::testPrint
+                         ? joined(&testPrintName.record, &space.record, formKindName(window))
+                         : withWord(formKindName(window), fieldText(window, &NumberFieldName.record).get());
+    return withWord(name.get(), fieldText(window, &SyameiFieldName.record).get());
+}
+
 // One print run: the amount checked once more (not for plain paper), the print dialog, then the
 // page; a cancelled dialog prints nothing. The job ends when the printer Graphics is let go.
 void printForm(FormWindowFields* window, PrintPath path)
@@ -33,6 +54,7 @@ void printForm(FormWindowFields* window, PrintPath path)
     bool real = path != PrintPath::testPrint;
     if (real && !printedAmountAgrees(window))
         return;
+    RuntimeSetPrintJobName(printJobName(window, path).get());
     ObjectHeader* printer = RuntimeOpenPrinterDialog(nullptr);
     if (!printer)
         return;

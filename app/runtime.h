@@ -191,6 +191,8 @@ void canvasBackdropSetter(ObjectHeader* canvas, int parameter, ObjectHeader* pic
 ObjectHeader* RuntimeOpenPrinterDialog(ObjectHeader* setup);
 // The job is thrown away instead of printed when its Graphics goes.
 void RuntimeAbandonPrintJob(ObjectHeader* g);
+// The name the spooler shows for every job started from now on.
+void RuntimeSetPrintJobName(StringRecord* name);
 int printerSetupPageSetup(ObjectHeader* setup);
 StringRecord* printerSetupStringGetter(ObjectHeader* setup, int parameter);
 void printerSetupStringSetter(ObjectHeader* setup, int parameter, StringRecord* text);

@@ -26,6 +26,9 @@ ObjectHeader* RuntimeOpenPrinterDialog(ObjectHeader* setup);
 ObjectHeader* RuntimeOpenPrinter(ObjectHeader* setup);
 // The job of a printer Graphics is thrown away instead of printed when its Graphics goes.
 void RuntimeAbandonPrintJob(ObjectHeader* g);
+// The name the spooler shows for every job started from now on (the text is copied); Nil or
+// an empty text names them "Document".
+void RuntimeSetPrintJobName(StringRecord* name);
 }
 
 // Declares the properties of the PrinterSetup class, in the order of its table.

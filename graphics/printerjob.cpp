@@ -6,6 +6,7 @@
 #include "graphics/printerexports.h"
 #include "graphics/printerpage.h"
 #include "graphics/printersetup.h"
+#include "runtime/strings/string.h"
 
 #include <string>
 
@@ -115,7 +116,12 @@ ObjectHeader* printerJobStart(HDC dc, ObjectHeader* setupObject, const PrintJobC
 
 void printerJobSetDocumentName(const char* name)
 {
-    documentName() = name ? name : "Document";
+    documentName() = name && *name ? name : "Document";
+}
+
+extern "C" void RuntimeSetPrintJobName(StringRecord* name)
+{
+    printerJobSetDocumentName(name ? std::string(stringText(name), size_t(stringLength(name))).c_str() : nullptr);
 }
 
 // The job goes with its Graphics as always, but nothing of it reaches the printer.

@@ -21,6 +21,6 @@ struct PrintJobCounts {
 // document cannot be started.
 ObjectHeader* printerJobStart(HDC dc, ObjectHeader* setup, const PrintJobCounts& counts);
 
-// The name the document is given, which the spooler shows for the job ("Document" unless
-// changed; tests give each of their jobs its own to find its output).
+// The name the document is given, which the spooler shows for the job: "Document" for null or
+// an empty name.
 void printerJobSetDocumentName(const char* name);

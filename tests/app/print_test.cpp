@@ -1,6 +1,7 @@
 // The forms printed as a person prints them: filled in on the screen, sent through the print
-// dialog to the PDF printer, and the ink on the rendered page measured where each text, the
-// crossed-cheque mark and a test print's form must land.
+// dialog to the PDF printer, found there by the name the program gives each job, and the ink on
+// the rendered page measured where each text, the crossed-cheque mark and a test print's form
+// must land.
 #include "tests/app/tegatadriver.h"
 #include "tests/support/printedpages.h"
 
@@ -19,6 +20,26 @@ constexpr DWORD printedWithin = 60000;
 
 const Place chequeFontField = {521, 253};
 const Place noteFontField = {651, 287};
+
+// The issuer's company with this run's mark: the program names its print jobs after the company
+// line, so another run's jobs, even of this same test, are never taken for this one's.
+const std::string& company()
+{
+    static const std::string name = "株式会社サンプル商事 " + std::to_string(GetCurrentProcessId() % 10000) + "-" +
+                                    std::to_string(GetTickCount() % 100000);
+    return name;
+}
+
+// The name of a real print's job: the form, its figure line and the company line.
+std::string jobName(const std::string& form, const std::string& figures, const std::string& companyLine = company())
+{
+    return form + " " + figures + " " + companyLine;
+}
+
+std::string testPrintJobName(const std::string& form)
+{
+    return "試し印刷 " + form + " " + company();
+}
 
 // A printed text: where the window says it goes (printer units, x and the baseline's y), its size
 // and how far its ink may reach to the right.
@@ -101,17 +122,6 @@ std::wstring registerPath()
     return std::wstring(folder) + L"\\手形・小切手\\振出記録.csv";
 }
 
-std::string utf8Of(const std::string& shiftJis)
-{
-    std::wstring wide(shiftJis.size(), L'\0');
-    wide.resize(
-        size_t(MultiByteToWideChar(932, 0, shiftJis.data(), int(shiftJis.size()), wide.data(), int(wide.size()))));
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()),
-                                           nullptr, nullptr)));
-    return utf8;
-}
-
 // The register's lines as UTF-8, each of which must have ended with CR LF.
 std::vector<std::string> registerLines()
 {
@@ -125,7 +135,7 @@ std::vector<std::string> registerLines()
     ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
     CloseHandle(file);
     for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(utf8Of(bytes.substr(start, end - start)));
+        lines.push_back(utf8FromAnsi(bytes.substr(start, end - start)));
     return lines;
 }
 
@@ -138,10 +148,10 @@ std::vector<std::string> linesAfter(const std::vector<std::string>& before)
 
 class PrintedForms : public TegataProgram {
 protected:
-    // Starts a print run with `start`, confirms the print dialog and renders the page it gave.
-    RenderedPage printThrough(const std::function<void()>& start, const std::string& keepAs)
+    // Starts a print run with `start`, confirms the print dialog and renders the page of the job
+    // of that name.
+    RenderedPage printThrough(const std::function<void()>& start, const std::string& job, const std::string& keepAs)
     {
-        PrintedFilesBefore before;
         start();
         HWND dialog = session->waitForMessageBox(10000);
         if (!dialog) {
@@ -149,7 +159,7 @@ protected:
             return {};
         }
         pushDialogButton(dialog, IDOK);
-        std::string printed = before.waitForNewFile(printedWithin);
+        std::string printed = waitForPrintedFile(job, printedWithin);
         if (printed.empty()) {
             ADD_FAILURE() << "nothing printed";
             return {};
@@ -165,13 +175,18 @@ protected:
         typeTextIntoWindow(form.window, utf8);
     }
 
+    void fillInIssuer(const Form& form)
+    {
+        typeInto(form, form.layout->addressIn, "東京都千代田区丸の内1-1");
+        typeInto(form, form.layout->companyIn, company());
+        typeInto(form, form.layout->nameIn, "代表取締役 山田太郎");
+        form.press("入力");
+    }
+
     void fillIn(const Form& form)
     {
         pressAll(form, "AC 3 万 5 千 円");
-        typeInto(form, form.layout->addressIn, "東京都千代田区丸の内1-1");
-        typeInto(form, form.layout->companyIn, "株式会社サンプル商事");
-        typeInto(form, form.layout->nameIn, "代表取締役 山田太郎");
-        form.press("入力");
+        fillInIssuer(form);
         form.press("今日の日付");
         form.press("日付押印");
     }
@@ -202,7 +217,7 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     closeAbout();
     fillIn(cheque);
     cheque.press("銀行渡り");
-    RenderedPage still = printThrough([&] { cheque.press("印刷"); }, "printed-cheque");
+    RenderedPage still = printThrough([&] { cheque.press("印刷"); }, jobName("小切手", "￥ 35,000-"), "printed-cheque");
     ASSERT_GT(still.width, 0);
     expectAtTheirPlaces(still, chequeTexts);
     EXPECT_TRUE(hasInk(still.inkWithin(unitsToPixels(300, 30, 415, 95)))) << "the crossed-cheque mark";
@@ -210,7 +225,8 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     replaceText(cheque, chequeLayout.offsetDown, "2");
     replaceText(cheque, chequeLayout.offsetRight, "-1.5");
     cheque.clickAt({middleOf(chequeLayout.arrows).x, chequeLayout.arrows.bottom - 4});
-    RenderedPage moved = printThrough([&] { cheque.press("印刷"); }, "printed-cheque-moved");
+    RenderedPage moved =
+        printThrough([&] { cheque.press("印刷"); }, jobName("小切手", "￥ 35,000-"), "printed-cheque-moved");
     ASSERT_GT(moved.width, 0);
     // 2 mm down is 6 units; 1.5 mm left is 4.5 units, and 77 - 4.5 is printed at 72. The printer's
     // own dots put a glyph's edge a pixel either way.
@@ -231,7 +247,8 @@ TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrintedNo
     closeAbout();
     fillIn(cheque);
     cheque.press("銀行渡り");
-    RenderedPage byMenu = printThrough([&] { pressInWindow(cheque.window, 'P', {VK_CONTROL}); }, "printed-menu");
+    RenderedPage byMenu = printThrough([&] { pressInWindow(cheque.window, 'P', {VK_CONTROL}); },
+                                       jobName("小切手", "￥ 35,000-"), "printed-menu");
     ASSERT_GT(byMenu.width, 0);
     const RECT corner = unitsToPixels(0, 0, 70, 60), onScreenPlace = unitsToPixels(300, 30, 415, 95);
     EXPECT_TRUE(hasInk(byMenu.inkWithin(corner))) << "印刷... prints the mark at the page's corner";
@@ -240,7 +257,8 @@ TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrintedNo
     cheque.press("銀行渡り");
     replaceText(cheque, chequeLayout.offsetDown, "下へ");
     replaceText(cheque, chequeLayout.offsetRight, "abc");
-    RenderedPage unmarked = printThrough([&] { cheque.press("印刷"); }, "printed-unmarked");
+    RenderedPage unmarked =
+        printThrough([&] { cheque.press("印刷"); }, jobName("小切手", "￥ 35,000-"), "printed-unmarked");
     ASSERT_GT(unmarked.width, 0);
     EXPECT_FALSE(hasInk(unmarked.inkWithin(corner)));
     EXPECT_FALSE(hasInk(unmarked.inkWithin(onScreenPlace)));
@@ -251,7 +269,6 @@ TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
 {
     closeAbout();
     fillIn(cheque);
-    PrintedFilesBefore before;
     cheque.press("印刷");
     HWND dialog = session->waitForMessageBox(10000);
     ASSERT_NE(dialog, nullptr) << "no print dialog";
@@ -260,7 +277,7 @@ TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
     ASSERT_TRUE(waitUntilIdle(cheque.window));
     std::string later = printLaterJob(printedWithin);
     ASSERT_FALSE(later.empty()) << "the later job was not printed";
-    EXPECT_EQ(before.newFiles(), std::vector<std::string>{later}) << "the cancelled print reached the printer";
+    EXPECT_FALSE(printedFileExists(jobName("小切手", "￥ 35,000-"))) << "the cancelled print reached the printer";
     EXPECT_EQ(cheque.kingaku(), "金 参萬五千圓 也") << "the form is unchanged";
 }
 
@@ -274,7 +291,8 @@ TEST_F(PrintedForms, TheNotePrintsItsTwelveTextsInTheChosenFace)
     typeInto(note, {454, 39}, "3");
     typeInto(note, {489, 39}, "31");
     replaceText(note, noteFontField, "IPA明朝");
-    RenderedPage mincho = printThrough([&] { note.press("印刷"); }, "printed-note-mincho");
+    RenderedPage mincho =
+        printThrough([&] { note.press("印刷"); }, jobName("約束手形", "￥ 35,000-"), "printed-note-mincho");
     ASSERT_GT(mincho.width, 0);
     std::vector<PrintedText> noteTexts = {
         {"kanji amount", 84, 84, 16, 240}, {"address", 108, 150, 9, 150},   {"company", 108, 167, 9, 150},
@@ -285,7 +303,8 @@ TEST_F(PrintedForms, TheNotePrintsItsTwelveTextsInTheChosenFace)
     expectAtTheirPlaces(mincho, noteTexts);
 
     replaceText(note, noteFontField, "IPAゴシック");
-    RenderedPage gothic = printThrough([&] { note.press("印刷"); }, "printed-note-gothic");
+    RenderedPage gothic =
+        printThrough([&] { note.press("印刷"); }, jobName("約束手形", "￥ 35,000-"), "printed-note-gothic");
     ASSERT_GT(gothic.width, 0);
     RECT amount = inkOf(mincho, noteTexts[0]);
     int ink = darkPixels(mincho, amount);
@@ -298,8 +317,9 @@ TEST_F(PrintedForms, ATestPrintShowsTheFormUnderTheTextsAndAVoidMarkWithoutAnAmo
     closeAbout();
     Form note = switchToNote();
     typeInto(note, {79, 39}, "株式会社取引先");
+    fillInIssuer(note);
     replaceText(note, noteLayout.offsetDown, "3");
-    RenderedPage page = printThrough([&] { chooseTestPrint(); }, "printed-note-test");
+    RenderedPage page = printThrough([&] { chooseTestPrint(); }, testPrintJobName("約束手形"), "printed-note-test");
     ASSERT_GT(page.width, 0);
     // The form's revenue stamp box stays where the form is, whatever the offsets.
     EXPECT_TRUE(hasInk(page.inkWithin(unitsToPixels(10, 10, 66, 72)))) << "the form's stamp box";
@@ -345,9 +365,9 @@ TEST_F(PrintedForms, APrintIsRefusedWhenThePrintedLinesNoLongerAgree)
 {
     closeAbout();
     pressAll(cheque, "AC 3 万 5 千 円");
+    fillInIssuer(cheque);
     ASSERT_TRUE(cheque.printEnabled());
     SendMessageW(cheque.field(chequeLayout.numberField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"￥ 350,000-"));
-    PrintedFilesBefore before;
     PostMessageW(cheque.button("印刷"), BM_CLICK, 0, 0);
     std::string refusal = answerBox();
     EXPECT_NE(refusal.find("印刷できません"), std::string::npos) << refusal;
@@ -357,7 +377,7 @@ TEST_F(PrintedForms, APrintIsRefusedWhenThePrintedLinesNoLongerAgree)
     EXPECT_TRUE(messageBoxesOf(session->processId()).empty()) << "the print dialog opened after the refusal";
     std::string later = printLaterJob(printedWithin);
     ASSERT_FALSE(later.empty()) << "the later job was not printed";
-    EXPECT_EQ(before.newFiles(), std::vector<std::string>{later}) << "the refused print reached the printer";
+    EXPECT_FALSE(printedFileExists(jobName("小切手", "￥ 350,000-"))) << "the refused print reached the printer";
 }
 
 int eraYearNow()
@@ -375,13 +395,23 @@ TEST_F(PrintedForms, EveryRealPrintIsRecordedInTheRegisterAndNothingElseIs)
     fillIn(cheque);
     typeInto(cheque, cheque.layout->companyIn, "\"テスト\",商事");
     cheque.press("入力");
-    ASSERT_GT(printThrough([&] { cheque.press("印刷"); }, "printed-recorded-cheque").width, 0);
+    const std::string quotingCompany = company() + "\"テスト\",商事";
+    ASSERT_GT(printThrough([&] { cheque.press("印刷"); }, jobName("小切手", "￥ 35,000-", quotingCompany),
+                           "printed-recorded-cheque")
+                  .width,
+              0);
     pressPrint(cheque, IDCANCEL);
-    ASSERT_GT(printThrough([&] { chooseTestPrint(); }, "printed-unrecorded-test").width, 0);
+    ASSERT_GT(
+        printThrough([&] { chooseTestPrint(); }, "試し印刷 小切手 " + quotingCompany, "printed-unrecorded-test").width,
+        0);
     Form note = switchToNote();
     pressAll(note, "AC 1 千 2 百 円");
     typeInto(note, {79, 39}, "取引先, 株式会社");
-    ASSERT_GT(printThrough([&] { note.press("印刷"); }, "printed-recorded-note").width, 0);
+    note.press("入力"); // the issuer entries, mirrored from the cheque's, onto the note's lines
+    ASSERT_GT(printThrough([&] { note.press("印刷"); }, jobName("約束手形", "￥ 1,200-", quotingCompany),
+                           "printed-recorded-note")
+                  .width,
+              0);
 
     std::vector<std::string> added = linesAfter(before);
     if (fresh) {
@@ -400,10 +430,9 @@ TEST_F(PrintedForms, EveryRealPrintIsRecordedInTheRegisterAndNothingElseIs)
     for (const std::string& line : added)
         EXPECT_EQ(line.rfind(today, 0), 0u) << line;
     const std::string issuer =
-        "\"東京都千代田区丸の内1-1\",\"株式会社サンプル商事\"\"テスト\"\",商事\",\"代表取締役 山田太郎\"";
+        "\"東京都千代田区丸の内1-1\",\"" + company() + "\"\"テスト\"\",商事\",\"代表取締役 山田太郎\"";
     EXPECT_EQ(added[0].substr(22), "\"小切手\",\"35000\",\"金 参萬五千圓 也\",\"" + date + "\",\"\"," + issuer);
-    EXPECT_EQ(added[1].substr(22),
-              "\"約束手形\",\"1200\",\"金 壱千弐百圓 也\",\"\",\"取引先, 株式会社\",\"\",\"\",\"\"");
+    EXPECT_EQ(added[1].substr(22), "\"約束手形\",\"1200\",\"金 壱千弐百圓 也\",\"\",\"取引先, 株式会社\"," + issuer);
 }
 
 // As when a spreadsheet program has the register open.
@@ -411,11 +440,9 @@ TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNoth
 {
     closeAbout();
     fillIn(cheque);
-    {
-        PrintedFilesBefore before;
-        pressPrint(cheque, IDOK); // makes the register if there is none yet
-        ASSERT_FALSE(before.waitForNewFile(printedWithin).empty());
-    }
+    const std::string job = jobName("小切手", "￥ 35,000-");
+    pressPrint(cheque, IDOK); // makes the register if there is none yet
+    ASSERT_FALSE(waitForPrintedFile(job, printedWithin).empty());
     std::vector<std::string> before = registerLines();
     HANDLE held = CreateFileW(registerPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -423,7 +450,6 @@ TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNoth
         HANDLE file;
         ~Released() { CloseHandle(file); }
     } released{held};
-    PrintedFilesBefore unprinted;
     pressPrint(cheque, IDOK);
     HWND question = session->waitForMessageBox(10000);
     ASSERT_NE(question, nullptr) << "no question";
@@ -434,14 +460,13 @@ TEST_F(PrintedForms, ARegisterHeldByAnotherProgramBringsAQuestionAndNoPrintsNoth
     ASSERT_TRUE(waitUntilIdle(cheque.window));
     std::string later = printLaterJob(printedWithin);
     ASSERT_FALSE(later.empty()) << "the later job was not printed";
-    EXPECT_EQ(unprinted.newFiles(), std::vector<std::string>{later}) << "answered no, yet printed";
+    EXPECT_FALSE(printedFileExists(job)) << "answered no, yet printed";
 
-    PrintedFilesBefore printed;
     pressPrint(cheque, IDOK);
     question = session->waitForMessageBox(10000);
     ASSERT_NE(question, nullptr) << "no question";
     pushDialogButton(question, IDYES);
-    EXPECT_FALSE(printed.waitForNewFile(printedWithin).empty()) << "answered yes, yet not printed";
+    EXPECT_FALSE(waitForPrintedFile(job, printedWithin).empty()) << "answered yes, yet not printed";
     CloseHandle(released.file);
     released.file = nullptr;
     EXPECT_EQ(registerLines(), before);

@@ -6,7 +6,6 @@
 #include "graphics/picture.h"
 #include "graphics/printerdevice.h"
 #include "graphics/printerexports.h"
-#include "graphics/printerjob.h"
 #include "graphics/printersetup.h"
 #include "runtime/objects/builtinclassset.h"
 #include "tests/graphics/dialoganswerer.h"
@@ -30,6 +29,12 @@ constexpr DWORD printedWithin = 60000;
 StringRef text(const std::string& bytes)
 {
     return StringRef(stringFromView(bytes));
+}
+
+// Names the jobs started from now on, as application code does.
+void nameJobs(const std::string& utf8)
+{
+    RuntimeSetPrintJobName(text(ansiFromUtf8(utf8)).get());
 }
 
 ObjectRef newSetup()
@@ -173,7 +178,7 @@ protected:
     {
         builtinClassesEnsure();
         std::string name = uniqueDocumentName("dialog");
-        printerJobSetDocumentName(name.c_str());
+        nameJobs(name);
         {
             ObjectRef g(printThroughDialog(nullptr));
             ASSERT_NE(g.get(), nullptr);
@@ -239,8 +244,8 @@ struct DirectJob {
 template <typename Draw> DirectJob printDirectly(ObjectHeader* setup, Draw draw)
 {
     DirectJob job;
-    std::string name = uniqueDocumentName("direct");
-    printerJobSetDocumentName(name.c_str());
+    std::string name = uniqueDocumentName("direct") + " 直接印刷";
+    nameJobs(name);
     {
         ObjectRef g(RuntimeOpenPrinter(setup));
         EXPECT_NE(g.get(), nullptr);
@@ -347,7 +352,7 @@ TEST(PrintingWithDialog, CancellingTheDialogStartsNoDocument)
 {
     builtinClassesEnsure();
     std::string cancelled = uniqueDocumentName("cancelled");
-    printerJobSetDocumentName(cancelled.c_str());
+    nameJobs(cancelled);
     ObjectRef setup = newSetup();
     {
         DialogAnswerer person(cmb4, [](HWND dialog) { dialogClick(dialog, IDCANCEL); });
@@ -371,7 +376,7 @@ TEST(PrintingWithoutDialog, AnAbandonedJobReachesNoPrinterEvenWithTextDrawn)
     ObjectRef setup = newSetup();
     choosePrinter(setup, pdfPrinter);
     std::string abandoned = uniqueDocumentName("abandoned");
-    printerJobSetDocumentName(abandoned.c_str());
+    nameJobs(abandoned);
     {
         ObjectRef g(RuntimeOpenPrinter(setup.get()));
         ASSERT_NE(g.get(), nullptr);
@@ -388,7 +393,7 @@ TEST(PrintingWithDialog, AConfirmedDialogGivesTheSetupItsPrinterAndTheGraphicsIt
 {
     builtinClassesEnsure();
     std::string name = uniqueDocumentName("counted");
-    printerJobSetDocumentName(name.c_str());
+    nameJobs(name);
     ObjectRef setup = newSetup();
     {
         ObjectRef g(printThroughDialog(setup.get()));

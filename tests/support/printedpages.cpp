@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -62,23 +63,62 @@ const std::string& outputFolder()
     return folder;
 }
 
-std::string fileFor(const std::string& documentName)
+bool wholePdf(const std::string& bytes)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((outputFolder() + "\\" + documentName + "*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return "";
-    FindClose(search);
-    return outputFolder() + "\\" + found.cFileName;
-}
-
-bool wholePdf(const std::string& path)
-{
-    std::string bytes;
-    if (!readWholeFile(path, bytes))
-        return false;
     size_t end = bytes.find_last_not_of("\r\n ");
     return end != std::string::npos && end >= 4 && bytes.compare(end - 4, 5, "%%EOF") == 0;
+}
+
+// A PDF string's bytes, from its opening "<" to the ">": two hex digits a byte.
+std::string pdfHexString(const std::string& bytes, size_t at)
+{
+    std::string text;
+    for (++at; at + 1 < bytes.size() && isxdigit(uint8_t(bytes[at])) && isxdigit(uint8_t(bytes[at + 1])); at += 2)
+        text += char(std::stoi(bytes.substr(at, 2), nullptr, 16));
+    return text;
+}
+
+// A PDF string's bytes, from its opening "(" to the matching ")": nested parentheses are kept,
+// escapes (a backslash and a letter, a parenthesis or up to three octal digits) decoded.
+std::string pdfLiteralString(const std::string& bytes, size_t at)
+{
+    static const std::string escaped = "nrtbf()\\", meant = "\n\r\t\b\f()\\";
+    std::string text;
+    for (int depth = 1; ++at < bytes.size();) {
+        char c = bytes[at];
+        if (c == '\\' && at + 1 < bytes.size()) {
+            int value = 0, digits = 0;
+            for (; digits < 3 && at + 1 < bytes.size() && bytes[at + 1] >= '0' && bytes[at + 1] <= '7'; ++digits)
+                value = value * 8 + (bytes[++at] - '0');
+            if (digits > 0)
+                text += char(value);
+            else if (size_t kind = escaped.find(bytes[++at]); kind != std::string::npos)
+                text += meant[kind];
+            continue;
+        }
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (depth == 0)
+            break;
+        text += c;
+    }
+    return text;
+}
+
+// The document name the job had, as the printer keeps it in the file's title (in the system's
+// code page, and in parentheses).
+std::string documentNameOf(const std::string& bytes)
+{
+    size_t at = bytes.rfind("/Title");
+    if (at == std::string::npos)
+        return "";
+    at = bytes.find_first_not_of(" \r\n", at + 6);
+    std::string title = at == std::string::npos ? ""
+                        : bytes[at] == '<'      ? pdfHexString(bytes, at)
+                        : bytes[at] == '('      ? pdfLiteralString(bytes, at)
+                                                : "";
+    if (title.size() >= 2 && title.front() == '(' && title.back() == ')')
+        title = title.substr(1, title.size() - 2);
+    return utf8FromAnsi(title);
 }
 
 // A P6 file whose pixels are all there.
@@ -133,28 +173,88 @@ std::string renderTo(const std::string& pdfPath, int page, const char* format, c
     return runHostProgram(command) ? unixToWindows(output) : "";
 }
 
-// Files of this run, removed at its end.
-class RunFiles {
+uint64_t ticksOf(const FILETIME& time)
+{
+    return uint64_t(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+}
+
+// When this program started, less two seconds for the coarser clock of some file systems.
+uint64_t startOfRun()
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    return ticksOf(created) - 2 * 10000000ull;
+}
+
+// The printer's files written since this program started (the folder is a person's: what was
+// there before is none of this run's), each read once it is whole. The files handed out are
+// this run's and are removed at its end.
+class PrinterFolder {
 public:
-    ~RunFiles()
+    ~PrinterFolder()
     {
-        for (const std::string& path : paths)
+        for (const std::string& path : handedOut)
             DeleteFileA(path.c_str());
     }
-    void add(const std::string& path)
+
+    // The first whole file of a job of that name that was not handed out yet; empty when none.
+    std::string unhandedFile(const std::string& documentName)
     {
-        if (std::find(paths.begin(), paths.end(), path) == paths.end())
-            paths.push_back(path);
+        std::string match;
+        forEachWholeFile([&](const std::string& path, const std::string& name) {
+            if (match.empty() && name == documentName &&
+                std::find(handedOut.begin(), handedOut.end(), path) == handedOut.end())
+                match = path;
+        });
+        return match;
     }
+    void handOut(const std::string& path) { handedOut.push_back(path); }
 
 private:
-    std::vector<std::string> paths;
+    struct WholeFile {
+        uint64_t written, size;
+        std::string documentName;
+    };
+
+    template <typename Visit> void forEachWholeFile(const Visit& visit)
+    {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((outputFolder() + "\\*.pdf").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return;
+        do {
+            if (ticksOf(found.ftLastWriteTime) < runStart)
+                continue;
+            std::string path = outputFolder() + "\\" + found.cFileName;
+            const WholeFile* file = wholeFile(path, ticksOf(found.ftLastWriteTime),
+                                              uint64_t(found.nFileSizeHigh) << 32 | found.nFileSizeLow);
+            if (file)
+                visit(path, file->documentName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+
+    // A file is read again only when it changed since it was read whole.
+    const WholeFile* wholeFile(const std::string& path, uint64_t written, uint64_t size)
+    {
+        auto known = whole.find(path);
+        if (known != whole.end() && known->second.written == written && known->second.size == size)
+            return &known->second;
+        std::string bytes;
+        if (!readWholeFile(path, bytes) || !wholePdf(bytes))
+            return nullptr;
+        return &(whole[path] = {written, size, documentNameOf(bytes)});
+    }
+
+    const uint64_t runStart = startOfRun();
+    std::map<std::string, WholeFile> whole; // by path
+    std::vector<std::string> handedOut;
 };
 
-RunFiles& runFiles()
+PrinterFolder& printerFolder()
 {
-    static RunFiles files;
-    return files;
+    static PrinterFolder folder;
+    return folder;
 }
 
 } // namespace
@@ -169,63 +269,15 @@ std::string uniqueDocumentName(const char* what)
 std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs)
 {
     std::string path;
-    if (!waitUntil([&] { return !(path = fileFor(documentName)).empty() && wholePdf(path); }, timeoutMs))
+    if (!waitUntil([&] { return !(path = printerFolder().unhandedFile(documentName)).empty(); }, timeoutMs))
         return "";
-    runFiles().add(path);
-    return path;
-}
-
-namespace {
-std::vector<std::pair<std::string, uint64_t>> printedFilesNow()
-{
-    std::vector<std::pair<std::string, uint64_t>> files;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((outputFolder() + "\\*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return files;
-    do {
-        uint64_t written = uint64_t(found.ftLastWriteTime.dwHighDateTime) << 32 | found.ftLastWriteTime.dwLowDateTime;
-        files.emplace_back(found.cFileName, written);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return files;
-}
-} // namespace
-
-PrintedFilesBefore::PrintedFilesBefore() : files(printedFilesNow())
-{}
-
-std::string PrintedFilesBefore::newFile() const
-{
-    for (const auto& file : printedFilesNow()) {
-        if (std::find(files.begin(), files.end(), file) == files.end())
-            return outputFolder() + "\\" + file.first;
-    }
-    return "";
-}
-
-std::vector<std::string> PrintedFilesBefore::newFiles() const
-{
-    std::vector<std::string> written;
-    for (const auto& file : printedFilesNow()) {
-        if (std::find(files.begin(), files.end(), file) == files.end())
-            written.push_back(outputFolder() + "\\" + file.first);
-    }
-    return written;
-}
-
-std::string PrintedFilesBefore::waitForNewFile(DWORD timeoutMs) const
-{
-    std::string path;
-    if (!waitUntil([&] { return !(path = newFile()).empty() && wholePdf(path); }, timeoutMs))
-        return "";
-    runFiles().add(path);
+    printerFolder().handOut(path);
     return path;
 }
 
 bool printedFileExists(const std::string& documentName)
 {
-    return !fileFor(documentName).empty();
+    return !printerFolder().unhandedFile(documentName).empty();
 }
 
 std::string printLaterJob(DWORD timeoutMs)

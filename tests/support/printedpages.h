@@ -11,30 +11,17 @@
 // A document name no other job of any run shares.
 std::string uniqueDocumentName(const char* what);
 
-// The PDF file the printer wrote for the job of that name, once it is whole; empty when none
-// came within the time. The files found so are removed when the program ends: they are the
-// run's, not the person's.
+// The next PDF file the printer wrote for a job of that name (UTF-8; the printer keeps it as the
+// file's title) that no earlier call handed out, once it is whole; empty when none came within
+// the time. Only files written since this program started count, and those handed out are
+// removed when it ends: they are the run's, not the person's.
 std::string waitForPrintedFile(const std::string& documentName, DWORD timeoutMs);
-// Whether a file for a job of that name is there now.
+// Whether such a file is there now.
 bool printedFileExists(const std::string& documentName);
 // Prints a small job of this program's own to the PDF printer and waits for its file (empty when
 // none came within the time). The spooler keeps its order: once this later job is out, every
 // job sent to the printer before it is out too, so what is not there by then was never sent.
 std::string printLaterJob(DWORD timeoutMs);
-// The printer's files as they stand, to tell the file of a job whose name is not known (a
-// program's own) from those before it.
-class PrintedFilesBefore {
-public:
-    PrintedFilesBefore();
-    // The first whole file written since; empty when none came within the time.
-    std::string waitForNewFile(DWORD timeoutMs) const;
-    // Every file written since, as paths.
-    std::vector<std::string> newFiles() const;
-
-private:
-    std::string newFile() const;
-    std::vector<std::pair<std::string, uint64_t>> files; // name and time of last writing
-};
 
 // The number of pages of a PDF file.
 int printedPageCount(const std::string& pdfPath);
