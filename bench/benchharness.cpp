@@ -37,23 +37,14 @@ double benchTicksToNanoseconds(uint64_t ticks)
     return static_cast<double>(ticks) * nanosecondsPerTick;
 }
 
-// Where 32-bit programs run under the CPU emulator, the set-up registers it with the kernel under
-// this name; the bench names the emulator's version.
+// Where 32-bit programs run under the CPU emulator, the bench's start says which one in
+// TEGATA_EMULATOR; elsewhere it is not set.
 const char* emulatorOfThisRun()
 {
     static const std::string emulator = [] {
-        std::string status;
-        FILE* handler = fopen("Z:\\proc\\sys\\fs\\binfmt_misc\\tegata-i386", "r");
-        char line[32] = {};
-        if (handler) {
-            status = fgets(line, sizeof line, handler) ? line : "";
-            fclose(handler);
-        }
-        if (status.rfind("enabled", 0) != 0)
-            return std::string();
         char version[128] = {};
         GetEnvironmentVariableA("TEGATA_EMULATOR", version, sizeof version);
-        return std::string(version[0] ? version : "qemu-i386");
+        return std::string(version);
     }();
     return emulator.empty() ? nullptr : emulator.c_str();
 }
