@@ -1,11 +1,11 @@
 // Linking and relocating a synthetic image, against a loop that makes the same writes unchecked.
+#include "base/bytecursor.h"
 #include "bench/benchharness.h"
 #include "bench/linkcheck.h"
 #include "bench/syntheticimage.h"
-#include "host/base/bytecursor.h"
-#include "host/image/datarelocation.h"
-#include "host/image/exporttable.h"
-#include "host/image/linker.h"
+#include "image/datarelocation.h"
+#include "image/exporttable.h"
+#include "image/linker.h"
 
 #include <cstdio>
 #include <string>

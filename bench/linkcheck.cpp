@@ -1,7 +1,7 @@
 // Checks of a linked synthetic image: the calls land on their routines, the words hold their bases.
 #include "bench/linkcheck.h"
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 #include <cstdio>
 

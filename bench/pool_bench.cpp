@@ -1,7 +1,7 @@
 // Small-block pool against the process heap and the C library: allocate/free pairs over a
 // window of live blocks.
+#include "base/memorypool.h"
 #include "bench/benchharness.h"
-#include "host/base/memorypool.h"
 
 #include <windows.h>
 

@@ -2,9 +2,9 @@
 // and an export table for its imports to resolve against.
 #include "bench/syntheticimage.h"
 
-#include "host/base/bytecursor.h"
-#include "host/image/datarelocationformat.h"
-#include "host/image/linkrecordformat.h"
+#include "base/bytecursor.h"
+#include "image/datarelocationformat.h"
+#include "image/linkrecordformat.h"
 
 #include <algorithm>
 #include <cstring>

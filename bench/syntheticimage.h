@@ -2,7 +2,7 @@
 // and an export table for its imports to resolve against.
 #pragma once
 
-#include "host/image/exportslot.h"
+#include "image/exportslot.h"
 
 #include <cstdint>
 #include <memory>

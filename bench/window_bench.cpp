@@ -4,7 +4,7 @@
 #include "bench/benchharness.h"
 #include "bench/desktopbench.h"
 #include "bench/windowfixture.h"
-#include "host/image/templatereader.h"
+#include "image/templatereader.h"
 #include "runtime/strings/string.h"
 #include "ui/templates/templateproperties.h"
 #include "ui/templates/windowtemplate.h"

@@ -1,10 +1,10 @@
 // The window framework for benchmarks: its set-up and unnamed subclasses with handlers.
 #include "bench/windowfixture.h"
 
-#include "host/image/projectsettings.h"
-#include "host/startup/uisetup.h"
+#include "image/projectsettings.h"
 #include "runtime/objects/object.h"
 #include "runtime/strings/string.h"
+#include "startup/uisetup.h"
 
 namespace {
 

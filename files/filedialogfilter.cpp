@@ -1,7 +1,7 @@
 // The filter of the open and save dialogs, made from the file types a program names.
 #include "files/filedialogfilter.h"
 
-#include "host/image/projectsettings.h"
+#include "image/projectsettings.h"
 #include "runtime/strings/identifier.h"
 
 #include <string>

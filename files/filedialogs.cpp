@@ -1,8 +1,8 @@
 // The system's open and save dialogs, each giving the chosen file as a folder item.
+#include "base/hostmessage.h"
 #include "files/filedialogfilter.h"
 #include "files/filesexports.h"
 #include "files/folderitem.h"
-#include "host/base/hostmessage.h"
 #include "runtime/strings/identifier.h"
 
 #include <windows.h>

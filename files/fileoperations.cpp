@@ -1,8 +1,8 @@
 // What a folder item does to the file system: rename, delete, make a folder, copy, move, open.
+#include "base/hostmessage.h"
 #include "files/filesexports.h"
 #include "files/folderitem.h"
 #include "files/folderpath.h"
-#include "host/base/hostmessage.h"
 #include "runtime/strings/identifier.h"
 #include "runtime/strings/string.h"
 

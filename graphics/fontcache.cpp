@@ -1,7 +1,7 @@
 // Fonts shared by description: name, size, bold, italic, underline; one Win32 font per description.
 #include "graphics/fontcache.h"
 
-#include "host/image/projectsettings.h"
+#include "image/projectsettings.h"
 
 #include <cstring>
 #include <string>

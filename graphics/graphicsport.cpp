@@ -2,8 +2,8 @@
 // font with its cached metrics, the fore colour and the pen.
 #include "graphics/graphicsport.h"
 
+#include "base/assertion.h"
 #include "graphics/fontcache.h"
-#include "host/base/assertion.h"
 
 namespace {
 

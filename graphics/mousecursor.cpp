@@ -2,7 +2,7 @@
 #include "graphics/mousecursor.h"
 
 #include "graphics/cursorform.h"
-#include "host/image/resourcetable.h"
+#include "image/resourcetable.h"
 #include "runtime/objects/builtinclassset.h"
 
 namespace {

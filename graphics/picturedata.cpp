@@ -1,9 +1,9 @@
 // The picture form carried in the application image: 16 bits per pixel, rows top to bottom.
 #include "graphics/picturedata.h"
 
-#include "host/base/bytecursor.h"
-#include "host/image/imagefault.h"
-#include "host/image/pictureform.h"
+#include "base/bytecursor.h"
+#include "image/imagefault.h"
+#include "image/pictureform.h"
 
 namespace {
 

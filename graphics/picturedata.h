@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// A picture as read, laid out as host/image/pictureform.h says.
+// A picture as read, laid out as image/pictureform.h says.
 struct PictureData {
     uint32_t width;
     uint32_t height;

@@ -1,10 +1,10 @@
 // The system's print and page-setup dialogs over a PrinterSetup, and the opening of a print
 // job with or without the print dialog.
+#include "base/hostmessage.h"
 #include "graphics/printerdevice.h"
 #include "graphics/printerexports.h"
 #include "graphics/printerjob.h"
 #include "graphics/printersetup.h"
-#include "host/base/hostmessage.h"
 
 namespace {
 

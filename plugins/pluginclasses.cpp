@@ -2,7 +2,7 @@
 // of the interface that this runtime accepts without use.
 #include "plugins/pluginclasses.h"
 
-#include "host/classes/namedclasses.h"
+#include "classes/namedclasses.h"
 #include "plugins/controlmembers.h"
 #include "plugins/instancehooks.h"
 #include "plugins/memberdeclaration.h"

@@ -2,7 +2,7 @@
 // folder, loaded from there by its full path and entered with the resolver.
 #pragma once
 
-#include "host/image/imagedata.h"
+#include "image/imagedata.h"
 
 #include <windows.h>
 

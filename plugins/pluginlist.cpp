@@ -1,7 +1,7 @@
 // The plug-ins the image carries: recorded by the entry routine, read and checked at start-up.
 #include "plugins/pluginlist.h"
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 #include <cstdio>
 #include <set>

@@ -1,7 +1,7 @@
 // The plug-ins the image carries: recorded by the entry routine, read and checked at start-up.
 #pragma once
 
-#include "host/image/imagedata.h"
+#include "image/imagedata.h"
 
 #include <cstdint>
 #include <span>

@@ -2,8 +2,8 @@
 // controls.
 #include "plugins/pluginregistration.h"
 
-#include "host/classes/namedclasses.h"
-#include "host/classes/plugininterfaces.h"
+#include "classes/namedclasses.h"
+#include "classes/plugininterfaces.h"
 #include "plugins/controlmembers.h"
 #include "plugins/instancehooks.h"
 #include "plugins/pluginrecord.h"

@@ -1,5 +1,5 @@
 // Array records: the dimensions and their bounds, the index checks, and the element kinds.
-#include "host/base/assertion.h"
+#include "base/assertion.h"
 #include "runtime/arrays/arrays.h"
 #include "runtime/exceptions/exceptions.h"
 

@@ -1,5 +1,5 @@
 // Shaping arrays: the upper bound, redimensioning a level and disposing of the whole array.
-#include "host/base/assertion.h"
+#include "base/assertion.h"
 #include "runtime/arrays/arrays.h"
 
 #include <algorithm>

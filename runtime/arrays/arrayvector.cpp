@@ -1,7 +1,7 @@
 // Element vectors: lazily grown element storage on the system heap, and its storage handle.
 #include "runtime/arrays/arrayvector.h"
 
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 #include "runtime/objects/object.h"
 
 #include <windows.h>

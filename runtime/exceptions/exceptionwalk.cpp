@@ -1,8 +1,8 @@
 // Raising: the walk up the frame-pointer chain of compiled code, releasing what abandoned
 // frames hold and entering the first catch entry that matches.
-#include "host/base/assertion.h"
-#include "host/base/hostmessage.h"
-#include "host/base/shutdown.h"
+#include "base/assertion.h"
+#include "base/hostmessage.h"
+#include "base/shutdown.h"
 #include "runtime/exceptions/exceptions.h"
 #include "runtime/exceptions/exceptiontables.h"
 

@@ -1,7 +1,7 @@
 // Class descriptors: the runtime record of one class, built-in, plug-in or from the image.
 #include "runtime/objects/classdescriptor.h"
 
-#include "host/base/assertion.h"
+#include "base/assertion.h"
 #include "runtime/objects/classchain.h"
 #include "runtime/objects/object.h"
 #include "runtime/strings/stringmap.h"

@@ -1,8 +1,8 @@
 // Runtime objects: the common header, instantiation, reference counts and destruction.
 #include "runtime/objects/object.h"
 
-#include "host/base/assertion.h"
-#include "host/base/memorypool.h"
+#include "base/assertion.h"
+#include "base/memorypool.h"
 #include "runtime/objects/classchain.h"
 
 #include <cstring>

@@ -1,5 +1,5 @@
 // Debugging routines over the live objects, and the object report.
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/object.h"
 

@@ -1,7 +1,7 @@
 // Boyer–Moore search of a byte pattern, for long patterns in long texts.
 #include "runtime/strings/boyermoore.h"
 
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Reference-counted strings: records, sharing and the core text functions.
 #include "runtime/strings/string.h"
 
-#include "host/base/assertion.h"
-#include "host/base/memorypool.h"
+#include "base/assertion.h"
+#include "base/memorypool.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Name map: 256 buckets of runtime-string keys compared without regard to case.
 #include "runtime/strings/stringmap.h"
 
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // Searching one string in another: without regard to case, or byte for byte.
 #include "runtime/strings/stringsearch.h"
 
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 #include "runtime/strings/boyermoore.h"
 #include "runtime/strings/chartables.h"
 

@@ -1,9 +1,9 @@
 // The open and save dialogs, answered from outside as a person would: a file chosen by typing
 // its path, a cancel, a path too long for the dialog, and the file types as its filter.
+#include "base/hostmessage.h"
 #include "files/filedialogfilter.h"
 #include "files/filesexports.h"
-#include "host/base/hostmessage.h"
-#include "host/image/projectsettings.h"
+#include "image/projectsettings.h"
 #include "runtime/strings/string.h"
 #include "tests/files/scratchfolder.h"
 #include "tests/graphics/dialoganswerer.h"

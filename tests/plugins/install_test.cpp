@@ -1,6 +1,6 @@
 // Installing embedded plug-ins: where the library is written and loaded from, what a planted
 // or altered copy gets, and what a damaged list stops.
-#include "host/classes/namedclasses.h"
+#include "classes/namedclasses.h"
 #include "plugins/memberdeclaration.h"
 #include "plugins/pluginclasses.h"
 #include "plugins/pluginfile.h"

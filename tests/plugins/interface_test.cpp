@@ -1,8 +1,8 @@
 // The interface a plug-in control names: its instances are of that interface and run the
 // plug-in's routines as its methods, controls naming one name share one interface class, and a
 // malformed interface is skipped with a line while the control still registers.
-#include "host/classes/classlookup.h"
-#include "host/classes/namedclasses.h"
+#include "classes/classlookup.h"
+#include "classes/namedclasses.h"
 #include "plugins/pluginregistration.h"
 #include "runtime/objects/object.h"
 #include "tests/plugins/testpluginlist.h"

@@ -2,10 +2,10 @@
 // list of copies of it, and the routines it exports for the tests to ask it what it was given.
 #include "tests/plugins/testpluginlist.h"
 
-#include "host/image/imagedata.h"
-#include "host/startup/runtimeexports.h"
+#include "image/imagedata.h"
 #include "plugins/pluginfile.h"
 #include "plugins/plugininstall.h"
+#include "startup/runtimeexports.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,7 +1,7 @@
 // Window template streams written for tests and benchmarks, as the image carries them.
 #pragma once
 
-#include "host/image/streamencoding.h"
+#include "image/streamencoding.h"
 
 #include <cstdint>
 #include <string>

@@ -2,9 +2,9 @@
 // as the image linker lays them out, and handed to the linker as its image.
 #include "tests/support/testimage.h"
 
-#include "host/classes/classregistry.h"
-#include "host/image/linker.h"
-#include "host/startup/runtimeexports.h"
+#include "classes/classregistry.h"
+#include "image/linker.h"
+#include "startup/runtimeexports.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // Little- and big-endian appends to growing byte vectors; the loads and stores they build on are
-// the runtime's own (host/base/bytecursor.h).
+// the runtime's own (base/bytecursor.h).
 #pragma once
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 #include <cstdint>
 #include <vector>

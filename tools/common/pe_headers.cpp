@@ -2,8 +2,8 @@
 // file header after it, checked to lie inside the file.
 #include "common/pe_headers.h"
 
+#include "base/bytecursor.h"
 #include "common/diagnostics.h"
-#include "host/base/bytecursor.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // symbols and relocations as plain checked views.
 #include "imagelink/coff_object.h"
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 #include <cstring>
 

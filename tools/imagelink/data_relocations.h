@@ -2,7 +2,7 @@
 // to words of the data block.
 #pragma once
 
-#include "host/image/datarelocationformat.h"
+#include "image/datarelocationformat.h"
 
 #include <cstdint>
 #include <span>

@@ -3,7 +3,7 @@
 #include "imagelink/image_linker.h"
 
 #include "common/endian.h"
-#include "host/image/imagelayout.h"
+#include "image/imagelayout.h"
 #include "imagelink/coff_object.h"
 #include "imagelink/data_relocations.h"
 #include "imagelink/link_records.h"

@@ -1,7 +1,7 @@
 // Block 2 of the image: fixup records and import records with their call-site chains.
 #pragma once
 
-#include "host/image/linkrecordformat.h"
+#include "image/linkrecordformat.h"
 
 #include <cstdint>
 #include <span>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/diagnostics.h"
-#include "host/image/imagelayout.h"
+#include "image/imagelayout.h"
 #include "imagelink/coff_object.h"
 
 #include <cstdint>

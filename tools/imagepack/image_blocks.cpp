@@ -2,7 +2,7 @@
 // relocations), checked to fill the file exactly.
 #include "imagepack/image_blocks.h"
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 namespace imagepack {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/diagnostics.h"
-#include "host/image/imagelayout.h"
+#include "image/imagelayout.h"
 
 #include <array>
 #include <cstdint>

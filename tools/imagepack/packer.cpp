@@ -3,7 +3,7 @@
 #include "imagepack/packer.h"
 
 #include "common/endian.h"
-#include "host/image/imagelayout.h"
+#include "image/imagelayout.h"
 #include "imagepack/image_blocks.h"
 #include "imagepack/pe_resources.h"
 

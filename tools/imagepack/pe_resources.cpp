@@ -2,10 +2,10 @@
 // its PE resource directory.
 #include "imagepack/pe_resources.h"
 
+#include "base/bytecursor.h"
 #include "common/diagnostics.h"
 #include "common/pe_headers.h"
-#include "host/base/bytecursor.h"
-#include "host/image/imagelayout.h"
+#include "image/imagelayout.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,4 +1,4 @@
-// The resource table behind the image, laid out as host/image/resourcetableformat.h says; blob
+// The resource table behind the image, laid out as image/resourcetableformat.h says; blob
 // items are the ones whose bytes are stored apart.
 #include "imagepack/resource_table.h"
 

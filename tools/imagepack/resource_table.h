@@ -1,8 +1,8 @@
-// The resource table behind the image, laid out as host/image/resourcetableformat.h says; blob
+// The resource table behind the image, laid out as image/resourcetableformat.h says; blob
 // items are the ones whose bytes are stored apart.
 #pragma once
 
-#include "host/image/resourcetableformat.h"
+#include "image/resourcetableformat.h"
 
 #include <cstdint>
 #include <span>

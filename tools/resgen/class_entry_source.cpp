@@ -2,7 +2,7 @@
 // whose fields follow the entry's layout.
 #include "resgen/class_entry_source.h"
 
-#include "host/image/classentryformat.h"
+#include "image/classentryformat.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // already Shift-JIS.
 #pragma once
 
-#include "host/image/streamencoding.h"
+#include "image/streamencoding.h"
 #include "resgen/description.h"
 
 #include <cstdint>

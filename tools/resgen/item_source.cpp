@@ -1,7 +1,7 @@
 // The C++ definitions of a project item and of a window template.
 #include "resgen/item_source.h"
 
-#include "host/image/projectitemformat.h"
+#include "image/projectitemformat.h"
 #include "resgen/cpp_text.h"
 
 namespace resgen {

@@ -1,7 +1,7 @@
 // The menu bar stream: the titles, each with its items, each item with its submenu.
 #include "resgen/menu_bar.h"
 
-#include "host/image/streamencoding.h"
+#include "image/streamencoding.h"
 #include "resgen/names.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "resgen/png_picture.h"
 
 #include "common/endian.h"
-#include "host/image/pictureform.h"
+#include "image/pictureform.h"
 
 #include <png.h>
 

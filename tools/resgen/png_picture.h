@@ -1,4 +1,4 @@
-// Pictures: a PNG file turned into the image's 16-bit picture form (host/image/pictureform.h).
+// Pictures: a PNG file turned into the image's 16-bit picture form (image/pictureform.h).
 #pragma once
 
 #include <cstdint>

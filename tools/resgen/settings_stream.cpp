@@ -2,7 +2,7 @@
 // the frame window's mode and title.
 #include "resgen/settings_stream.h"
 
-#include "host/image/streamencoding.h"
+#include "image/streamencoding.h"
 
 namespace resgen {
 

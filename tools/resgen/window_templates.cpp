@@ -2,7 +2,7 @@
 // keys of its class in stream order. Keys a description leaves out get their defaults.
 #include "resgen/window_templates.h"
 
-#include "host/image/streamencoding.h"
+#include "image/streamencoding.h"
 #include "resgen/entry_values.h"
 #include "resgen/names.h"
 

@@ -2,7 +2,7 @@
 // splits the four blocks, decodes link records, and loads an image at chosen bases.
 #include "tests/image_reader.h"
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 #include <stdexcept>
 

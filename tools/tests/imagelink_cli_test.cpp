@@ -1,5 +1,5 @@
 // The imagelink command line: files in, files out, nothing half-written.
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 #include "imagelink/imagelink_cli.h"
 #include "imagepack/imagepack_cli.h"
 #include "tests/link_fixture.h"

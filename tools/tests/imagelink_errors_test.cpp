@@ -1,6 +1,6 @@
 // imagelink's diagnostics: every link error and every kind of malformed object, each with
 // its exact message, and a check that damaged objects never crash the reader.
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 #include "tests/link_fixture.h"
 
 #include <cstring>

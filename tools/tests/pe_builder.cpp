@@ -1,7 +1,7 @@
 // Test-only builder of small PE executables carrying a resource directory.
 #include "tests/pe_builder.h"
 
-#include "host/base/bytecursor.h"
+#include "base/bytecursor.h"
 
 namespace testsupport {
 

@@ -1,7 +1,7 @@
 // The generator's encoders on their own: stream numbers and texts, Shift-JIS conversion and
 // the 16-bit picture form.
-#include "host/image/imagestream.h"
-#include "host/image/streamencoding.h"
+#include "image/imagestream.h"
+#include "image/streamencoding.h"
 #include "resgen/png_picture.h"
 #include "resgen/shift_jis.h"
 #include "tests/resgen_fixture.h"

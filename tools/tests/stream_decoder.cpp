@@ -2,7 +2,7 @@
 // writes, read with the runtime's own stream reader.
 #include "tests/stream_decoder.h"
 
-#include "host/image/imagestream.h"
+#include "image/imagestream.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Test-only decoding of the window template, menu bar and settings streams the generator
-// writes, read with the runtime's own stream reader (host/image/imagestream.h).
+// writes, read with the runtime's own stream reader (image/imagestream.h).
 #pragma once
 
 #include <cstdint>

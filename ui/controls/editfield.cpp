@@ -1,7 +1,7 @@
 // EditField's properties: text, selection, font description, read-only and password modes,
 // and the text styles Windows does not have.
+#include "base/hostmessage.h"
 #include "graphics/fontcache.h"
-#include "host/base/hostmessage.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/controls/editfieldpane.h"
 #include "ui/windows/controlaccessors.h"

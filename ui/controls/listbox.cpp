@@ -1,9 +1,9 @@
 // Listbox: rows of text drawn by the runtime in a "VX_Pane", one of them selected by a click or
 // from code (Change), a double click on the selected row (DoubleClick); the row operations the
 // application calls.
+#include "base/assertion.h"
 #include "graphics/fontcache.h"
 #include "graphics/gdiobjects.h"
-#include "host/base/assertion.h"
 #include "runtime/exceptions/exceptions.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/controls/rowlistobject.h"

@@ -4,8 +4,8 @@
 // and the window goes on without it.
 #include "ui/controls/movieplayer.h"
 
-#include "host/image/resourcetable.h"
-#include "host/project/projectobjects.h"
+#include "image/resourcetable.h"
+#include "project/projectobjects.h"
 #include "runtime/objects/builtinclassset.h"
 #include "ui/controls/controlkinds.h"
 #include "ui/media/soundplayer.h"

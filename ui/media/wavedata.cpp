@@ -1,8 +1,8 @@
 // Sounds in the RIFF wave format: the sample format and the samples of a checked file image.
 #include "ui/media/wavedata.h"
 
-#include "host/base/bytecursor.h"
-#include "host/image/imagefault.h"
+#include "base/bytecursor.h"
+#include "image/imagefault.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // number and by name.
 #include "ui/menus/menubar.h"
 
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/identifier.h"
 #include "ui/menus/menushortcut.h"

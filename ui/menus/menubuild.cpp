@@ -1,8 +1,8 @@
 // Building the menu bar from the image's menu bar stream, once at start-up.
 #include "ui/menus/menubuild.h"
 
-#include "host/image/menubarstream.h"
-#include "host/project/projectitems.h"
+#include "image/menubarstream.h"
+#include "project/projectitems.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 #include "ui/menus/menubar.h"

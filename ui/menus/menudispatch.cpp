@@ -2,9 +2,9 @@
 // the item itself, in that order.
 #include "ui/menus/menudispatch.h"
 
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
-#include "host/classes/classlookup.h"
+#include "base/eventloop.h"
+#include "base/hoststate.h"
+#include "classes/classlookup.h"
 #include "runtime/strings/identifier.h"
 #include "ui/menus/menubar.h"
 #include "ui/windows/applicationquit.h"

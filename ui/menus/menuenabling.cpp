@@ -2,7 +2,7 @@
 // menus with the items' enabled, checked and visible flags.
 #include "ui/menus/menuenabling.h"
 
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/identifier.h"
 #include "ui/menus/menubar.h"

@@ -1,7 +1,7 @@
 // MenuItem objects: the language object behind each entry of the menu bar.
 #pragma once
 
-#include "host/image/menubarstream.h"
+#include "image/menubarstream.h"
 #include "runtime/objects/object.h"
 
 #include <cstdint>

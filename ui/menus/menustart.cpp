@@ -1,8 +1,8 @@
 // The menus' part in starting the window framework.
 #include "ui/menus/menustart.h"
 
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "ui/menus/menubar.h"
 #include "ui/menus/menudispatch.h"
 #include "ui/menus/menuenabling.h"

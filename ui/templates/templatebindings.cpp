@@ -1,7 +1,7 @@
 // The bindings of a window template: a binder object joins two of the window's controls.
 #include "ui/templates/templatebindings.h"
 
-#include "host/classes/namedclasses.h"
+#include "classes/namedclasses.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 

@@ -1,7 +1,7 @@
 // The bindings of a window template: a binder object joins two of the window's controls.
 #pragma once
 
-#include "host/image/templatereader.h"
+#include "image/templatereader.h"
 #include "ui/windows/windowobject.h"
 
 // For each binding: the two controls by creation position, each checked against the

@@ -2,7 +2,7 @@
 // class chain, and the value text is converted by the property's declared type.
 #include "ui/templates/templateproperties.h"
 
-#include "host/project/projectitems.h"
+#include "project/projectitems.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/identifier.h"
 

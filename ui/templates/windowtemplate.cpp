@@ -2,11 +2,11 @@
 // controls with their properties, and their Open events.
 #include "ui/templates/windowtemplate.h"
 
-#include "host/base/assertion.h"
-#include "host/base/bytecursor.h"
-#include "host/base/hostmessage.h"
-#include "host/image/imagedata.h"
-#include "host/image/templatereader.h"
+#include "base/assertion.h"
+#include "base/bytecursor.h"
+#include "base/hostmessage.h"
+#include "image/imagedata.h"
+#include "image/templatereader.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
 #include "runtime/strings/identifier.h"

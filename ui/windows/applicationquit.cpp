@@ -2,8 +2,8 @@
 // event loop ends.
 #include "ui/windows/applicationquit.h"
 
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "runtime/exceptions/exceptions.h"
 #include "ui/windows/events.h"
 #include "ui/windows/windowvisibility.h"

@@ -1,9 +1,9 @@
 // Panes that the runtime draws itself, each in a "VX_Pane" child window of its window.
 #include "ui/windows/drawnpane.h"
 
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "graphics/gdiobjects.h"
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
 #include "ui/windows/messagestate.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/nativepane.h"

@@ -1,8 +1,8 @@
 // The frame window of frame mode: one top-level window whose client holds every document window.
 #include "ui/windows/framewindow.h"
 
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "ui/windows/applicationactivation.h"
 #include "ui/windows/modalclicks.h"
 #include "ui/windows/nativewindow.h"

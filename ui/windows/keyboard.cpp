@@ -1,7 +1,7 @@
 // Keyboard pre-translation: shortcuts, KeyDown events and the Tab, Return, Escape and arrow keys.
 #include "ui/windows/keyboard.h"
 
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "runtime/strings/string.h"
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"

@@ -1,9 +1,9 @@
 // Message boxes and the beep for application code.
 #include "ui/windows/messagebox.h"
 
-#include "host/base/hostmessage.h"
-#include "host/base/hoststate.h"
-#include "host/image/projectsettings.h"
+#include "base/hostmessage.h"
+#include "base/hoststate.h"
+#include "image/projectsettings.h"
 #include "runtime/strings/string.h"
 #include "ui/windows/framewindow.h"
 #include "ui/windows/nativewindow.h"

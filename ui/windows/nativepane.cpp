@@ -2,9 +2,9 @@
 // holds them, carrying "VXInstance", a font from the font cache and the subclass procedure.
 #include "ui/windows/nativepane.h"
 
+#include "base/hoststate.h"
 #include "graphics/fontcache.h"
 #include "graphics/gdiobjects.h"
-#include "host/base/hoststate.h"
 #include "ui/windows/messagestate.h"
 #include "ui/windows/mousetracking.h"
 #include "ui/windows/panemouse.h"

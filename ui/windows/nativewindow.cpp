@@ -2,8 +2,8 @@
 // the modal stack.
 #include "ui/windows/nativewindow.h"
 
-#include "host/base/assertion.h"
-#include "host/base/hoststate.h"
+#include "base/assertion.h"
+#include "base/hoststate.h"
 #include "ui/windows/events.h"
 #include "ui/windows/focus.h"
 #include "ui/windows/framewindow.h"

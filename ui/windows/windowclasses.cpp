@@ -1,7 +1,7 @@
 // The Win32 window classes of the framework.
 #include "ui/windows/windowclasses.h"
 
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "ui/windows/drawnpane.h"
 #include "ui/windows/windowprocedure.h"
 

@@ -2,9 +2,9 @@
 // one handler, and everything else to the default procedure.
 #include "ui/windows/windowprocedure.h"
 
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "graphics/gdiobjects.h"
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
 #include "ui/windows/applicationactivation.h"
 #include "ui/windows/controllayout.h"
 #include "ui/windows/events.h"

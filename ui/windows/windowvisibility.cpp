@@ -2,7 +2,7 @@
 // that keep windows in step with the system.
 #include "ui/windows/windowvisibility.h"
 
-#include "host/base/eventloop.h"
+#include "base/eventloop.h"
 #include "ui/windows/events.h"
 #include "ui/windows/framewindow.h"
 #include "ui/windows/nativewindow.h"

@@ -1,9 +1,9 @@
 // Raising through frames laid out as compiled application code: owned arguments and locals
 // released, catch entries matched by class, handler sites passed over, uncaught reports,
 // the uncaught EndException, and the stack check.
-#include "host/image/imageloader.h"
-#include "host/startup/runtimeexports.h"
+#include "image/imageloader.h"
 #include "runtime/exceptions/exceptions.h"
+#include "startup/runtimeexports.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"
 

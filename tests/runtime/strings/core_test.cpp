@@ -1,5 +1,5 @@
 // String records: making, the two views, counts, sharing, joining, assignment and comparison.
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 #include "tests/runtime/strings/stringtesting.h"
 
 #include <cstring>

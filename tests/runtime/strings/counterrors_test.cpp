@@ -1,6 +1,6 @@
 // Count errors: retaining or releasing a dead string shows the failed-assertion dialog and
 // changes nothing; the program goes on when the user presses OK.
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 #include "runtime/strings/string.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/testmain.h"

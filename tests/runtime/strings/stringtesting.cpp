@@ -2,7 +2,7 @@
 // and fixtures that check every test gives back what it took from the pool.
 #include "tests/runtime/strings/stringtesting.h"
 
-#include "host/base/memorypool.h"
+#include "base/memorypool.h"
 #include "runtime/strings/chartables.h"
 #include "tests/support/programdriver.h"
 

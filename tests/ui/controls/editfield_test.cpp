@@ -1,8 +1,8 @@
 // Edit fields driven as a person would: Japanese text typed and read back, the text set
 // before and after opening, password fields, the keys the field hears of first, focus moves,
 // the selection and the font.
-#include "host/base/hostmessage.h"
-#include "host/startup/runtimeexports.h"
+#include "base/hostmessage.h"
+#include "startup/runtimeexports.h"
 #include "tests/support/programdriver.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/windows/controlaccessors.h"

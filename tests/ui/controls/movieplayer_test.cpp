@@ -1,7 +1,7 @@
 // The movie player plays the sound carried in the resource table, over and over when looping,
 // until its window closes; missing and damaged movies are passed over.
-#include "host/image/resourcetable.h"
-#include "host/project/projectobjects.h"
+#include "image/resourcetable.h"
+#include "project/projectobjects.h"
 #include "runtime/strings/identifier.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/controls/movieplayer.h"

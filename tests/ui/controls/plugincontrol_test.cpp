@@ -1,8 +1,8 @@
 // A control registered by a plug-in, in a window: it is made through its constructor routine,
 // painted through its redraw routine and clicked through its mouse routines, in its own
 // coordinates.
+#include "classes/namedclasses.h"
 #include "graphics/graphicsexports.h"
-#include "host/classes/namedclasses.h"
 #include "plugins/pluginregistration.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/controls/plugincontrolpane.h"

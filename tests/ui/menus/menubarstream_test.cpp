@@ -1,6 +1,6 @@
 // The menu bar read from its stream and built into Win32 menus; damaged streams are reported
 // and build nothing.
-#include "host/image/menubarstream.h"
+#include "image/menubarstream.h"
 #include "runtime/objects/builtinclassset.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/templatestream.h"

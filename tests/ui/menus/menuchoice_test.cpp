@@ -1,7 +1,7 @@
 // Menus chosen in a window the way a person chooses them, with the mouse and with Ctrl
 // shortcuts; each choice checked as the sequence of events raised: the enabling pass, then the
 // window's menu handlers, the application's and the item's Action.
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "runtime/strings/string.h"
 #include "tests/ui/menus/menutesting.h"
 #include "tests/ui/windows/windowtesting.h"

@@ -1,6 +1,6 @@
 // In frame mode the frame window carries the menu bar: its menus and shortcuts reach the
 // document window in front inside the frame.
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "tests/ui/menus/menutesting.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/menus/menubar.h"

@@ -2,7 +2,7 @@
 // they share, and menus chosen with the mouse.
 #include "tests/ui/menus/menutesting.h"
 
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "runtime/strings/string.h"
 #include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"

@@ -2,8 +2,8 @@
 // is asked, then the application; one refusal, even from a window asked after others agreed,
 // leaves every window open; when all agree everything closes and the loop is asked to end,
 // without an exception. (In frame mode nothing else ends the loop when the windows are gone.)
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "tests/ui/menus/menutesting.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/windows/framewindow.h"

@@ -1,11 +1,11 @@
 // Windows built from template streams: malformed streams, value conversions, frame and
 // placement, the control keys with "$", enclosing canvases and the order of creation.
+#include "base/bytecursor.h"
+#include "base/hostmessage.h"
+#include "classes/interfacetables.h"
 #include "graphics/picture.h"
-#include "host/base/bytecursor.h"
-#include "host/base/hostmessage.h"
-#include "host/classes/interfacetables.h"
-#include "host/image/exporttable.h"
-#include "host/image/linker.h"
+#include "image/exporttable.h"
+#include "image/linker.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/templates/templateproperties.h"
 #include "ui/templates/windowtemplate.h"

@@ -1,6 +1,6 @@
 // Windows driven from outside as a person would: closing, moving and sizing, the mouse over
 // windows and canvases, and the keyboard; each checked as the sequence of events raised.
-#include "host/base/eventloop.h"
+#include "base/eventloop.h"
 #include "tests/ui/windows/testbutton.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/templates/windowtemplate.h"

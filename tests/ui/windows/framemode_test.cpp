@@ -1,7 +1,7 @@
 // Frame mode: document windows inside the frame window, shown and hidden in turn, and a modal
 // window over them that alone takes clicks. Frame mode holds for the whole process, so these
 // tests have an executable of their own.
-#include "host/base/hoststate.h"
+#include "base/hoststate.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/templates/windowtemplate.h"
 #include "ui/windows/framewindow.h"

@@ -1,7 +1,7 @@
 // The orderly quit: every template window and then the application may refuse; a refusal
 // leaves everything open; a quit asked for while one runs does nothing.
-#include "host/base/eventloop.h"
-#include "host/base/hoststate.h"
+#include "base/eventloop.h"
+#include "base/hoststate.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/windows/applicationquit.h"
 #include "ui/windows/windowvisibility.h"

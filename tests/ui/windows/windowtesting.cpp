@@ -2,10 +2,10 @@
 // it, and running the event loop until something has happened.
 #include "tests/ui/windows/windowtesting.h"
 
-#include "host/base/eventloop.h"
-#include "host/image/projectsettings.h"
-#include "host/startup/uisetup.h"
+#include "base/eventloop.h"
+#include "image/projectsettings.h"
 #include "runtime/strings/string.h"
+#include "startup/uisetup.h"
 #include "tests/support/timescale.h"
 #include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlobject.h"

@@ -1,8 +1,0 @@
-// What the host remembers about the process: its instance, command line and run mode.
-#include "host/base/hoststate.h"
-
-HostState& hostState()
-{
-    static HostState state;
-    return state;
-}
