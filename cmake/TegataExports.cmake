@@ -1,11 +1,7 @@
-# The runtime export table is written as one list per subsystem (<folder>/<name>.exports).
+# The runtime export table is written as one list per subsystem (<folder>/<name>.exports, found
+# in the layers' folders by TegataLayers.cmake).
 # The build joins them: generated/exportlists.inc for the table in C++, and exports.all,
 # the one file the image linker checks imported names against.
-file(GLOB_RECURSE TEGATA_EXPORT_LISTS CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/base/*.exports ${CMAKE_SOURCE_DIR}/runtime/*.exports ${CMAKE_SOURCE_DIR}/image/*.exports
-  ${CMAKE_SOURCE_DIR}/classes/*.exports ${CMAKE_SOURCE_DIR}/graphics/*.exports ${CMAKE_SOURCE_DIR}/files/*.exports
-  ${CMAKE_SOURCE_DIR}/plugins/*.exports ${CMAKE_SOURCE_DIR}/project/*.exports ${CMAKE_SOURCE_DIR}/ui/*.exports
-  ${CMAKE_SOURCE_DIR}/startup/*.exports)
 list(SORT TEGATA_EXPORT_LISTS)
 set(TEGATA_EXPORTS_FILE ${CMAKE_BINARY_DIR}/generated/exports.all)
 
