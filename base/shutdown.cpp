@@ -1,4 +1,4 @@
-// The shutdown after the event loop: windows, sounds, OLE and media, in that order.
+// The shutdown after the event loop: windows, then sounds, then OLE.
 #include "base/shutdown.h"
 
 #include <initializer_list>
@@ -12,8 +12,7 @@ ShutdownSteps& shutdownSteps()
 void hostShutdown()
 {
     ShutdownSteps& steps = shutdownSteps();
-    for (void (*step)() : {steps.closeAllWindows, steps.releaseSounds, steps.uninitialiseOle, steps.shutDownMedia,
-                           steps.closeDatabases}) {
+    for (void (*step)() : {steps.closeAllWindows, steps.releaseSounds, steps.uninitialiseOle}) {
         if (step)
             step();
     }

@@ -1,4 +1,4 @@
-// The shutdown after the event loop: windows, sounds, OLE and media, in that order.
+// The shutdown after the event loop: windows, then sounds, then OLE.
 #pragma once
 
 // Steps that later subsystems plug in; a step left null is skipped.
@@ -6,8 +6,6 @@ struct ShutdownSteps {
     void (*closeAllWindows)();
     void (*releaseSounds)();
     void (*uninitialiseOle)();
-    void (*shutDownMedia)();
-    void (*closeDatabases)();
 };
 
 ShutdownSteps& shutdownSteps();

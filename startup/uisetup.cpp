@@ -6,6 +6,7 @@
 #include "base/shutdown.h"
 #include "runtime/objects/builtinclassset.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/media/soundobjects.h"
 #include "ui/menus/menustart.h"
 #include "ui/windows/controlproperties.h"
 #include "ui/windows/focus.h"
@@ -70,4 +71,5 @@ void uiStart()
     steps.idleFocusedControl = focusedPaneIdle;
     steps.anyWindowOpen = windowsAnyOpen;
     shutdownSteps().closeAllWindows = windowsCloseAll;
+    shutdownSteps().releaseSounds = soundObjectsRelease;
 }

@@ -8,6 +8,7 @@
 #include "project/projectobjects.h"
 #include "runtime/objects/builtinclassset.h"
 #include "ui/controls/controlkinds.h"
+#include "ui/media/soundobjects.h"
 #include "ui/media/soundplayer.h"
 #include "ui/windows/fieldaccessors.h"
 
@@ -94,21 +95,6 @@ bool isMoviePlayer(ObjectHeader* object)
     return objectIsa(object, builtinClass(BuiltinClassId::MoviePlayer));
 }
 
-// Sound objects play in place, one at a time.
-void playSoundObject(ObjectHeader* object)
-{
-    static SoundPlayer soundObjects;
-    auto* sound = reinterpret_cast<SoundObject*>(object);
-    uint32_t size = waveFileSize(sound->data, sound->dataSize);
-    std::string error;
-    std::vector<uint8_t> bytes;
-    if (size != 0 && size <= sound->dataSize)
-        bytes.assign(sound->data, sound->data + size);
-    sound->playing = soundObjects.play(std::move(bytes), false, error);
-    if (!sound->playing)
-        reportNotPlayed(error);
-}
-
 void destroyMoviePlayer(ObjectHeader* object, ClassDescriptor*)
 {
     RuntimeUnlockObject(asMoviePlayer(object)->movie);
@@ -121,7 +107,7 @@ extern "C" void RuntimeMediaPlay(ObjectHeader* media)
     if (!media)
         return;
     if (objectIsa(media, builtinClass(BuiltinClassId::Sound))) {
-        playSoundObject(media);
+        soundObjectPlay(media);
         return;
     }
     if (!isMoviePlayer(media))

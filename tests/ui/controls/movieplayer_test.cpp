@@ -1,10 +1,12 @@
 // The movie player plays the sound carried in the resource table, over and over when looping,
-// until its window closes; missing and damaged movies are passed over.
+// until its window closes; missing and damaged movies are passed over. Sound objects play in
+// place until the shutdown's step for sounds.
 #include "image/resourcetable.h"
 #include "project/projectobjects.h"
 #include "runtime/strings/identifier.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/controls/movieplayer.h"
+#include "ui/media/soundobjects.h"
 #include "ui/windows/fieldaccessors.h"
 #include "ui/windows/windowvisibility.h"
 
@@ -148,6 +150,22 @@ TEST_F(MoviePlayers, MissingAndDamagedMoviesAreNotPlayed)
     RuntimeMediaPlay(nullptr);
     RuntimeMediaPlay(window);
     EXPECT_FALSE(moviePlayerIsPlaying(control("Tune")));
+}
+
+// A damaged sound is passed over, a whole one plays, and once the shutdown's step has let the
+// device go the next play opens it again.
+TEST_F(MoviePlayers, ASoundObjectPlaysInPlaceAndTheShutdownLetsTheDeviceGo)
+{
+    const std::string tone = toneWave(2000), damaged = tone.substr(0, 30);
+    ObjectRef sound(objectInstantiate(builtinClass(BuiltinClassId::Sound)));
+    auto* fields = reinterpret_cast<SoundObject*>(sound.get());
+    for (const std::string* wave : {&damaged, &tone, &tone}) {
+        fields->data = reinterpret_cast<const uint8_t*>(wave->data());
+        fields->dataSize = uint32_t(wave->size());
+        RuntimeMediaPlay(sound.get());
+        EXPECT_EQ(fields->playing, wave == &tone) << wave->size() << " bytes";
+        soundObjectsRelease();
+    }
 }
 
 } // namespace
