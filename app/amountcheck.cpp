@@ -1,7 +1,7 @@
 // The check "円" makes: a form whose figures disagree with its kanji amount must not be printed,
 // since the kanji amount is the one that counts.
 #include "app/amountentry.h"
-#include "app/ownedtext.h"
+#include "app/amountlines.h"
 
 namespace {
 STRING_CONSTANT(disagreeing, "漢字の金額と数字の金額が一致しません。\r\n\r\n漢字：");
@@ -12,9 +12,8 @@ STRING_CONSTANT(advice, "\r\n\r\n飛ばした位は「飛んで」で0を入れ�
 
 void tellDisagreement(StringRecord* kanjiLine, StringRecord* figures)
 {
-    OwnedText figureText(figureLine(figures));
     OwnedText message(joined(&disagreeing.record, kanjiLine, &figuresLabel.record));
-    message = joined(message.get(), figureText.get(), &advice.record);
+    message = joined(message.get(), figureLineOf(figures).get(), &advice.record);
     RuntimeBeep();
     RuntimeMsgBox(message.get());
 }

@@ -2,7 +2,7 @@
 // is spoken; "円" completes it, "飛んで" fills a skipped place, "AC" starts again.
 #include "app/amountentry.h"
 
-#include "app/ownedtext.h"
+#include "app/amountlines.h"
 #include "appdata.h"
 
 namespace {
@@ -54,10 +54,6 @@ STRING_CONSTANT(zerosMan, "0000");
 STRING_CONSTANT(zerosSen, "000");
 STRING_CONSTANT(zerosHyaku, "00");
 STRING_CONSTANT(zerosJyu, "0");
-STRING_CONSTANT(amountOpening, "金 ");
-STRING_CONSTANT(amountClosing, "圓 也");
-STRING_CONSTANT(figureOpening, "￥ ");
-STRING_CONSTANT(figureClosing, "-");
 STRING_CONSTANT(unitPlease, "「万」「千」「十」などの単位を押して下さい");
 
 // Kingaku's size in the templates. A longer amount (into the hundreds of millions) is shown
@@ -79,15 +75,14 @@ int kanjiLineSizeFor(StringRecord* line, int width)
 void showKanji(FormWindowFields* window)
 {
     ObjectHeader* line = control(window, KingakuName);
-    editTextSizeSetter(line, 0, kanjiLineSizeFor(window->KanjiText, ctlPosGetter(line, 2)));
+    editTextSizeSetter(line, 0, kanjiLineSizeFor(window->KanjiText, ctlPosGetter(line, positionWidth)));
     editTextSetter(line, 0, window->KanjiText);
 }
 
 void showFigures(FormWindowFields* window)
 {
     editTextSetter(control(window, KenzanFieldName), 0, window->FigureText);
-    OwnedText line(figureLine(window->FigureText));
-    editTextSetter(control(window, NumberFieldName), 0, line.get());
+    editTextSetter(control(window, NumberFieldName), 0, figureLineOf(window->FigureText).get());
 }
 
 void appendKanji(FormWindowFields* window, StringRecord* kanji)
@@ -102,8 +97,9 @@ void appendFigures(FormWindowFields* window, StringRecord* figures)
     showFigures(window);
 }
 
-void showPendingZeros(FormWindowFields* window, StringRecord* zeros)
+void setZerosForYen(FormWindowFields* window, StringRecord* zeros)
 {
+    holdText(window->ZerosForYen, zeros);
     editTextSetter(control(window, HideFieldName), 0, zeros);
 }
 
@@ -135,7 +131,7 @@ void pressUnit(ObjectHeader* button, StringRecord* kanji, StringRecord* zeros)
     amountChanged(window);
     appendKanji(window, kanji);
     holdText(window->PendingZeros, zeros);
-    showPendingZeros(window, zeros);
+    setZerosForYen(window, zeros);
     window->DigitPending = 0;
 }
 
@@ -147,7 +143,7 @@ bool sameText(StringRecord* left, StringRecord* right)
 // What "円" ends with: the amount as spoken is wrapped, and printing waits for the check.
 void completeAmount(FormWindowFields* window, StringRecord* spoken)
 {
-    holdText(window->KanjiText, joined(&amountOpening.record, spoken, &amountClosing.record).get());
+    holdText(window->KanjiText, kanjiLineOf(spoken).get());
     showKanji(window);
     window->DigitPending = 0;
     AmountValue value;
@@ -164,18 +160,10 @@ void completeAmount(FormWindowFields* window, StringRecord* spoken)
 void enterAmount(FormWindowFields* window, StringRecord* spoken, StringRecord* figures)
 {
     holdText(window->PendingZeros, nullptr);
-    showPendingZeros(window, nullptr);
+    setZerosForYen(window, nullptr);
     holdText(window->FigureText, figures);
     showFigures(window);
     completeAmount(window, spoken);
-}
-
-StringRecord* figureLine(StringRecord* figures)
-{
-    if (!figures || figures->length == 0)
-        return nullptr;
-    OwnedText grouped(NumChange(reinterpret_cast<ObjectHeader*>(NumModuleInstance), figures));
-    return RuntimeLockString(joined(&figureOpening.record, grouped.get(), &figureClosing.record).get());
 }
 
 extern "C" {
@@ -187,7 +175,6 @@ void digitAction(ObjectHeader* button)
     if (digit < 1 || digit > highestDigit)
         return;
     amountChanged(window);
-    window->CurrentDigit = digit;
     if (window->DigitPending) {
         RuntimeBeep();
         RuntimeMsgBox(&unitPlease.record);
@@ -221,10 +208,10 @@ void buttonManAction(ObjectHeader* button)
     amountChanged(window);
     appendKanji(window, &unitMan.record);
     if (StringVal(window->PendingZeros) == 0) {
-        showPendingZeros(window, joined(window->PendingZeros, &zerosMan.record).get());
+        setZerosForYen(window, joined(window->PendingZeros, &zerosMan.record).get());
     } else {
         holdText(window->PendingZeros, &zerosMan.record);
-        showPendingZeros(window, &zerosMan.record);
+        setZerosForYen(window, &zerosMan.record);
     }
     window->DigitPending = 0;
 }
@@ -232,7 +219,7 @@ void buttonManAction(ObjectHeader* button)
 void buttonYenAction(ObjectHeader* button)
 {
     FormWindowFields* window = keypadWindow(button);
-    holdText(window->PendingZeros, OwnedText(editTextGetter(control(window, HideFieldName), 0)).get());
+    holdText(window->PendingZeros, window->ZerosForYen);
     // After a digit that digit is the ones place: no zeros follow it.
     if (!window->DigitPending)
         appendFigures(window, window->PendingZeros);
@@ -252,7 +239,7 @@ void clearAction(ObjectHeader* button)
     holdText(window->KanjiText, nullptr);
     holdText(window->FigureText, nullptr);
     showKanji(window);
-    showPendingZeros(window, nullptr);
+    setZerosForYen(window, nullptr);
     showFigures(window);
     window->DigitPending = 0;
     amountChanged(window);
@@ -263,8 +250,7 @@ void kenzanFieldTextChange(ObjectHeader* field)
 {
     FormWindowFields* window = windowOf(field);
     OwnedText shown(editTextGetter(field, 0));
-    OwnedText line(figureLine(shown.get()));
-    editTextSetter(control(window, NumberFieldName), 0, line.get());
+    editTextSetter(control(window, NumberFieldName), 0, figureLineOf(shown.get()).get());
     if (!sameText(shown.get(), window->FigureText))
         editTextSetter(field, 0, window->FigureText);
 }

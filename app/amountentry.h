@@ -4,13 +4,11 @@
 #include "app/amountvalue.h"
 #include "app/formwindow.h"
 
-// The text NumberField shows for figures: "￥ 30,005-", or nothing while there are none.
-StringRecord* figureLine(StringRecord* figures);
-
 // After "円": whether the amount as spoken (the kanji without "金 " and "圓 也") and the figures
 // agree; when they do not, the user is told, shown the kanji line and the figure line. `value`
 // is the amount when they agree.
-bool amountAgrees(StringRecord* spoken, StringRecord* kanjiLine, StringRecord* figures, AmountValue& value);
+[[nodiscard]] bool amountAgrees(StringRecord* spoken, StringRecord* kanjiLine, StringRecord* figures,
+                                AmountValue& value);
 
 // An amount entered whole: the kanji amount (without "金 " and "圓 也") and its figures are shown,
 // checked and made printable as "AC", the keypad presses that speak it and "円" would; no zeros
@@ -24,6 +22,3 @@ void enterTypedFigures(FormWindowFields* window, ObjectHeader* field);
 // The revenue stamp line of the note window: the stamp the amount needs, or nothing.
 void showStampHint(FormWindowFields* window, AmountValue value);
 void clearStampHint(FormWindowFields* window);
-
-// NumModule's NumChange: the figures with a comma before every group of three from the right.
-extern "C" StringRecord* NumChange(ObjectHeader* module, StringRecord* text);

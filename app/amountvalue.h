@@ -12,7 +12,7 @@ constexpr AmountValue largestAmount = 999999999999ULL;
 // 壱億弐千萬, or 壱萬萬弐千萬 from the keypad): every unit after its digit, the units of a group
 // falling (千 百 拾), groups falling (億 or 萬萬, then 萬), and nothing else. False when the text
 // does not read as an amount.
-bool kanjiAmountValue(StringRecord* kanji, AmountValue& value);
+[[nodiscard]] bool kanjiAmountValue(StringRecord* kanji, AmountValue& value);
 
 // The kanji of an amount in the program's code page, without "金 " and "圓 也".
 struct KanjiAmountText {
@@ -23,10 +23,10 @@ struct KanjiAmountText {
 // The kanji amount of a value from 1 to largestAmount, as the keypad would build it with each
 // non-zero digit followed by its unit (参萬五 for 30005), 億 written as such: the inverse of
 // kanjiAmountValue. False for a value out of that range.
-bool kanjiAmountText(AmountValue value, KanjiAmountText& text);
+[[nodiscard]] bool kanjiAmountText(AmountValue value, KanjiAmountText& text);
 
 // The value of figures: digits only, no leading zero, at most 18 of them.
-bool figureAmountValue(StringRecord* figures, AmountValue& value);
+[[nodiscard]] bool figureAmountValue(StringRecord* figures, AmountValue& value);
 
 // The figures of a value from 1 to largestAmount without separators ("30005"): the inverse of
 // figureAmountValue there. False for a value out of that range.
@@ -34,8 +34,8 @@ struct FigureAmountText {
     char bytes[12];
     int length;
 };
-bool figureAmountText(AmountValue value, FigureAmountText& text);
+[[nodiscard]] bool figureAmountText(AmountValue value, FigureAmountText& text);
 
 // The value of an amount typed in figures: half-width or full-width digits, commas and spaces
 // between them ignored. False for anything else, for zero and for more than largestAmount.
-bool typedAmountValue(StringRecord* typed, AmountValue& value);
+[[nodiscard]] bool typedAmountValue(StringRecord* typed, AmountValue& value);

@@ -2,7 +2,7 @@
 // application data.
 #pragma once
 
-#include "app/ownedobject.h"
+#include "app/owned.h"
 
 // The folder that holds the program.
 OwnedObject programFolder();

@@ -20,7 +20,6 @@ const StampPart stampParts[] = {
     {&MonthFieldName.record, &FormWindowFields::MonthStampTop},
     {&DateFieldName.record, &FormWindowFields::DayStampTop},
 };
-constexpr int topSelector = 1;
 
 // Default heights of the stamp's background and of its figures, by window.
 struct StampHeights {
@@ -56,14 +55,14 @@ void copyText(FormWindowFields* window, StringRecord* from, StringRecord* to)
 void setStampTop(FormWindowFields* window, const StampPart& part, int top)
 {
     window->*part.top = top;
-    ctlPosSetter(RuntimeControlFetch(asObject(window), part.name), topSelector, top);
+    ctlPosSetter(RuntimeControlFetch(asObject(window), part.name), positionTop, top);
 }
 
 void moveStamp(ObjectHeader* arrows, int step)
 {
     FormWindowFields* window = windowOf(arrows);
     for (const StampPart& part : stampParts)
-        setStampTop(window, part, ctlPosGetter(RuntimeControlFetch(asObject(window), part.name), topSelector) + step);
+        setStampTop(window, part, ctlPosGetter(RuntimeControlFetch(asObject(window), part.name), positionTop) + step);
 }
 
 } // namespace
@@ -71,7 +70,7 @@ void moveStamp(ObjectHeader* arrows, int step)
 void recordStampHeights(FormWindowFields* window)
 {
     for (const StampPart& part : stampParts)
-        window->*part.top = ctlPosGetter(RuntimeControlFetch(asObject(window), part.name), topSelector);
+        window->*part.top = ctlPosGetter(RuntimeControlFetch(asObject(window), part.name), positionTop);
 }
 
 void showTodaysEra(FormWindowFields* window)

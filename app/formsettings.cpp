@@ -22,16 +22,14 @@ struct SettingsLine {
     int FormWindowFields::*stampTop;
 };
 
-constexpr int topSelector = 1, leftSelector = 0;
-
 const SettingsLine settingsLines[settingsLineCount] = {
     {Kept::fieldText, &JyusyoInFieldName.record},
     {Kept::fieldText, &SyameiInFieldName.record},
     {Kept::fieldText, &NameInFieldName.record},
     {Kept::fieldText, &UeFieldName.record},
     {Kept::fieldText, &HidariFieldName.record},
-    {Kept::windowPosition, nullptr, topSelector},
-    {Kept::windowPosition, nullptr, leftSelector},
+    {Kept::windowPosition, nullptr, positionTop},
+    {Kept::windowPosition, nullptr, positionLeft},
     {Kept::stampTop, &DateCanvasName.record, 0, &FormWindowFields::DateCanvasTop},
     {Kept::stampTop, &YearFieldName.record, 0, &FormWindowFields::YearStampTop},
     {Kept::stampTop, &MonthFieldName.record, 0, &FormWindowFields::MonthStampTop},
@@ -75,7 +73,7 @@ void putInPlace(FormWindowFields* window, const SettingsLine& line, StringRecord
         windowPosSetter(asObject(window), line.positionSelector, numberIn(text));
         break;
     case Kept::stampTop:
-        ctlPosSetter(controlOf(window, line), topSelector, numberIn(text));
+        ctlPosSetter(controlOf(window, line), positionTop, numberIn(text));
         break;
     case Kept::printFont:
         restorePrintFont(window, text);

@@ -7,4 +7,4 @@
 // Puts the window's kept settings in place; the template's stay where there are none.
 void loadFormSettings(FormWindowFields* window);
 // False when the settings could not be kept.
-bool saveFormSettings(FormWindowFields* window);
+[[nodiscard]] bool saveFormSettings(FormWindowFields* window);

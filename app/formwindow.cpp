@@ -3,6 +3,8 @@
 
 #include "appdata.h"
 
+#include <cstddef>
+
 #define CONTROL_NAME(name) STRING_CONSTANT(name##Name, #name);
 #include "app/controlnames.def"
 #undef CONTROL_NAME
@@ -18,6 +20,9 @@ struct ControlFields {
     StringRecord* name;
     int index;
 };
+static_assert(offsetof(ControlFields, name) == controlNameOffset &&
+                  offsetof(ControlFields, index) == controlIndexOffset,
+              "where the runtime keeps a control's Name and index");
 } // namespace
 
 OwnedText fieldText(FormWindowFields* window, StringRecord* name)

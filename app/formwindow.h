@@ -4,16 +4,17 @@
 
 #include "app/ownedtext.h"
 #include "app/runtime.h"
+#include "app/sharedlayouts.h"
 
 // The properties each working window keeps (the cheque and the note window each their own).
 // Instance fields start zeroed: every string is Nil, the empty string, until set.
 struct FormWindowFields {
-    unsigned char window[160];
+    unsigned char window[windowObjectSize];
     StringRecord* KanjiText;    // the amount in formal kanji, shown in Kingaku
     StringRecord* FigureText;   // the amount in figures without separators, shown in KenzanField
     StringRecord* PendingZeros; // after a digit: that digit; after a unit: the unit's zeros
+    StringRecord* ZerosForYen;  // what "円" appends after a unit (千 万 carries seven), shown in HideField
     unsigned char DigitPending; // a digit was pressed and no unit has followed yet
-    int CurrentDigit;
     StringRecord* PrintFontName;
     StringRecord* PrinterSetupString;
     int DateCanvasTop;
@@ -23,11 +24,11 @@ struct FormWindowFields {
 };
 
 struct AboutWindowFields {
-    unsigned char window[160];
+    unsigned char window[windowObjectSize];
 };
 
 struct TegataAppFields {
-    unsigned char application[24];
+    unsigned char application[applicationObjectSize];
 };
 
 #define CONTROL_NAME(name) extern StringConstant<sizeof(#name)> name##Name;

@@ -6,6 +6,6 @@
 
 // Appends the line of the form about to be printed and writes it through; false when it
 // cannot be written.
-bool recordIssuedForm(FormWindowFields* window);
+[[nodiscard]] bool recordIssuedForm(FormWindowFields* window);
 // Opens the register with the program the system has for it; says so when it cannot.
 void openIssuedRegister();

@@ -1,5 +1,5 @@
 // NumModule: the figures of an amount grouped by commas in threes from the right.
-#include "app/ownedtext.h"
+#include "app/amountlines.h"
 
 namespace {
 STRING_CONSTANT(comma, ",");

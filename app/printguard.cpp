@@ -2,47 +2,18 @@
 // fields that print them, whatever set those fields, and must state one and the same amount.
 #include "app/printguard.h"
 
+#include "app/amountlines.h"
 #include "app/amountvalue.h"
-#include "app/ownedtext.h"
 
 namespace {
 
-STRING_CONSTANT(kanjiOpening, "金 ");
-STRING_CONSTANT(kanjiClosing, "圓 也");
-STRING_CONSTANT(figureOpening, "￥ ");
-STRING_CONSTANT(figureClosing, "-");
-STRING_CONSTANT(groupSeparator, ",");
 STRING_CONSTANT(refusal, "印刷できません。印刷される漢字の金額と数字の金額が一致しません。\r\n\r\n漢字：");
 STRING_CONSTANT(figuresLabel, "\r\n数字：");
 STRING_CONSTANT(refusalAdvice, "\r\n\r\n「AC」で金額を入力し直して下さい。");
 
-bool sameBytes(StringRecord* left, StringRecord* right)
-{
-    return StringStrCompare(left, right, 0) == 0;
-}
-
-// The text between a line's opening and closing, or Nil when it lacks either.
-OwnedText between(StringRecord* line, StringRecord* opening, StringRecord* closing)
-{
-    int length = StringLen(line), open = StringLen(opening), close = StringLen(closing);
-    if (length <= open + close)
-        return OwnedText();
-    OwnedText head(StringMid3(line, 1, open)), tail(StringMid3(line, length - close + 1, close));
-    if (!sameBytes(head.get(), opening) || !sameBytes(tail.get(), closing))
-        return OwnedText();
-    return OwnedText(StringMid3(line, open + 1, length - open - close));
-}
-
-OwnedText figuresOf(StringRecord* figureLine)
-{
-    OwnedText grouped(between(figureLine, &figureOpening.record, &figureClosing.record));
-    return OwnedText(StringReplaceAll(grouped.get(), &groupSeparator.record, nullptr));
-}
-
 bool linesAgree(StringRecord* kanjiLine, StringRecord* figureLine)
 {
-    OwnedText spoken(between(kanjiLine, &kanjiOpening.record, &kanjiClosing.record));
-    OwnedText figures = figuresOf(figureLine);
+    OwnedText spoken = spokenOf(kanjiLine), figures = figuresOf(figureLine);
     AmountValue kanjiValue, figureValue;
     return !spoken.empty() && kanjiAmountValue(spoken.get(), kanjiValue) &&
            figureAmountValue(figures.get(), figureValue) && kanjiValue == figureValue;

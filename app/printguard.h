@@ -6,7 +6,7 @@
 
 // Whether the kanji line and the figure line that would be printed state one and the same
 // amount; when they do not, the user is told so with both lines, and nothing may be printed.
-bool printedAmountAgrees(FormWindowFields* window);
+[[nodiscard]] bool printedAmountAgrees(FormWindowFields* window);
 
 // The digits of the figure line that would be printed (without "￥ ", separators and "-"); Nil
 // when the line is not one.

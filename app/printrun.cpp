@@ -78,8 +78,8 @@ void drawCrossedMark(FormWindowFields* window, ObjectHeader* g, PrintPath path)
 
 void drawText(FormWindowFields* window, ObjectHeader* g, const PrintedText& printed, ObjectHeader* field)
 {
-    int top = printed.stampTop ? window->*printed.stampTop : ctlPosGetter(field, 1);
-    int x = printedX(window, ctlPosGetter(field, 0));
+    int top = printed.stampTop ? window->*printed.stampTop : ctlPosGetter(field, positionTop);
+    int x = printedX(window, ctlPosGetter(field, positionLeft));
     RuntimeGraphicsDrawString(g, OwnedText(editTextGetter(field, 0)).get(), x, printedY(window, top), 0);
 }
 
@@ -104,7 +104,7 @@ void drawForm(FormWindowFields* window, ObjectHeader* g)
 {
     ObjectHeader* canvas = control(window, Canvas1Name);
     ObjectHeader* form = canvasBackdropGetter(canvas, 0);
-    drawPicture(g, form, ctlPosGetter(canvas, 0), ctlPosGetter(canvas, 1));
+    drawPicture(g, form, ctlPosGetter(canvas, positionLeft), ctlPosGetter(canvas, positionTop));
     RuntimeUnlockObject(form);
 }
 
@@ -115,8 +115,9 @@ void drawVoidMark(FormWindowFields* window, ObjectHeader* g)
     graphicsTextFontSetter(g, 0, window->PrintFontName);
     graphicsTextSizeSetter(g, 0, 48);
     graphicsBoldSetter(g, 0, 1);
-    int x = ctlPosGetter(canvas, 0) + (ctlPosGetter(canvas, 2) - RuntimeGraphicsStringWidth(g, &voidMark.record)) / 2;
-    int y = ctlPosGetter(canvas, 1) + ctlPosGetter(canvas, 3) / 2 + 16;
+    int x = ctlPosGetter(canvas, positionLeft) +
+            (ctlPosGetter(canvas, positionWidth) - RuntimeGraphicsStringWidth(g, &voidMark.record)) / 2;
+    int y = ctlPosGetter(canvas, positionTop) + ctlPosGetter(canvas, positionHeight) / 2 + 16;
     graphicsForeColorSetter(g, 0, RuntimeRGB(0xC0, 0x20, 0x20));
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)

@@ -86,7 +86,8 @@ void RuntimeUnlockObject(ObjectHeader* object);
 ObjectHeader* RuntimeCreateWindow(const unsigned char* windowTemplate, ObjectHeader** slot);
 void RuntimeCloseWindow(ObjectHeader* window);
 void WindowVisibleSetter(ObjectHeader* window, int parameter, int visible);
-// Window position selectors: 0 Left, 1 Top.
+// The selectors of a window's position (Left and Top only) and a control's (windowPos, ctlPos).
+enum PositionSelector : int { positionLeft = 0, positionTop = 1, positionWidth = 2, positionHeight = 3 };
 int windowPosGetter(ObjectHeader* window, int selector);
 void windowPosSetter(ObjectHeader* window, int selector, int value);
 void RuntimeShowWindow(ObjectHeader* window);
@@ -128,7 +129,6 @@ StringRecord* staticCaptionGetter(ObjectHeader* text, int parameter);
 void staticCaptionSetter(ObjectHeader* text, int parameter, StringRecord* caption);
 // The window that holds the control, with a reference.
 ObjectHeader* controlWindowGetter(ObjectHeader* control, int parameter);
-// Position selectors: 0 Left, 1 Top, 2 Width, 3 Height.
 int ctlPosGetter(ObjectHeader* control, int selector);
 void ctlPosSetter(ObjectHeader* control, int selector, int value);
 int controlVisibleGetter(ObjectHeader* control, int parameter);

@@ -28,4 +28,4 @@ SettingsLines readSettingsFile(StringRecord* name, SettingsNumberLines numberLin
 // then replaces the file in one step, the previous version kept. The file is kept in the
 // program's folder, or in the user's data folder when the program cannot write in its own.
 // False when the settings could not be kept anywhere: the file is then as it was.
-bool writeSettingsFile(StringRecord* name, StringRecord* const* lines, int count);
+[[nodiscard]] bool writeSettingsFile(StringRecord* name, StringRecord* const* lines, int count);

@@ -1,10 +1,12 @@
 // Instance layouts of the controls program's classes: each begins with its built-in superclass.
 #pragma once
 
+#include "app/sharedlayouts.h"
+
 struct ControlsWindowFields {
-    unsigned char window[160];
+    unsigned char window[windowObjectSize];
 };
 
 struct ControlsAppFields {
-    unsigned char application[24];
+    unsigned char application[applicationObjectSize];
 };
