@@ -11,8 +11,8 @@
 #include "graphics/picture.h"
 #include "graphics/picturemaskregion.h"
 #include "graphics/printerjob.h"
+#include "tests/support/codepages.h"
 #include "tests/support/printedpages.h"
-#include "tests/support/programdriver.h"
 #include "tests/support/testpicture.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 // kanji texts read as an amount and what value, and which era a date falls in.
 #include "app/amountvalue.h"
 #include "app/era.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -3,6 +3,7 @@
 // and with one message, and files that read as the old or the new settings whenever the
 // program is killed while it writes them.
 #include "tests/app/tegatadriver.h"
+#include "tests/support/files.h"
 #include "tests/support/timescale.h"
 
 #include <windows.h>

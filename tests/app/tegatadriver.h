@@ -6,10 +6,13 @@
 #include "graphics/fontlist.h"
 #include "runtime/strings/string.h"
 #include "tests/support/childwindows.h"
+#include "tests/support/codepages.h"
 #include "tests/support/framedprogram.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/keys.h"
+#include "tests/support/messageboxes.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 // The failed-assertion dialog, seen and answered from outside the way a person would.
 #include "base/assertion.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/messageboxes.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The small-block pool: sizes, free lists, chunks, the heap, the byte count and failure.
 #include "base/memorypool.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 #include "classes/namedclasses.h"
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/objects/classchain.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 

@@ -6,7 +6,7 @@
 #include "runtime/numbers/date.h"
 #include "runtime/objects/builtinclassset.h"
 #include "startup/applicationdocuments.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 

@@ -2,9 +2,13 @@
 // person uses it: Japanese typed into fields and read back through the menu, buttons pushed
 // with the mouse, Return and Escape, a pop-up row chosen, menus chosen from the keyboard and
 // by shortcut, the window resized. What the program traced is checked in order.
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
+#include "tests/support/files.h"
+#include "tests/support/messageboxes.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
+#include "tests/support/tracelines.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

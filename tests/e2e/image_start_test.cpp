@@ -1,6 +1,8 @@
 // Starting images end to end: the program and the bare host run the first image, and damaged
 // images stop the start with a message that names the fault, never a crash or a hang.
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
+#include "tests/support/files.h"
+#include "tests/support/programrun.h"
 
 #include <windows.h>
 

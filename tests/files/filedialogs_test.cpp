@@ -7,8 +7,8 @@
 #include "runtime/strings/string.h"
 #include "tests/files/scratchfolder.h"
 #include "tests/graphics/dialoganswerer.h"
-#include "tests/support/programdriver.h"
 #include "tests/support/screencapture.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

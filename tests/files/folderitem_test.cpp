@@ -6,7 +6,7 @@
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/string.h"
 #include "tests/files/scratchfolder.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

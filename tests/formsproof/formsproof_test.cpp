@@ -5,9 +5,10 @@
 // application hears of the program leaving the front and coming back.
 #include "tests/support/childwindows.h"
 #include "tests/support/framedprogram.h"
-#include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
+#include "tests/support/tracelines.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 // would: picking from its lists, typing into its fields and clicking its buttons.
 #include "tests/graphics/dialoganswerer.h"
 
-#include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
+#include "tests/support/waits.h"
 
 #include <atomic>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // on request. The window is written to screenshots/graphics-paint.bmp and its pixels checked.
 #include "graphics/graphicsexports.h"
 #include "graphics/picture.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 #include "tests/support/screencapture.h"
 #include "tests/support/testpicture.h"
 #include "tests/ui/windows/windowtesting.h"

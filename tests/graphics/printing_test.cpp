@@ -9,8 +9,8 @@
 #include "graphics/printersetup.h"
 #include "runtime/objects/builtinclassset.h"
 #include "tests/graphics/dialoganswerer.h"
+#include "tests/support/codepages.h"
 #include "tests/support/printedpages.h"
-#include "tests/support/programdriver.h"
 #include "tests/support/testpicture.h"
 
 #include <dlgs.h>

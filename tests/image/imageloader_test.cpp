@@ -3,7 +3,7 @@
 #include "image/imageloader.h"
 #include "image/resourcetable.h"
 #include "startup/runtimeexports.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

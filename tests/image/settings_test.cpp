@@ -3,7 +3,8 @@
 #include "image/projectsettings.h"
 #include "image/streamencoding.h"
 #include "runtime/exceptions/exceptions.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 

@@ -2,9 +2,11 @@
 // dragged off and back, with their events counted; bevel buttons pressed, released inside and
 // outside, toggled, latched and their pop-up rows chosen; and the drawn pixels of arrows and
 // separators compared with their geometry in the system's colours.
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
 #include "tests/support/programsession.h"
 #include "tests/support/screencapture.h"
+#include "tests/support/tracelines.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

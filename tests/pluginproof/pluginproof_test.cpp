@@ -1,7 +1,7 @@
 // A program whose image carries a plug-in, started as a person would start it, with an
 // impostor of the plug-in's file name in the program's folder and in the folder it runs in:
 // its window opens with the plug-in's control, which only the embedded library registers.
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
 #include "tests/support/programsession.h"
 
 #include <windows.h>

@@ -9,7 +9,8 @@
 #include "project/projectitems.h"
 #include "project/projectobjects.h"
 #include "runtime/objects/builtinclassset.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testimage.h"
 #include "tests/support/testmain.h"
 

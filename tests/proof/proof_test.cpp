@@ -1,7 +1,10 @@
 // Images made from descriptions, started as programs and driven as a person would: their
 // window found, clicked, typed into and closed; the events they traced checked in order.
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
+#include "tests/support/messageboxes.h"
 #include "tests/support/programsession.h"
+#include "tests/support/tracelines.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 

@@ -1,7 +1,8 @@
 // boxwatch [--cancel] [--folder DIR] [--timeout MS] -- PROGRAM [ARGS...]
 // Runs the program, answers each message box it shows, and prints what it saw (UTF-8):
 // one "box: <caption> | <text>" line per box, then "exit: <code>" or "timeout".
-#include "tests/support/programdriver.h"
+#include "tests/support/messageboxes.h"
+#include "tests/support/programrun.h"
 
 #include <cstdio>
 #include <cstdlib>

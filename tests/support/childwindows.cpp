@@ -1,7 +1,7 @@
 // The windows inside a program's window, as a test finds and reads them from outside.
 #include "tests/support/childwindows.h"
 
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 
 namespace {
 

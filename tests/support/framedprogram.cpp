@@ -2,7 +2,8 @@
 // window holding the cheque window, with the modal About window in front.
 #include "tests/support/framedprogram.h"
 
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
+#include "tests/support/waits.h"
 
 testing::AssertionResult startFramedProgram(const std::string& program, const std::string& folderName,
                                             FramedProgram& started)

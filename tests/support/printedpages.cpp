@@ -2,7 +2,9 @@
 // pages rendered to pixels with the system's PDF renderer, and where the ink lies on them.
 #include "tests/support/printedpages.h"
 
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
+#include "tests/support/files.h"
+#include "tests/support/waits.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,8 +2,10 @@
 // and typed into the way a person would, and its end awaited.
 #include "tests/support/programsession.h"
 
-#include "tests/support/programdriver.h"
+#include "tests/support/keys.h"
+#include "tests/support/messageboxes.h"
 #include "tests/support/timescale.h"
+#include "tests/support/waits.h"
 
 #include <gtest/gtest.h>
 

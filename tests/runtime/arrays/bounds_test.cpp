@@ -2,7 +2,8 @@
 // (caught here by a frame laid out as compiled code) and changes nothing; uncaught, it is
 // reported and ends the program; a Nil array is an assertion failure.
 #include "tests/runtime/arrays/arraytesting.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/messageboxes.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // Multi-dimensional arrays: access through start, step and final index, lazily made
 // sub-vectors, redim of an inner level, and the limit of 20 dimensions.
 #include "tests/runtime/arrays/arraytesting.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/messageboxes.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>

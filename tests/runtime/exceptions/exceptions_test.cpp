@@ -4,7 +4,8 @@
 #include "image/imageloader.h"
 #include "runtime/exceptions/exceptions.h"
 #include "startup/runtimeexports.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <fstream>

@@ -1,7 +1,9 @@
 // Objects: creation, constructors and destructors, the destruction queue, class tests,
 // field accessors, the debugging routines and tagged blocks.
 #include "runtime/objects/object.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/files.h"
+#include "tests/support/messageboxes.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>

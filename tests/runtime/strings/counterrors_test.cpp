@@ -2,7 +2,8 @@
 // changes nothing; the program goes on when the user presses OK.
 #include "base/memorypool.h"
 #include "runtime/strings/string.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/messageboxes.h"
+#include "tests/support/programrun.h"
 #include "tests/support/testmain.h"
 
 #include <gtest/gtest.h>

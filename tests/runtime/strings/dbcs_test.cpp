@@ -2,7 +2,7 @@
 // code page has no lead bytes.
 #include "runtime/strings/dbcs.h"
 #include "tests/runtime/strings/stringtesting.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 
 #include <algorithm>
 #include <functional>

@@ -4,7 +4,7 @@
 
 #include "base/memorypool.h"
 #include "runtime/strings/chartables.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 
 StringRecord* sjis(const char* utf8)
 {

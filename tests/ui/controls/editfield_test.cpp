@@ -3,7 +3,7 @@
 // the selection and the font.
 #include "base/hostmessage.h"
 #include "startup/runtimeexports.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/waits.h"
 #include "tests/ui/controls/controltesting.h"
 #include "ui/windows/controlaccessors.h"
 #include "ui/windows/windowobject.h"

@@ -2,7 +2,7 @@
 // and build nothing.
 #include "image/menubarstream.h"
 #include "runtime/objects/builtinclassset.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 #include "tests/support/templatestream.h"
 #include "tests/ui/menus/menustream.h"
 #include "ui/menus/menubar.h"

@@ -4,8 +4,8 @@
 
 #include "base/hoststate.h"
 #include "runtime/strings/string.h"
-#include "tests/support/programdriver.h"
 #include "tests/support/programsession.h"
+#include "tests/support/waits.h"
 #include "tests/ui/menus/menustream.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/menus/menubuild.h"

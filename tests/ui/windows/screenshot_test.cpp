@@ -1,7 +1,7 @@
 // A window of runtime-drawn controls as a person sees it: the picture is written to
 // screenshots/drawn-controls.bmp and its telling pixels are checked.
 #include "graphics/graphicsexports.h"
-#include "tests/support/programdriver.h"
+#include "tests/support/codepages.h"
 #include "tests/support/screencapture.h"
 #include "tests/ui/windows/windowtesting.h"
 #include "ui/templates/windowtemplate.h"
