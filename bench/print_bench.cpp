@@ -112,7 +112,7 @@ struct RunningCheque : FramedProgram {
         type(chequeLayout.addressIn, "東京都千代田区丸の内1-1");
         type(chequeLayout.companyIn, "株式会社サンプル商事");
         type(chequeLayout.nameIn, "代表取締役 山田太郎");
-        type({521, 253}, face);
+        type(chequeLayout.fontField, face);
         cheque.press("入力");
         cheque.press("今日の日付");
         cheque.press("日付押印");

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The figures field of each working window.
-const Place chequeFiguresIn = {515, 375};
-const Place noteFiguresIn = {674, 241};
-
 const char* const figuresAccepted = "金額は 1 から 999,999,999,999 までの整数を数字で入力して下さい";
 
 bool shownPressed(HWND button)
@@ -28,10 +24,7 @@ protected:
     // Types the figures into the form's figures field in place of what it held, then Return.
     void enterFigures(const Form& form, Place field, const std::string& typed)
     {
-        HWND target = form.field(field);
-        ASSERT_NE(target, nullptr) << "no figures field";
-        SendMessageW(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-        typeInto(form, field, typed);
+        replaceText(form, field, typed);
         typeIntoWindow(form.window, {VK_RETURN});
     }
 
@@ -78,7 +71,7 @@ TEST_F(FiguresProgram, FiguresTypedAndEnteredShowAsTheKeypadWouldBuildThem)
 {
     closeAbout();
     for (const TypedAmount& amount : typedAmounts) {
-        enterFigures(cheque, chequeFiguresIn, amount.typed);
+        enterFigures(cheque, chequeLayout.figuresIn, amount.typed);
         EXPECT_TRUE(waitAnswering([&] { return cheque.kingaku() == amount.kingaku; }))
             << amount.typed << ": " << cheque.kingaku();
         EXPECT_EQ(cheque.figures(), amount.figures) << amount.typed;
@@ -95,15 +88,15 @@ const char* const refusedInputs[] = {"3万", "abc", "0", "-5", "12.5", "１２�
 TEST_F(FiguresProgram, AnythingButAWholeAmountIsRefusedAndNothingChanges)
 {
     closeAbout();
-    enterFigures(cheque, chequeFiguresIn, "30005");
+    enterFigures(cheque, chequeLayout.figuresIn, "30005");
     ASSERT_TRUE(waitAnswering([&] { return cheque.kingaku() == "金 参萬五圓 也"; })) << cheque.kingaku();
     for (const char* typed : refusedInputs) {
-        enterFigures(cheque, chequeFiguresIn, typed);
+        enterFigures(cheque, chequeLayout.figuresIn, typed);
         EXPECT_NE(answerBox().find(figuresAccepted), std::string::npos) << typed;
         EXPECT_EQ(cheque.kingaku(), "金 参萬五圓 也") << typed;
         EXPECT_EQ(cheque.figures(), "￥ 30,005-") << typed;
         EXPECT_TRUE(cheque.printEnabled()) << typed;
-        EXPECT_EQ(cheque.text(chequeFiguresIn), typed) << "the typed text is kept to be mended";
+        EXPECT_EQ(cheque.text(chequeLayout.figuresIn), typed) << "the typed text is kept to be mended";
     }
 }
 
@@ -238,7 +231,7 @@ TEST_F(FiguresProgram, TheSameAmountTypedOrPressedShowsTheSameTwoLines)
     for (unsigned long long value : {1ULL, 11ULL, 1005ULL, 30005ULL, 120000ULL, 1234567ULL, 10203040ULL, 99999999ULL,
                                      120000000ULL, 300000005ULL}) {
         note.press("AC");
-        enterFigures(note, noteFiguresIn, std::to_string(value));
+        enterFigures(note, noteLayout.figuresIn, std::to_string(value));
         ASSERT_TRUE(waitAnswering([&] { return note.printEnabled(); })) << value;
         std::string typedKanji = note.kingaku(), typedFigures = note.figures();
         std::string presses = keypadPresses(value);
@@ -268,7 +261,7 @@ TEST_F(FiguresProgram, TheNoteShowsTheStampOfAmountsOfHundredsOfMillions)
     HWND hint = note.field(noteLayout.stampHint);
     ASSERT_NE(hint, nullptr);
     for (const StampCase& amount : stampBandsAbove) {
-        enterFigures(note, noteFiguresIn, amount.typed);
+        enterFigures(note, noteLayout.figuresIn, amount.typed);
         EXPECT_TRUE(waitAnswering([&] { return textOf(hint) == amount.hint; }, 1000))
             << amount.typed << ": " << textOf(hint);
         EXPECT_TRUE(IsWindowVisible(hint)) << amount.typed;

@@ -18,9 +18,6 @@ namespace {
 
 constexpr DWORD printedWithin = 60000;
 
-const Place chequeFontField = {521, 253};
-const Place noteFontField = {651, 287};
-
 // The issuer's company with this run's mark: the program names its print jobs after the company
 // line, so another run's jobs, even of this same test, are never taken for this one's.
 const std::string& company()
@@ -41,25 +38,31 @@ std::string testPrintJobName(const std::string& form)
     return "試し印刷 " + form + " " + company();
 }
 
-// A printed text: where the window says it goes (printer units, x and the baseline's y), its size
-// and how far its ink may reach to the right.
+// A printed text: where its field stands in the window (printer units: x and the baseline's y),
+// its size and how far its ink may reach to the right.
 struct PrintedText {
     const char* what;
-    int x, y, size, width;
+    Place at;
+    int size, width;
 };
 
-const std::vector<PrintedText> chequeTexts = {
-    {"kanji amount", 77, 84, 16, 240}, {"address", 205, 138, 9, 150},   {"company", 205, 155, 9, 150},
-    {"name", 205, 172, 9, 150},        {"figures", 251, 112, 9, 90},    {"stamp year", 63, 156, 12, 24},
-    {"stamp month", 95, 156, 12, 24},  {"stamp day", 123, 156, 12, 24},
-};
-
-const std::vector<PrintedText> noteOnlyTexts = {
-    {"payee", 79, 39, 12, 160},
-    {"due year", 423, 39, 12, 28},
-    {"due month", 454, 39, 12, 30},
-    {"due day", 489, 39, 12, 30},
-};
+// What a form prints, each where its window shows it.
+std::vector<PrintedText> printedTexts(const FormLayout& layout)
+{
+    std::vector<PrintedText> texts = {
+        {"kanji amount", layout.kingaku, 16, 240},  {"address", layout.addressLine, 9, 150},
+        {"company", layout.companyLine, 9, 150},    {"name", layout.nameLine, 9, 150},
+        {"figures", layout.numberField, 9, 90},     {"stamp year", layout.yearStamp, 12, 24},
+        {"stamp month", layout.monthStamp, 12, 24}, {"stamp day", layout.dayStamp, 12, 24},
+    };
+    if (&layout == &noteLayout) {
+        texts.insert(texts.end(), {{"payee", layout.payee, 12, 160},
+                                   {"due year", layout.dueYear, 12, 28},
+                                   {"due month", layout.dueMonth, 12, 30},
+                                   {"due day", layout.dueDay, 12, 30}});
+    }
+    return texts;
+}
 
 RECT unitsToPixels(int left, int top, int right, int bottom)
 {
@@ -69,7 +72,7 @@ RECT unitsToPixels(int left, int top, int right, int bottom)
 // The ink of a text drawn from (x, y): glyphs stand on their baseline and rise by about their size.
 RECT inkOf(const RenderedPage& page, const PrintedText& text, int shiftX = 0, int shiftY = 0)
 {
-    int x = text.x + shiftX, y = text.y + shiftY;
+    int x = text.at.left + shiftX, y = text.at.top + shiftY;
     return page.inkWithin(unitsToPixels(x - 3, y - text.size - 3, x + text.width, y + 4));
 }
 
@@ -90,8 +93,8 @@ void expectAtTheirPlaces(const RenderedPage& page, const std::vector<PrintedText
     for (const PrintedText& text : texts) {
         RECT ink = inkOf(page, text);
         ASSERT_TRUE(hasInk(ink)) << text.what << " was not printed";
-        EXPECT_NEAR(ink.left, pixelsOf(text.x), pixelsOf(3)) << text.what << " " << describe(ink);
-        EXPECT_NEAR(ink.bottom, pixelsOf(text.y), pixelsOf(3)) << text.what << " " << describe(ink);
+        EXPECT_NEAR(ink.left, pixelsOf(text.at.left), pixelsOf(3)) << text.what << " " << describe(ink);
+        EXPECT_NEAR(ink.bottom, pixelsOf(text.at.top), pixelsOf(3)) << text.what << " " << describe(ink);
     }
 }
 
@@ -168,13 +171,6 @@ protected:
         return renderPrintedPage(printed, 1);
     }
 
-    void replaceText(const Form& form, Place at, const std::string& utf8)
-    {
-        typeInto(form, at, "");
-        pressInWindow(form.window, VK_HOME, {VK_SHIFT});
-        typeTextIntoWindow(form.window, utf8);
-    }
-
     void fillInIssuer(const Form& form)
     {
         typeInto(form, form.layout->addressIn, "東京都千代田区丸の内1-1");
@@ -219,7 +215,7 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     cheque.press("銀行渡り");
     RenderedPage still = printThrough([&] { cheque.press("印刷"); }, jobName("小切手", "￥ 35,000-"), "printed-cheque");
     ASSERT_GT(still.width, 0);
-    expectAtTheirPlaces(still, chequeTexts);
+    expectAtTheirPlaces(still, printedTexts(chequeLayout));
     EXPECT_TRUE(hasInk(still.inkWithin(unitsToPixels(300, 30, 415, 95)))) << "the crossed-cheque mark";
 
     replaceText(cheque, chequeLayout.offsetDown, "2");
@@ -230,7 +226,7 @@ TEST_F(PrintedForms, AChequesTextsLandWhereItsFieldsStandAndMoveWithTheOffsetsAn
     ASSERT_GT(moved.width, 0);
     // 2 mm down is 6 units; 1.5 mm left is 4.5 units, and 77 - 4.5 is printed at 72. The printer's
     // own dots put a glyph's edge a pixel either way.
-    for (const PrintedText& text : chequeTexts) {
+    for (const PrintedText& text : printedTexts(chequeLayout)) {
         bool stamp = std::string(text.what).rfind("stamp", 0) == 0;
         int dx = -5, dy = stamp ? 7 : 6;
         RECT before = inkOf(still, text), after = inkOf(moved, text, dx, dy);
@@ -262,7 +258,7 @@ TEST_F(PrintedForms, TheMenuPrintsTheMarkAtTheCornerAndAHiddenMarkIsNotPrintedNo
     ASSERT_GT(unmarked.width, 0);
     EXPECT_FALSE(hasInk(unmarked.inkWithin(corner)));
     EXPECT_FALSE(hasInk(unmarked.inkWithin(onScreenPlace)));
-    expectAtTheirPlaces(unmarked, chequeTexts); // offsets that are no numbers count as 0
+    expectAtTheirPlaces(unmarked, printedTexts(chequeLayout)); // offsets that are no numbers count as 0
 }
 
 TEST_F(PrintedForms, CancellingThePrintDialogPrintsNothing)
@@ -286,23 +282,18 @@ TEST_F(PrintedForms, TheNotePrintsItsTwelveTextsInTheChosenFace)
     closeAbout();
     Form note = switchToNote();
     fillIn(note);
-    typeInto(note, {79, 39}, "株式会社取引先");
-    typeInto(note, {423, 39}, "9");
-    typeInto(note, {454, 39}, "3");
-    typeInto(note, {489, 39}, "31");
-    replaceText(note, noteFontField, "IPA明朝");
+    typeInto(note, noteLayout.payee, "株式会社取引先");
+    typeInto(note, noteLayout.dueYear, "9");
+    typeInto(note, noteLayout.dueMonth, "3");
+    typeInto(note, noteLayout.dueDay, "31");
+    replaceText(note, noteLayout.fontField, "IPA明朝");
     RenderedPage mincho =
         printThrough([&] { note.press("印刷"); }, jobName("約束手形", "￥ 35,000-"), "printed-note-mincho");
     ASSERT_GT(mincho.width, 0);
-    std::vector<PrintedText> noteTexts = {
-        {"kanji amount", 84, 84, 16, 240}, {"address", 108, 150, 9, 150},   {"company", 108, 167, 9, 150},
-        {"name", 108, 184, 9, 150},        {"figures", 276, 105, 9, 90},    {"stamp year", 102, 120, 12, 24},
-        {"stamp month", 134, 120, 12, 24}, {"stamp day", 162, 120, 12, 24},
-    };
-    noteTexts.insert(noteTexts.end(), noteOnlyTexts.begin(), noteOnlyTexts.end());
+    const std::vector<PrintedText> noteTexts = printedTexts(noteLayout);
     expectAtTheirPlaces(mincho, noteTexts);
 
-    replaceText(note, noteFontField, "IPAゴシック");
+    replaceText(note, noteLayout.fontField, "IPAゴシック");
     RenderedPage gothic =
         printThrough([&] { note.press("印刷"); }, jobName("約束手形", "￥ 35,000-"), "printed-note-gothic");
     ASSERT_GT(gothic.width, 0);
@@ -316,15 +307,15 @@ TEST_F(PrintedForms, ATestPrintShowsTheFormUnderTheTextsAndAVoidMarkWithoutAnAmo
 {
     closeAbout();
     Form note = switchToNote();
-    typeInto(note, {79, 39}, "株式会社取引先");
+    typeInto(note, noteLayout.payee, "株式会社取引先");
     fillInIssuer(note);
     replaceText(note, noteLayout.offsetDown, "3");
     RenderedPage page = printThrough([&] { chooseTestPrint(); }, testPrintJobName("約束手形"), "printed-note-test");
     ASSERT_GT(page.width, 0);
     // The form's revenue stamp box stays where the form is, whatever the offsets.
     EXPECT_TRUE(hasInk(page.inkWithin(unitsToPixels(10, 10, 66, 72)))) << "the form's stamp box";
-    RECT payee = inkOf(page, noteOnlyTexts[0], 0, 9);
-    EXPECT_NEAR(payee.bottom, pixelsOf(39 + 9), pixelsOf(3)) << "the texts move by the offsets";
+    RECT payee = inkOf(page, {"payee", noteLayout.payee, 12, 160}, 0, 9);
+    EXPECT_NEAR(payee.bottom, pixelsOf(noteLayout.payee.top + 9), pixelsOf(3)) << "the texts move by the offsets";
     int red = 0;
     for (int y = pixelsOf(100); y < pixelsOf(160); ++y)
         for (int x = pixelsOf(100); x < pixelsOf(500); ++x)
@@ -406,7 +397,7 @@ TEST_F(PrintedForms, EveryRealPrintIsRecordedInTheRegisterAndNothingElseIs)
         0);
     Form note = switchToNote();
     pressAll(note, "AC 1 千 2 百 円");
-    typeInto(note, {79, 39}, "取引先, 株式会社");
+    typeInto(note, noteLayout.payee, "取引先, 株式会社");
     note.press("入力"); // the issuer entries, mirrored from the cheque's, onto the note's lines
     ASSERT_GT(printThrough([&] { note.press("印刷"); }, jobName("約束手形", "￥ 1,200-", quotingCompany),
                            "printed-recorded-note")

@@ -26,8 +26,6 @@ const char* const chequeFile = "小切手設定";
 const char* const noteFile = "手形設定";
 const char* const notKept = "設定を保存できませんでした。次に起動したときは、前に保存した設定になります。";
 
-constexpr Place chequeFontField = {521, 253};
-
 // Lines as the program writes them: each ended by CR LF.
 std::string linesOf(const std::vector<std::string>& lines)
 {
@@ -123,30 +121,13 @@ protected:
         DWORD exitCode = 99;
         auto ended = [&] {
             if (HWND box = session->waitForMessageBox(0))
-                boxes.push_back(answerBoxShown(box));
+                boxes.push_back(answerBox(box));
             return session->waitForExit(0, exitCode) || boxes.size() > 3;
         };
         EXPECT_TRUE(waitUntil(ended, 20000)) << "the program did not end";
         EXPECT_TRUE(session->waitForExit(10000, exitCode)) << "the program did not end";
         session.reset();
         return boxes;
-    }
-
-    // A box the program shows, once drawn (waitForMessageBox), read and closed with OK.
-    std::string answerBoxShown(HWND box)
-    {
-        std::string text = readMessageBox(box).text;
-        pushDialogButton(box, IDOK);
-        EXPECT_TRUE(waitAnswering([&] { return !IsWindow(box); })) << "the box stayed: " << text;
-        return text;
-    }
-
-    void replaceText(const Form& form, Place at, const std::string& utf8)
-    {
-        typeInto(form, at, "");
-        pressInWindow(form.window, 'A', {VK_CONTROL});
-        typeIntoWindow(form.window, {VK_DELETE});
-        typeTextIntoWindow(form.window, utf8);
     }
 
     RECT placeOf(const Form& form) { return rectIn(form.window, GetParent(form.window)); }
@@ -195,7 +176,7 @@ TEST_F(KeptSettings, EverySettingComesBackAfterARestart)
     HWND menu = childrenOfClass(cheque.window, "ComboBox").front();
     cheque.clickAt(middleOf(rectIn(menu, cheque.window)));
     typeIntoWindow(cheque.window, {VK_END, VK_RETURN});
-    EXPECT_TRUE(waitAnswering([&] { return !cheque.text(chequeFontField).empty(); }));
+    EXPECT_TRUE(waitAnswering([&] { return !cheque.text(chequeLayout.fontField).empty(); }));
     Form note = switchToNote();
     RECT noteArrows = noteLayout.arrows;
     for (int press = 0; press < 2; ++press)
@@ -212,7 +193,7 @@ TEST_F(KeptSettings, EverySettingComesBackAfterARestart)
     auto seen = [&] {
         return Seen{cheque.text(chequeLayout.addressIn),   cheque.text(chequeLayout.companyIn),
                     cheque.text(chequeLayout.nameIn),      cheque.text(chequeLayout.offsetDown),
-                    cheque.text(chequeLayout.offsetRight), cheque.text(chequeFontField),
+                    cheque.text(chequeLayout.offsetRight), cheque.text(chequeLayout.fontField),
                     cheque.top(chequeLayout.yearStamp),    placeOf(cheque)};
     };
     Seen before = seen();
@@ -312,7 +293,7 @@ TEST_F(KeptSettings, ASavedFaceNoLongerInstalledGivesWayToAMinchoFace)
 {
     ASSERT_TRUE(writeWholeFile(pathOf(chequeFile), settingsWith("住所", "Gone Typeface Pro")));
     startAndCloseAbout();
-    std::string face = cheque.text(chequeFontField);
+    std::string face = cheque.text(chequeLayout.fontField);
     EXPECT_TRUE(face.find("明朝") != std::string::npos || face.find("Mincho") != std::string::npos) << face;
     HWND menu = childrenOfClass(cheque.window, "ComboBox").front();
     EXPECT_EQ(textOf(menu), face) << "the menu shows the face in use";

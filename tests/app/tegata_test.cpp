@@ -113,7 +113,7 @@ TEST_F(TegataProgram, TheFontMenuOffersTheInstalledFacesAndAChosenFaceShowsInThe
     for (int row = 0; row < SendMessageW(menu, CB_GETCOUNT, 0, 0); ++row)
         rows.push_back(comboRow(menu, row));
     EXPECT_EQ(rows, installedFaces()) << "face names, Japanese faces first";
-    HWND fontField = cheque.field({521, 253});
+    HWND fontField = cheque.field(chequeLayout.fontField);
     ASSERT_NE(fontField, nullptr);
     auto firstMincho = std::find(rows.begin(), rows.end(), defaultPrintFace());
     ASSERT_NE(firstMincho, rows.end());

@@ -33,18 +33,22 @@ struct FormLayout {
     Place offsetDown, offsetRight;
     RECT switchButton, arrows;
     int defaultFiguresTop;
+    Place fontField, figuresIn;
+    Place payee, dueYear, dueMonth, dueDay; // the note's own ({-1, -1} on the cheque)
 };
 
 inline const FormLayout chequeLayout = {
-    chequeTitle, {77, 84},   {251, 112}, {446, 405},         {-1, -1},           {106, 300}, {106, 324}, {106, 347},
-    {205, 138},  {205, 155}, {205, 172}, {174, 256},         {211, 256},         {249, 256}, {63, 156},  {95, 156},
-    {123, 156},  {491, 309}, {575, 309}, {512, 13, 610, 35}, {18, 155, 31, 178}, 156,
+    chequeTitle, {77, 84},   {251, 112}, {446, 405}, {-1, -1},   {106, 300},         {106, 324},
+    {106, 347},  {205, 138}, {205, 155}, {205, 172}, {174, 256}, {211, 256},         {249, 256},
+    {63, 156},   {95, 156},  {123, 156}, {491, 309}, {575, 309}, {512, 13, 610, 35}, {18, 155, 31, 178},
+    156,         {521, 253}, {515, 375}, {-1, -1},   {-1, -1},   {-1, -1},           {-1, -1},
 };
 
 inline const FormLayout noteLayout = {
-    noteTitle,  {84, 84},   {276, 105}, {446, 424},         {616, 220},         {106, 334}, {106, 358}, {106, 381},
-    {108, 150}, {108, 167}, {108, 184}, {174, 290},         {211, 290},         {249, 290}, {102, 120}, {134, 120},
-    {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142}, 120,
+    noteTitle,  {84, 84},   {276, 105}, {446, 424}, {616, 220}, {106, 334},         {106, 358},
+    {106, 381}, {108, 150}, {108, 167}, {108, 184}, {174, 290}, {211, 290},         {249, 290},
+    {102, 120}, {134, 120}, {162, 120}, {621, 343}, {705, 343}, {642, 19, 740, 41}, {57, 119, 70, 142},
+    120,        {651, 287}, {674, 241}, {79, 39},   {423, 39},  {454, 39},          {489, 39},
 };
 
 // The faces as the runtime lists them on this machine, in UTF-8.
@@ -178,11 +182,11 @@ protected:
             form.press(caption);
     }
 
-    // The box the program shows now, read and closed with its OK button.
-    std::string answerBox()
+    // A box the program shows (the next one drawn, when none is given), read and closed with its
+    // OK button.
+    std::string answerBox(HWND box = nullptr)
     {
-        HWND box = session->waitForMessageBox();
-        if (!box)
+        if (!box && !(box = session->waitForMessageBox()))
             return "(no message box)";
         std::string text = readMessageBox(box).text;
         pushDialogButton(box, IDOK);
@@ -213,6 +217,16 @@ protected:
         form.clickAt({area.left + 5, (area.top + area.bottom) / 2});
         ASSERT_EQ(focusOfProgram(), target) << "the clicked field did not take the focus";
         typeIntoWindow(form.window, {VK_END});
+        typeTextIntoWindow(form.window, utf8);
+    }
+
+    // Types the text into a field in place of what it held, as a person does: the field clicked,
+    // its line selected from its end to its start and deleted, the text typed.
+    void replaceText(const Form& form, Place at, const std::string& utf8)
+    {
+        typeInto(form, at, "");
+        pressInWindow(form.window, VK_HOME, {VK_SHIFT});
+        typeIntoWindow(form.window, {VK_DELETE});
         typeTextIntoWindow(form.window, utf8);
     }
 
