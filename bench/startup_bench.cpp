@@ -2,6 +2,7 @@
 // Win32 program that opens one window of the same size and against the program's first screen
 // made with plain Win32 calls, all whole processes, taking turns.
 #include "bench/benchharness.h"
+#include "tests/support/process.h"
 #include "tests/support/programsession.h"
 #include "tests/support/timescale.h"
 
@@ -27,20 +28,15 @@ bool chequeWindowDrawn(DWORD processId)
 // Milliseconds from CreateProcess to the drawn cheque window; negative when it never came.
 double startToWindow(const std::string& program, const std::string& folder)
 {
-    STARTUPINFOA startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    std::string line = "\"" + program + "\"";
+    PROCESS_INFORMATION process;
     uint64_t start = benchTicks();
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+    if (!startProcess("\"" + program + "\"", process, folder))
         return -1;
     bool drawn = false;
     for (DWORD begun = GetTickCount(); !drawn && GetTickCount() - begun < stretched(windowTimeoutMs); Sleep(1))
         drawn = chequeWindowDrawn(process.dwProcessId);
     double elapsed = benchTicksToNanoseconds(benchTicks() - start) / 1e6;
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, stretched(5000));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    endProcess(process);
     return drawn ? elapsed : -1;
 }
 

@@ -27,9 +27,7 @@ const char* const windowTitle = "部品の見本";
 // Lines traced after Window.Open, in UTF-8.
 Lines tracedAfterOpen(const std::string& folder)
 {
-    Lines lines = traceLines(folder);
-    auto open = std::find(lines.begin(), lines.end(), "Window.Open");
-    return open == lines.end() ? Lines{} : Lines(open + 1, lines.end());
+    return tracedAfter(folder, "Window.Open");
 }
 
 struct ChildSearch {

@@ -84,12 +84,7 @@ protected:
     }
 
     // Lines traced after the cheque window opened, in UTF-8.
-    Lines traced()
-    {
-        Lines lines = traceLines(folder);
-        auto open = std::find(lines.begin(), lines.end(), "Cheque.Open");
-        return open == lines.end() ? Lines{} : Lines(open + 1, lines.end());
-    }
+    Lines traced() { return tracedAfter(folder, "Cheque.Open"); }
 
     // Waits until the lines traced from `from` on are these.
     bool waitForTrace(size_t from, const Lines& expected, DWORD timeoutMs = 3000)

@@ -2,6 +2,7 @@
 // output.
 #include "tests/support/debuggedrun.h"
 
+#include "tests/support/process.h"
 #include "tests/support/timescale.h"
 
 namespace {
@@ -32,19 +33,15 @@ DWORD takeEvent(const DEBUG_EVENT& event, HANDLE process, DebuggedRun& run)
 DebuggedRun runDebugged(const std::string& commandLine)
 {
     DebuggedRun run;
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
-                        &startup, &process))
+    PROCESS_INFORMATION process;
+    if (!startProcess(commandLine, process, "", DEBUG_ONLY_THIS_PROCESS))
         return run;
     for (DEBUG_EVENT event; WaitForDebugEvent(&event, stretched(30000));) {
         ContinueDebugEvent(event.dwProcessId, event.dwThreadId, takeEvent(event, process.hProcess, run));
         if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
             break;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    closeProcess(process);
     return run;
 }
 

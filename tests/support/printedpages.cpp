@@ -4,6 +4,7 @@
 
 #include "tests/support/codepages.h"
 #include "tests/support/files.h"
+#include "tests/support/process.h"
 #include "tests/support/waits.h"
 
 #include <algorithm>
@@ -145,16 +146,10 @@ bool readPixmap(const std::string& path, RenderedPage& page)
 // on, so its output is awaited instead.
 bool runHostProgram(const std::string& commandLine)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    PROCESS_INFORMATION process;
+    if (!startProcess(commandLine, process))
         return false;
-    if (process.hProcess)
-        CloseHandle(process.hProcess);
-    if (process.hThread)
-        CloseHandle(process.hThread);
+    closeProcess(process);
     return true;
 }
 

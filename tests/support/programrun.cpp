@@ -2,6 +2,7 @@
 #include "tests/support/programrun.h"
 
 #include "tests/support/keys.h"
+#include "tests/support/process.h"
 #include "tests/support/timescale.h"
 #include "tests/support/waits.h"
 
@@ -47,12 +48,8 @@ void answerBoxes(DWORD processId, int answer, std::map<HWND, DWORD>& answered, P
 ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& options)
 {
     ProgramRun run;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string mutableLine = commandLine;
-    const char* folder = options.folder.empty() ? nullptr : options.folder.c_str();
-    if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process))
+    PROCESS_INFORMATION process;
+    if (!startProcess(commandLine, process, options.folder))
         return run;
     run.started = true;
     std::map<HWND, DWORD> answered;
@@ -66,7 +63,6 @@ ProgramRun runProgram(const std::string& commandLine, const ProgramOptions& opti
         WaitForSingleObject(process.hProcess, stretched(5000));
     }
     GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    closeProcess(process);
     return run;
 }

@@ -4,6 +4,7 @@
 
 #include "tests/support/keys.h"
 #include "tests/support/messageboxes.h"
+#include "tests/support/process.h"
 #include "tests/support/timescale.h"
 #include "tests/support/waits.h"
 
@@ -134,24 +135,13 @@ void expectIdle(HWND window, const char* after)
 
 ProgramSession::ProgramSession(const std::string& commandLine, const std::string& folder)
 {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+    if (!startProcess(commandLine, process, folder))
         process = {};
 }
 
 ProgramSession::~ProgramSession()
 {
-    if (!process.hProcess)
-        return;
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process.hProcess, 255);
-        WaitForSingleObject(process.hProcess, stretched(5000));
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    endProcess(process);
 }
 
 HWND visibleWindowOf(DWORD processId, const std::string& titleUtf8)
