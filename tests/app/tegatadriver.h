@@ -215,7 +215,10 @@ protected:
         ASSERT_NE(target, nullptr);
         RECT area = rectIn(target, form.window);
         form.clickAt({area.left + 5, (area.top + area.bottom) / 2});
-        ASSERT_EQ(focusOfProgram(), target) << "the clicked field did not take the focus";
+        // Not yet proven: the focus the system reports for another program's thread may follow a
+        // click later than the paint fence. A click that really went astray still fails here.
+        ASSERT_TRUE(waitAnswering([&] { return focusOfProgram() == target; }, 1000))
+            << "the clicked field did not take the focus (it is at " << focusOfProgram() << ")";
         typeIntoWindow(form.window, {VK_END});
         typeTextIntoWindow(form.window, utf8);
     }
