@@ -6,7 +6,6 @@
 #include "runtime/objects/builtinclassset.h"
 #include "runtime/strings/string.h"
 #include "tests/files/scratchfolder.h"
-#include "tests/support/waits.h"
 
 #include <windows.h>
 
@@ -28,16 +27,6 @@ std::string programFolder()
 std::string pathOf(ObjectHeader* item)
 {
     return textOf(fileAbsolutePathGetter(item, 0));
-}
-
-// Whether the file can be opened with no sharing: nobody else holds it open.
-bool openedAlone(const std::string& path)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
 }
 
 ObjectHeader* folderItemNamed(const std::string& path)
@@ -378,20 +367,6 @@ TEST(FolderItems, AReplacementTakesThePlaceOfTheFileAndKeepsThePreviousOne)
         EXPECT_EQ(fileBytes(scratch.pathOf("settings.bak")), c.backupAfter) << c.step;
         EXPECT_EQ(pathExists(scratch.pathOf("settings.new")), !c.done && c.replacementThere) << c.step;
     }
-}
-
-TEST(FolderItems, LaunchingOpensTheFileWithItsProgram)
-{
-    ScratchFolder scratch;
-    std::string marker = scratch.pathOf("launched.txt");
-    ObjectRef script(itemFor(scratch.make("run.bat", "@echo launched> \"" + marker + "\"\r\n")));
-    ASSERT_TRUE(FolderItemLaunch(script.get()));
-    // The script has written its file once nobody else holds it open.
-    EXPECT_TRUE(waitUntil([&] { return pathExists(marker) && openedAlone(marker); }, 20000));
-
-    ObjectRef missing(itemFor(scratch.pathOf("none.bat")));
-    EXPECT_EQ(FolderItemLaunch(missing.get()), 0);
-    EXPECT_EQ(FolderItemLaunch(nullptr), 0);
 }
 
 } // namespace
