@@ -330,7 +330,8 @@ TEST_F(TegataProgram, TheArrowsMoveTheWholeStampAPixelAPressOrOnWhileHeldAndTheB
     ClientToScreen(note.window, &held);
     pressOnScreen(held);
     auto moved = [&] { return note.top(at.yearStamp) - at.defaultFiguresTop; };
-    EXPECT_TRUE(waitUntil([&] { return moved() > 2; }, 5000)) << "holding the arrow repeats";
+    EXPECT_TRUE(waitUntil([&] { return moved() > 2; }, 5000))
+        << "holding the arrow repeats: " << inputStateOf(note.window);
     releaseOnScreen();
     EXPECT_EQ(note.top(at.dayStamp) - at.defaultFiguresTop, moved()) << "the figures move together";
 }
@@ -352,7 +353,7 @@ TEST_F(TegataProgram, TheAboutWindowClosesWhenLeftAndOpensAgainFromTheMenu)
     sendKey(VK_DOWN);
     sendKey(VK_RETURN);
     about = session->waitForWindow(aboutTitle);
-    ASSERT_NE(about, nullptr) << "このソフトについて did not open the About window";
+    ASSERT_NE(about, nullptr) << "このソフトについて did not open the About window: " << inputStateOf(frame);
     closeAbout();
     screenshot("tegata-cheque-start.bmp");
 }

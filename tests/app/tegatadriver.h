@@ -198,7 +198,7 @@ protected:
     {
         cheque.clickAt(middleOf(chequeLayout.switchButton));
         Form note = {session->waitForWindow(noteTitle), &noteLayout};
-        EXPECT_NE(note.window, nullptr) << "the note window did not show";
+        EXPECT_NE(note.window, nullptr) << "the note window did not show: " << inputStateOf(cheque.window);
         EXPECT_TRUE(waitAnswering([&] { return !IsWindowVisible(cheque.window); })) << "the cheque window stays shown";
         return note;
     }
@@ -218,7 +218,7 @@ protected:
         // Not yet proven: the focus the system reports for another program's thread may follow a
         // click later than the paint fence. A click that really went astray still fails here.
         ASSERT_TRUE(waitAnswering([&] { return focusOfProgram() == target; }, 1000))
-            << "the clicked field did not take the focus (it is at " << focusOfProgram() << ")";
+            << "the clicked field did not take the focus: " << inputStateOf(form.window);
         typeIntoWindow(form.window, {VK_END});
         typeTextIntoWindow(form.window, utf8);
     }

@@ -8,6 +8,7 @@
 #include "tests/support/timescale.h"
 #include "tests/support/waits.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -350,4 +351,34 @@ void closeWindow(HWND window)
 {
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     expectIdle(window, "a close");
+}
+
+namespace {
+std::string nameOf(HWND window)
+{
+    if (!window)
+        return "none";
+    char className[64] = {}, title[128] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char text[320];
+    snprintf(text, sizeof text, "%p (%s \"%s\" of process %lu)", static_cast<void*>(window), className, title,
+             static_cast<unsigned long>(processId));
+    return text;
+}
+} // namespace
+
+std::string inputStateOf(HWND window)
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    GUITHREADINFO state = {sizeof state};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &state);
+    bool held = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+    return "pointer at (" + std::to_string(cursor.x) + ", " + std::to_string(cursor.y) + "), left button " +
+           (held ? "down" : "up") + "; in front: " + nameOf(GetForegroundWindow()) + "; the program's active window " +
+           nameOf(state.hwndActive) + ", focus " + nameOf(state.hwndFocus) + ", capture " + nameOf(state.hwndCapture) +
+           (state.flags & GUI_INMENUMODE ? ", in a menu" : "") + (state.flags & GUI_INMOVESIZE ? ", moving" : "");
 }

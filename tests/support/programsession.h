@@ -67,3 +67,8 @@ void moveOnScreen(POINT to);
 void releaseOnScreen();
 // Asks the window to close, as its close box does.
 void closeWindow(HWND window);
+
+// What the system says of the input of the window's thread, for a failure message: the pointer,
+// the left button, the window in front, and the thread's active, focus and capture windows and
+// menu mode.
+std::string inputStateOf(HWND window);
