@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-using Events = std::vector<std::string>;
-
 class ControlTest : public testing::Test {
 protected:
     void SetUp() override;

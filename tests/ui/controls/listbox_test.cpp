@@ -133,7 +133,7 @@ TEST_F(Listboxes, AClickOnARowSelectsItOnceAndRaisesChange)
     clickAt(windowHandle, 50, rowMiddle(1));
     clickAt(windowHandle, 60, rowMiddle(1));
     EXPECT_EQ(listIndexGetter(list(), 0), 1);
-    EXPECT_EQ(recordedOnly({"Change", "DoubleClick"}), Events{"Branches.Change"}) << "two clicks apart";
+    EXPECT_EQ(recordedIgnoring(incidental), Events{"Branches.Change"}) << "two clicks apart";
     listIndexSetter(list(), 0, 7);
     EXPECT_EQ(listIndexGetter(list(), 0), 1);
     listIndexSetter(list(), 0, -1);
@@ -144,7 +144,7 @@ TEST_F(Listboxes, ADoubleClickOnARowSelectsItAndRaisesDoubleClick)
 {
     doubleClickAt(windowHandleOf(window), 50, rowMiddle(2));
     EXPECT_EQ(listIndexGetter(list(), 0), 2);
-    EXPECT_EQ(recordedOnly({"Change", "DoubleClick"}), (Events{"Branches.Change", "Branches.DoubleClick"}));
+    EXPECT_EQ(recordedIgnoring(incidental), (Events{"Branches.Change", "Branches.DoubleClick"}));
     MouseDownKind kind = lastMouseDown();
     EXPECT_FALSE(kind.rightButton);
     EXPECT_TRUE(kind.doubleClick);

@@ -120,7 +120,8 @@ TEST_F(PopupMenus, ChoosingARowFromCodeRaisesChangeAndBadIndexesAreIgnored)
         recordedEvents().clear();
         RuntimePopupSelectionSetter(control("Kind"), step.index);
         EXPECT_EQ(chosen(), step.textAfter) << "index " << step.index;
-        EXPECT_EQ(recordedOnly({"Change"}), step.changes ? Events{"Kind.Change"} : Events{}) << "index " << step.index;
+        EXPECT_EQ(recordedIgnoring(incidental), step.changes ? Events{"Kind.Change"} : Events{})
+            << "index " << step.index;
     }
 }
 
@@ -131,7 +132,8 @@ TEST_F(PopupMenus, TheArrowKeysChooseTheNextRowAndRaiseChange)
     pressKeyIn("Kind", VK_DOWN);
     pressKeyIn("Kind", VK_DOWN);
     EXPECT_EQ(chosen(), "\x93\x96\x8d\xc0");
-    EXPECT_EQ(recordedOnly({"Change"}), (Events{"Kind.Change", "Kind.Change"}));
+    EXPECT_EQ(recordedIgnoring(incidental),
+              (Events{"Controls.KeyDown 31", "Kind.Change", "Controls.KeyDown 31", "Kind.Change"}));
     EXPECT_EQ(focusedName(), "Kind");
 }
 

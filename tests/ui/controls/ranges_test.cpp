@@ -47,7 +47,9 @@ TEST_F(Ranges, ArrowKeysMoveASliderWithinItsRange)
         pressKeyIn("Rate", step.key);
         EXPECT_EQ(value("Rate"), step.after) << step.key;
     }
-    EXPECT_EQ(recordedOnly({"ValueChanged"}), (Events{"Rate.ValueChanged", "Rate.ValueChanged"}));
+    EXPECT_EQ(recordedIgnoring(incidental), (Events{"Controls.KeyDown 29", "Rate.ValueChanged", "Controls.KeyDown 29",
+                                                    "Controls.KeyDown 28", "Rate.ValueChanged"}))
+        << "a key that leaves the value raises no ValueChanged";
 }
 
 TEST_F(Ranges, AScrollBarMovesByItsStepsAndStopsAtTheEnds)
@@ -62,7 +64,11 @@ TEST_F(Ranges, AScrollBarMovesByItsStepsAndStopsAtTheEnds)
         EXPECT_EQ(value("Lines"), step.after) << step.key;
         EXPECT_EQ(GetScrollPos(handleOf("Lines"), SB_CTL), step.after) << step.key;
     }
-    EXPECT_EQ(recordedOnly({"ValueChanged"}), Events(5, "Lines.ValueChanged"));
+    EXPECT_EQ(recordedIgnoring(incidental),
+              (Events{"Controls.KeyDown 31", "Lines.ValueChanged", "Controls.KeyDown 12", "Lines.ValueChanged",
+                      "Controls.KeyDown 31", "Controls.KeyDown 30", "Lines.ValueChanged", "Controls.KeyDown 11",
+                      "Lines.ValueChanged", "Controls.KeyDown 1", "Lines.ValueChanged"}))
+        << "a key at the end raises no ValueChanged";
 }
 
 TEST_F(Ranges, AValueSetFromCodeIsShown)
@@ -73,7 +79,7 @@ TEST_F(Ranges, AValueSetFromCodeIsShown)
     applyProperty(control("Rate"), "Maximum", "20");
     applyProperty(control("Rate"), "Value", "15");
     EXPECT_EQ(SendMessageA(handleOf("Rate"), TBM_GETPOS, 0, 0), 15);
-    EXPECT_TRUE(recordedOnly({"ValueChanged"}).empty());
+    EXPECT_EQ(recordedIgnoring(incidental), Events{});
 }
 
 } // namespace

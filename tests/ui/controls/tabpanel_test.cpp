@@ -39,7 +39,7 @@ TEST_F(TabPanels, ClickingATabShowsItsControlsAndRaisesChange)
     EXPECT_EQ(tabPanelValueGetter(control("Pages"), 0), 1);
     EXPECT_FALSE(shown("Basic"));
     EXPECT_TRUE(shown("Detail"));
-    EXPECT_EQ(recordedOnly({"Change"}), Events{"Pages.Change"});
+    EXPECT_EQ(recordedIgnoring(incidental), (Events{"Controls.MouseDown 93,22", "Pages.Change"}));
 }
 
 TEST_F(TabPanels, ATabChosenFromCodeShowsItsControlsAndAMissingTabIsIgnored)
@@ -51,7 +51,7 @@ TEST_F(TabPanels, ATabChosenFromCodeShowsItsControlsAndAMissingTabIsIgnored)
     tabPanelValueSetter(control("Pages"), 0, 0);
     EXPECT_TRUE(shown("Basic"));
     EXPECT_FALSE(shown("Detail"));
-    EXPECT_EQ(recordedOnly({"Change"}), (Events{"Pages.Change", "Pages.Change"}));
+    EXPECT_EQ(recordedIgnoring(incidental), (Events{"Pages.Change", "Pages.Change"}));
 }
 
 } // namespace

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Events = std::vector<std::string>;
-
 class FrameMenus : public testing::Test {
 protected:
     void SetUp() override
@@ -48,15 +46,13 @@ TEST_F(FrameMenus, TheFrameCarriesTheBarAndTheDocumentWindowNone)
 TEST_F(FrameMenus, AShortcutReachesTheDocumentWindowInFront)
 {
     pressKey('N', {VK_CONTROL});
-    EXPECT_EQ(recordedOnly({"menu", "Action"}), (Events{"Menus.menu FileNew", "App.menu FileNew", "FileNew.Action"}));
+    EXPECT_EQ(recordedIgnoring(incidental), afterPass({"Menus.menu FileNew", "App.menu FileNew", "FileNew.Action"}));
 }
 
 TEST_F(FrameMenus, TheMouseChoosesFromTheFramesBar)
 {
     chooseWithMouse(frameWindowHandle(), 0);
-    Events expected = wholePass;
-    expected.insert(expected.end(), {"Menus.menu FileNew", "App.menu FileNew", "FileNew.Action"});
-    EXPECT_EQ(recordedOnly({"EnableMenu", "EnableMenuItems", "menu", "Action"}), expected);
+    EXPECT_EQ(recordedIgnoring(incidental), afterPass({"Menus.menu FileNew", "App.menu FileNew", "FileNew.Action"}));
 }
 
 } // namespace

@@ -109,6 +109,15 @@ const std::vector<std::string> wholePass = {
     "FileNew.EnableMenu",      "FileSave.EnableMenu",     "Recent.EnableMenu",     "FileQuit.EnableMenu",
     "RecentFile$0.EnableMenu", "RecentFile$1.EnableMenu", "Menus.EnableMenuItems", "App.EnableMenuItems"};
 
+std::vector<std::string> afterPass(const std::vector<std::string>& events)
+{
+    std::vector<std::string> all = wholePass;
+    all.insert(all.end(), events.begin(), events.end());
+    return all;
+}
+
+const std::vector<std::string> enablingPass = {"EnableMenu", "EnableMenuItems"};
+
 int32_t menuTestSetUp()
 {
     std::vector<HandlerEntry> itemHandlers = {{"Action", reinterpret_cast<void*>(itemAction)},

@@ -24,6 +24,10 @@ int32_t menuTestSetUp();
 
 // Every event of one enabling pass over that bar, for a window titled "Menus".
 extern const std::vector<std::string> wholePass;
+// The pass and then these events.
+std::vector<std::string> afterPass(const std::vector<std::string>& events);
+// The names of the enabling pass's events.
+extern const std::vector<std::string> enablingPass;
 
 // The mouse opens a title of the bar of `handle` (the first by default) and clicks the item at
 // that position.

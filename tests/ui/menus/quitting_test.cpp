@@ -13,8 +13,6 @@
 
 namespace {
 
-using Events = std::vector<std::string>;
-
 class Quitting : public testing::Test {
 protected:
     void SetUp() override
@@ -45,7 +43,8 @@ protected:
         return frameWindowCreate("Frame") ? windowClass : -1;
     }
 
-    static Events quitEvents() { return recordedOnly({"Action", "CancelClose", "Close"}); }
+    // A window coming to the front runs an enabling pass of its own, between the closes.
+    static Events quitEvents() { return recordedIgnoring(ignoring(incidental, enablingPass)); }
     static bool open(ObjectHeader* window) { return windowHandleOf(window) != nullptr; }
 
     ObjectHeader* first = nullptr;

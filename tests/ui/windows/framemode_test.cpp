@@ -14,8 +14,6 @@ extern "C" void WindowVisibleSetter(ObjectHeader* window, int32_t parameter, int
 
 namespace {
 
-using Events = std::vector<std::string>;
-
 class FrameMode : public testing::Test {
 protected:
     void SetUp() override
@@ -126,7 +124,7 @@ TEST_F(FrameMode, WhileAModalWindowShowsOnlyItTakesClicksAndItStaysAboveTheFrame
     WindowVisibleSetter(about, 0, 0);
     pumpFor(100);
     clickAt(documentHandle, 30, 30);
-    EXPECT_EQ(recordedOnly({"MouseDown"}), (Events{"About.MouseDown 20,20", "Cheque.MouseDown 30,30"}));
+    EXPECT_EQ(recordedIgnoring(incidental), (Events{"About.MouseDown 20,20", "Cheque.MouseDown 30,30"}));
 }
 
 } // namespace

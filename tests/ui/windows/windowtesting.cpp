@@ -30,9 +30,9 @@ void keepPolling(LoopTimer*)
 
 } // namespace
 
-std::vector<std::string>& recordedEvents()
+Events& recordedEvents()
 {
-    static std::vector<std::string> events;
+    static Events events;
     return events;
 }
 
@@ -42,17 +42,28 @@ std::map<std::string, bool>& handlerAnswers()
     return answers;
 }
 
-std::vector<std::string> recordedOnly(const std::vector<std::string>& eventNames)
+Events recordedIgnoring(const std::vector<std::string>& ignorable)
 {
-    std::vector<std::string> kept;
+    Events kept;
     for (const std::string& line : recordedEvents()) {
         std::string name = line.substr(line.find('.') + 1);
         name = name.substr(0, name.find(' '));
-        if (eventNames.empty() || std::find(eventNames.begin(), eventNames.end(), name) != eventNames.end())
+        if (std::find(ignorable.begin(), ignorable.end(), name) == ignorable.end())
             kept.push_back(line);
     }
     return kept;
 }
+
+std::vector<std::string> ignoring(const std::vector<std::string>& first, const std::vector<std::string>& second)
+{
+    std::vector<std::string> names = first;
+    names.insert(names.end(), second.begin(), second.end());
+    return names;
+}
+
+const std::vector<std::string> pointerPassing = {"MouseEnter", "MouseMove", "MouseExit"};
+const std::vector<std::string> frontChanges = {"Activate", "Deactivate"};
+const std::vector<std::string> incidental = ignoring(pointerPassing, frontChanges);
 
 std::string objectLabel(ObjectHeader* object)
 {

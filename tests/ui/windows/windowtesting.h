@@ -17,11 +17,20 @@
 #include <vector>
 
 // ---- What handlers saw, one line per event: "Label.Event" and its arguments.
-std::vector<std::string>& recordedEvents();
+using Events = std::vector<std::string>;
+Events& recordedEvents();
 // Boolean answers of recording handlers by "Label.Event"; false when not set.
 std::map<std::string, bool>& handlerAnswers();
-// Only the events whose name is one of these (all when empty).
-std::vector<std::string> recordedOnly(const std::vector<std::string>& eventNames);
+// Every recorded event but those whose name is one of these, in order: a check compares the
+// rest whole, so an event it did not expect fails it.
+Events recordedIgnoring(const std::vector<std::string>& ignorable);
+// The events a pointer raises as it passes over windows and controls; those of a window coming
+// to the front or going behind; both: the system's doing beside the input a check gives.
+extern const std::vector<std::string> pointerPassing;
+extern const std::vector<std::string> frontChanges;
+extern const std::vector<std::string> incidental;
+// The names of both lists.
+std::vector<std::string> ignoring(const std::vector<std::string>& first, const std::vector<std::string>& second);
 // The label of an object: a window's title ("Window" without one), a control's Name
 // (with "$index" for array elements).
 std::string objectLabel(ObjectHeader* object);
