@@ -5,6 +5,7 @@
 #include "tests/app/tegatadriver.h"
 #include "tests/support/printedpages.h"
 #include "tests/support/timescale.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 
@@ -20,21 +21,22 @@ constexpr DWORD printedWithin = 60000;
 // The program names a cheque's job by its form, figure line and company line.
 const std::string programJobName = "小切手 ￥ 35,000- 株式会社サンプル商事";
 
-// The cheque's printed texts as the program draws them: size, place and text.
+// The cheque's printed texts as the program draws them: size, place (the field's) and text.
 struct DirectText {
-    int size, x, y;
+    int size;
+    Place at;
     const char* text;
 };
 
 const DirectText chequeTexts[] = {
-    {16, 77, 84, "金 参萬五千圓 也"},
-    {9, 205, 138, "東京都千代田区丸の内1-1"},
-    {9, 205, 155, "株式会社サンプル商事"},
-    {9, 205, 172, "代表取締役 山田太郎"},
-    {9, 251, 112, "￥ 35,000-"},
-    {12, 63, 156, "8"},
-    {12, 95, 156, "12"},
-    {12, 123, 156, "10"},
+    {16, chequeLayout.kingaku, "金 参萬五千圓 也"},
+    {9, chequeLayout.addressLine, "東京都千代田区丸の内1-1"},
+    {9, chequeLayout.companyLine, "株式会社サンプル商事"},
+    {9, chequeLayout.nameLine, "代表取締役 山田太郎"},
+    {9, chequeLayout.numberField, "￥ 35,000-"},
+    {12, chequeLayout.yearStamp, "8"},
+    {12, chequeLayout.monthStamp, "12"},
+    {12, chequeLayout.dayStamp, "10"},
 };
 
 std::string codePage(const char* utf8)
@@ -66,7 +68,7 @@ void drawDirectTexts(HDC dc)
             CreateFontA(-text.size, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, faceName.c_str());
         HGDIOBJ previous = SelectObject(dc, font);
         std::string bytes = codePage(text.text);
-        TextOutA(dc, text.x, text.y, bytes.c_str(), int(bytes.size()));
+        TextOutA(dc, text.at.left, text.at.top, bytes.c_str(), int(bytes.size()));
         SelectObject(dc, previous);
         DeleteObject(font);
     }
@@ -133,8 +135,8 @@ struct RunningCheque : FramedProgram {
             return -1;
         uint64_t start = benchTicks();
         pushDialogButton(dialog, IDOK);
-        for (DWORD begun = GetTickCount(); IsWindow(dialog) && GetTickCount() - begun < stretched(10000);)
-            Sleep(0);
+        if (!pollUntil([&] { return !IsWindow(dialog); }, 10000, 0))
+            return -1;
         DWORD_PTR answer;
         if (!SendMessageTimeoutA(cheque.window, WM_NULL, 0, 0, SMTO_NORMAL, stretched(10000), &answer))
             return -1;

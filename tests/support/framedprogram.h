@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-inline const char* const frameTitle = "手形・小切手";
-inline const char* const chequeTitle = "小切手";
-inline const char* const noteTitle = "約束手形";
-inline const char* const aboutTitle = "このソフトについて";
+inline constexpr const char* frameTitle = "手形・小切手";
+inline constexpr const char* chequeTitle = "小切手";
+inline constexpr const char* noteTitle = "約束手形";
+inline constexpr const char* aboutTitle = "このソフトについて";
 
 struct FramedProgram {
     std::string folder; // the program's current folder, made afresh

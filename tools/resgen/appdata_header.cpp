@@ -1,5 +1,6 @@
 // appdata.h: the class indexes, project item numbers, window templates and global variables
 // that the application's code refers to.
+#include "image/streamencoding.h"
 #include "resgen/appdata_source.h"
 #include "resgen/item_source.h"
 
@@ -42,6 +43,28 @@ void windowTemplates(std::ostream& out, const ImageModel& model)
     out << "\n";
 }
 
+// Tests and benchmarks find a control by where it stands; the places come from here, so that
+// a control moved in its description is found where it now is.
+void windowLayouts(std::ostream& out, const ImageModel& model)
+{
+    if (model.windows.empty())
+        return;
+    out << "// Where each window's controls stand (client pixels), in creation order; index -1 outside\n"
+           "// a control array.\n";
+    out << "struct ControlPlace {\n    const char* name;\n    int index, left, top, width, height;\n};\n";
+    out << "namespace WindowLayout {\n";
+    for (const WindowTemplate& window : model.windows) {
+        out << "inline constexpr ControlPlace " << window.className << "[] = {\n";
+        for (const ControlPlace& place : window.places) {
+            int index = place.index == streamNotInArray ? -1 : place.index;
+            out << "    {\"" << place.name << "\", " << index << ", " << place.left << ", " << place.top << ", "
+                << place.width << ", " << place.height << "},\n";
+        }
+        out << "};\n";
+    }
+    out << "}  // namespace WindowLayout\n\n";
+}
+
 void globals(std::ostream& out, const ImageModel& model)
 {
     if (model.globals.empty())
@@ -66,6 +89,7 @@ std::string appdataHeader(const ImageModel& model)
     classIndexes(out, model);
     itemNumbers(out, model);
     windowTemplates(out, model);
+    windowLayouts(out, model);
     globals(out, model);
     out << "\n// The embedded plug-in list for Win32InstallPlugins; null when the image carries none.\n";
     out << "extern \"C\" const void* const ImagePluginList;\n";

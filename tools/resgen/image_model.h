@@ -29,9 +29,17 @@ struct ClassTableEntry {
     std::vector<Binding> menuHandlers;
 };
 
+// Where a control stands on its window (client pixels), as its keys give it after defaults.
+struct ControlPlace {
+    std::string name;
+    int32_t index; // streamNotInArray unless an element of a control array
+    int32_t left, top, width, height;
+};
+
 struct WindowTemplate {
     std::string className;
     std::vector<uint8_t> stream;
+    std::vector<ControlPlace> places; // in creation order
 };
 
 struct ProjectItem {

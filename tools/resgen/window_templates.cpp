@@ -67,14 +67,16 @@ public:
         keys.writePairs(out);
         out.number(static_cast<int32_t>(window.controls.size()));
         placed_.clear();
+        std::vector<ControlPlace> places;
         for (size_t i = 0; i < window.controls.size(); ++i) {
             const KeyValues controlKeys = control(window.controls[i]);
             out.number(classes_.controlClassIndex(windowNumber, i));
             out.number(controlKeys.count());
             controlKeys.writePairs(out);
+            places.push_back(placeOf(window.controls[i], controlKeys));
         }
         out.number(0); // no bindings between controls
-        return {window.windowClass.name, out.bytes()};
+        return {window.windowClass.name, out.bytes(), std::move(places)};
     }
 
 private:
@@ -92,6 +94,17 @@ private:
         applyAll(control.properties, keys, "for a " + std::string(classKeys->className));
         place(control, keys);
         return keys;
+    }
+
+    static ControlPlace placeOf(const ControlDescription& control, const KeyValues& keys)
+    {
+        auto number = [&keys](std::string_view key, int32_t otherwise) {
+            size_t position = keys.find(key);
+            return position < keys.keys.size() ? parseInteger(keys.values[position]).value_or(otherwise) : otherwise;
+        };
+        return {control.name,       number("Index", streamNotInArray),
+                number("Left", 0),  number("Top", 0),
+                number("Width", 0), number("Height", 0)};
     }
 
     void applyAll(const std::vector<PropertyValue>& properties, KeyValues& keys, const std::string& unknownWhere)

@@ -253,6 +253,25 @@ TEST(ResgenCommandLine, WritesTheSourceAndTheHeader)
     EXPECT_NE(readText(dir.path("out/appdata.cpp")).find("alignas(4) unsigned char WTemplate["), std::string::npos);
 }
 
+TEST(ResgenCommandLine, TheHeaderSaysWhereEachControlStands)
+{
+    TempDir dir;
+    writeText(dir.path("builtins.def"), kTestBuiltinClasses);
+    writeText(dir.path("w"), kWindow + "[control PushButton OK]\nLeft = 10\nTop = 20\nWidth = 80\nHeight = 24\n" +
+                                 "[control PushButton Digit]\nIndex = 3\nLeft = 5\nTop = 6\nWidth = 7\nHeight = 8\n");
+    std::string errors;
+    ASSERT_EQ(runCommand({"--builtin-classes", dir.path("builtins.def"), "--out-dir", dir.path("out"), dir.path("w")},
+                         errors),
+              0)
+        << errors;
+    const std::string header = readText(dir.path("out/appdata.h"));
+    EXPECT_NE(header.find("inline constexpr ControlPlace W[] = {\n"
+                          "    {\"OK\", -1, 10, 20, 80, 24},\n"
+                          "    {\"Digit\", 3, 5, 6, 7, 8},\n};"),
+              std::string::npos)
+        << header;
+}
+
 // The files a test run offers as plug-in libraries.
 enum class LibraryFile { Dll, Program, Text, Missing };
 
