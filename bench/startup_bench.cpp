@@ -4,7 +4,7 @@
 #include "bench/benchharness.h"
 #include "tests/support/process.h"
 #include "tests/support/programsession.h"
-#include "tests/support/timescale.h"
+#include "tests/support/waits.h"
 
 #include <windows.h>
 
@@ -32,9 +32,7 @@ double startToWindow(const std::string& program, const std::string& folder)
     uint64_t start = benchTicks();
     if (!startProcess("\"" + program + "\"", process, folder))
         return -1;
-    bool drawn = false;
-    for (DWORD begun = GetTickCount(); !drawn && GetTickCount() - begun < stretched(windowTimeoutMs); Sleep(1))
-        drawn = chequeWindowDrawn(process.dwProcessId);
+    bool drawn = pollUntil([&] { return chequeWindowDrawn(process.dwProcessId); }, windowTimeoutMs, 1);
     double elapsed = benchTicksToNanoseconds(benchTicks() - start) / 1e6;
     endProcess(process);
     return drawn ? elapsed : -1;

@@ -4,25 +4,29 @@
 
 #include "tests/support/timescale.h"
 
-bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+bool pollUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD spacingMs,
+               const std::function<void()>& meanwhile)
 {
     const DWORD bound = stretched(timeoutMs);
-    for (DWORD start = GetTickCount(); !done(); Sleep(10)) {
+    for (DWORD start = GetTickCount(); !done(); Sleep(spacingMs)) {
         if (GetTickCount() - start >= bound)
             return false;
+        if (meanwhile)
+            meanwhile();
     }
     return true;
 }
 
+bool waitUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    return pollUntil(done, timeoutMs, 10);
+}
+
 bool waitAnswering(const std::function<bool()>& done, DWORD timeoutMs)
 {
-    const DWORD bound = stretched(timeoutMs);
-    for (DWORD start = GetTickCount(); !done(); Sleep(20)) {
-        if (GetTickCount() - start >= bound)
-            return false;
+    return pollUntil(done, timeoutMs, 20, [] {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
-    }
-    return true;
+    });
 }

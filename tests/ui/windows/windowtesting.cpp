@@ -7,6 +7,7 @@
 #include "runtime/strings/string.h"
 #include "startup/uisetup.h"
 #include "tests/support/timescale.h"
+#include "tests/support/waits.h"
 #include "ui/templates/windowtemplate.h"
 #include "ui/windows/controlobject.h"
 #include "ui/windows/nativewindow.h"
@@ -177,14 +178,7 @@ void windowTestSetUp()
 // The bound (and so pumpFor's time) is stretched by the machine's time scale.
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount(), bound = stretched(timeoutMs);
-    while (!done()) {
-        if (GetTickCount() - start > bound)
-            return false;
-        loopRunPass();
-        Sleep(1);
-    }
-    return true;
+    return pollUntil(done, timeoutMs, 1, loopRunPass);
 }
 
 void pumpFor(DWORD milliseconds)
