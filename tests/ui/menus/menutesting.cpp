@@ -111,9 +111,7 @@ const std::vector<std::string> wholePass = {
 
 std::vector<std::string> afterPass(const std::vector<std::string>& events)
 {
-    std::vector<std::string> all = wholePass;
-    all.insert(all.end(), events.begin(), events.end());
-    return all;
+    return concatenated(wholePass, events);
 }
 
 const std::vector<std::string> enablingPass = {"EnableMenu", "EnableMenuItems"};

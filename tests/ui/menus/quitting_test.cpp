@@ -44,7 +44,7 @@ protected:
     }
 
     // A window coming to the front runs an enabling pass of its own, between the closes.
-    static Events quitEvents() { return recordedIgnoring(ignoring(incidental, enablingPass)); }
+    static Events quitEvents() { return recordedIgnoring(concatenated(incidental, enablingPass)); }
     static bool open(ObjectHeader* window) { return windowHandleOf(window) != nullptr; }
 
     ObjectHeader* first = nullptr;

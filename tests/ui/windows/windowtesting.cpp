@@ -55,16 +55,16 @@ Events recordedIgnoring(const std::vector<std::string>& ignorable)
     return kept;
 }
 
-std::vector<std::string> ignoring(const std::vector<std::string>& first, const std::vector<std::string>& second)
+Events concatenated(const Events& first, const Events& second)
 {
-    std::vector<std::string> names = first;
-    names.insert(names.end(), second.begin(), second.end());
-    return names;
+    Events both = first;
+    both.insert(both.end(), second.begin(), second.end());
+    return both;
 }
 
 const std::vector<std::string> pointerPassing = {"MouseEnter", "MouseMove", "MouseExit"};
 const std::vector<std::string> frontChanges = {"Activate", "Deactivate"};
-const std::vector<std::string> incidental = ignoring(pointerPassing, frontChanges);
+const std::vector<std::string> incidental = concatenated(pointerPassing, frontChanges);
 
 std::string objectLabel(ObjectHeader* object)
 {

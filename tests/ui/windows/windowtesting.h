@@ -29,8 +29,8 @@ Events recordedIgnoring(const std::vector<std::string>& ignorable);
 extern const std::vector<std::string> pointerPassing;
 extern const std::vector<std::string> frontChanges;
 extern const std::vector<std::string> incidental;
-// The names of both lists.
-std::vector<std::string> ignoring(const std::vector<std::string>& first, const std::vector<std::string>& second);
+// The first list, then the second: event names to ignore, or the lines of an expected sequence.
+Events concatenated(const Events& first, const Events& second);
 // The label of an object: a window's title ("Window" without one), a control's Name
 // (with "$index" for array elements).
 std::string objectLabel(ObjectHeader* object);
